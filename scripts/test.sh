@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the release build, then the
+# AddressSanitizer + UndefinedBehaviorSanitizer build of the same tests.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/setup.sh"
+jobs=$(nproc)
+for flavour in release asan; do
+  echo "== $flavour build"
+  "$top/scripts/build.sh" "$flavour"
+  echo "== $flavour tests"
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  ctest --test-dir "$top/build/$flavour" --output-on-failure -j"$jobs"
+done
+echo "All tests passed."
