@@ -1,0 +1,132 @@
+// The built Trevlon in a temporary launcher folder, with a recorder program standing
+// in for acad.exe and Setvora.exe.
+
+#include "platform/base/Encoding.h"
+#include "platform/base/Files.h"
+#include "platform/base/Paths.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kBin = fs::path(TVL_BINARY_DIR) / "bin";
+
+class LauncherRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* tmp = std::getenv("TVL_TEST_TMP");
+        m_root = fs::path(tmp ? tmp : "/tmp/launcher_e2e") / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(m_root);
+        m_folder = m_root / "Trevlon";
+        m_cad = m_root / "cad";
+        ASSERT_TRUE(base::createFolder(m_folder));
+        ASSERT_TRUE(base::createFolder(m_cad));
+        ASSERT_TRUE(base::copyFile(kBin / "Trevlon", m_folder / "Trevlon"));
+        ASSERT_TRUE(base::copyFile(kBin / "trevlon_test_recorder", m_cad / "acad.exe"));
+        ASSERT_TRUE(base::copyFile(kBin / "trevlon_test_recorder", m_folder / "Setvora.exe"));
+        touch("TvlLoader.arx");
+    }
+
+    void touch(const char* name) { ASSERT_TRUE(base::writeFile(m_folder / name, "")); }
+    void settings(const std::string& text) { ASSERT_TRUE(base::writeFile(m_folder / "tvlv6.cfg", text)); }
+
+    // Runs the launcher; returns its standard error.
+    std::string run(unsigned splashMs = 50, const std::string& extraEnv = "")
+    {
+        const fs::path err = m_root / "stderr.txt";
+        const std::string cmd = "cd / && env TREVLON_SPLASH_MS=" + std::to_string(splashMs) + " LD_LIBRARY_PATH='" +
+            kBin.string() + "' " + extraEnv + " '" + (m_folder / "Trevlon").string() + "' 2>'" + err.string() + "'";
+        const auto start = std::chrono::steady_clock::now();
+        m_status = std::system(cmd.c_str());
+        m_elapsed = std::chrono::steady_clock::now() - start;
+        return base::readFile(err).value_or("<no stderr file>");
+    }
+
+    // The arguments a recorder was started with; nullopt when it was not started.
+    static std::optional<std::vector<std::string>> recorded(const fs::path& program, int waitMs = 3000)
+    {
+        const fs::path file = program.string() + ".args";
+        for (int waited = 0; !base::pathExists(file) && waited < waitMs; waited += 20)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return base::readLines(file);
+    }
+
+    // The launcher folder as the launcher names it: product form, ending with a backslash.
+    std::string productFolder() const { return base::toUtf8(base::toProduct(m_folder)) + "\\"; }
+
+    fs::path m_root, m_folder, m_cad;
+    int m_status = -1;
+    std::chrono::steady_clock::duration m_elapsed{};
+};
+
+} // namespace
+
+TEST_F(LauncherRun, GoodSettingsStartTheHostWithTheLoaderAndWaitForTheSplash)
+{
+    settings("tvllib=/opt/lib\nacaddir=" + m_cad.string() + "/\nlanguage=NL\n");
+    const std::string err = run(400);
+    EXPECT_EQ(m_status, 0);
+    EXPECT_EQ(err, "");
+    EXPECT_GE(m_elapsed, std::chrono::milliseconds(400)); // the splash timer ran out first
+    const auto args = recorded(m_cad / "acad.exe");
+    ASSERT_TRUE(args);
+    EXPECT_EQ(*args, (std::vector<std::string>{"/ld", productFolder() + "TvlLoader.arx", "/nologo"}));
+    EXPECT_FALSE(recorded(m_folder / "Setvora.exe", 0));
+}
+
+TEST_F(LauncherRun, DriveLetterLocationsMapBelowTheDriveRoot)
+{
+    const fs::path drives = m_root / "drives";
+    ASSERT_TRUE(base::createFolder(drives / "c" / "Program Files" / "cad"));
+    ASSERT_TRUE(base::copyFile(kBin / "trevlon_test_recorder", drives / "c" / "Program Files" / "cad" / "acad.exe"));
+    touch("Acad2000");
+    touch("zelcor.arx");
+    settings("tvllib=c:\\lib\r\nACADDIR=C:/Program Files/cad/\r\n");
+    const std::string err = run(50, "TVL_DRIVE_ROOT='" + drives.string() + "'");
+    EXPECT_EQ(err, "");
+    const auto args = recorded(drives / "c" / "Program Files" / "cad" / "acad.exe");
+    ASSERT_TRUE(args);
+    const std::string cad = "C:\\Program Files\\cad\\", me = productFolder();
+    EXPECT_EQ(*args, (std::vector<std::string>{
+                         "/s", cad + "support;" + cad + "express;" + cad + "fonts;" + cad + "help;" + me + ";" + me + "icons",
+                         "/nologo"}));
+}
+
+TEST_F(LauncherRun, WrongSettingsAreReportedOnStandardErrorAndSetvoraStarts)
+{
+    settings("tvllib=\nacaddir=" + m_cad.string() + "\n"); // no trailing separator
+    const std::string err = run();
+    EXPECT_EQ(m_status, 0);
+    EXPECT_EQ(err, "Brindmark Settings: The following setting(s) are incorrect:\n\n"
+                   "      - location of the Brindmark Library\n"
+                   "      - location of AutoCAD\n"
+                   "\nPlease correct it in the dialog box that follows.\n");
+    const auto args = recorded(m_folder / "Setvora.exe");
+    ASSERT_TRUE(args);
+    EXPECT_TRUE(args->empty());
+    EXPECT_FALSE(recorded(m_cad / "acad.exe", 0));
+}
+
+TEST_F(LauncherRun, MissingProgramFileIsReportedThenTheHostStarts)
+{
+    fs::remove(m_folder / "TvlLoader.arx");
+    settings("tvllib=x\nacaddir=" + m_cad.string() + "/\n");
+    const std::string err = run();
+    EXPECT_EQ(err, "Brindmark Startup: Brindmark program files not found.\n\nYou may have to reinstall Brindmark.\n\n");
+    EXPECT_TRUE(recorded(m_cad / "acad.exe"));
+}
+
+TEST_F(LauncherRun, NoSettingsAndNoSetvoraShowsNothing)
+{
+    fs::remove(m_folder / "Setvora.exe");
+    EXPECT_EQ(run(), "");
+    EXPECT_EQ(m_status, 0);
+    EXPECT_FALSE(recorded(m_cad / "acad.exe", 200));
+}
