@@ -226,6 +226,12 @@ TEST(LangTables, TextsFitTheirPlace) {
                 EXPECT_NE(visible.back(), '.') << where << ": captions, buttons and headers end without a period";
                 EXPECT_NE(visible.back(), ':') << where << ": captions, buttons and headers end without a colon";
             }
+            if (!u.kinds.count("msg")) {
+                // Shown on its own: starts like a title (a text continued by the dialog is "msg").
+                size_t i = 0;
+                while (i < visible.size() && std::string("*<(\"").find(visible[i]) != std::string::npos) ++i;
+                EXPECT_FALSE(isLowerLetter(firstCodePoint(visible, i))) << where << ": starts with a small letter";
+            }
             if (u.kinds.count("name")) {
                 // Also used as a file, table or column name.
                 EXPECT_EQ(text.find_first_of("\\/:*?\"<>|&;"), std::string::npos) << where << ": not usable as a name";
