@@ -1,8 +1,46 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the product's main job from the sample installation.
+# Sets up, builds and runs the product's main job from the sample installation:
+# Trevlon starts the host program acad.exe with the loader module, the loader loads
+# zelcor.arx and KW.arx, and the host runs the installation's startup script.
+#
+#   scripts/run.sh        run the tour and end (the host's standard input is empty)
+#   scripts/run.sh -i     then keep the host's command prompt on this terminal
+#
+# The launcher does not wait for the host (it ends after its splash). This script
+# waits for it all the same: everything the launcher starts inherits the write end
+# of one pipe, and the reading end sees end-of-file only when the last of them (the
+# host) has ended. No process ids, no polling.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+interactive=0
+if [ "${1:-}" = "-i" ]; then interactive=1; fi
+
 "$top/scripts/setup.sh"
-"$top/scripts/build.sh" release
-echo "run.sh: the sample installation is not assembled yet" >&2
-exit 1
+"$top/scripts/build.sh" release sample_install
+
+sample="$top/build/release/sample"
+launcher="$sample/Trevlon/Trevlon"
+if [ ! -x "$launcher" ]; then
+  echo "run.sh: $launcher was not built" >&2
+  exit 1
+fi
+if [ ! -x "$sample/Trevlon/acad/acad.exe" ]; then
+  echo "run.sh: the host program is not built yet; the launcher will report its settings" >&2
+fi
+
+export TREVLON_SPLASH_MS=${TREVLON_SPLASH_MS:-300}
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+echo "run.sh: starting $launcher"
+if [ "$interactive" = 1 ]; then
+  "$launcher" 2>&1 | tee "$log"
+else
+  "$launcher" </dev/null 2>&1 | tee "$log"
+fi
+
+# The host's transcript names the modules it loaded.
+if ! grep -q "KW.arx" "$log"; then
+  echo "run.sh: the host did not report loading KW.arx" >&2
+  exit 1
+fi
+echo "run.sh: done"
