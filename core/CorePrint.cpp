@@ -6,6 +6,10 @@
 #include <cstdio>
 #include <utility>
 
+#if TVL_HOST_AVAILABLE
+#include "platform/host/AcEd.h"
+#endif
+
 namespace {
 
 CorePrintSink& sink()
@@ -14,14 +18,22 @@ CorePrintSink& sink()
     return s;
 }
 
-// Until the host's command line is linked in, the module writes to standard output,
-// which is where the host prints its command line too.
+#if TVL_HOST_AVAILABLE
+void toCommandLine(const std::wstring& text)
+{
+    // The text goes in as an argument, never as the format: it may hold "%".
+    acutPrintf(L"%s", text.c_str());
+}
+#else
+// Without the host the module writes to standard output, where the host's command
+// line would appear too.
 void toCommandLine(const std::wstring& text)
 {
     std::string utf8 = core_detail::toUtf8(text);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fflush(stdout);
 }
+#endif
 
 } // namespace
 

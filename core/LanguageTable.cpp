@@ -69,8 +69,8 @@ LanguageTable::LoadResult LanguageTable::loadFromFile(const Tvl_String& path)
     if (es != Acad::eOk) {
         clear();
         LoadResult result;
-        const wchar_t* why = es == Acad::eFileNotFound ? L"file not found"
-                           : es == Acad::eFileTooLarge ? L"file too large"
+        const wchar_t* why = es == CoreStatus::eFileNotFound ? L"file not found"
+                           : es == CoreStatus::eFileTooLarge ? L"file too large"
                                                        : L"file cannot be read";
         result.problems.push_back(Problem{0, Tvl_String(why)});
         return result;

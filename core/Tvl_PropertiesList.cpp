@@ -107,17 +107,25 @@ std::string formatDouble(double v)
 
 const wchar_t* acadErrorStatusText(Acad::ErrorStatus status)
 {
-    switch (status) {
-    case Acad::eOk: return L"eOk";
-    case Acad::eInvalidInput: return L"eInvalidInput";
-    case Acad::eKeyNotFound: return L"eKeyNotFound";
-    case Acad::eWrongDataType: return L"eWrongDataType";
-    case Acad::eFileNotFound: return L"eFileNotFound";
-    case Acad::eFileAccessErr: return L"eFileAccessErr";
-    case Acad::eBadFileFormat: return L"eBadFileFormat";
-    case Acad::eFileTooLarge: return L"eFileTooLarge";
+    struct Name {
+        Acad::ErrorStatus status;
+        const wchar_t* text;
+    };
+    static const Name names[] = {
+        {Acad::eOk, L"eOk"},
+        {Acad::eInvalidInput, L"eInvalidInput"},
+        {Acad::eKeyNotFound, L"eKeyNotFound"},
+        {CoreStatus::eWrongDataType, L"eWrongDataType"},
+        {CoreStatus::eFileNotFound, L"eFileNotFound"},
+        {CoreStatus::eFileAccessErr, L"eFileAccessErr"},
+        {CoreStatus::eBadFileFormat, L"eBadFileFormat"},
+        {CoreStatus::eFileTooLarge, L"eFileTooLarge"},
+    };
+    for (const Name& n : names) {
+        if (n.status == status)
+            return n.text;
     }
-    return L"unknown";
+    return L"other";
 }
 
 int Tvl_PropertiesList::indexOf(const Tvl_String& name) const
@@ -155,7 +163,7 @@ Acad::ErrorStatus Tvl_PropertiesList::get(const Tvl_String& name, T& value) cons
         return Acad::eKeyNotFound;
     const T* v = std::get_if<T>(&m_entries[static_cast<size_t>(i)].value);
     if (!v)
-        return Acad::eWrongDataType;
+        return CoreStatus::eWrongDataType;
     value = *v;
     return Acad::eOk;
 }
@@ -256,13 +264,13 @@ std::string Tvl_PropertiesList::writeToText() const
 Acad::ErrorStatus Tvl_PropertiesList::readFromText(const std::string& bytes)
 {
     if (bytes.find('\0') != std::string::npos)
-        return Acad::eBadFileFormat;
+        return CoreStatus::eBadFileFormat;
     std::wstring text;
     std::string_view body(bytes);
     if (body.starts_with("\xEF\xBB\xBF"))
         body.remove_prefix(3);
     if (!core_detail::fromUtf8(body, text))
-        return Acad::eBadFileFormat;
+        return CoreStatus::eBadFileFormat;
 
     Tvl_PropertiesList result;
     bool headerSeen = false;
@@ -271,7 +279,7 @@ Acad::ErrorStatus Tvl_PropertiesList::readFromText(const std::string& bytes)
     while (pos < text.size()) {
         size_t nl = text.find(L'\n', pos);
         if (nl == std::wstring::npos)
-            return Acad::eBadFileFormat; // every line ends with a line feed; else truncated
+            return CoreStatus::eBadFileFormat; // every line ends with a line feed; else truncated
         std::wstring_view line(text.data() + pos, nl - pos);
         pos = nl + 1;
         if (!line.empty() && line.back() == L'\r')
@@ -279,12 +287,12 @@ Acad::ErrorStatus Tvl_PropertiesList::readFromText(const std::string& bytes)
 
         if (endSeen) {
             if (!line.empty())
-                return Acad::eBadFileFormat;
+                return CoreStatus::eBadFileFormat;
             continue;
         }
         if (!headerSeen) {
             if (line != L"TVLPROPERTIES 1")
-                return Acad::eBadFileFormat;
+                return CoreStatus::eBadFileFormat;
             headerSeen = true;
             continue;
         }
@@ -294,51 +302,51 @@ Acad::ErrorStatus Tvl_PropertiesList::readFromText(const std::string& bytes)
             Tvl_String count(line.substr(4));
             int n = -1;
             if (!count.toInt(n) || n != result.length() || count.str().find(L' ') != std::wstring::npos)
-                return Acad::eBadFileFormat;
+                return CoreStatus::eBadFileFormat;
             endSeen = true;
             continue;
         }
         if (line.size() < 3 || line[1] != L' ')
-            return Acad::eBadFileFormat;
+            return CoreStatus::eBadFileFormat;
         size_t eq = line.find(L'=', 2);
         if (eq == std::wstring_view::npos)
-            return Acad::eBadFileFormat;
+            return CoreStatus::eBadFileFormat;
         std::wstring name;
         std::wstring raw(line.substr(eq + 1));
         if (!unescape(line.substr(2, eq - 2), name) || !validName(Tvl_String(name)))
-            return Acad::eBadFileFormat;
+            return CoreStatus::eBadFileFormat;
         if (result.hasProperty(Tvl_String(name)))
-            return Acad::eBadFileFormat; // a name appears once; two values are ambiguous
+            return CoreStatus::eBadFileFormat; // a name appears once; two values are ambiguous
         Value value;
         switch (line[0]) {
         case L's': {
             std::wstring s;
             if (!unescape(raw, s))
-                return Acad::eBadFileFormat;
+                return CoreStatus::eBadFileFormat;
             value = Tvl_String(std::move(s));
             break;
         }
         case L'r': {
             double d = 0;
             if (raw.empty() || raw.front() == L' ' || !Tvl_String(raw).toDouble(d))
-                return Acad::eBadFileFormat;
+                return CoreStatus::eBadFileFormat;
             value = d;
             break;
         }
         case L'i': {
             int n = 0;
             if (raw.empty() || raw.front() == L' ' || !Tvl_String(raw).toInt(n))
-                return Acad::eBadFileFormat;
+                return CoreStatus::eBadFileFormat;
             value = n;
             break;
         }
         default:
-            return Acad::eBadFileFormat;
+            return CoreStatus::eBadFileFormat;
         }
         result.set(Tvl_String(std::move(name)), std::move(value));
     }
     if (!endSeen)
-        return Acad::eBadFileFormat;
+        return CoreStatus::eBadFileFormat;
     *this = std::move(result);
     return Acad::eOk;
 }
@@ -356,5 +364,5 @@ Acad::ErrorStatus Tvl_PropertiesList::writeToFile(const Tvl_String& path) const
 {
     if (path.isEmpty())
         return Acad::eInvalidInput;
-    return core_detail::writeWholeFileAtomic(path, writeToText()) ? Acad::eOk : Acad::eFileAccessErr;
+    return core_detail::writeWholeFileAtomic(path, writeToText()) ? Acad::eOk : CoreStatus::eFileAccessErr;
 }

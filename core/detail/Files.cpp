@@ -20,24 +20,24 @@ Tvl_String productPath(const std::filesystem::path& native)
 Acad::ErrorStatus readWholeFile(const Tvl_String& path, long long maxBytes, std::string& bytes)
 {
     if (path.isEmpty())
-        return Acad::eFileNotFound;
+        return CoreStatus::eFileNotFound;
     std::filesystem::path native = nativePath(path);
     std::error_code ec;
     auto status = std::filesystem::status(native, ec);
     if (ec || !std::filesystem::exists(status))
-        return Acad::eFileNotFound;
+        return CoreStatus::eFileNotFound;
     if (!std::filesystem::is_regular_file(status))
-        return Acad::eFileAccessErr;
+        return CoreStatus::eFileAccessErr;
     auto size = std::filesystem::file_size(native, ec);
     if (ec)
-        return Acad::eFileAccessErr;
+        return CoreStatus::eFileAccessErr;
     if (static_cast<long long>(size) > maxBytes)
-        return Acad::eFileTooLarge;
+        return CoreStatus::eFileTooLarge;
     auto content = base::readFile(native);
     if (!content)
-        return Acad::eFileAccessErr;
+        return CoreStatus::eFileAccessErr;
     if (static_cast<long long>(content->size()) > maxBytes)
-        return Acad::eFileTooLarge; // grew while we looked
+        return CoreStatus::eFileTooLarge; // grew while we looked
     bytes = std::move(*content);
     return Acad::eOk;
 }

@@ -91,7 +91,7 @@ TEST(TvlPropertiesList, TypedAccessLeavesOutValueUntouchedOnMismatch)
     Tvl_String s(L"default");
     EXPECT_EQ(p.getProperty(L"nrOfControls", n), Acad::eOk);
     EXPECT_EQ(n, 3);
-    EXPECT_EQ(p.getProperty(L"nrOfControls", d), Acad::eWrongDataType);
+    EXPECT_EQ(p.getProperty(L"nrOfControls", d), CoreStatus::eWrongDataType);
     EXPECT_EQ(p.getProperty(L"NROFCONTROLS", n), Acad::eKeyNotFound); // names are case-sensitive
     EXPECT_EQ(p.getProperty(L"missing", s), Acad::eKeyNotFound);
     EXPECT_EQ(d, -1);
@@ -139,7 +139,7 @@ TEST(TvlPropertiesList, DamagedContentIsRefusedAndKeepsTheList)
     for (const Case& c : cases) {
         Tvl_PropertiesList p;
         p.setProperty(L"kept", 1);
-        EXPECT_EQ(p.readFromText(c.bytes), Acad::eBadFileFormat) << c.what;
+        EXPECT_EQ(p.readFromText(c.bytes), CoreStatus::eBadFileFormat) << c.what;
         int kept = 0;
         EXPECT_EQ(p.getProperty(L"kept", kept), Acad::eOk) << c.what;
         EXPECT_EQ(p.length(), 1) << c.what;
@@ -148,7 +148,7 @@ TEST(TvlPropertiesList, DamagedContentIsRefusedAndKeepsTheList)
     // Every truncation of a good file is noticed.
     for (size_t len = 0; len < good.size(); ++len) {
         Tvl_PropertiesList p;
-        ASSERT_EQ(p.readFromText(good.substr(0, len)), Acad::eBadFileFormat) << len;
+        ASSERT_EQ(p.readFromText(good.substr(0, len)), CoreStatus::eBadFileFormat) << len;
     }
     // Flipped bits never crash; whatever is accepted is a consistent list.
     std::mt19937 rng(7);
@@ -169,26 +169,26 @@ TEST(TvlPropertiesList, FileProblemsGiveTheirStatus)
 {
     auto dir = scratchDir("props-files");
     Tvl_PropertiesList p = sampleList();
-    EXPECT_EQ(p.readFromFile(pathIn(dir, "missing.txt")), Acad::eFileNotFound);
-    EXPECT_EQ(p.readFromFile(L""), Acad::eFileNotFound);
-    EXPECT_EQ(p.readFromFile(productForm(dir)), Acad::eFileAccessErr); // a folder
+    EXPECT_EQ(p.readFromFile(pathIn(dir, "missing.txt")), CoreStatus::eFileNotFound);
+    EXPECT_EQ(p.readFromFile(L""), CoreStatus::eFileNotFound);
+    EXPECT_EQ(p.readFromFile(productForm(dir)), CoreStatus::eFileAccessErr); // a folder
 
     writeBytes(dir / "binary.txt", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-    EXPECT_EQ(p.readFromFile(pathIn(dir, "binary.txt")), Acad::eBadFileFormat);
+    EXPECT_EQ(p.readFromFile(pathIn(dir, "binary.txt")), CoreStatus::eBadFileFormat);
 
     {
         std::ofstream big(dir / "huge.txt", std::ios::binary);
         big << "TVLPROPERTIES 1\n";
     }
     std::filesystem::resize_file(dir / "huge.txt", Tvl_PropertiesList::kMaxFileBytes + 1); // sparse
-    EXPECT_EQ(p.readFromFile(pathIn(dir, "huge.txt")), Acad::eFileTooLarge);
+    EXPECT_EQ(p.readFromFile(pathIn(dir, "huge.txt")), CoreStatus::eFileTooLarge);
     EXPECT_TRUE(p == sampleList()); // nothing of the failures reached the list
 
     // A failed save leaves the old file as it was.
     ASSERT_EQ(p.writeToFile(pathIn(dir, "keep.txt")), Acad::eOk);
     std::filesystem::create_directory(dir / "ro");
-    EXPECT_EQ(p.writeToFile(productForm(dir / "no" / "such" / "folder.txt")), Acad::eFileAccessErr);
-    EXPECT_EQ(p.writeToFile(productForm(dir / "ro")), Acad::eFileAccessErr); // a folder in the way
+    EXPECT_EQ(p.writeToFile(productForm(dir / "no" / "such" / "folder.txt")), CoreStatus::eFileAccessErr);
+    EXPECT_EQ(p.writeToFile(productForm(dir / "ro")), CoreStatus::eFileAccessErr); // a folder in the way
     EXPECT_TRUE(std::filesystem::is_directory(dir / "ro"));
     Tvl_PropertiesList q;
     EXPECT_EQ(q.readFromFile(pathIn(dir, "keep.txt")), Acad::eOk);
