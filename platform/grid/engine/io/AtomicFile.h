@@ -34,9 +34,11 @@ public:
 
   // Test hook: the next atomic save fails at `stage` (one shot).
   static void failNextAt(Stage stage);
+  // True (once) when a test asked for a failure at `stage`; writers that fill the
+  // temporary file by other means (SQLite) ask for Stage::Write themselves.
+  static bool injected(Stage stage);
 
 private:
-  static bool injected(Stage stage);
 
   std::string m_target;
   std::string m_tempPath;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "platform/grid/engine/io/IoStatus.h"
+#include "platform/grid/engine/io/XlsBook.h"
+
+namespace grid {
+
+class Sheet;
+
+struct XlsExportOptions {
+  std::string sheetName = "Sheet1";
+  std::string logFile;  // when not empty, one line per export is appended to it
+};
+
+// The used part of the sheet from row 1 / column 1 (headers are left out) as an
+// Excel 97-2003 worksheet: values (formulas as their current values; combo,
+// button and static-text cells as their display text), number formats from
+// number types, fonts, colours, borders, alignment, lock, column widths, row
+// heights and spans as merged cells.
+IoStatus buildXlsBook(const Sheet& sheet, const XlsExportOptions& options, xls::Book& book);
+
+// Writes the .xls file atomically. TooLarge when the used part exceeds 65536 rows
+// or 256 columns (nothing is written then).
+IoStatus exportXlsFile(const Sheet& sheet, const std::string& path, const XlsExportOptions& options);
+
+} // namespace grid
