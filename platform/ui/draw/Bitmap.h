@@ -27,6 +27,9 @@ struct Bitmap {
     std::uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
     void set(int x, int y, std::uint32_t argb) { pixels[static_cast<size_t>(y) * width + x] = argb; }
 
+    // The part of the picture inside `r` (clipped to the picture); empty when none.
+    Bitmap crop(const Rect& r) const;
+
     Color colorAt(int x, int y) const { return toColor(at(x, y)); }
     static std::uint32_t argb(Color c, std::uint8_t alpha = 255) {
         return (std::uint32_t{alpha} << 24) | (std::uint32_t{c.r} << 16) |

@@ -20,7 +20,7 @@ struct Font {
     static Font fromPointSize(std::wstring face, int points, int weight = 400,
                               int pixelsPerInch = 96);
 
-    // The character (em) height in pixels: |height| when negative, about 82% of the cell
+    // The character (em) height in pixels: |height| when negative, about 86% of the cell
     // when positive (the internal leading of the usual dialog faces), 11 when 0.
     int charHeight() const;
     bool bold() const { return weight >= 600; }
