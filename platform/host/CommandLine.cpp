@@ -1,0 +1,67 @@
+#include "platform/host/CommandLine.h"
+
+#include "platform/base/Encoding.h"
+#include "platform/ui/Application.h"
+
+#include <cstdio>
+
+namespace host {
+namespace {
+bool g_adding = false;
+}
+
+CommandLine& commandLine()
+{
+    // Never destroyed: modules may print while the process ends.
+    static CommandLine* line = new CommandLine;
+    return *line;
+}
+
+bool commandLineAddingToTranscript() { return g_adding; }
+
+void CommandLine::write(std::wstring_view text)
+{
+    if (text.empty())
+        return;
+    m_text.append(text);
+    if (m_echo) {
+        const std::string utf8 = base::toUtf8(text);
+        std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+        std::fflush(stdout);
+        m_echoMidLine = text.back() != L'\n';
+    }
+    for (wchar_t c : text) {
+        if (c == L'\n') {
+            g_adding = true;
+            ui::app().transcript().add(std::wstring_view(m_pendingLine));
+            g_adding = false;
+            m_pendingLine.clear();
+        } else if (c != L'\r') {
+            m_pendingLine += c;
+        }
+    }
+}
+
+std::wstring CommandLine::textSince(std::size_t mark) const
+{
+    return mark >= m_text.size() ? std::wstring() : m_text.substr(mark);
+}
+
+void CommandLine::clear()
+{
+    m_text.clear();
+    m_pendingLine.clear();
+    m_prompts = 0;
+    m_updates = 0;
+}
+
+void CommandLine::breakLine()
+{
+    if (m_echo && m_echoMidLine) {
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+    m_echoMidLine = false;
+}
+
+} // namespace host
