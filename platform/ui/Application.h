@@ -132,7 +132,7 @@ private:
 
     struct Timer {
         unsigned id = 0;
-        Window* window = nullptr;    // null for thread timers
+        Hwnd window;                 // empty for thread timers
         unsigned windowTimerId = 0;
         std::uint64_t due = 0;
         unsigned elapse = 1;
@@ -153,7 +153,13 @@ private:
     std::map<unsigned, Timer> m_timers;     // by internal id
     unsigned m_nextTimerId = 1;
     std::uint64_t m_timerSerial = 0;
-    std::deque<Message> m_queue;
+    struct Posted {
+        Hwnd target;
+        unsigned message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    std::deque<Posted> m_queue;
     std::deque<Message> m_pendingInput;
     Driver* m_driver = nullptr;
     Hwnd m_focus;

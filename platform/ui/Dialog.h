@@ -24,8 +24,10 @@
 // The close box sends WM_CLOSE; the default onClose sends WM_COMMAND IDCANCEL.
 
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/Window.h"
 
+#include <memory>
 #include <optional>
 
 namespace ui {
@@ -82,6 +84,7 @@ protected:
     bool onCommand(int id, int code, Window* from) override;
     void onClose() override;
     bool onEraseBkgnd(Canvas& canvas) override;
+    LRESULT windowProc(unsigned msg, WPARAM w, LPARAM l) override;
 
     Window* m_parentArg = nullptr;
 
@@ -97,7 +100,9 @@ private:
     bool m_endRequested = false;
     bool m_shownOnce = false;
     int m_result = 0;
-    int m_defId = IDOK;
+    int m_defId = 0;               // 0 = BS_DEFPUSHBUTTON child, else IDOK
+    int* m_loopResult = nullptr;   // where a dialog deleted in its loop leaves its result
+    std::unique_ptr<Menu> m_templateMenu;
 };
 
 } // namespace ui

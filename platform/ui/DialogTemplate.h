@@ -20,6 +20,8 @@ struct ControlTemplate {
     unsigned style = 0;       // WS_CHILD | WS_VISIBLE are added by the dialog
     Rect rect;                // DLU: left, top, right, bottom (use dlu(x, y, cx, cy))
     unsigned exStyle = 0;
+    bool hidden = false;      // created without WS_VISIBLE
+    bool noTabStop = false;   // suppress the default WS_TABSTOP of edits, lists, combos, buttons
 };
 
 struct DialogTemplate {

@@ -255,6 +255,8 @@ public:
     // The deepest visible, enabled child that takes mouse input at a client point
     // (statics without SS_NOTIFY and group boxes are transparent); this when none.
     Window* childFromPoint(Point client);
+    // True for windows that let mouse input fall through to their parent.
+    virtual bool hitTransparent() const { return false; }
 
 protected:
     // The message procedure. Derived classes usually override the typed handlers or
@@ -310,7 +312,7 @@ protected:
 private:
     friend class Application;
     friend class Dialog;
-    friend class WindowRegistryAccess;
+    friend class DeferWindowPos;
     friend struct WindowInternals;
 
     void linkChild(Window* child, std::unique_ptr<Window> owned, Window* after = nullptr);
@@ -330,6 +332,7 @@ private:
     bool m_maximized = false;
     bool m_sized = false;
     bool m_redrawSuspended = false;
+    bool m_destroyFailAllowed = true;
     int m_invalidateCount = 0;
     Hwnd m_handle;
     Window* m_parent = nullptr;
@@ -358,6 +361,7 @@ public:
     T* get() const { return m_token && *m_token ? static_cast<T*>(*m_token) : nullptr; }
     explicit operator bool() const { return get() != nullptr; }
     T* operator->() const { return get(); }
+    T& operator*() const { return *get(); }
 
 private:
     std::shared_ptr<Window*> m_token;

@@ -27,6 +27,7 @@ public:
     void click();
 
     unsigned getDlgCode() const override;
+    bool hitTransparent() const override { return buttonType() == BS_GROUPBOX; }
 
 protected:
     LRESULT windowProc(unsigned msg, WPARAM w, LPARAM l) override;

@@ -1,9 +1,11 @@
 #pragma once
 // "ComboBox": CBS_DROPDOWNLIST (choose only) or CBS_DROPDOWN / CBS_SIMPLE (editable, with
-// an inner "Edit" child of id 1001 that holds the text and takes the focus). Items have
-// text and 64-bit data; CBS_SORT inserts sorted. Selecting an item as a user does sends
-// CBN_SELCHANGE (the editable combo copies the item text into its edit first), then
-// CBN_SELENDOK / CBN_CLOSEUP. setCurSel by program sends nothing. Typing into the edit
+// an inner "Edit" child of id 1001 that holds the text and takes the focus: the focus
+// window of an editable combo is that edit, whose parent is the combo). Items have text
+// and data; CBS_SORT inserts sorted. Selecting an item as a user does sends
+// CBN_SELCHANGE, then (editable) copies the item text into the edit, then CBN_SELENDOK
+// and CBN_CLOSEUP; as on the platform, the edit still shows the old text while
+// CBN_SELCHANGE is handled (getLBText(getCurSel()) has the new one). setCurSel by program sends nothing. Typing into the edit
 // sends CBN_EDITCHANGE. findStringExact is case-insensitive, as on the platform.
 // Per-item check marks are kept for check-combos (owner-drawn helpers of the core).
 
@@ -67,7 +69,7 @@ private:
     std::vector<Item> m_items;
     int m_cur = -1;
     int m_dropHeight = 0;
-    std::wstring m_listText;   // drop-list: text shown = selected item
+    bool m_internalEdit = false; // the combo itself is changing its edit's text
 };
 
 } // namespace ui

@@ -12,6 +12,7 @@ public:
     void setBitmap(const Image& image) { m_image = image; invalidate(); }
     const Image& bitmap() const { return m_image; }
     void setIconImage(const Image& image) { m_image = image; invalidate(); }
+    bool hitTransparent() const override { return !(style() & SS_NOTIFY); }
 
 protected:
     LRESULT windowProc(unsigned msg, WPARAM w, LPARAM l) override;
