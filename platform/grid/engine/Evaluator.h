@@ -1,0 +1,69 @@
+#pragma once
+// Runs one compiled formula on a value stack (no recursion). Function
+// implementations use the conversion helpers here, which follow the usual
+// spreadsheet rules: empty is 0 or "", booleans are 1/0 in arithmetic, text
+// converts to a number only when it parses completely, errors propagate.
+
+#include <string>
+#include <vector>
+
+#include "platform/grid/engine/Formula.h"
+#include "platform/grid/engine/SheetData.h"
+
+namespace grid {
+
+struct EvalValue {
+    enum Kind : uint8_t { Empty, Number, Text, Bool, Error, Ref, Missing };
+    Kind kind = Empty;
+    ErrorCode err = ErrorCode::None;
+    double num = 0;
+    CellRange range{};
+    std::string text;
+
+    static EvalValue number(double v) { EvalValue e; e.kind = Number; e.num = v; return e; }
+    static EvalValue boolean(bool b) { EvalValue e; e.kind = Bool; e.num = b ? 1 : 0; return e; }
+    static EvalValue error(ErrorCode c) { EvalValue e; e.kind = Error; e.err = c; return e; }
+    static EvalValue textValue(std::string s) { EvalValue e; e.kind = Text; e.text = std::move(s); return e; }
+    bool isRef() const { return kind == Ref; }
+    bool isSingleCell() const { return kind == Ref && range.col1 == range.col2 && range.row1 == range.row2; }
+    int32_t width() const { return range.col2 - range.col1 + 1; }
+    int32_t height() const { return range.row2 - range.row1 + 1; }
+};
+
+class Evaluator {
+public:
+    explicit Evaluator(Sheet& sheet) : m_sheet(sheet), m_d(sheet.data()) {}
+
+    // Evaluates `code` as the formula of cell (col,row).
+    Value run(const FormulaCode& code, int32_t col, int32_t row);
+
+    Sheet& sheet() { return m_sheet; }
+    SheetData& data() { return m_d; }
+    int32_t col() const { return m_col; }
+    int32_t row() const { return m_row; }
+
+    // The value of a cell as a scalar (Empty, Number, Text, Bool or Error).
+    EvalValue cellValue(int32_t col, int32_t row) const;
+    // A single-cell reference becomes its value; a larger one #VALUE!.
+    EvalValue scalar(const EvalValue& v) const;
+    // Conversions of a scalar argument; on failure `err` holds the error.
+    bool toNumber(const EvalValue& v, double& out, ErrorCode& err) const;
+    bool toText(const EvalValue& v, std::string& out, ErrorCode& err) const;
+    bool toBool(const EvalValue& v, bool& out, ErrorCode& err) const;
+
+private:
+    void binary(Op op);
+    void compare(Op op);
+    void callCustom(const FormulaCode& code, const Token& t);
+
+    Sheet& m_sheet;
+    SheetData& m_d;
+    int32_t m_col = 0, m_row = 0;
+    std::vector<EvalValue> m_stack;
+};
+
+// Case-insensitive ordering used by comparisons and look-ups: <0, 0, >0.
+int compareValues(const EvalValue& a, const EvalValue& b);
+std::string toUpperAscii(std::string s);
+
+}  // namespace grid

@@ -1,0 +1,130 @@
+#include <charconv>
+#include <string>
+#include <vector>
+
+#include "platform/grid/engine/FormulaParser.h"
+#include "platform/grid/engine/Functions.h"
+#include "platform/grid/engine/Value.h"
+
+namespace grid {
+
+namespace {
+
+std::string numberLiteral(double v) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    std::string s(buf, res.ptr);
+    for (auto& c : s)
+        if (c == 'e') c = 'E';
+    return s;
+}
+
+std::string quoted(const std::string& s) {
+    std::string r = "\"";
+    for (char c : s) {
+        if (c == '"') r += '"';
+        r += c;
+    }
+    r += '"';
+    return r;
+}
+
+std::string offset(int32_t v) {
+    if (v == 0) return {};
+    return (v > 0 ? "+" : "") + std::to_string(v);
+}
+
+// One address in the given style; "?" when the style cannot write it.
+std::string address(int32_t cv, bool cabs, int32_t rv, bool rabs, RefStyle style, int32_t col, int32_t row) {
+    int32_t c = cabs ? cv : col + cv;
+    int32_t r = rabs ? rv : row + rv;
+    switch (style) {
+    case RefStyle::A1: {
+        if (c < 1 || r < 1 || c > Sheet::kLimitCols || r > Sheet::kLimitRows) return "?";
+        return (cabs ? "$" : "") + columnLetters(c) + (rabs ? "$" : "") + std::to_string(r);
+    }
+    case RefStyle::R1C1: {
+        std::string s = "R";
+        if (rabs) s += std::to_string(rv);
+        else if (rv != 0) s += "[" + std::to_string(rv) + "]";
+        s += "C";
+        if (cabs) s += std::to_string(cv);
+        else if (cv != 0) s += "[" + std::to_string(cv) + "]";
+        return s;
+    }
+    default: {
+        // A column offset can only be followed by a relative row ("#+1#").
+        if (!cabs && cv != 0 && rabs) return "?";
+        if ((cabs && (cv < 1 || cv > Sheet::kLimitCols)) || (rabs && (rv < 1 || rv > Sheet::kLimitRows))) return "?";
+        std::string s = cabs ? columnLetters(cv) : "#" + offset(cv);
+        s += rabs ? std::to_string(rv) : "#" + offset(rv);
+        return s;
+    }
+    }
+}
+
+}  // namespace
+
+std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, int32_t row) {
+    std::vector<std::string> st;
+    auto pop = [&]() {
+        if (st.empty()) return std::string("?");
+        std::string s = std::move(st.back());
+        st.pop_back();
+        return s;
+    };
+    auto binary = [&](const char* op) {
+        std::string b = pop(), a = pop();
+        st.push_back(a + op + b);
+    };
+    for (const Token& t : code.tokens) {
+        switch (t.op) {
+        case Op::Number: st.push_back(numberLiteral(t.num)); break;
+        case Op::String: st.push_back(quoted(code.strings[t.a])); break;
+        case Op::Bool: st.push_back(t.num != 0 ? "TRUE" : "FALSE"); break;
+        case Op::Error: st.push_back(std::string(errorText(static_cast<ErrorCode>(t.a)))); break;
+        case Op::Ref:
+            st.push_back(address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row));
+            break;
+        case Op::Range:
+            st.push_back(address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row) + ":" +
+                         address(t.c, t.flags & kCol2Abs, t.d, t.flags & kRow2Abs, style, col, row));
+            break;
+        case Op::Name: st.push_back(code.strings[t.a]); break;
+        case Op::Missing: st.emplace_back(); break;
+        case Op::Add: binary("+"); break;
+        case Op::Sub: binary("-"); break;
+        case Op::Mul: binary("*"); break;
+        case Op::Div: binary("/"); break;
+        case Op::Pow: binary("^"); break;
+        case Op::Concat: binary("&"); break;
+        case Op::Eq: binary("="); break;
+        case Op::Ne: binary("<>"); break;
+        case Op::Lt: binary("<"); break;
+        case Op::Le: binary("<="); break;
+        case Op::Gt: binary(">"); break;
+        case Op::Ge: binary(">="); break;
+        case Op::Neg: st.push_back("-" + pop()); break;
+        case Op::Plus: st.push_back("+" + pop()); break;
+        case Op::Percent: st.push_back(pop() + "%"); break;
+        case Op::Paren: st.push_back("(" + pop() + ")"); break;
+        case Op::Func:
+        case Op::Custom: {
+            std::vector<std::string> args(t.argc);
+            for (int i = t.argc - 1; i >= 0; --i) args[i] = pop();
+            std::string s(t.op == Op::Func ? std::string(builtin(t.a).name) : code.strings[t.a]);
+            s += "(";
+            for (int i = 0; i < t.argc; ++i) {
+                if (i) s += ",";
+                s += args[i];
+            }
+            s += ")";
+            st.push_back(std::move(s));
+            break;
+        }
+        }
+    }
+    return st.empty() ? std::string() : st.back();
+}
+
+}  // namespace grid

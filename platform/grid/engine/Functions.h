@@ -1,0 +1,26 @@
+#pragma once
+// The built-in function table.
+
+#include <cstdint>
+#include <string_view>
+
+namespace grid {
+
+class Evaluator;
+struct EvalValue;
+
+using BuiltinFn = void (*)(Evaluator& ev, EvalValue* args, int argc, EvalValue& result);
+
+struct BuiltinFunction {
+    std::string_view name;   // upper case
+    int minArgs;
+    int maxArgs;             // -1 = any number
+    BuiltinFn fn;
+};
+
+// Index of the function named `name` (any case), or -1.
+int findBuiltin(std::string_view name);
+const BuiltinFunction& builtin(int id);
+int builtinCount();
+
+}  // namespace grid
