@@ -45,9 +45,6 @@ public:
     void ellipse(const Rect& r, const Pen& pen, std::optional<Color> fill) override;
     void polygon(std::span<const Point> points, const Pen& pen, std::optional<Color> fill) override;
     Size measureText(const Font& font, std::wstring_view text) const override;
-    using Canvas::drawBitmap;
-    void drawBitmap(const Bitmap& bitmap, const Rect& dest, const Rect& src, BlitMode mode,
-                    Color key) override;
     void pushClip(const Rect& r) override;
     void popClip() override;
     void pushOrigin(Point offset) override;
@@ -55,6 +52,8 @@ public:
     void newPage() override;
 
 protected:
+    void blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, BlitMode mode,
+              Color key) override;
     void drawTextRun(Point at, std::wstring_view text, const Font& font, Color color,
                      size_t underline) override;
 

@@ -89,8 +89,10 @@ public:
 
     // Copies `src` of the picture into `dest`, stretching when the sizes differ.
     // `key` is the transparent colour for BlitMode::Transparent.
-    virtual void drawBitmap(const Bitmap& bitmap, const Rect& dest, const Rect& src,
-                            BlitMode mode = BlitMode::Copy, Color key = {}) = 0;
+    void drawBitmap(const Bitmap& bitmap, const Rect& dest, const Rect& src,
+                    BlitMode mode = BlitMode::Copy, Color key = {}) {
+        blit(bitmap, dest, src, mode, key);
+    }
     // Unstretched: the whole picture with its top-left corner at `at`.
     void drawBitmap(const Bitmap& bitmap, Point at, BlitMode mode = BlitMode::Copy,
                     Color key = {});
@@ -106,6 +108,9 @@ public:
     virtual void newPage() {}
 
 protected:
+    // The backend's drawBitmap.
+    virtual void blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, BlitMode mode,
+                      Color key) = 0;
     // Draws one already laid-out line with its top-left at `at`. `underline` is the
     // index of the character to underline (the "&" accelerator), or npos.
     virtual void drawTextRun(Point at, std::wstring_view text, const Font& font, Color color,

@@ -141,8 +141,8 @@ Size RecordingCanvas::measureText(const Font& font, std::wstring_view text) cons
     return fixedTextExtent(font, text);
 }
 
-void RecordingCanvas::drawBitmap(const Bitmap& bitmap, const Rect& dest, const Rect& src,
-                                 BlitMode mode, Color key) {
+void RecordingCanvas::blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, BlitMode mode,
+                       Color key) {
     DrawItem& item = add(DrawKind::Bitmap, dest);
     item.bitmapSize = bitmap.size();
     item.source = src;

@@ -47,9 +47,6 @@ public:
     int drawText(const Rect& r, std::wstring_view text, const Font& font, Color color,
                  TextFlags flags) override;
     Size measureText(const Font& font, std::wstring_view text) const override;
-    using Canvas::drawBitmap;
-    void drawBitmap(const Bitmap& bitmap, const Rect& dest, const Rect& src, BlitMode mode,
-                    Color key) override;
     void pushClip(const Rect& r) override;
     void popClip() override;
     void pushOrigin(Point offset) override;
@@ -71,6 +68,8 @@ public:
     int originDepth() const { return static_cast<int>(m_origins.size()); }
 
 protected:
+    void blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, BlitMode mode,
+              Color key) override;
     void drawTextRun(Point at, std::wstring_view text, const Font& font, Color color,
                      size_t underline) override;
 
