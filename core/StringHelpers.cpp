@@ -1,6 +1,6 @@
 #include "core/StringHelpers.h"
 
-#include <cwctype>
+#include <unordered_set>
 
 namespace {
 
@@ -130,8 +130,15 @@ bool findFirstNumbers(const Tvl_String& text, int& pos)
 
 Tvl_String findNonExistingString(const Tvl_StringArray& existing, const Tvl_String& proposal)
 {
+    // Compared without regard to case through one upper-cased set: a long list of
+    // numbered names would otherwise cost a full scan per candidate.
+    std::unordered_set<std::wstring> taken;
+    for (const Tvl_String& name : existing)
+        taken.insert(name.upper().str());
+    auto isFree = [&](const Tvl_String& s) { return !taken.count(s.upper().str()); };
+
     Tvl_String candidate = proposal.isEmpty() ? Tvl_String(L"1") : proposal;
-    if (!existing.contains(candidate, true))
+    if (isFree(candidate))
         return candidate;
 
     int start = candidate.length();
@@ -145,7 +152,7 @@ Tvl_String findNonExistingString(const Tvl_StringArray& existing, const Tvl_Stri
     for (;;) {
         digits = incrementDigits(digits);
         candidate = stem + Tvl_String(digits);
-        if (!existing.contains(candidate, true))
+        if (isFree(candidate))
             return candidate;
     }
 }

@@ -1,12 +1,14 @@
 #include "core/BmTempResourceOverride.h"
 #include "core/CButtonST.h"
 #include "core/CResizer.h"
+#include "core/DlgOpenSave.h"
 
 #include "TestSupport.h"
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/ScriptedDriver.h"
 #include "platform/ui/draw/Bmp.h"
 #include "platform/ui/draw/RecordingCanvas.h"
 
@@ -44,12 +46,19 @@ ui::Bitmap checkerPicture(ui::Color key)
     return b;
 }
 
+// Paints the button alone, as its window's paint handler does.
+class PaintedButton : public CButtonST {
+public:
+    void paint(ui::Canvas& canvas) { onPaint(canvas); }
+};
+
 struct DialogFixture : ::testing::Test {
     void SetUp() override
     {
         ui::Application::instance().resetForTests();
         dlg = std::make_unique<ui::Dialog>(layoutTemplate());
         ASSERT_TRUE(dlg->create());
+        dlg->showWindow(ui::SW_SHOW);
     }
     void TearDown() override
     {
@@ -116,7 +125,7 @@ TEST_F(DialogFixture, IconButtonFromSwitchedResourcesAndCheckMode)
 
     BmTempResourceOverride sw;
     sw.SaveDefaultResource(&module);
-    CButtonST button;
+    PaintedButton button;
     ASSERT_TRUE(button.SubclassDlgItem(kIconButton, dlg.get()));
     {
         BmTempResourceOverride::Scope on(sw);
@@ -130,7 +139,7 @@ TEST_F(DialogFixture, IconButtonFromSwitchedResourcesAndCheckMode)
     EXPECT_EQ(button.tooltip(), L"Delete");
 
     ui::RecordingCanvas canvas;
-    button.paintTree(canvas);
+    button.paint(canvas);
     auto bitmaps = canvas.itemsOfKind(ui::DrawKind::Bitmap);
     ASSERT_EQ(bitmaps.size(), 1u);
     EXPECT_EQ(bitmaps[0]->mode, ui::BlitMode::Transparent);
@@ -146,7 +155,7 @@ TEST_F(DialogFixture, IconButtonFromSwitchedResourcesAndCheckMode)
     button.SetCheck(ui::BST_CHECKED);
     button.OffsetColor(30);
     canvas.clear();
-    button.paintTree(canvas);
+    button.paint(canvas);
     EXPECT_FALSE(canvas.itemsOfKind(ui::DrawKind::FrameRect).empty()); // checked: framed
 
     dlg.reset(); // the subclassed object outlives its window
@@ -158,7 +167,7 @@ TEST_F(DialogFixture, PictureFrameFromFile)
 {
     auto dir = scratchDir("button-bitmaps");
     ASSERT_TRUE(ui::writeBmpFile((dir / "DrawBolt2.bmp").string(), checkerPicture(ui::Color{255, 0, 255})));
-    CButtonST frame;
+    PaintedButton frame;
     ASSERT_TRUE(frame.SubclassDlgItem(kIconButton, dlg.get()));
     EXPECT_FALSE(frame.SetBitmaps(productForm(dir / "missing.bmp"), ui::Color{255, 0, 255}));
     ASSERT_TRUE(frame.SetBitmaps(productForm(dir / "DrawBolt2.bmp"), ui::Color{255, 0, 255}));
@@ -169,10 +178,35 @@ TEST_F(DialogFixture, PictureFrameFromFile)
     frame.SetAlign(CButtonST::Align::Vertical);
 
     ui::RecordingCanvas canvas;
-    frame.paintTree(canvas);
+    frame.paint(canvas);
     EXPECT_EQ(canvas.itemsOfKind(ui::DrawKind::Bitmap).size(), 1u); // disabled frames keep their picture
     EXPECT_TRUE(canvas.itemsOfKind(ui::DrawKind::FrameRect).empty());
     const ui::DrawItem* text = canvas.findText(L"Bolt");
     ASSERT_NE(text, nullptr);
     EXPECT_GT(text->rect.top, canvas.itemsOfKind(ui::DrawKind::Bitmap)[0]->rect.top); // picture above text
+}
+
+TEST(DlgOpenSave, AsksTheDriverAndCompletesTheExtension)
+{
+    ui::Application::instance().resetForTests();
+    ui::ScriptedDriver driver;
+    driver.answerFile(std::wstring(L"c:\\designs\\frame"));
+    driver.answerFile(std::nullopt);
+
+    Tvl_String path(L"c:\\designs\\old.txt");
+    EXPECT_TRUE(DlgOpenSave(false, L".txt", L"Designs (*.txt)|*.txt|All files|*.*||", L"Save design", path));
+    EXPECT_EQ(path, L"c:\\designs\\frame.txt");
+    ASSERT_EQ(driver.fileDialogs().size(), 1u);
+    const ui::FileDialogRequest& seen = driver.fileDialogs()[0];
+    EXPECT_EQ(seen.mode, ui::FileDialogMode::Save);
+    EXPECT_EQ(seen.title, L"Save design");
+    EXPECT_EQ(seen.initialFolder, L"c:\\designs\\");
+    EXPECT_EQ(seen.initialFile, L"old.txt");
+    ASSERT_EQ(seen.filters.size(), 2u);
+    EXPECT_EQ(seen.filters[1].second, L"*.*");
+
+    path = L"c:\\pictures\\";
+    EXPECT_FALSE(DlgOpenSave(true, L"bmp", L"", L"Picture", path));
+    EXPECT_EQ(path, L"");
+    EXPECT_TRUE(driver.done());
 }
