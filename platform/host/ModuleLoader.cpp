@@ -104,8 +104,13 @@ fs::path ModuleLoader::resolve(std::wstring_view path) const
     if (path.empty())
         return {};
     const fs::path native = base::toNative(path);
-    if (hasFolder(path))
-        return base::pathExists(native) ? canonicalOf(native) : fs::path();
+    if (hasFolder(path)) {
+        // The file name compares without regard to case, as on the product's platform.
+        if (base::pathExists(native))
+            return canonicalOf(native);
+        const auto found = base::findFirst(native);
+        return found ? canonicalOf(*found) : fs::path();
+    }
     std::vector<fs::path> folders = m_searchPath;
     const fs::path program = base::ownProgramPath();
     if (!program.empty())

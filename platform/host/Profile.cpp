@@ -108,7 +108,7 @@ void Profile::ensureLoaded()
 void Profile::parse(std::string_view bytes)
 {
     Section* current = nullptr;
-    size_t pos = 0;
+    size_t pos = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     while (pos < bytes.size()) {
         size_t end = bytes.find('\n', pos);
         if (end == std::string_view::npos)

@@ -1,0 +1,219 @@
+// A small module for the host's tests (hosttest.arx). It registers the group "HOSTTEST":
+//   HELLO     prints a formatted line
+//   ASKNAME   modal dialog (template built here): edit 100, OK, Cancel; OK with an empty
+//             name shows a message box and stays open; prints "Name: <text>" on OK,
+//             "Cancelled" on Cancel
+//   MODELESS  opens a modeless dialog (caption "Palette") owned by the main window;
+//             its check box 101 says whether it keeps the focus when the mouse goes to
+//             the drawing
+//   PICK      a modal dialog whose button 102 hides it and asks for a point
+//   THROW     throws an exception
+//   TICK      starts a 50 ms thread timer that prints "Tick" three times
+// Environment switches read at initialisation: HOSTTEST_REFUSE_ATTACH,
+// HOSTTEST_REFUSE_INIT, HOSTTEST_LOCKED (do not unlock), HOSTTEST_KEEP_GROUP (do not
+// remove the group on unload).
+
+#include "platform/host/AcEd.h"
+#include "platform/host/AcEdCommandStack.h"
+#include "platform/host/AcRxDynamicLinker.h"
+#include "platform/host/CAcUiDialog.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/MessageBox.h"
+
+#include <cstdlib>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kEditName = 100;
+constexpr int kCheckKeepFocus = 101;
+constexpr int kButtonPick = 102;
+
+bool env(const char* name) { return std::getenv(name) != nullptr; }
+
+ui::DialogTemplate nameTemplate()
+{
+    ui::DialogTemplate t;
+    t.id = 9001;
+    t.caption = L"Your name";
+    t.rect = ui::dlu(0, 0, 160, 60);
+    t.controls = {
+        {0, L"Static", L"&Name:", 0, ui::dlu(7, 9, 30, 8)},
+        {kEditName, L"Edit", L"", ui::WS_TABSTOP | ui::WS_BORDER, ui::dlu(40, 7, 110, 12)},
+        {ui::IDOK, L"Button", L"OK", ui::BS_DEFPUSHBUTTON | ui::WS_TABSTOP, ui::dlu(40, 38, 50, 14)},
+        {ui::IDCANCEL, L"Button", L"Cancel", ui::WS_TABSTOP, ui::dlu(100, 38, 50, 14)},
+    };
+    return t;
+}
+
+class NameDialog : public ui::Dialog {
+public:
+    NameDialog() : ui::Dialog(nameTemplate()) {}
+    std::wstring name;
+
+protected:
+    void onOK() override
+    {
+        name = getDlgItemText(kEditName);
+        if (name.empty()) {
+            messageBox(L"Please give a name.", L"Your name", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+            return;
+        }
+        ui::Dialog::onOK();
+    }
+};
+
+ui::DialogTemplate paletteTemplate()
+{
+    ui::DialogTemplate t;
+    t.id = 9002;
+    t.caption = L"Palette";
+    t.style = ui::WS_POPUP | ui::WS_CAPTION | ui::WS_SYSMENU;
+    t.rect = ui::dlu(0, 0, 120, 40);
+    t.controls = {{kCheckKeepFocus, L"Button", L"Keep focus", ui::BS_AUTOCHECKBOX | ui::WS_TABSTOP, ui::dlu(7, 7, 100, 10)}};
+    return t;
+}
+
+class PaletteDialog : public CAdUiDialog {
+public:
+    PaletteDialog() : CAdUiDialog(paletteTemplate(), adsw_acadMainWnd()) {}
+
+protected:
+    bool onMessage(unsigned msg, ui::WPARAM w, ui::LPARAM l, ui::LRESULT& result) override
+    {
+        if (msg == WM_ACAD_KEEPFOCUS) {
+            result = isDlgButtonChecked(kCheckKeepFocus) ? 1 : 0;
+            return true;
+        }
+        return CAdUiDialog::onMessage(msg, w, l, result);
+    }
+    void onCancel() override { destroyWindow(); }
+};
+
+// Kept in module storage: it goes with the module, whatever the module forgot to close.
+std::optional<PaletteDialog> g_palette;
+
+ui::DialogTemplate pickTemplate()
+{
+    ui::DialogTemplate t;
+    t.id = 9003;
+    t.caption = L"Pick";
+    t.rect = ui::dlu(0, 0, 120, 40);
+    t.controls = {
+        {kButtonPick, L"Button", L"Pick point <", ui::WS_TABSTOP, ui::dlu(7, 7, 60, 14)},
+        {ui::IDOK, L"Button", L"OK", ui::BS_DEFPUSHBUTTON | ui::WS_TABSTOP, ui::dlu(70, 7, 40, 14)},
+    };
+    return t;
+}
+
+class PickDialog : public CAcUiDialog {
+public:
+    PickDialog() : CAcUiDialog(pickTemplate()) {}
+
+protected:
+    bool onCommand(int id, int code, ui::Window* from) override
+    {
+        if (id == kButtonPick && code == ui::BN_CLICKED) {
+            BeginEditorCommand();
+            acutPrintf(L"Hidden while picking: %d\n", isWindowVisible() ? 0 : 1);
+            ads_point p{0, 0, 0};
+            if (acedGetPoint(nullptr, L"Pick a point: ", p) == RTNORM) {
+                CompleteEditorCommand();
+                acutPrintf(L"Picked %.1f,%.1f\n", p[0], p[1]);
+            } else {
+                CancelEditorCommand();
+                acutPrintf(L"Pick cancelled\n");
+            }
+            return true;
+        }
+        return CAcUiDialog::onCommand(id, code, from);
+    }
+};
+
+int g_ticks = 0;
+unsigned g_timer = 0;
+
+void hello() { acutPrintf(L"Hello from %s: %i %.2f%%\n", L"hosttest", 42, 99.5); }
+
+void askName()
+{
+    NameDialog dlg;
+    if (dlg.doModal() == ui::IDOK)
+        acutPrintf(L"Name: %s\n", dlg.name.c_str());
+    else
+        acutPrintf(L"Cancelled\n");
+    acedPostCommandPrompt();
+}
+
+void modeless()
+{
+    if (g_palette && g_palette->isWindow())
+        return;
+    g_palette.reset();
+    g_palette.emplace();
+    g_palette->create();
+    g_palette->showWindow(ui::SW_SHOW);
+    adsw_acadMainWnd()->setFocus();
+}
+
+void pick()
+{
+    PickDialog dlg;
+    dlg.doModal();
+}
+
+void fail() { throw std::runtime_error("deliberate failure"); }
+
+void tick()
+{
+    g_ticks = 0;
+    g_timer = ui::app().setThreadTimer(50, [](unsigned id) {
+        acutPrintf(L"Tick\n");
+        if (++g_ticks == 3)
+            ui::app().killThreadTimer(id);
+    });
+}
+
+} // namespace
+
+ACRX_EXPORT int DllMain(HINSTANCE, unsigned long reason, void*)
+{
+    if (reason == DLL_PROCESS_ATTACH && env("HOSTTEST_REFUSE_ATTACH"))
+        return 0;
+    return 1;
+}
+
+ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* pkt)
+{
+    switch (msg) {
+    case AcRx::kInitAppMsg:
+        if (!env("HOSTTEST_LOCKED"))
+            acrxDynamicLinker->unlockApplication(pkt);
+        acrxDynamicLinker->registerAppMDIAware(pkt);
+        acedRegCmds->addCommand(L"HOSTTEST", L"HELLO", L"HELLO", ACRX_CMD_MODAL, hello);
+        acedRegCmds->addCommand(L"HOSTTEST", L"ASKNAME", L"VRAAGNAAM", ACRX_CMD_MODAL, askName);
+        acedRegCmds->addCommand(L"HOSTTEST", L"MODELESS", L"MODELESS", ACRX_CMD_MODAL, modeless);
+        acedRegCmds->addCommand(L"HOSTTEST", L"PICK", L"PICK", ACRX_CMD_MODAL, pick);
+        acedRegCmds->addCommand(L"HOSTTEST", L"THROW", L"THROW", ACRX_CMD_MODAL, fail);
+        acedRegCmds->addCommand(L"HOSTTEST", L"TICK", L"TICK", ACRX_CMD_MODAL, tick);
+        acutPrintf(L"hosttest initialised\n");
+        if (env("HOSTTEST_REFUSE_INIT"))
+            return AcRx::kRetError;
+        break;
+    case AcRx::kUnloadAppMsg:
+        if (!env("HOSTTEST_KEEP_GROUP"))
+            acedRegCmds->removeGroup(L"HOSTTEST");
+        if (g_timer)
+            ui::app().killThreadTimer(g_timer);
+        g_timer = 0;
+        if (g_palette && g_palette->isWindow() && !env("HOSTTEST_KEEP_GROUP"))
+            g_palette->destroyWindow();
+        acutPrintf(L"hosttest unloaded\n");
+        break;
+    default:
+        break;
+    }
+    return AcRx::kRetOK;
+}
