@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #if TVL_LANG_WITH_CORE
@@ -204,7 +205,41 @@ std::vector<Use> readTextNumbers(const fs::path& file, std::vector<Problem>& pro
     return uses;
 }
 
-std::vector<CodeUse> scanText(const std::string& text, const std::string& fileName) {
+Constants constantsIn(const std::string& text) {
+    static const std::regex def(R"(\b(k[A-Z][A-Za-z0-9_]*)\s*(?:=\s*([0-9]{1,9})\s*[,;}]|\{\s*([0-9]{1,9})\s*\}))");
+    Constants found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), def); it != std::sregex_iterator(); ++it) {
+        const std::string value = (*it)[2].matched ? (*it)[2].str() : (*it)[3].str();
+        found.emplace((*it)[1].str(), std::stol(value));
+    }
+    return found;
+}
+
+std::vector<CodeUse> scanText(const std::string& text, const std::string& fileName, const Constants* shared,
+                              std::vector<std::string>* unresolved) {
+    const Constants local = constantsIn(text);
+    auto resolve = [&](std::string cand, long& number) {
+        cand = trim(cand);
+        if (allDigits(cand)) {
+            number = std::stol(cand);
+            return true;
+        }
+        const size_t colons = cand.rfind("::");
+        if (colons != std::string::npos) cand = cand.substr(colons + 2);
+        if (cand.empty() || !std::all_of(cand.begin(), cand.end(), isIdentChar)) return false;
+        if (auto it = local.find(cand); it != local.end()) {
+            number = it->second;
+            return true;
+        }
+        if (shared) {
+            if (auto it = shared->find(cand); it != shared->end() && it->second >= 0) {
+                number = it->second;
+                return true;
+            }
+        }
+        return false;
+    };
+
     std::vector<CodeUse> found;
     for (const std::string name : {"dialString", "string"}) {
         size_t pos = 0;
@@ -223,25 +258,39 @@ std::vector<CodeUse> scanText(const std::string& text, const std::string& fileNa
             std::vector<std::string> candidates;
             const size_t q = arg.find('?');
             if (q == std::string::npos) {
-                candidates.push_back(trim(arg));
+                candidates.push_back(arg);
             } else {
                 const size_t c = arg.find(':', q);
-                if (c != std::string::npos && arg.find('?', q + 1) == std::string::npos) {
-                    candidates.push_back(trim(arg.substr(q + 1, c - q - 1)));
-                    candidates.push_back(trim(arg.substr(c + 1)));
+                // "a ? b : c" with plain branches; "::" inside a branch is a qualification.
+                size_t colon = c;
+                while (colon != std::string::npos && colon + 1 < arg.size() && arg[colon + 1] == ':')
+                    colon = arg.find(':', colon + 2);
+                if (colon != std::string::npos && arg.find('?', q + 1) == std::string::npos) {
+                    candidates.push_back(arg.substr(q + 1, colon - q - 1));
+                    candidates.push_back(arg.substr(colon + 1));
                 }
             }
             const int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + start, '\n'));
-            for (const auto& cand : candidates)
-                if (allDigits(cand))
-                    found.push_back({name == "dialString" ? 'D' : 'S', std::stol(cand), fileName, line});
+            const std::string what = trim(arg);
+            if (what.empty()) continue;  // a declaration such as "string()" or a call without number
+            bool any = false;
+            for (const auto& cand : candidates) {
+                long number = 0;
+                if (resolve(cand, number)) {
+                    found.push_back({name == "dialString" ? 'D' : 'S', number, fileName, line});
+                    any = true;
+                }
+            }
+            static const std::regex declaration(R"(^[A-Za-z_][A-Za-z0-9_:<>]*\s+[A-Za-z_][A-Za-z0-9_]*$)");
+            if (!any && unresolved && !std::regex_match(what, declaration))
+                unresolved->push_back(fileName + ":" + std::to_string(line) + ": " + name + "(" + what + ")");
         }
     }
     return found;
 }
 
-std::vector<CodeUse> scanSources(const std::vector<fs::path>& roots) {
-    std::vector<CodeUse> all;
+std::vector<CodeUse> scanSources(const std::vector<fs::path>& roots, std::vector<std::string>* unresolved) {
+    std::vector<std::pair<std::string, std::string>> files;  // name, text
     for (const auto& root : roots) {
         std::error_code ec;
         if (!fs::is_directory(root, ec)) continue;
@@ -253,10 +302,21 @@ std::vector<CodeUse> scanSources(const std::vector<fs::path>& roots) {
             std::ifstream in(it->path(), std::ios::binary);
             std::ostringstream ss;
             ss << in.rdbuf();
-            const auto rel = fs::relative(it->path(), sourceDir(), ec).string();
-            auto uses = scanText(ss.str(), rel.empty() ? it->path().string() : rel);
-            all.insert(all.end(), uses.begin(), uses.end());
+            std::error_code rec;
+            std::string rel = fs::relative(it->path(), sourceDir(), rec).string();
+            files.emplace_back(rel.empty() ? it->path().string() : rel, ss.str());
         }
+    }
+    Constants shared;  // a name with different values in different files is marked -1
+    for (const auto& [name, text] : files)
+        for (const auto& [id, value] : constantsIn(text)) {
+            auto [it, fresh] = shared.emplace(id, value);
+            if (!fresh && it->second != value) it->second = -1;
+        }
+    std::vector<CodeUse> all;
+    for (const auto& [name, text] : files) {
+        auto uses = scanText(text, name, &shared, unresolved);
+        all.insert(all.end(), uses.begin(), uses.end());
     }
     return all;
 }

@@ -45,18 +45,29 @@ struct Use {
 };
 std::vector<Use> readTextNumbers(const std::filesystem::path& file, std::vector<Problem>& problems);
 
-// A dialString(n) or string(n) call with a literal number found in the sources.
+// A dialString(n) or string(n) call found in the sources.
 struct CodeUse {
     char table = 'D';
     long number = 0;
     std::string file;
     int line = 0;
 };
-// Scans C++ sources (.h, .hpp, .cpp, .cc) below the given folders. Recognised forms:
-// dialString(1126), string(2333), ::string(2333), and a choice between two literals
-// such as dialString(open ? 1126 : 1127). std::string(...) is not a text call.
-std::vector<CodeUse> scanSources(const std::vector<std::filesystem::path>& roots);
-std::vector<CodeUse> scanText(const std::string& text, const std::string& fileName);
+// Named text numbers: identifiers of the form k<Capital>... given a literal value,
+// as enumerators or constants ("kTextOpen = 841," or "constexpr int kTextOpen = 841;"
+// or "kTextOpen{841}").
+using Constants = std::map<std::string, long>;
+Constants constantsIn(const std::string& text);
+// Scans C++ sources (.h, .hpp, .cpp, .cc) below the given folders. Recognised forms of
+// the argument: a literal (dialString(1126), string(2333), ::string(2333)), a named
+// constant (dialString(kTextOpen), also qualified), and a choice between two of these
+// (dialString(open ? 1126 : kTextSave)). A constant is looked up in its own file
+// first, then among the constants of all scanned files (names with one value only).
+// std::string(...) is not a text call. Arguments of other forms are listed in
+// `unresolved` ("file:line: argument").
+std::vector<CodeUse> scanSources(const std::vector<std::filesystem::path>& roots,
+                                 std::vector<std::string>* unresolved = nullptr);
+std::vector<CodeUse> scanText(const std::string& text, const std::string& fileName,
+                              const Constants* shared = nullptr, std::vector<std::string>* unresolved = nullptr);
 
 // UTF-8 helpers for the checks.
 char32_t firstCodePoint(const std::string& utf8, size_t from = 0);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iostream>
 #include <map>
 #include <set>
 
@@ -120,6 +121,26 @@ TEST(LangScanner, FindsLiteralTextNumbersOnly) {
     EXPECT_EQ(got, (std::vector<std::string>{"D1126@1", "D841@3", "D842@3", "D888@7", "S2333@2"}));
 }
 
+TEST(LangScanner, ResolvesNamedTextNumbers) {
+    const Constants shared{{"kTextShared", 1134}, {"kTextTwice", -1}};
+    std::vector<std::string> unresolved;
+    const auto uses = scanText(
+        "enum : int {\n"
+        "    kTextCancel = 2,\n"
+        "    kTextOpen = 841,\n"
+        "    kTextSave = 842\n"
+        "};\n"
+        "constexpr int kTextTitle{1126};\n"
+        "x = dialString(kTextCancel); y = dialString(save ? kTextSave : Texts::kTextOpen);\n"
+        "z = dialString(kTextTitle) + dialString(kTextShared) + dialString(kTextTwice) + dialString(kUnknown);\n",
+        "y.cpp", &shared, &unresolved);
+    std::vector<std::string> got;
+    for (const auto& u : uses) got.push_back(key(u.table, u.number));
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, (std::vector<std::string>{"D1126", "D1134", "D2", "D841", "D842"}));
+    EXPECT_EQ(unresolved, (std::vector<std::string>{"y.cpp:8: dialString(kTextTwice)", "y.cpp:8: dialString(kUnknown)"}));
+}
+
 // --- The real tables ---------------------------------------------------------------
 
 TEST(LangTables, EveryFileParsesWithoutMalformedLinesOrDuplicates) {
@@ -168,7 +189,10 @@ TEST(LangTables, AllLanguagesHoldTheSameNumbers) {
 
 TEST(LangTables, EveryNumberUsedInTheCodeHasATextInEveryLanguage) {
     const fs::path src = sourceDir();
-    const auto uses = scanSources({src / "kw", src / "core", src / "launcher"});
+    std::vector<std::string> unresolved;
+    const auto uses = scanSources({src / "kw", src / "core", src / "launcher"}, &unresolved);
+    // Calls whose number the scan cannot see (a variable, a computed number) are only listed.
+    for (const auto& u : unresolved) std::cout << "not checked: " << u << "\n";
     for (const auto& u : uses)
         for (const auto& [code, file] : tables().byCode) {
             const auto& tab = file.table(u.table);
