@@ -178,11 +178,16 @@ int Dialog::doModal() {
         if (!self || !isWindow() || m_endRequested)
             break;
         Driver* d = a.driver();
+        if (++steps > a.maxModalSteps()) {
+            a.reportFailure("unanswered modal " + describe(*this) + " (too many steps): cancelled");
+            endDialog(IDCANCEL);
+            break;
+        }
         DriverStep step = d ? d->modalStep(*this) : DriverStep::Idle;
         if (!self || !isWindow() || m_endRequested)
             break;
-        if (step == DriverStep::Idle || ++steps > a.maxModalSteps()) {
-            std::string why = !d ? "no driver" : step == DriverStep::Idle ? "nothing answers it" : "too many steps";
+        if (step == DriverStep::Idle) {
+            std::string why = !d ? "no driver" : "nothing answers it";
             a.reportFailure("unanswered modal " + describe(*this) + " (" + why + "): cancelled");
             endDialog(IDCANCEL);
         }

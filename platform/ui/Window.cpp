@@ -631,6 +631,12 @@ LRESULT Window::defWindowProc(unsigned msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORDLG:
         return lParam && onCtlColor(*reinterpret_cast<CtlColor*>(lParam)) ? 1 : 0;
+    case WM_ERASEBKGND:
+        return lParam && onEraseBkgnd(*reinterpret_cast<Canvas*>(lParam)) ? 1 : 0;
+    case WM_PAINT:
+        if (lParam)
+            onPaint(*reinterpret_cast<Canvas*>(lParam));
+        return 0;
     case WM_SETREDRAW:
         setRedraw(wParam != 0);
         return 0;
