@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include <unistd.h>
+
 namespace host {
 namespace fs = std::filesystem;
 
@@ -204,6 +206,7 @@ int runHostSession(const StartupOptions& options, std::istream& input)
         }
         if (!quit) {
             StreamStepSource source(input, std::cout, std::cerr);
+            source.setEchoInput(&input != &std::cin || !isatty(0));
             CommandProcessor processor;
             ScriptDriver driver(source, processor);
             driver.run();

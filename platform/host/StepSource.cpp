@@ -25,6 +25,8 @@ std::optional<ScriptStep> StreamStepSource::next(std::string_view prompt)
             return std::nullopt;
         }
         ++m_line;
+        if (m_echoInput)
+            m_prompts << line << "\n" << std::flush;
         std::string error;
         if (auto step = parseScriptLine(line, m_line, error))
             return step;
@@ -41,6 +43,8 @@ std::optional<std::string> StreamStepSource::ask(std::string_view question)
     if (!std::getline(m_in, line))
         return std::nullopt;
     ++m_line;
+    if (m_echoInput)
+        m_prompts << line << "\n" << std::flush;
     return line;
 }
 

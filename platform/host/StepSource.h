@@ -46,6 +46,9 @@ class StreamStepSource : public StepSource {
 public:
     StreamStepSource(std::istream& in, std::ostream& prompts, std::ostream& messages)
         : m_in(in), m_prompts(prompts), m_messages(messages) {}
+    // Repeats each line read after its prompt (for input that is not a terminal, so the
+    // output reads like a session).
+    void setEchoInput(bool echo) { m_echoInput = echo; }
     std::optional<ScriptStep> next(std::string_view prompt) override;
     bool interactive() const override { return true; }
     std::string name() const override { return "input"; }
@@ -56,6 +59,7 @@ private:
     std::ostream& m_prompts;
     std::ostream& m_messages;
     int m_line = 0;
+    bool m_echoInput = false;
 };
 
 } // namespace host
