@@ -64,6 +64,9 @@ bool tokenize(std::string_view utf8, std::vector<Token>& out, std::string& error
                 ++j;
             t.text = line.substr(i, j - i);
             i = j;
+            // A lone '#' starts a comment that runs to the end of the line.
+            if (t.text == L"#")
+                break;
         }
         out.push_back(std::move(t));
     }

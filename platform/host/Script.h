@@ -5,7 +5,8 @@
 // A line is a sequence of words separated by blanks. A word is bare (up to the next
 // blank), single-quoted (raw: 'c:\new\a.kws' keeps every character) or double-quoted
 // (escapes \\ \" \n \t; any other backslash stays as written). Lines whose first
-// non-blank character is '#' or ';' are comments; blank lines are ignored. Keywords
+// non-blank character is '#' or ';' are comments, and a '#' standing alone as a word
+// starts a comment to the end of the line; blank lines are ignored. Keywords
 // compare without regard to case. A line that does not start with a keyword is a host
 // command ("TEST", "LOAD 'c:\a\KW.arx'"); "command WORDS" forces one.
 

@@ -65,6 +65,8 @@ TEST(ScriptParser, EachKindOfLine)
     s = parseOk("select 1317 #2");
     EXPECT_TRUE(s.hasIndex);
     EXPECT_EQ(s.number, 2);
+    s = parseOk("click IDOK   # a comment with 'quotes");
+    EXPECT_EQ(s.modifiers, 0u);
     s = parseOk("select 1317 '#2'");
     EXPECT_FALSE(s.hasIndex);
     EXPECT_EQ(s.text, L"#2");
