@@ -284,16 +284,18 @@ TEST(Bmp, SurvivesTruncationBitFlipsAndGarbage) {
         for (size_t n = 0; n < valid.size(); ++n) {
             Bitmap out;
             const BmpStatus st = decodeBmp(Bytes(valid.begin(), valid.begin() + n), out);
-            if (n < needed)
+            if (n < needed) {
                 EXPECT_NE(st, BmpStatus::Ok) << "prefix " << n;
+            }
         }
         for (size_t i = 0; i < valid.size(); ++i) {
             for (int bit = 0; bit < 8; ++bit) {
                 Bytes damaged = valid;
                 damaged[i] ^= static_cast<std::uint8_t>(1u << bit);
                 Bitmap out;
-                if (decodeBmp(damaged, out) == BmpStatus::Ok)
+                if (decodeBmp(damaged, out) == BmpStatus::Ok) {
                     EXPECT_EQ(out.pixels.size(), static_cast<size_t>(out.width) * out.height);
+                }
             }
         }
     }
