@@ -2,6 +2,7 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/controls/Edit.h"
+#include "platform/ui/draw/Theme.h"
 
 #include <cwctype>
 
@@ -23,7 +24,6 @@ bool startsWithNoCase(std::wstring_view s, std::wstring_view prefix) {
     return s.size() >= prefix.size() && compareNoCase(s.substr(0, prefix.size()), prefix) == 0;
 }
 
-constexpr int kEditHeight = 20;
 
 } // namespace
 
@@ -34,12 +34,12 @@ void ComboBox::onCreate() {
         return;
     Rect c = getClientRect();
     Window::createChild(L"Edit", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0,
-                        Rect::fromSize(0, 0, std::max(0, c.width() - 18), std::min(c.height(), kEditHeight)), this, kEditId);
+                        comboEditRect(Rect{0, 0, c.width(), std::min(c.height(), kClosedHeight)}), this, kEditId);
 }
 
 void ComboBox::onSize(unsigned, int cx, int cy) {
     if (Edit* e = edit())
-        e->moveWindow(Rect::fromSize(0, 0, std::max(0, cx - 18), std::min(cy, kEditHeight)), false);
+        e->moveWindow(comboEditRect(Rect{0, 0, cx, std::min(cy, kClosedHeight)}), false);
 }
 
 int ComboBox::addString(std::wstring_view text) {

@@ -22,6 +22,7 @@ class Edit;
 class ComboBox : public Window {
 public:
     static constexpr int kEditId = 1001;
+    static constexpr int kClosedHeight = 21; // the box without its list
 
     int addString(std::wstring_view text);
     int insertString(int index, std::wstring_view text);

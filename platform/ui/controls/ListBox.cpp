@@ -1,13 +1,14 @@
 #include "platform/ui/controls/ListBox.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/PaintHelpers.h"
+#include "platform/ui/draw/Theme.h"
 
 #include <cwctype>
 
 namespace ui {
 
 namespace {
-constexpr int kItemHeight = 13;
 
 int compareNoCase(std::wstring_view a, std::wstring_view b) {
     size_t n = std::min(a.size(), b.size());
@@ -182,7 +183,8 @@ void ListBox::userSelect(int index, unsigned modifiers) {
 }
 
 int ListBox::itemAt(Point p) const {
-    int i = m_top + p.y / kItemHeight;
+    int h = listItemHeight(ListBoxState{}, paint::toFont(font()));
+    int i = m_top + p.y / std::max(1, h);
     return i >= 0 && i < getCount() ? i : -1;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ui/controls/TabControl.h"
 
 #include "platform/ui/PaintHelpers.h"
+#include "platform/ui/draw/Theme.h"
 
 namespace ui {
 
@@ -57,23 +58,19 @@ bool TabControl::setItemText(int index, std::wstring_view caption) {
 bool TabControl::getItemRect(int index, Rect& r) const {
     if (index < 0 || index >= getItemCount())
         return false;
-    int x = 2;
-    for (int i = 0; i < getItemCount(); ++i) {
-        int w = paint::textWidth(font(), m_items[static_cast<size_t>(i)]) + 12;
-        if (i == index) {
-            r = Rect::fromSize(x, 2, w, kTabHeight - 2);
-            return true;
-        }
-        x += w;
-    }
-    return false;
+    r = layoutTabs(getClientRect(), m_items, paint::toFont(font())).items[static_cast<size_t>(index)];
+    return true;
 }
 
 void TabControl::adjustRect(bool larger, Rect& r) const {
+    // The page area's distance to each edge, as the theme lays the control out.
+    Rect probe{0, 0, 1000, 1000};
+    Rect page = layoutTabs(probe, m_items, paint::toFont(font())).page;
+    int l = page.left, t = page.top, rr = probe.right - page.right, b = probe.bottom - page.bottom;
     if (larger)
-        r = {r.left - 4, r.top - kTabHeight - 4, r.right + 4, r.bottom + 4};
+        r = {r.left - l, r.top - t, r.right + rr, r.bottom + b};
     else
-        r = {r.left + 4, r.top + kTabHeight + 4, r.right - 4, r.bottom - 4};
+        r = {r.left + l, r.top + t, r.right - rr, r.bottom - b};
 }
 
 void TabControl::userSelect(int index) {

@@ -11,6 +11,7 @@
 #include "platform/ui/controls/TabControl.h"
 #include "platform/ui/draw/Bmp.h"
 #include "platform/ui/draw/RecordingCanvas.h"
+#include "platform/ui/draw/Theme.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -107,7 +108,7 @@ TEST_F(Snapshot, PaintingGoesThroughTheCanvasWithTextsAndStates) {
     // The disabled Cancel button's text is grey.
     for (const auto& item : rec.items()) {
         if (item.kind == DrawKind::Text && item.text == L"Cancel") {
-            EXPECT_EQ(item.color, (Color{128, 128, 128}));
+            EXPECT_EQ(item.color, theme::kGrayText);
         }
     }
 }
