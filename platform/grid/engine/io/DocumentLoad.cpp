@@ -1,4 +1,5 @@
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <map>
 
@@ -368,6 +369,15 @@ IoStatus DocumentFile::load(Sheet& sheet, const std::string& path)
     return {IoResult::UnsupportedVersion, "'" + path + "' was written by a newer version (schema " + std::to_string(version) + ")"};
   if (version < 1)
     return {IoResult::Damaged, "'" + path + "' is damaged: no schema version"};
+  // SQLite reads missing pages at the end of a cut-off file as zeros; the page
+  // count in the header tells how long the file must be.
+  int64_t pages = 0, pageSize = 0;
+  std::error_code ec;
+  auto fileSize = std::filesystem::file_size(path, ec);
+  if (!db.queryInt("PRAGMA page_count", pages) || !db.queryInt("PRAGMA page_size", pageSize) || ec)
+    return {IoResult::Damaged, "'" + path + "' is damaged: " + db.lastError()};
+  if (static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageSize) > fileSize)
+    return {IoResult::Damaged, "'" + path + "' is damaged: the file is cut off"};
 
   if (isCalculating(sheet))
     return {IoResult::BadArgument, "cannot load '" + path + "' into a sheet that is calculating"};

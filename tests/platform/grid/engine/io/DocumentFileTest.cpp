@@ -90,7 +90,8 @@ TEST(DocumentFile, RoundTripKeepsEverything)
   loaded.recalcAll();
   EXPECT_EQ(test::dumpSheet(loaded), test::dumpSheet(original));
   EXPECT_EQ(loaded.tag(0, 0), original.tag(0, 0));
-  EXPECT_EQ(loaded.formula(2, 5, RefStyle::A1), "SUM(A1:D1)+width");
+  EXPECT_EQ(loaded.formula(2, 5, RefStyle::Default), "SUM(A1:D1)+width");
+  EXPECT_EQ(loaded.formula(2, 5, RefStyle::A1), "SUM($A$1:$D$1)+width");
   EXPECT_FALSE(loaded.changed());
 
   // Saving the loaded sheet again gives the same document.
@@ -190,6 +191,18 @@ std::string brokenCopy(const std::string& dir, const std::string& name, const st
   return path;
 }
 
+// A saved sample without its last `cut` bytes.
+std::string cutCopy(const std::string& dir, const std::string& name, size_t cut)
+{
+  Sheet s;
+  fillSample(s);
+  std::string path = dir + "/" + name + ".kws";
+  EXPECT_TRUE(DocumentFile::save(s, path).ok());
+  std::string bytes = test::readAll(path);
+  test::writeAll(path, bytes.substr(0, bytes.size() - std::min(cut, bytes.size())));
+  return path;
+}
+
 TEST(DocumentFile, BadFilesFailClearlyAndLeaveTheSheetAlone)
 {
   std::string dir = test::scratchDir("doc-bad");
@@ -223,6 +236,7 @@ TEST(DocumentFile, BadFilesFailClearlyAndLeaveTheSheetAlone)
       {brokenCopy(dir, "nokey", "DELETE FROM document WHERE key='max_cols'"), IoResult::Damaged, "max_cols"},
       {brokenCopy(dir, "notable", "DROP TABLE spans"), IoResult::Damaged, "spans"},
       {brokenCopy(dir, "texttype", "UPDATE row_heights SET height_px='tall'"), IoResult::Damaged, "row height"},
+      {cutCopy(dir, "cut", 1), IoResult::Damaged, "cut off"},
   };
   Sheet sheet;
   sheet.setMaxCols(3);
