@@ -77,7 +77,7 @@ void drawText(Raster& r, const char* text, int x, int y, int cell, Rgb c)
             for (int row = 0; row < 7; ++row)
                 for (int col = 0; col < 5; ++col)
                     if (g.rows[row][col] == '1')
-                        r.fill(x + col * cell, y + row * cell, x + (col + 1) * cell - 1, y + (row + 1) * cell - 1, c);
+                        r.fill(x + col * cell, y + row * cell, x + (col + 1) * cell, y + (row + 1) * cell, c);
         }
     }
 }
