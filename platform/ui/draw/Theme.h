@@ -149,6 +149,7 @@ struct ComboState {
     bool editable = false;      // CBS_DROPDOWN: the text is left to the inner edit
     bool dropped = false;
     bool checked = false;       // check-combos: a check mark before the text
+    const Bitmap* image = nullptr; // bitmap-picker combos: the picture before the text
 };
 // The closed box: the selected text (or the edit's text) and the drop button.
 void paintComboBox(Canvas& c, const Rect& r, std::wstring_view text, const ComboState& state,

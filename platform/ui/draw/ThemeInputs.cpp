@@ -156,6 +156,13 @@ void paintComboBox(Canvas& c, const Rect& r, std::wstring_view text, const Combo
                         CheckState::Checked, s.disabled, false);
         textRect.left += theme::kCheckBoxSize + 3;
     }
+    if (s.image && !s.image->empty()) {
+        ClipScope clipImage(c, textRect);
+        c.drawBitmap(*s.image,
+                     Point{textRect.left + 1, textRect.top + (textRect.height() - s.image->height) / 2},
+                     BlitMode::Alpha);
+        textRect.left += s.image->width + 4;
+    }
     Color fg = textColor(s.disabled);
     if (s.focused && !s.disabled && !s.dropped && !text.empty()) {
         c.fillRect(textRect, theme::kHighlight);
