@@ -15,24 +15,34 @@ bool validCell(int32_t c, int32_t r) {
     return c >= 1 && r >= 1 && c <= Sheet::kLimitCols && r <= Sheet::kLimitRows;
 }
 
-int typeRank(const EvalValue& v) {
-    switch (v.kind) {
-    case EvalValue::Number: return 0;
-    case EvalValue::Text: return 1;
-    case EvalValue::Bool: return 2;
-    default: return 0;
-    }
-}
+// Booleans are numbers that show as TRUE/FALSE, so they order with numbers.
+int typeRank(const EvalValue& v) { return v.kind == EvalValue::Text ? 1 : 0; }
 
-int compareText(const std::string& a, const std::string& b) {
+// Alphabetical without regard to case; where that ties, lower case first.
+int compareText(const std::string& a, const std::string& b, bool caseSensitive) {
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         int x = std::tolower(static_cast<unsigned char>(a[i]));
         int y = std::tolower(static_cast<unsigned char>(b[i]));
         if (x != y) return x < y ? -1 : 1;
     }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    if (!caseSensitive) return 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (a[i] == b[i]) continue;
+        return std::islower(static_cast<unsigned char>(a[i])) ? -1 : 1;
+    }
+    return 0;
+}
+
+// a+b and a-b that give 0 where the operands cancel up to rounding noise
+// (0.1+0.2-0.3 is 0, as a person computing in decimals expects).
+bool approxEqual(double a, double b) {
+    if (a == b) return true;
+    if (a == 0 || b == 0) return false;
+    const double e48 = 1.0 / (16777216.0 * 16777216.0);
+    double d = std::fabs(a - b);
+    return std::isfinite(d) && d < std::fabs(a) * e48 && d < std::fabs(b) * e48;
 }
 
 }  // namespace
@@ -42,7 +52,34 @@ std::string toUpperAscii(std::string s) {
     return s;
 }
 
-int compareValues(const EvalValue& a0, const EvalValue& b0) {
+double approxAdd(double a, double b) {
+    if (((a < 0 && b > 0) || (b < 0 && a > 0)) && approxEqual(a, -b)) return 0;
+    return a + b;
+}
+
+double approxSub(double a, double b) {
+    if (((a < 0 && b < 0) || (a > 0 && b > 0)) && approxEqual(a, b)) return 0;
+    return a - b;
+}
+
+double power(double x, double y, ErrorCode& err) {
+    err = ErrorCode::None;
+    if (x == 0 && y == 0) return 1;
+    if (x == 0 && y < 0) { err = ErrorCode::Num; return 0; }
+    if (x < 0 && y != std::floor(y)) {
+        // An odd root of a negative number is real: (-8)^(1/3) = -2.
+        double inv = 1 / y;
+        if (std::fabs(inv - std::round(inv)) < 1e-10 && std::fmod(std::round(inv), 2) != 0)
+            return -std::pow(-x, y);
+        err = ErrorCode::Num;
+        return 0;
+    }
+    double r = std::pow(x, y);
+    if (!std::isfinite(r)) err = ErrorCode::Num;
+    return r;
+}
+
+int compareValues(const EvalValue& a0, const EvalValue& b0, bool caseSensitive) {
     EvalValue a = a0, b = b0;
     // Empty takes the other side's kind: 0, "" or FALSE.
     if (a.kind == EvalValue::Empty && b.kind == EvalValue::Empty) return 0;
@@ -58,7 +95,7 @@ int compareValues(const EvalValue& a0, const EvalValue& b0) {
     }
     int ra = typeRank(a), rb = typeRank(b);
     if (ra != rb) return ra < rb ? -1 : 1;
-    if (a.kind == EvalValue::Text) return compareText(a.text, b.text);
+    if (a.kind == EvalValue::Text) return compareText(a.text, b.text, caseSensitive);
     if (a.num == b.num) return 0;
     return a.num < b.num ? -1 : 1;
 }
@@ -110,7 +147,7 @@ bool Evaluator::toText(const EvalValue& v0, std::string& out, ErrorCode& err) co
     const EvalValue v = v0.kind == EvalValue::Ref ? scalar(v0) : v0;
     switch (v.kind) {
     case EvalValue::Number: out = formatNumber(v.num); return true;
-    case EvalValue::Bool: out = v.num != 0 ? "TRUE" : "FALSE"; return true;
+    case EvalValue::Bool: out.assign(1, v.num != 0 ? '1' : '0'); return true;
     case EvalValue::Empty:
     case EvalValue::Missing: out.clear(); return true;
     case EvalValue::Text: out = v.text; return true;
@@ -146,7 +183,7 @@ void Evaluator::binary(Op op) {
         EvalValue x = scalar(a), y = scalar(b);
         if (x.kind == EvalValue::Error) { a = x; return; }
         if (y.kind == EvalValue::Error) { a = y; return; }
-        int c = compareValues(x, y);
+        int c = compareValues(x, y, true);
         bool r = false;
         switch (op) {
         case Op::Eq: r = c == 0; break;
@@ -177,17 +214,16 @@ void Evaluator::binary(Op op) {
     }
     double r = 0;
     switch (op) {
-    case Op::Add: r = x + y; break;
-    case Op::Sub: r = x - y; break;
+    case Op::Add: r = approxAdd(x, y); break;
+    case Op::Sub: r = approxSub(x, y); break;
     case Op::Mul: r = x * y; break;
     case Op::Div:
         if (y == 0) { a = EvalValue::error(ErrorCode::Div0); return; }
         r = x / y;
         break;
     case Op::Pow:
-        if (x == 0 && y == 0) { a = EvalValue::error(ErrorCode::Num); return; }
-        if (x == 0 && y < 0) { a = EvalValue::error(ErrorCode::Div0); return; }
-        r = std::pow(x, y);
+        r = power(x, y, err);
+        if (err != ErrorCode::None) { a = EvalValue::error(err); return; }
         break;
     default: break;
     }

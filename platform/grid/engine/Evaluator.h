@@ -47,6 +47,7 @@ public:
     // A single-cell reference becomes its value; a larger one #VALUE!.
     EvalValue scalar(const EvalValue& v) const;
     // Conversions of a scalar argument; on failure `err` holds the error.
+    // Booleans are 1/0, also as text ("x"&TRUE is "x1").
     bool toNumber(const EvalValue& v, double& out, ErrorCode& err) const;
     bool toText(const EvalValue& v, std::string& out, ErrorCode& err) const;
     bool toBool(const EvalValue& v, bool& out, ErrorCode& err) const;
@@ -62,8 +63,14 @@ private:
     std::vector<EvalValue> m_stack;
 };
 
-// Case-insensitive ordering used by comparisons and look-ups: <0, 0, >0.
-int compareValues(const EvalValue& a, const EvalValue& b);
+// Ordering of comparisons and look-ups: <0, 0, >0. Numbers (booleans among them)
+// come before text; text orders alphabetically regardless of case, and only a
+// case-sensitive comparison then tells "a" from "A" (lower case first).
+int compareValues(const EvalValue& a, const EvalValue& b, bool caseSensitive);
+double approxAdd(double a, double b);
+double approxSub(double a, double b);
+// x^y with the spreadsheet's rules (0^0 = 1, odd roots of negatives); err set on failure.
+double power(double x, double y, ErrorCode& err);
 std::string toUpperAscii(std::string s);
 
 }  // namespace grid

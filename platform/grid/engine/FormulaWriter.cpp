@@ -30,8 +30,17 @@ std::string quoted(const std::string& s) {
 }
 
 std::string offset(int32_t v) {
-    if (v == 0) return {};
-    return (v > 0 ? "+" : "") + std::to_string(v);
+    std::string s;
+    if (v > 0) s += '+';
+    if (v != 0) s += std::to_string(v);
+    return s;
+}
+
+std::string wrap(const char* before, std::string inner, const char* after) {
+    std::string s(before);
+    s += inner;
+    s += after;
+    return s;
 }
 
 // One address in the given style; "?" when the style cannot write it.
@@ -41,23 +50,31 @@ std::string address(int32_t cv, bool cabs, int32_t rv, bool rabs, RefStyle style
     switch (style) {
     case RefStyle::A1: {
         if (c < 1 || r < 1 || c > Sheet::kLimitCols || r > Sheet::kLimitRows) return "?";
-        return (cabs ? "$" : "") + columnLetters(c) + (rabs ? "$" : "") + std::to_string(r);
+        std::string s;
+        if (cabs) s += '$';
+        s += columnLetters(c);
+        if (rabs) s += '$';
+        s += std::to_string(r);
+        return s;
     }
     case RefStyle::R1C1: {
         std::string s = "R";
         if (rabs) s += std::to_string(rv);
-        else if (rv != 0) s += "[" + std::to_string(rv) + "]";
+        else if (rv != 0) { s += '['; s += std::to_string(rv); s += ']'; }
         s += "C";
         if (cabs) s += std::to_string(cv);
-        else if (cv != 0) s += "[" + std::to_string(cv) + "]";
+        else if (cv != 0) { s += '['; s += std::to_string(cv); s += ']'; }
         return s;
     }
     default: {
         // A column offset can only be followed by a relative row ("#+1#").
         if (!cabs && cv != 0 && rabs) return "?";
         if ((cabs && (cv < 1 || cv > Sheet::kLimitCols)) || (rabs && (rv < 1 || rv > Sheet::kLimitRows))) return "?";
-        std::string s = cabs ? columnLetters(cv) : "#" + offset(cv);
-        s += rabs ? std::to_string(rv) : "#" + offset(rv);
+        std::string s;
+        if (cabs) s += columnLetters(cv);
+        else { s += '#'; s += offset(cv); }
+        if (rabs) s += std::to_string(rv);
+        else { s += '#'; s += offset(rv); }
         return s;
     }
     }
@@ -75,7 +92,9 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
     };
     auto binary = [&](const char* op) {
         std::string b = pop(), a = pop();
-        st.push_back(a + op + b);
+        a += op;
+        a += b;
+        st.push_back(std::move(a));
     };
     for (const Token& t : code.tokens) {
         switch (t.op) {
@@ -87,8 +106,12 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
             st.push_back(address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row));
             break;
         case Op::Range:
-            st.push_back(address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row) + ":" +
-                         address(t.c, t.flags & kCol2Abs, t.d, t.flags & kRow2Abs, style, col, row));
+        {
+            std::string s = address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row);
+            s += ':';
+            s += address(t.c, t.flags & kCol2Abs, t.d, t.flags & kRow2Abs, style, col, row);
+            st.push_back(std::move(s));
+        }
             break;
         case Op::Name: st.push_back(code.strings[t.a]); break;
         case Op::Missing: st.emplace_back(); break;
@@ -104,10 +127,10 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
         case Op::Le: binary("<="); break;
         case Op::Gt: binary(">"); break;
         case Op::Ge: binary(">="); break;
-        case Op::Neg: st.push_back("-" + pop()); break;
-        case Op::Plus: st.push_back("+" + pop()); break;
-        case Op::Percent: st.push_back(pop() + "%"); break;
-        case Op::Paren: st.push_back("(" + pop() + ")"); break;
+        case Op::Neg: st.push_back(wrap("-", pop(), "")); break;
+        case Op::Plus: st.push_back(wrap("+", pop(), "")); break;
+        case Op::Percent: st.push_back(wrap("", pop(), "%")); break;
+        case Op::Paren: st.push_back(wrap("(", pop(), ")")); break;
         case Op::Func:
         case Op::Custom: {
             std::vector<std::string> args(t.argc);

@@ -56,15 +56,14 @@ int64_t lookup(Evaluator& ev, const EvalValue& key, const CellRange& block, bool
         if (mode == 0) {
             if (key.kind == EvalValue::Text && v.kind == EvalValue::Text && hasWildcards(key.text)) {
                 if (wildcardMatch(key.text, v.text)) return i;
-            } else if (compareValues(v, key) == 0 && (v.kind == EvalValue::Number) == (key.kind == EvalValue::Number)) {
+            } else if (compareValues(v, key, false) == 0 && (v.kind == EvalValue::Text) == (key.kind == EvalValue::Text)) {
                 return i;
             }
             continue;
         }
-        bool sameClass = (v.kind == EvalValue::Text) == (key.kind == EvalValue::Text) &&
-                         (v.kind == EvalValue::Bool) == (key.kind == EvalValue::Bool);
+        bool sameClass = (v.kind == EvalValue::Text) == (key.kind == EvalValue::Text);
         if (!sameClass) continue;
-        int cmp = compareValues(v, key);
+        int cmp = compareValues(v, key, false);
         if (mode > 0) {
             if (cmp <= 0) found = i;
             else break;

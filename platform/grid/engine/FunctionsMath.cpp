@@ -71,13 +71,17 @@ bool collectNumbers(Evaluator& ev, EvalValue* args, int argc, std::vector<double
         if (v.kind == EvalValue::Ref) {
             bool ok = true;
             forEachValue(ev, v.range, [&](const Slot& s) {
-                if (s.type == ValueType::Number) out.push_back(s.num);
+                if (s.type == ValueType::Number || s.type == ValueType::Boolean) out.push_back(s.num);
                 else if (s.type == ValueType::Error) { err = static_cast<ErrorCode>(s.aux); ok = false; return false; }
                 return true;
             });
             if (!ok) return false;
         } else if (v.kind == EvalValue::Missing) {
             continue;
+        } else if (v.kind == EvalValue::Text) {
+            // Text given directly is no number here, even when it looks like one.
+            err = ErrorCode::Value;
+            return false;
         } else {
             double x;
             if (!ev.toNumber(v, x, err)) return false;
@@ -105,7 +109,7 @@ void fnSum(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
         double sum = 0, c = 0;
         ErrorCode err = ErrorCode::None;
         forEachValue(ev, a[0].range, [&](const Slot& s) {
-            if (s.type == ValueType::Number) {
+            if (s.type == ValueType::Number || s.type == ValueType::Boolean) {
                 double x = s.num, t = sum + x;
                 if (std::fabs(sum) >= std::fabs(x)) c += (sum - t) + x;
                 else c += (x - t) + sum;
@@ -162,7 +166,7 @@ void fnCount(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     for (int i = 0; i < n; ++i) {
         if (a[i].kind == EvalValue::Ref) {
             forEachValue(ev, a[i].range, [&](const Slot& s) {
-                if (s.type == ValueType::Number) ++count;
+                if (s.type == ValueType::Number || s.type == ValueType::Boolean) ++count;
                 return true;
             });
         } else if (a[i].kind == EvalValue::Number || a[i].kind == EvalValue::Bool) {
@@ -191,7 +195,7 @@ void fnMedian(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     std::vector<double> v;
     ErrorCode err = ErrorCode::None;
     if (!collectNumbers(ev, a, n, v, err)) return setError(r, err);
-    if (v.empty()) return setError(r, ErrorCode::Num);
+    if (v.empty()) return setError(r, ErrorCode::Value);
     std::sort(v.begin(), v.end());
     size_t m = v.size() / 2;
     setNumber(r, v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2);
@@ -230,7 +234,8 @@ void fnMod(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     if (!arg(ev, a[0], x, r) || !arg(ev, a[1], d, r)) return;
     if (d == 0) return setError(r, ErrorCode::Div0);
     double q = std::floor(snap15(x / d));
-    double m = x - d * q;
+    double m = approxSub(x, d * q);
+    if (std::fabs(m) < std::fabs(d) * 1e-14) m = 0;
     // Guard against a remainder that rounding put on the wrong side.
     if (m != 0 && ((d > 0 && m < 0) || (d < 0 && m > 0))) m += d;
     setNumber(r, m);
@@ -264,16 +269,20 @@ void fnRoundDown(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     setNumber(r, roundDown(x, d));
 }
 
+// Significance of CEILING/FLOOR: a number and its significance of opposite
+// signs is an error; without one the multiple is 1.
 static bool significance(Evaluator& ev, EvalValue* a, int n, double x, double& s, EvalValue& r) {
     if (n < 2 || a[1].kind == EvalValue::Missing) {
-        s = x < 0 ? -1 : 1;
+        s = 1;
         return true;
     }
     if (!arg(ev, a[1], s, r)) return false;
-    if (x > 0 && s < 0) { setError(r, ErrorCode::Num); return false; }
+    if ((x > 0 && s < 0) || (x < 0 && s > 0)) { setError(r, ErrorCode::Num); return false; }
+    s = std::fabs(s);
     return true;
 }
 
+// CEILING rounds towards plus infinity, FLOOR towards minus infinity, to a multiple of |significance|.
 void fnCeiling(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     double x, s;
     if (!arg(ev, a[0], x, r) || !significance(ev, a, n, x, s, r)) return;
@@ -298,9 +307,10 @@ void fnSqrt(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
 void fnPower(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     double x, y;
     if (!arg(ev, a[0], x, r) || !arg(ev, a[1], y, r)) return;
-    if (x == 0 && y == 0) return setError(r, ErrorCode::Num);
-    if (x == 0 && y < 0) return setError(r, ErrorCode::Div0);
-    setNumber(r, std::pow(x, y));
+    ErrorCode err;
+    double p = power(x, y, err);
+    if (err != ErrorCode::None) return setError(r, err);
+    setNumber(r, p);
 }
 
 void fnExp(Evaluator& ev, EvalValue* a, int, EvalValue& r) { unary(ev, a, r, [](double x) { return std::exp(x); }); }
@@ -351,7 +361,6 @@ void fnAtan(Evaluator& ev, EvalValue* a, int, EvalValue& r) { unary(ev, a, r, []
 void fnAtan2(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     double x, y;
     if (!arg(ev, a[0], x, r) || !arg(ev, a[1], y, r)) return;
-    if (x == 0 && y == 0) return setError(r, ErrorCode::Div0);
     setNumber(r, std::atan2(y, x));
 }
 void fnDegrees(Evaluator& ev, EvalValue* a, int, EvalValue& r) { unary(ev, a, r, [](double x) { return x * 180.0 / M_PI; }); }

@@ -196,7 +196,7 @@ void fnValue(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     if (v.kind == EvalValue::Error) return setError(r, v.err);
     if (v.kind == EvalValue::Number) return setNumber(r, v.num);
     if (v.kind == EvalValue::Empty) return setNumber(r, 0);
-    if (v.kind != EvalValue::Text) return setError(r, ErrorCode::Value);
+    if (v.kind != EvalValue::Text || v.text.empty()) return setError(r, ErrorCode::Value);
     double x;
     std::string t = v.text;
     while (!t.empty() && t.back() == ' ') t.pop_back();
@@ -213,7 +213,7 @@ void fnFind(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     if (n > 2 && a[2].kind != EvalValue::Missing && !num(ev, a[2], start, r)) return;
     std::vector<size_t> st = charStarts(within);
     int64_t len = static_cast<int64_t>(st.size()) - 1;
-    if (start < 1 || start > static_cast<double>(len + 1)) return setError(r, ErrorCode::Value);
+    if (what.empty() || start < 1 || start > static_cast<double>(len + 1)) return setError(r, ErrorCode::Value);
     int64_t s0 = static_cast<int64_t>(start) - 1;
     size_t pos = within.find(what, st[s0]);
     if (pos == std::string::npos) return setError(r, ErrorCode::Value);

@@ -88,11 +88,18 @@ void SheetData::storeValue(Slot& s, const Value& v) {
 // --- formulas -------------------------------------------------------------------
 
 uint32_t SheetData::internCode(const FormulaCode& code) {
+    // Filled-down formulas repeat the previous code: try that before hashing.
+    if (lastInterned < codes.size() && codes[lastInterned] && codeRefs[lastInterned] > 0 &&
+        *codes[lastInterned] == code) {
+        ++codeRefs[lastInterned];
+        return lastInterned;
+    }
     uint64_t h = code.hash();
     auto range = codeIndex.equal_range(h);
     for (auto it = range.first; it != range.second; ++it) {
         if (*codes[it->second] == code) {
             ++codeRefs[it->second];
+            lastInterned = it->second;
             return it->second;
         }
     }
@@ -108,6 +115,7 @@ uint32_t SheetData::internCode(const FormulaCode& code) {
         codeRefs.push_back(1);
     }
     codeIndex.emplace(h, id);
+    lastInterned = id;
     return id;
 }
 

@@ -5,6 +5,7 @@
 // shared, position-independent compiled codes.
 
 #include <array>
+#include <climits>
 #include <cstring>
 #include <cstdint>
 #include <map>
@@ -77,6 +78,7 @@ struct SheetData {
     std::vector<uint32_t> freeCodes;
     std::unordered_multimap<uint64_t, uint32_t> codeIndex;
     FormulaCode scratch;
+    uint32_t lastInterned = UINT32_MAX;
 
     // dependencies
     std::vector<DepEdge> edges;

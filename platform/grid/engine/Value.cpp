@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 namespace grid {
 
@@ -24,12 +23,6 @@ constexpr ErrorName kErrorNames[] = {
     {ErrorCode::Ref, "#REF!"},   {ErrorCode::Name, "#NAME?"},  {ErrorCode::Num, "#NUM!"},
     {ErrorCode::NA, "#N/A"},     {ErrorCode::Circular, "#CIRC!"},
 };
-
-// strtod follows the process locale; the sheet always reads the C locale.
-locale_t cLocale() {
-    static locale_t loc = newlocale(LC_ALL_MASK, "C", nullptr);
-    return loc;
-}
 
 }  // namespace
 
@@ -95,20 +88,20 @@ bool parseNumber(std::string_view text, double& out) {
     size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
     while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
-    if (b == e || e - b > 400) return false;
-    // Only plain decimal notation: no hex, inf or nan that strtod would take.
+    if (b < e && text[b] == '+') {
+        ++b;
+        if (b < e && (text[b] == '-' || text[b] == '+')) return false;
+    }
+    if (b == e) return false;
+    // Plain decimal notation only (from_chars would also take "inf", "nan" and hex).
     for (size_t i = b; i < e; ++i) {
         char c = text[i];
         if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
             return false;
     }
-    char buf[401];
-    std::memcpy(buf, text.data() + b, e - b);
-    buf[e - b] = 0;
-    char* end = nullptr;
-    double v = strtod_l(buf, &end, cLocale());
-    if (end != buf + (e - b) || end == buf) return false;
-    if (!std::isfinite(v)) return false;
+    double v = 0;
+    auto res = std::from_chars(text.data() + b, text.data() + e, v, std::chars_format::general);
+    if (res.ec != std::errc() || res.ptr != text.data() + e || !std::isfinite(v)) return false;
     out = v;
     return true;
 }
