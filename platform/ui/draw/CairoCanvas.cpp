@@ -94,20 +94,25 @@ void releaseFontCachesAtExit() {
     (void)registered;
 }
 
-PangoLayout* makeLayout(cairo_t* cr, const Font& font) {
+// One pango context per canvas, set up once; each call brings it up to date with the
+// cairo transform in force.
+PangoContext* makeContext(cairo_t* cr) {
     releaseFontCachesAtExit();
-    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoContext* context = pango_cairo_create_context(cr);
     cairo_font_options_t* opts = cairo_font_options_create();
     cairo_font_options_set_antialias(opts, CAIRO_ANTIALIAS_GRAY);
     cairo_font_options_set_hint_style(opts, CAIRO_HINT_STYLE_SLIGHT);
     cairo_font_options_set_hint_metrics(opts, CAIRO_HINT_METRICS_OFF);
-    PangoContext* context = pango_layout_get_context(layout);
     pango_cairo_context_set_font_options(context, opts);
+    cairo_font_options_destroy(opts);
     // Whole-pixel glyph positions would add up to a drift from the metric model.
     pango_context_set_round_glyph_positions(context, FALSE);
-    cairo_font_options_destroy(opts);
-    pango_layout_context_changed(layout);
+    return context;
+}
 
+PangoLayout* makeLayout(cairo_t* cr, PangoContext* context, const Font& font) {
+    pango_cairo_update_context(cr, context);
+    PangoLayout* layout = pango_layout_new(context);
     PangoFontDescription* desc = pango_font_description_new();
     pango_font_description_set_family(desc, familyName(font));
     pango_font_description_set_absolute_size(desc, font.charHeight() * double(PANGO_SCALE));
@@ -143,6 +148,7 @@ void setLayoutText(PangoLayout* layout, const Font& font, std::wstring_view text
 struct CairoCanvas::Impl {
     cairo_surface_t* surface = nullptr;
     cairo_t* cr = nullptr;
+    PangoContext* pango = nullptr; // made on first use
     bool pdf = false;
     bool finished = false;
     double scale = 1.0;            // device units per logical pixel
@@ -151,10 +157,17 @@ struct CairoCanvas::Impl {
     Size size;
 
     ~Impl() {
+        if (pango)
+            g_object_unref(pango);
         if (cr)
             cairo_destroy(cr);
         if (surface)
             cairo_surface_destroy(surface);
+    }
+    PangoContext* textContext() {
+        if (!pango)
+            pango = makeContext(cr);
+        return pango;
     }
     Point origin() const { return origins.empty() ? Point{} : origins.back(); }
     Rect clip() const { return clips.empty() ? Rect{0, 0, size.cx, size.cy} : clips.back(); }
@@ -360,7 +373,7 @@ void CairoCanvas::polygon(std::span<const Point> points, const Pen& pen,
 Size CairoCanvas::measureText(const Font& font, std::wstring_view text) const {
     if (m_measure == TextMeasure::Fixed)
         return fixedTextExtent(font, text);
-    PangoLayout* layout = makeLayout(m_impl->cr, font);
+    PangoLayout* layout = makeLayout(m_impl->cr, m_impl->textContext(), font);
     setLayoutText(layout, font, text, std::wstring::npos);
     PangoRectangle logical;
     pango_layout_get_extents(layout, nullptr, &logical);
@@ -374,7 +387,7 @@ void CairoCanvas::drawTextRun(Point at, std::wstring_view text, const Font& font
     if (text.empty() || !m_impl->begin())
         return;
     cairo_t* cr = m_impl->cr;
-    PangoLayout* layout = makeLayout(cr, font);
+    PangoLayout* layout = makeLayout(cr, m_impl->textContext(), font);
     setLayoutText(layout, font, text, underline);
     // Put pango's baseline where the metric model has it.
     const double baseline = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
