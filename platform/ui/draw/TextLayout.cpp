@@ -52,12 +52,18 @@ void wrapParagraph(std::wstring_view s, Span para, int width, const MeasureWidth
 void applyEllipsis(TextLine& line, int width, bool force, const MeasureWidth& widthOf) {
     if (!force && line.width <= width)
         return;
-    std::wstring text = line.text;
-    while (!text.empty()) {
-        if (widthOf(text + std::wstring(kEllipsis)) <= width)
-            break;
-        text.pop_back();
+    // The longest prefix that fits with the ellipsis (widths grow with the prefix, so a
+    // binary search keeps long lines cheap).
+    const std::wstring ellipsis(kEllipsis);
+    size_t lo = 0, hi = line.text.size();
+    while (lo < hi) {
+        const size_t mid = (lo + hi + 1) / 2;
+        if (widthOf(line.text.substr(0, mid) + ellipsis) <= width)
+            lo = mid;
+        else
+            hi = mid - 1;
     }
+    std::wstring text = line.text.substr(0, lo);
     while (!text.empty() && isSpace(text.back()))
         text.pop_back();
     if (line.underline != std::wstring::npos && line.underline >= text.size())

@@ -118,6 +118,10 @@ TEST(TextLayout, LinesBreakWrapAndEllipsize) {
     ASSERT_EQ(l.lines.size(), 1u);
     EXPECT_EQ(l.lines[0].text, L"abcde...");
     EXPECT_LE(l.lines[0].width, 80);
+    // A very long line is cut quickly (the cut is searched, not stepped).
+    const std::wstring longText(200000, L'x');
+    l = layoutText({0, 0, 95, 12}, longText, TextFlags::SingleLine | TextFlags::EndEllipsis, 12, width);
+    EXPECT_EQ(l.lines[0].text, L"xxxxxx...");
     // Too many lines for the height: the last one that fits ends in "...".
     l = layoutText({0, 0, 100, 25}, L"aaa bbb ccc ddd eee fff",
                    TextFlags::WordBreak | TextFlags::EndEllipsis, 12, width);
