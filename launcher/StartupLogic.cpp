@@ -139,7 +139,7 @@ std::wstring noticeLine(std::wstring_view language)
     return L"Copyright \u00A9 Brindmark. All rights reserved.";
 }
 
-std::wstring webLine() { return L"www.brindmark.example"; }
+std::wstring webLine() { return L"brindmark.example"; }
 
 std::wstring hostParameters(Generation generation, const std::wstring& folder, const std::wstring& acad)
 {

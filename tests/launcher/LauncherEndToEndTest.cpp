@@ -130,3 +130,26 @@ TEST_F(LauncherRun, NoSettingsAndNoSetvoraShowsNothing)
     EXPECT_EQ(m_status, 0);
     EXPECT_FALSE(recorded(m_cad / "acad.exe", 200));
 }
+
+TEST(SplashSnapshot, ToolWritesThePictureOfTheWholeWindow)
+{
+    const char* tmp = std::getenv("TVL_TEST_TMP");
+    const fs::path dir = fs::path(tmp ? tmp : "/tmp/launcher_e2e") / "snapshot";
+    fs::remove_all(dir);
+    ASSERT_TRUE(base::createFolder(dir));
+    const fs::path png = dir / "splash.png";
+    const std::string cmd = "LD_LIBRARY_PATH='" + kBin.string() + "' '" + (kBin / "trevlon_splash_snapshot").string() +
+        "' '" + png.string() + "' NL >/dev/null";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const auto bytes = base::readFile(png);
+    ASSERT_TRUE(bytes);
+    ASSERT_GT(bytes->size(), 24u);
+    EXPECT_EQ(bytes->substr(0, 8), "\x89PNG\r\n\x1A\n");
+    auto be32 = [&](size_t at) {
+        return (static_cast<unsigned char>((*bytes)[at]) << 24) | (static_cast<unsigned char>((*bytes)[at + 1]) << 16) |
+            (static_cast<unsigned char>((*bytes)[at + 2]) << 8) | static_cast<unsigned char>((*bytes)[at + 3]);
+    };
+    EXPECT_EQ(be32(16), 540); // 360 dialog units of an 8-point font
+    EXPECT_NEAR(be32(20), 357, 1);
+    EXPECT_NE(std::system(("'" + (kBin / "trevlon_splash_snapshot").string() + "' 2>/dev/null").c_str()), 0); // usage
+}

@@ -56,7 +56,7 @@ TEST_F(SplashTest, InitialisationBuildsTheWindowAndStartsTheHost)
         EXPECT_NE(d.exStyle() & ui::WS_EX_TOOLWINDOW, 0u);
         EXPECT_EQ(d.getDlgItemText(kVersionControl), L"versie 1.1");
         EXPECT_EQ(d.getDlgItemText(kNoticeControl), L"Copyright \u00A9 Brindmark. Alle rechten voorbehouden.");
-        EXPECT_EQ(d.getDlgItemText(kWebControl), L"www.brindmark.example");
+        EXPECT_EQ(d.getDlgItemText(kWebControl), L"brindmark.example");
         EXPECT_EQ(d.getDlgItem(kVersionControl)->font(), (ui::FontSpec{15, L"Verdana", 700}));
         EXPECT_EQ(d.getDlgItem(kNoticeControl)->font(), (ui::FontSpec{9, L"Verdana", 400}));
         EXPECT_EQ(d.getDlgItem(kWebControl)->font(), (ui::FontSpec{9, L"Verdana", 400}));
