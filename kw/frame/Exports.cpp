@@ -1,0 +1,192 @@
+// The module's exported entries: the frame's part of each (resource switch, tables,
+// copying of records). Each reaches its dialog once that dialog is part of the module;
+// until then it says so on the command line and gives up.
+
+#include "kw/frame/ConstraintsEditorSlot.h"
+#include "kw/frame/HostCalls.h"
+#include "kw/frame/KWExports.h"
+#include "kw/frame/MacroDialogTable.h"
+#include "kw/frame/ModuleState.h"
+
+namespace {
+
+void unavailable(const wchar_t* dialog) {
+    kw::hostPrint(std::wstring(dialog) + L" is not available yet.\n");
+}
+
+} // namespace
+
+// ---- Spreadsheet ----------------------------------------------------------------------
+
+void KWEditor() {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The spreadsheet editor");
+}
+
+void EvaluateKW() {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The formula dialog");
+}
+
+void ReadKWFile(const Tvl_String& /*file*/, Tvl_String& /*result*/, Tvl_StringArray& /*names*/,
+                Tvl_Array<Tvl_StringArray>& /*rows*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The formula dialog");
+}
+
+bool startGridDialog(const Tvl_StringArray& columnHeaders, const Tvl_StringArray& /*rowHeaders*/,
+                     Tvl_Array<Tvl_StringArray>& /*data*/, bool /*rowsEditable*/,
+                     Tvl_String placementName, Tvl_String /*caption*/) {
+    if (columnHeaders.length() == 0)
+        return false;
+    if (placementName.isEmpty())
+        placementName = L"DLG_KW_STRINGARRAY";
+    kw::ResourceSwitchScope on;
+    unavailable(L"The string grid dialog");
+    return false;
+}
+
+// ---- Macro dialogs -------------------------------------------------------------------
+
+void StartDlgMacro(MacroData& /*macro*/) {
+    unavailable(L"The macro dialog");
+}
+
+bool StartDlgMacroModeless(bool keepFocus, MacroData& macro, int& index) {
+    kw::ResourceSwitchScope on;
+    return kw::MacroDialogTable::instance().open(keepFocus, macro, index);
+}
+
+bool GetDlgMacroData(int index, MacroData& macro) {
+    kw::ResourceSwitchScope on;
+    return kw::MacroDialogTable::instance().getData(index, macro);
+}
+
+bool EndDlgMacroModeless(int index) {
+    return kw::MacroDialogTable::instance().close(index);
+}
+
+void DestroyAllMacroDlgs() {
+    kw::MacroDialogTable::instance().closeAll();
+}
+
+void StartDlgMacroProfAdv(MacroData& /*macro*/, const Tvl_String& /*tab*/,
+                          const Tvl_String& /*group*/, bool /*flag*/) {
+    unavailable(L"The advanced profile dialog");
+}
+
+void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* profiles, bool& /*flag*/,
+                          bool (*/*callBack*/)(BmMACallBackType, const BmMACallBackData&,
+                                               MacroProfData&)) {
+    if (profiles == nullptr || profiles->length() == 0)
+        return;
+    kw::ResourceSwitchScope on;
+    unavailable(L"The advanced profile dialog");
+}
+
+bool StartDlgSelectMacro(const Tvl_String& /*folder*/, const Tvl_StringArray& /*names*/,
+                         const AcArray<bool>& /*flags*/, const int& /*first*/,
+                         const int& /*second*/, Tvl_String& /*chosen*/, bool& /*flag*/,
+                         bool /*option*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The macro selection dialog");
+    return false;
+}
+
+bool StartDlgMacroCuts(DlgMacroCutsData& /*data*/, bool& /*flag*/) {
+    unavailable(L"The macro cuts dialog");
+    return false;
+}
+
+bool StartArrayDlg(DynArrayData& /*data*/, const AcArray<AcDbObjectId>& /*objects*/,
+                   const Tvl_String& /*name*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The array dialog");
+    return false;
+}
+
+// ---- Macro editor ----------------------------------------------------------------------
+
+bool StartDlgEditConstrModal(EditConstrData& /*data*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The macro editor");
+    return false;
+}
+
+bool StartDlgEditConstraints(EditConstrData& data) {
+    kw::ResourceSwitchScope on;
+    kw::ConstraintsEditorSlot::instance().open(data);
+    return true;
+}
+
+void EndDlgEditConstraints() {
+    kw::ConstraintsEditorSlot::instance().close();
+}
+
+// ---- Dialog designer -------------------------------------------------------------------
+
+bool StartDlgDesigner(const Tvl_String& /*file*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The dialog designer");
+    return false;
+}
+
+void GetImageDlgCtrlNames(const Tvl_String& /*file*/, Tvl_StringArray& /*names*/) {
+    unavailable(L"The dialog design reader");
+}
+
+// ---- Section library ---------------------------------------------------------------------
+
+bool StartDlgEditLibSections(DlgEditLibData& /*data*/, const Tvl_String& /*name*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The section library editor");
+    return false;
+}
+
+bool StartDlgEditLibSimple(const Tvl_String& /*name*/, Tvl_ProfValuesTable& /*table*/,
+                           int& /*chosen*/) {
+    unavailable(L"The section values editor");
+    return false;
+}
+
+bool StartDlgProfFeatures(DlgProfFeaturesData& /*data*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The profile features dialog");
+    return false;
+}
+
+bool StartEditProfCutsDlg(DlgProfCutsData& /*data*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The profile cuts dialog");
+    return false;
+}
+
+// ---- Fabrication and layout --------------------------------------------------------------
+
+void StartDSTVPointsDlg() {
+    unavailable(L"The DSTV points dialog");
+}
+
+bool StartDlgCSP2(DlgCSP2Data& /*data*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The cutting-stock dialog");
+    return false;
+}
+
+bool StartDlgGrid(BmGridDlgData& /*data*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The grid dialog");
+    return false;
+}
+
+bool StartDlgLevels(BmLevelsDlgData& /*data*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The levels dialog");
+    return false;
+}
+
+bool StartDlgLookUp(BmLookUpDlgData& /*data*/) {
+    kw::ResourceSwitchScope on;
+    unavailable(L"The look-up dialog");
+    return false;
+}

@@ -1,0 +1,79 @@
+// Writes a PNG snapshot of each shared dialog of the module into a folder, taken while
+// the dialog runs its modal loop, as a person would see it.
+//
+//   kw_dialog_snapshots <folder>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/LanguageTexts.h"
+#include "kw/frame/CDlgOpenSave.h"
+#include "kw/frame/ModuleState.h"
+#include "kw/frame/Tvl_DlgPromptString.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/ScriptedDriver.h"
+#include "platform/ui/Snapshot.h"
+
+namespace {
+
+bool g_ok = true;
+
+void snapshotWhileRunning(ui::Dialog& dialog, int templateId, const std::filesystem::path& file,
+                          const std::function<void(ui::Dialog&)>& prepare = {}) {
+    ui::ScriptedDriver driver;
+    driver.onDialog(templateId, [&](ui::Dialog& d) {
+        if (prepare)
+            prepare(d);
+        if (ui::writePng(d, file.string())) {
+            std::printf("%s\n", file.string().c_str());
+        } else {
+            std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n", file.string().c_str());
+            g_ok = false;
+        }
+        ui::click(d, ui::IDCANCEL);
+    });
+    dialog.doModal();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kw_dialog_snapshots <folder>\n");
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (std::getenv("TVL_LANG_DIR") == nullptr)
+        setenv("TVL_LANG_DIR", TVL_SOURCE_DIR "/resources/lang", 1);
+    kw::attachModule();
+
+    Tvl_DlgPromptString prompt;
+    prompt.m_caption = dialString(90);
+    prompt.m_prompt = dialString(825);
+    prompt.m_value = L"30";
+    prompt.m_okLabel = dialString(1);
+    prompt.m_cancelLabel = dialString(2);
+    snapshotWhileRunning(prompt, Tvl_DlgPromptString::kTemplateId, folder / "prompt.png");
+
+    CDlgOpenSave openSave;
+    openSave.m_saveMode = true;
+    for (const wchar_t* name : {L"HEA 200 standard", L"IPE 300 heavy", L"Column base 4 bolts",
+                                L"Moment end plate"})
+        openSave.m_names.append(name);
+    openSave.m_namesChecked = openSave.m_names;
+    openSave.m_folder = L"c:\\trevlon\\sets\\";
+    openSave.m_extension = L".set";
+    snapshotWhileRunning(openSave, CDlgOpenSave::kTemplateId, folder / "named-set.png",
+                         [](ui::Dialog& d) {
+                             ui::selectItem(d, CDlgOpenSave::kListId, 1);
+                         });
+
+    kw::detachModule();
+    return g_ok ? 0 : 1;
+}
