@@ -141,8 +141,35 @@ std::wstring noticeLine(std::wstring_view language)
 
 std::wstring webLine() { return L"brindmark.example"; }
 
-std::wstring hostParameters(Generation generation, const std::wstring& folder, const std::wstring& acad)
+namespace {
+
+// Text placed between double quotes on the host's command line. Product paths cannot
+// hold a double quote, native ones can: such a quote is escaped by the command-line
+// rules (the backslashes before it doubled, then \"), so that it cannot end the
+// quoted argument early and smuggle in arguments of its own. Paths without quotes
+// are unchanged.
+std::wstring quoted(std::wstring_view text)
 {
+    std::wstring out;
+    size_t backslashes = 0;
+    for (wchar_t c : text) {
+        if (c == L'"') {
+            out.append(backslashes + 1, L'\\');
+            backslashes = 0;
+        } else {
+            backslashes = c == L'\\' ? backslashes + 1 : 0;
+        }
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+std::wstring hostParameters(Generation generation, const std::wstring& folderText, const std::wstring& acadText)
+{
+    const std::wstring folder = quoted(folderText);
+    const std::wstring acad = quoted(acadText);
     if (generation != Generation::Acad2000)
         return L"/ld \"" + folder + std::wstring(kLoaderModule) + L"\" /nologo";
     return L"/s \"" + acad + L"support;" + acad + L"express;" + acad + L"fonts;" + acad + L"help;" + folder + L";" +

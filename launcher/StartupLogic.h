@@ -108,7 +108,8 @@ std::wstring noticeLine(std::wstring_view language);
 // The maker's web address (the splash's web line).
 std::wstring webLine();
 
-// The host's parameters; both folders end with "\".
+// The host's parameters; both folders end with "\". A double quote in a folder (possible
+// in native paths only) is escaped so that it stays part of its argument.
 std::wstring hostParameters(Generation generation, const std::wstring& launcherFolder,
                             const std::wstring& acadLocation);
 

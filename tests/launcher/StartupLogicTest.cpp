@@ -2,6 +2,8 @@
 
 #include "FakeEnvironment.h"
 
+#include "platform/base/Process.h"
+
 #include <gtest/gtest.h>
 
 using namespace launcher;
@@ -270,4 +272,18 @@ TEST(StartupSteps, FolderNormalisationAndCommandLines)
     EXPECT_EQ(settingsReportText(false, false),
               L"The following setting(s) are incorrect:\n\n\nPlease correct it in the dialog box that follows.");
     EXPECT_EQ(settingsReportText(true, true), kBothFlagged);
+}
+
+TEST(StartupSteps, QuotesInNativeFoldersStayInsideTheirArgument)
+{
+    using V = std::vector<std::wstring>;
+    const std::wstring folder = L"\\tmp\\we\"ird\\";
+    const std::wstring params = hostParameters(Generation::Acad2007, folder, L"\\cad\\");
+    EXPECT_EQ(params, L"/ld \"\\tmp\\we\\\"ird\\TvlLoader.arx\" /nologo");
+    EXPECT_EQ(base::splitCommandLine(params), (V{L"/ld", folder + L"TvlLoader.arx", L"/nologo"}));
+
+    const std::wstring odd = L"\\q\\\"x\\"; // a quote right after a separator
+    const auto args = base::splitCommandLine(hostParameters(Generation::Acad2000, odd, L"\\c\"d\\"));
+    ASSERT_EQ(args.size(), 3u);
+    EXPECT_EQ(args[1], L"\\c\"d\\support;\\c\"d\\express;\\c\"d\\fonts;\\c\"d\\help;" + odd + L";" + odd + L"icons");
 }
