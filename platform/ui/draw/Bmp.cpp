@@ -1,5 +1,6 @@
 #include "platform/ui/draw/Bmp.h"
 
+#include <algorithm>
 #include <bit>
 #include <climits>
 #include <fstream>
@@ -9,7 +10,14 @@ namespace ui {
 namespace {
 
 constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiRle8 = 1;
+constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
+// Run-length data can describe many pixels in few bytes; a picture may claim at most
+// this many pixels per byte of data (plus a small allowance) before it is refused,
+// so that a tiny file cannot demand a huge allocation.
+constexpr std::uint64_t kRlePixelsPerByte = 256;
+constexpr std::uint64_t kRleAllowance = 1 << 16;
 constexpr std::uint32_t kBiAlphaBitfields = 6;
 constexpr size_t kFileHeaderSize = 14;
 // Files past this size are refused before reading; the pixel limit is far below it.
@@ -135,6 +143,13 @@ BmpStatus parseInfo(Bytes dib, bool iconMask, DibInfo& info) {
     size_t afterHeader = headerSize;
     switch (info.compression) {
     case kBiRgb: break;
+    case kBiRle8:
+    case kBiRle4:
+        if (info.bitCount != (info.compression == kBiRle8 ? 8 : 4))
+            return BmpStatus::UnsupportedBitCount;
+        if (info.topDown || iconMask) // run-length pictures are always stored bottom-up
+            return BmpStatus::UnsupportedCompression;
+        break;
     case kBiBitfields:
     case kBiAlphaBitfields: {
         // The OS/2 header uses code 3 for Huffman coding.
@@ -193,14 +208,7 @@ BmpStatus parseInfo(Bytes dib, bool iconMask, DibInfo& info) {
 
 // Decodes the pixels at `dib[pixelOffset]`; the palette (when any) is at its place in
 // `dib`. Callers have checked that the palette lies inside `dib`.
-BmpStatus decodePixels(Bytes dib, const DibInfo& info, std::uint64_t pixelOffset, bool iconMask,
-                       Bitmap& out) {
-    const std::uint64_t stride = info.stride();
-    const std::uint64_t lastRow = (static_cast<std::uint64_t>(info.width) * info.bitCount + 7) / 8;
-    // Writers often leave the last row's padding out; accept that.
-    if (!has(dib, pixelOffset, stride * (info.height - 1) + lastRow))
-        return BmpStatus::Truncated;
-
+std::vector<std::uint32_t> readPalette(Bytes dib, const DibInfo& info) {
     std::vector<std::uint32_t> palette;
     if (info.bitCount <= 8) {
         palette.resize(info.paletteCount);
@@ -210,6 +218,78 @@ BmpStatus decodePixels(Bytes dib, const DibInfo& info, std::uint64_t pixelOffset
                          (std::uint32_t{dib[at + 1]} << 8) | dib[at];
         }
     }
+    return palette;
+}
+
+// RLE8 / RLE4: pairs (count, value) for runs; (0,0) ends a line, (0,1) the picture,
+// (0,2,dx,dy) moves, (0,n) starts n literal indices padded to a 16-bit boundary.
+// Pixels the data never reaches keep palette colour 0. Runs past the right edge are
+// cut; the data ending before the end-of-picture mark (and before the last row) is
+// Truncated.
+BmpStatus decodeRle(Bytes dib, const DibInfo& info, std::uint64_t pixelOffset, Bitmap& out) {
+    const std::uint64_t dataBytes = dib.size() > pixelOffset ? dib.size() - pixelOffset : 0;
+    const std::uint64_t pixels = static_cast<std::uint64_t>(info.width) * info.height;
+    if (pixels > kRleAllowance + dataBytes * kRlePixelsPerByte)
+        return BmpStatus::TooLarge;
+    const std::vector<std::uint32_t> palette = readPalette(dib, info);
+    auto colour = [&](unsigned index) { return index < palette.size() ? palette[index] : 0xFF000000u; };
+    Bitmap bmp(info.width, info.height, colour(0));
+    const bool rle8 = info.compression == kBiRle8;
+    const int w = info.width, h = info.height;
+    int x = 0, y = 0; // y counts rows from the bottom
+    auto put = [&](unsigned index) {
+        if (x < w) {
+            bmp.set(x, h - 1 - y, colour(index));
+            ++x;
+        }
+    };
+    auto nibbleOrByte = [&](std::uint8_t byte, int i) -> unsigned {
+        return rle8 ? byte : (i % 2 == 0 ? byte >> 4 : byte & 0x0F);
+    };
+    size_t p = static_cast<size_t>(pixelOffset);
+    while (y < h) {
+        if (!has(dib, p, 2))
+            return BmpStatus::Truncated;
+        const std::uint8_t count = dib[p], value = dib[p + 1];
+        p += 2;
+        if (count > 0) {
+            for (int i = 0; i < count && x < w; ++i)
+                put(nibbleOrByte(value, i));
+        } else if (value == 0) {
+            x = 0;
+            ++y;
+        } else if (value == 1) {
+            break;
+        } else if (value == 2) {
+            if (!has(dib, p, 2))
+                return BmpStatus::Truncated;
+            x = std::min(w, x + dib[p]);
+            y += dib[p + 1];
+            p += 2;
+        } else {
+            const size_t bytes = rle8 ? value : (value + 1u) / 2;
+            if (!has(dib, p, bytes))
+                return BmpStatus::Truncated;
+            for (int i = 0; i < value && x < w; ++i)
+                put(nibbleOrByte(dib[p + (rle8 ? i : i / 2)], i));
+            p += bytes + (bytes & 1);
+        }
+    }
+    out = std::move(bmp);
+    return BmpStatus::Ok;
+}
+
+BmpStatus decodePixels(Bytes dib, const DibInfo& info, std::uint64_t pixelOffset, bool iconMask,
+                       Bitmap& out) {
+    if (info.compression == kBiRle8 || info.compression == kBiRle4)
+        return decodeRle(dib, info, pixelOffset, out);
+    const std::uint64_t stride = info.stride();
+    const std::uint64_t lastRow = (static_cast<std::uint64_t>(info.width) * info.bitCount + 7) / 8;
+    // Writers often leave the last row's padding out; accept that.
+    if (!has(dib, pixelOffset, stride * (info.height - 1) + lastRow))
+        return BmpStatus::Truncated;
+
+    const std::vector<std::uint32_t> palette = readPalette(dib, info);
 
     Bitmap bmp(info.width, info.height);
     bool anyAlpha = false;

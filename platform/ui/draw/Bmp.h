@@ -2,8 +2,8 @@
 // Windows BMP reading and writing (the file format is described in docs/drawing.md).
 //
 // Reading accepts the core header (12 bytes), BITMAPINFOHEADER (40) and its later
-// versions (52, 56, 64, 108, 124); 1/4/8-bit palettes, 16, 24 and 32 bits; BI_RGB and
-// BI_BITFIELDS (and BI_ALPHABITFIELDS); bottom-up and top-down rows. Every failure is
+// versions (52, 56, 64, 108, 124); 1/4/8-bit palettes, 16, 24 and 32 bits; BI_RGB,
+// BI_BITFIELDS (and BI_ALPHABITFIELDS), BI_RLE8 and BI_RLE4; bottom-up and top-down rows. Every failure is
 // a status, never a crash: no read goes past the buffer and nothing is allocated
 // before the header's claims are checked against the bytes actually present.
 // Writing produces 24-bit bottom-up BI_RGB files that every reader accepts.
@@ -25,7 +25,7 @@ enum class BmpStatus {
     BadDimensions,          // width <= 0, height 0, planes != 1
     TooLarge,               // over the size limits below
     UnsupportedBitCount,    // not 1, 4, 8, 16, 24 or 32 (or not allowed with the compression)
-    UnsupportedCompression, // RLE, JPEG, PNG and unknown codes
+    UnsupportedCompression, // JPEG, PNG, unknown codes, top-down run-length data
     BadPalette,             // more colours than the bit count allows
     BadBitfields,           // colour masks empty, overlapping or not contiguous
     BadDataOffset,          // pixel data said to start inside the headers

@@ -238,7 +238,8 @@ TEST(Bmp, RejectsDamagedHeadersWithTheirOwnStatus) {
         {"lying dimensions", with([](BmpSpec& s) { s.width = s.height = 8000; }), BmpStatus::Truncated},
         {"bit count 7", with([](BmpSpec& s) { s.bitCount = 7; }), BmpStatus::UnsupportedBitCount},
         {"bit count 0", with([](BmpSpec& s) { s.bitCount = 0; }), BmpStatus::UnsupportedBitCount},
-        {"RLE8", with([](BmpSpec& s) { s.compression = 1; }), BmpStatus::UnsupportedCompression},
+        {"RLE8 at 24 bits", with([](BmpSpec& s) { s.compression = 1; }), BmpStatus::UnsupportedBitCount},
+        {"unknown compression", with([](BmpSpec& s) { s.compression = 9; }), BmpStatus::UnsupportedCompression},
         {"PNG inside", with([](BmpSpec& s) { s.compression = 5; }), BmpStatus::UnsupportedCompression},
         {"bitfields at 24 bits", with([](BmpSpec& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; }),
          BmpStatus::UnsupportedBitCount},
@@ -274,12 +275,69 @@ TEST(Bmp, RejectsDamagedHeadersWithTheirOwnStatus) {
     decoded(cut, BmpStatus::Truncated);
 }
 
+BmpSpec rle8() {
+    BmpSpec s;
+    s.bitCount = 8;
+    s.compression = 1;
+    s.width = 6;
+    s.height = 3;
+    s.colorsUsed = 4;
+    s.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+    s.pixels = {
+        3, 1, 0, 3, 2, 3, 1, 0,    // bottom row: run of 3 x red, literal green blue red (+pad)
+        0, 0,                      // end of line (row already full)
+        0, 2, 2, 0,                // delta: two to the right on the middle row
+        2, 2, 0, 0,                // run of 2 x green, end of line
+        9, 3,                      // top row: a run longer than the row is cut
+        0, 1,                      // end of picture
+    };
+    return s;
+}
+
+TEST(Bmp, DecodesRunLengthPictures) {
+    Bitmap b = decoded(rle8().build());
+    ASSERT_EQ(b.size(), (Size{6, 3}));
+    const std::uint32_t k = rgb(0), r = rgb(0xFF0000), g = rgb(0x00FF00), u = rgb(0x0000FF);
+    EXPECT_EQ(b.pixels, (std::vector<std::uint32_t>{u, u, u, u, u, u,     // top row
+                                                    k, k, g, g, k, k,     // middle, after the delta
+                                                    r, r, r, g, u, r}));  // bottom row
+
+    BmpSpec rle4;
+    rle4.bitCount = 4;
+    rle4.compression = 2;
+    rle4.width = 6;
+    rle4.height = 1;
+    rle4.colorsUsed = 3;
+    rle4.palette = {0x000000, 0xFF0000, 0x00FF00};
+    rle4.pixels = {3, 0x12, 0, 3, 0x21, 0x20, 0, 1}; // run 1 2 1, literal 2 1 2, end
+    b = decoded(rle4.build());
+    EXPECT_EQ(b.pixels, (std::vector<std::uint32_t>{r, g, r, g, r, g}));
+
+    BmpSpec cut = rle8();
+    cut.pixels.resize(cut.pixels.size() - 4);
+    decoded(cut.build(), BmpStatus::Truncated);
+    BmpSpec literalCut = rle8();
+    literalCut.pixels = {0, 200, 1, 2};
+    decoded(literalCut.build(), BmpStatus::Truncated);
+    BmpSpec topDown = rle8();
+    topDown.height = -3;
+    decoded(topDown.build(), BmpStatus::UnsupportedCompression);
+    // A few bytes cannot stand for a picture of millions of pixels.
+    BmpSpec lying = rle8();
+    lying.width = lying.height = 8000;
+    decoded(lying.build(), BmpStatus::TooLarge);
+    BmpSpec wrongBits = rle8();
+    wrongBits.compression = 2;
+    decoded(wrongBits.build(), BmpStatus::UnsupportedBitCount);
+}
+
 // Every prefix and every single-bit change of a valid file decodes or fails cleanly;
 // prefixes shorter than the pixel data never claim success.
 TEST(Bmp, SurvivesTruncationBitFlipsAndGarbage) {
     // The last row may lack its padding: 1 byte for the 8-bit file, 3 for the 24-bit one.
     const std::pair<Bytes, size_t> files[] = {{palette8().build(), 1}, {rgb24().build(), 3}};
     for (const auto& [valid, padding] : files) {
+        SCOPED_TRACE(valid.size());
         const size_t needed = valid.size() - padding;
         for (size_t n = 0; n < valid.size(); ++n) {
             Bitmap out;
@@ -297,6 +355,15 @@ TEST(Bmp, SurvivesTruncationBitFlipsAndGarbage) {
                     EXPECT_EQ(out.pixels.size(), static_cast<size_t>(out.width) * out.height);
                 }
             }
+        }
+    }
+    const Bytes rle = rle8().build();
+    for (size_t i = 0; i < rle.size(); ++i) {
+        for (int bit = 0; bit < 8; ++bit) {
+            Bytes damaged = rle;
+            damaged[i] ^= static_cast<std::uint8_t>(1u << bit);
+            Bitmap out;
+            decodeBmp(damaged, out);
         }
     }
     std::mt19937 rng(7);
