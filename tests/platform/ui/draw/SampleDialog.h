@@ -4,6 +4,7 @@
 
 #include "platform/ui/draw/Canvas.h"
 #include "platform/ui/draw/Theme.h"
+#include "platform/ui/draw/Tracker.h"
 
 #include <string>
 #include <vector>
@@ -174,6 +175,71 @@ inline void paintSampleDialog(Canvas& c) {
     };
     const Size ms = menuSize(menu);
     paintMenu(c, Rect::fromSize(86, 44, ms.cx, ms.cy), menu);
+}
+
+inline constexpr ui::Size kGallerySize{420, 300};
+
+// Other states side by side: icon view, focused and picture combos, a check-combo list,
+// a splash-like coloured static, a designer tracker, a disabled tab control.
+inline void paintGallery(Canvas& c) {
+    c.fillRect({0, 0, kGallerySize.cx, kGallerySize.cy}, theme::kFace);
+    Bitmap preview(64, 40, 0xFFDDE8F0u);
+    for (int x = 4; x < 60; ++x) {
+        preview.set(x, 20, 0xFF203040u);
+        preview.set(x, 21, 0xFF203040u);
+    }
+    for (int y = 6; y < 34; ++y) {
+        preview.set(10, y, 0xFFB03030u);
+        preview.set(53, y, 0xFFB03030u);
+    }
+    std::vector<ListViewRow> icons = {{{L"End plate"}}, {{L"Base plate with stiffeners"}, true},
+                                      {{L"Splice"}}, {{L"Haunch"}}};
+    for (auto& r : icons)
+        r.image = &preview;
+    ListViewState iv;
+    iv.mode = ListViewMode::Icon;
+    iv.focused = true;
+    paintListView(c, {8, 8, 200, 200}, {}, icons, iv);
+
+    ComboState focused;
+    focused.focused = true;
+    paintComboBox(c, {212, 8, 410, 30}, L"Focused drop list", focused);
+    const Bitmap line(40, 3, 0xFF000000u);
+    ComboState picker;
+    picker.image = &line;
+    paintComboBox(c, {212, 36, 410, 58}, L"Thick line", picker);
+    ComboState dropped;
+    dropped.dropped = true;
+    paintComboBox(c, {212, 64, 410, 86}, L"Dropped", dropped);
+    std::vector<ListItem> checks = {{L"Plates", false, true}, {L"Profiles", true, true},
+                                    {L"Bolts", false, false}};
+    ListBoxState cl;
+    cl.checkBoxes = true;
+    paintListBox(c, {212, 86, 410, 140}, checks, cl);
+
+    StaticState splash;
+    splash.background = Color{0, 50, 127};
+    splash.textColor = Color{255, 255, 255};
+    splash.align = TextFlags::Center;
+    splash.centerVertically = true;
+    paintStatic(c, {212, 148, 410, 176}, L"Version 8.0 - splash text", splash);
+
+    paintStatic(c, {20, 214, 120, 230}, L"Designer:", {});
+    paintTracker(c, {30, 238, 130, 270});
+    const std::wstring tabs[] = {L"One", L"Two"};
+    TabState dt;
+    dt.disabled = true;
+    paintTabControl(c, {212, 186, 410, 292}, tabs, dt);
+    ButtonState pushLike;
+    pushLike.pressed = true;
+    pushLike.image = nullptr;
+    paintPushButton(c, {230, 220, 300, 244}, L"Checked", pushLike);
+    ComboState editable;
+    editable.editable = true;
+    paintComboBox(c, {230, 252, 390, 274}, L"", editable);
+    EditState inner;
+    inner.clientEdge = false;
+    paintEdit(c, comboEditRect({230, 252, 390, 274}), L"typed value", inner);
 }
 
 } // namespace drawtest

@@ -72,6 +72,20 @@ TEST(Theme, SampleDialogSnapshotIsLegible) {
     EXPECT_GT(dark, 15);
 }
 
+TEST(Theme, GallerySnapshotShowsOtherStates) {
+    RecordingCanvas rec(drawtest::kGallerySize);
+    drawtest::paintGallery(rec);
+    EXPECT_EQ(rec.clipDepth(), 0);
+    EXPECT_NE(rec.findText(L"Base plate"), nullptr);
+    EXPECT_EQ(textItem(rec, L"Focused drop list")->color, theme::kHighlightText);
+    auto canvas = CairoCanvas::createImage(drawtest::kGallerySize);
+    drawtest::paintGallery(*canvas);
+    const char* tmp = std::getenv("TVL_TEST_TMP");
+    const std::filesystem::path dir = tmp ? tmp : std::filesystem::temp_directory_path();
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(canvas->writePng((dir / "theme-gallery.png").string()));
+}
+
 TEST(Theme, FrameGeometryMatchesWhatIsPainted) {
     const Rect window{0, 0, 300, 200};
     FrameState s;
