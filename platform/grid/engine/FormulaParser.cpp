@@ -303,6 +303,17 @@ private:
         return true;
     }
 
+    static bool looksLikeAddress(const std::string& name) {
+        for (RefStyle style : {RefStyle::Default, RefStyle::A1, RefStyle::R1C1}) {
+            FormulaCode dummy;
+            Parser p(name, style, 1, 1, dummy);
+            size_t pos = 0;
+            Part c, r;
+            if (p.address(pos, c, r) && pos == name.size()) return true;
+        }
+        return false;
+    }
+
     bool referenceOrName(int depth) {
         size_t p = m_pos;
         Part c1, r1;
@@ -350,6 +361,12 @@ private:
             Token t; t.op = Op::Bool; t.num = upper == "TRUE" ? 1 : 0;
             m_out.tokens.push_back(t);
             return true;
+        }
+        // A name that another style would read as a cell would not survive a
+        // change of style, so it is no name at all.
+        if (looksLikeAddress(name)) {
+            m_pos = start;
+            return failB("name looks like a cell reference");
         }
         Token t; t.op = Op::Name; t.a = addString(std::move(name));
         m_out.tokens.push_back(t);

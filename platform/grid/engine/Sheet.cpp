@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/grid/engine/FormulaParser.h"
+#include "platform/grid/engine/FunctionSupport.h"
 #include "platform/grid/engine/SheetData.h"
 
 namespace grid {
@@ -201,6 +202,7 @@ std::string Sheet::formula(int32_t col, int32_t row, RefStyle style) const {
 
 static std::string fixed(double v, int decimals) {
     decimals = std::clamp(decimals, 0, 15);
+    v = fn::roundHalfAway(v, decimals);
     char buf[512];
     auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
     std::string s(buf, res.ptr);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 
 namespace grid {
 
@@ -115,6 +116,11 @@ std::string Value::toString() const {
     case ValueType::Error: return std::string(errorText(m_error));
     }
     return {};
+}
+
+std::ostream& operator<<(std::ostream& os, const Value& v) {
+    static const char* const kTypes[] = {"empty", "number", "text", "boolean", "error"};
+    return os << kTypes[static_cast<int>(v.type())] << " '" << v.toString() << "'";
 }
 
 std::string columnLetters(int32_t col) {

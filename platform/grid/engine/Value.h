@@ -2,6 +2,7 @@
 // A cell's value: empty, number, text, boolean or error. Formula errors are values.
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,6 +62,9 @@ private:
     double m_number = 0;
     std::string m_text;
 };
+
+// For diagnostics (test output): the value's text and its type.
+std::ostream& operator<<(std::ostream& os, const Value& v);
 
 // Up to 15 significant digits, C locale, no trailing zeros, no exponent for
 // ordinary magnitudes ("0.1", "1E+20", "-3").

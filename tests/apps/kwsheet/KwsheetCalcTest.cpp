@@ -1,0 +1,130 @@
+// kwsheet calc: the function table checked against LibreOffice Calc's results
+// in all three reference styles, output format, and bad input.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "apps/kwsheet/CalcCommand.h"
+#include "platform/grid/engine/Sheet.h"
+
+namespace {
+
+struct CalcRun {
+    int rc;
+    std::string out, err;
+};
+
+CalcRun calc(const std::string& input, std::vector<std::string> args = {}) {
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    int rc = runCalc(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {rc, out.str(), err.str()};
+}
+
+std::map<std::string, std::string> cells(const std::string& out) {
+    std::map<std::string, std::string> m;
+    std::istringstream s(out);
+    std::string line;
+    while (std::getline(s, line)) {
+        auto tab = line.find('\t');
+        m[line.substr(0, tab)] = line.substr(tab + 1);
+    }
+    return m;
+}
+
+struct Row {
+    std::string formula, expected;
+};
+
+std::vector<Row> table() {
+    std::ifstream f(std::string(TVL_SOURCE_DIR) + "/tests/apps/kwsheet/data/functions.tsv");
+    std::vector<Row> rows;
+    std::string line;
+    while (std::getline(f, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        auto t1 = line.find('\t'), t2 = line.find('\t', t1 + 1);
+        rows.push_back({line.substr(0, t1), line.substr(t1 + 1, t2 - t1 - 1)});
+    }
+    return rows;
+}
+
+// The fixed cells of the table, as A1-notation formulas and constants.
+const char* const kFixed[][2] = {
+    {"A1", "1"}, {"A2", "2"}, {"A3", "3"}, {"A4", "-4.5"}, {"A5", "text"}, {"A6", "=TRUE()"}, {"A8", "0"},
+    {"A9", "=\"5\""}, {"B1", "10"}, {"B2", "20"}, {"B3", "30"}, {"B4", "40"}, {"B5", "50"}, {"C1", "a"},
+    {"C2", "b"}, {"C3", "c"}, {"C4", "d"}, {"C5", "e"}, {"A12", "1"}, {"B12", "2"}, {"C12", "3"},
+    {"D12", "4"}, {"E12", "5"}, {"A13", "one"}, {"B13", "two"}, {"C13", "three"}, {"D13", "four"},
+    {"E13", "five"},
+};
+
+// Rewrites an A1-notation formula for the cell (col,row) in another style.
+std::string restyle(const std::string& a1, int col, int row, grid::RefStyle style) {
+    grid::Sheet s;
+    s.setMaxCols(10);
+    s.setMaxRows(1000);
+    s.setAutoCalc(false);
+    if (!s.setFormula(col, row, a1, grid::RefStyle::A1).ok) return {};
+    return "=" + s.formula(col, row, style);
+}
+
+void checkTable(grid::RefStyle style, const char* styleName) {
+    std::vector<Row> rows = table();
+    ASSERT_GT(rows.size(), 200u);
+    std::string input;
+    for (const auto& f : kFixed) {
+        grid::CellRef ref;
+        ASSERT_TRUE(grid::parseA1(f[0], ref));
+        std::string content = f[1];
+        if (content[0] == '=') content = restyle(content.substr(1), ref.col, ref.row, style);
+        input += std::string(f[0]) + "\t" + content + "\n";
+    }
+    for (size_t i = 0; i < rows.size(); ++i) {
+        int row = static_cast<int>(i) + 1;
+        std::string f = restyle(rows[i].formula, 7, row, style);
+        ASSERT_FALSE(f.empty()) << rows[i].formula;
+        ASSERT_EQ(f.find('?'), std::string::npos) << rows[i].formula;
+        input += "G" + std::to_string(row) + "\t" + f + "\n";
+    }
+    CalcRun r = calc(input, {"--style", styleName});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    auto out = cells(r.out);
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(out["G" + std::to_string(i + 1)], rows[i].expected) << rows[i].formula << " (" << styleName << ")";
+}
+
+}  // namespace
+
+TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInA1Style) { checkTable(grid::RefStyle::A1, "a1"); }
+TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInDefaultStyle) { checkTable(grid::RefStyle::Default, "default"); }
+TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInR1C1Style) { checkTable(grid::RefStyle::R1C1, "r1c1"); }
+
+TEST(KwsheetCalcTest, PrintsEveryNonEmptyCellRowByRow) {
+    CalcRun r = calc("B2\t=A1*2\nA1\t21\nA2\thello world\nC1\t1e3\nB1\t 7 \nD1\t=1=1\nE1\t\n");
+    ASSERT_EQ(r.rc, 0) << r.err;
+    EXPECT_EQ(r.out, "A1\t21\nB1\t 7 \nC1\t1000\nD1\tTRUE\nA2\thello world\nB2\t42\n");
+    // The default style reads A1 as an absolute address.
+    r = calc("A1\t5\nA2\t=#1*2+A1\n", {"--style=default"});
+    EXPECT_EQ(r.out, "A1\t5\nA2\t15\n");
+    r = calc("A1\t5\nB1\t=RC[-1]*R1C1\n", {"--style", "r1c1"});
+    EXPECT_EQ(r.out, "A1\t5\nB1\t25\n");
+}
+
+TEST(KwsheetCalcTest, BadInputFailsWithOneLine) {
+    const std::pair<const char*, int> cases[] = {
+        {"A1 5\n", 1}, {"1A\t5\n", 1}, {"A0\t5\n", 1}, {"A1\t=1+\n", 1}, {"A1\t=SUM(\n", 1},
+    };
+    for (const auto& [input, rc] : cases) {
+        CalcRun r = calc(input);
+        EXPECT_EQ(r.rc, rc) << input;
+        EXPECT_TRUE(r.out.empty()) << input;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_EQ(calc("", {"--style", "xyz"}).rc, 2);
+    EXPECT_EQ(calc("", {"--bogus"}).rc, 2);
+    EXPECT_EQ(calc("").rc, 0);
+}
