@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
+#include <filesystem>
 #include <fstream>
 
 namespace ui {
@@ -441,6 +442,9 @@ BmpStatus decodeDib(std::span<const std::uint8_t> dib, Bitmap& out, bool iconMas
 
 BmpStatus readBmpFile(const std::string& nativePath, Bitmap& out) {
     out = Bitmap();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(nativePath, ec))
+        return BmpStatus::CannotOpen; // missing, a folder, a device
     std::ifstream in(nativePath, std::ios::binary | std::ios::ate);
     if (!in)
         return BmpStatus::CannotOpen;

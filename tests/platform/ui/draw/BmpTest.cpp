@@ -406,6 +406,7 @@ TEST(Bmp, WritesFilesThatReadBackExactly) {
     EXPECT_EQ(readBmpFile(path, fromFile), BmpStatus::Ok);
     EXPECT_EQ(fromFile, pic);
     EXPECT_EQ(readBmpFile((dir / "missing.bmp").string(), fromFile), BmpStatus::CannotOpen);
+    EXPECT_EQ(readBmpFile(dir.string(), fromFile), BmpStatus::CannotOpen) << "a folder";
     EXPECT_TRUE(fromFile.empty());
     EXPECT_FALSE(writeBmpFile((dir / "no-such-folder" / "x.bmp").string(), pic));
 }
