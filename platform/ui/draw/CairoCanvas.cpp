@@ -477,6 +477,10 @@ void CairoCanvas::popOrigin() {
         m_impl->origins.pop_back();
 }
 
+Rect CairoCanvas::clipBox() const {
+    return m_impl->clip().offset(-m_impl->origin().x, -m_impl->origin().y);
+}
+
 void CairoCanvas::newPage() {
     if (m_impl->pdf && !m_impl->finished)
         cairo_show_page(m_impl->cr);

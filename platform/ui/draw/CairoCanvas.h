@@ -49,6 +49,7 @@ public:
     void popClip() override;
     void pushOrigin(Point offset) override;
     void popOrigin() override;
+    Rect clipBox() const override;
     void newPage() override;
 
 protected:

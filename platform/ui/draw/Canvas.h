@@ -103,6 +103,8 @@ public:
     virtual void popClip() = 0;
     virtual void pushOrigin(Point offset) = 0;
     virtual void popOrigin() = 0;
+    // GetClipBox: the current clip in current coordinates (the surface when none).
+    virtual Rect clipBox() const { return {0, 0, size().cx, size().cy}; }
 
     // Ends the current page and starts a new one (documents); a no-op elsewhere.
     virtual void newPage() {}

@@ -168,6 +168,10 @@ void RecordingCanvas::popOrigin() {
         m_origins.pop_back();
 }
 
+Rect RecordingCanvas::clipBox() const {
+    return currentClip().offset(-origin().x, -origin().y);
+}
+
 void RecordingCanvas::newPage() {
     add(DrawKind::NewPage, {});
     ++m_page;

@@ -51,6 +51,7 @@ public:
     void popClip() override;
     void pushOrigin(Point offset) override;
     void popOrigin() override;
+    Rect clipBox() const override;
     void newPage() override;
 
     const std::vector<DrawItem>& items() const { return m_items; }

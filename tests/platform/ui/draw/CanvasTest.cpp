@@ -43,9 +43,11 @@ TEST(RecordingCanvas, RecordsAbsoluteGeometryUnderNestedOriginsAndClips) {
         c.drawBitmap(Bitmap(4, 3), Point{1, 1}, BlitMode::Transparent, kRed);
         EXPECT_EQ(c.clipDepth(), 1);
         EXPECT_EQ(c.originDepth(), 2);
+        EXPECT_EQ(c.clipBox(), (Rect{-3, -4, 47, 46}));
     }
     EXPECT_EQ(c.clipDepth(), 0);
     EXPECT_EQ(c.originDepth(), 0);
+    EXPECT_EQ(c.clipBox(), (Rect{0, 0, 200, 100}));
     c.newPage();
     c.frameRect({1, 1, 5, 5}, Pen{kBlack, 2, PenStyle::Dash});
 
@@ -95,6 +97,7 @@ TEST(CairoCanvas, ShapesLandOnTheExpectedPixels) {
     {
         OriginScope o(*c, {25, 0});
         ClipScope clip(*c, {0, 0, 5, 5});
+        EXPECT_EQ(c->clipBox(), (Rect{0, 0, 5, 5}));
         c->fillRect({0, 0, 15, 15}, kRed); // clipped to 5 x 5 at (25, 0)
     }
     const Bitmap b = c->toBitmap();
