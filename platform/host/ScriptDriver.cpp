@@ -165,8 +165,10 @@ ui::DriverStep ScriptDriver::modalStep(ui::Dialog& dialog)
 
 void ScriptDriver::windowShown(ui::Window& window)
 {
-    if (auto* d = dynamic_cast<ui::Dialog*>(&window); d && !d->isChildWindow())
+    if (auto* d = dynamic_cast<ui::Dialog*>(&window); d && !d->isChildWindow()) {
+        std::erase_if(m_shown, [&](const ui::WindowRef<ui::Dialog>& r) { return !r || r.get() == d; });
         m_shown.emplace_back(d);
+    }
 }
 
 // ---- Failures ---------------------------------------------------------------------------
@@ -208,7 +210,9 @@ void ScriptDriver::checkLeftovers()
 
 ui::Window* ScriptDriver::targetDialog(ui::Dialog* modal)
 {
-    if (ui::Dialog* d = m_selected.get(); d && d->isWindow())
+    // A choice made with "dialog CAPTION" holds at the modal depth it was made at: a
+    // modal dialog opened on top takes the actions until it ends.
+    if (ui::Dialog* d = m_selected.get(); d && d->isWindow() && m_selectedDepth == ui::app().modalDepth())
         return d;
     if (modal)
         return modal;
@@ -281,6 +285,7 @@ void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
         if (!found)
             fail(step, "no open dialog has the caption " + inQuotes(step.text));
         m_selected = found;
+        m_selectedDepth = ui::app().modalDepth();
         return;
     }
     case ScriptOp::Type:

@@ -85,7 +85,8 @@ private:
     std::deque<ScriptStep> m_answers;              // queued answers, in script order
     std::size_t m_outputMark = 0;                  // start of the current command's output
     std::optional<std::wstring> m_lastMessageBox;  // since the last host command
-    ui::WindowRef<ui::Dialog> m_selected;          // chosen with "dialog CAPTION"
+    ui::WindowRef<ui::Dialog> m_selected;          // chosen with "dialog CAPTION" ...
+    int m_selectedDepth = 0;                       // ... at this modal depth
     std::vector<ui::WindowRef<ui::Dialog>> m_shown;
     int m_printJobs = 0;
 };

@@ -192,4 +192,31 @@ TEST_F(ScriptRun, InteractiveInputReportsAndGoesOn)
     EXPECT_EQ(host::commandLine().text().find(L"Hello"), host::commandLine().text().rfind(L"Hello"));   // not after QUIT
 }
 
+TEST_F(ScriptRun, AModalDialogOnTopOfAChosenModelessOneTakesTheActions)
+{
+    const Outcome o = run(
+        "MODELESS\n"
+        "dialog Palette\n"
+        "ASKNAME\n"
+        "type 100 'Kim'\n"                     // goes to the modal dialog, not the palette
+        "click IDOK\n"
+        "expect output 'Name: Kim'\n"
+        "check 'Keep focus'\n"                  // the palette again
+        "expect check 'Keep focus' 1\n");
+    EXPECT_TRUE(o.ok) << o.joined();
+}
+
+TEST_F(ScriptRun, InteractiveMessageBoxIsAskedFor)
+{
+    std::istringstream in("ASKNAME\nclick IDOK\nmaybe\nok\ntype 100 'Al'\nclick IDOK\n");
+    std::ostringstream prompts, messages;
+    host::StreamStepSource source(in, prompts, messages);
+    host::CommandProcessor processor;
+    host::ScriptDriver driver(source, processor);
+    EXPECT_TRUE(driver.run());
+    EXPECT_TRUE(output(L"Message box: Please give a name.\n"));
+    EXPECT_TRUE(output(L"Name: Al\n"));
+    EXPECT_NE(prompts.str().find("Answer (ok, cancel, yes, no, ...): "), std::string::npos);
+}
+
 } // namespace
