@@ -4,6 +4,8 @@
 #include <map>
 
 #include "platform/grid/engine/Sheet.h"
+#include "platform/grid/engine/SheetData.h"
+#include "platform/grid/engine/io/DocumentChecksum.h"
 #include "platform/grid/engine/io/DocumentFile.h"
 #include "platform/grid/engine/io/DocumentSchema.h"
 #include "platform/grid/engine/io/RowCodec.h"
@@ -24,11 +26,13 @@ public:
 
   IoStatus run()
   {
-    if (!readDocumentKeys() || !readOptions() || !readCells() || !readFormulas() || !readTypes() || !readFormats()
+    if (!readDocumentKeys() || !readOptions() || !readFormulas() || !readCells() || !readTypes() || !readFormats()
         || !readAttributes() || !readSpans() || !readSizes())
       return failure();
     if (m_cells != m_expectCells || m_formulas != m_expectFormulas || m_attributes != m_expectAttributes)
       return damaged("the cell counts do not match the stored totals");
+    if (m_sum != m_expectSum)
+      return damaged("the contents do not match their checksum");
     return {};
   }
 
@@ -71,6 +75,14 @@ private:
     }
   }
 
+  void addSum(uint64_t table, std::initializer_list<int64_t> fields)
+  {
+    kws::RowHash h(table);
+    for (int64_t f : fields)
+      h.addInt(f);
+    m_sum += h.value();
+  }
+
   bool intIn(const SqliteStatement& s, int column, int64_t lo, int64_t hi, int64_t& out, const char* what)
   {
     if (s.columnType(column) != Type::Integer)
@@ -101,22 +113,40 @@ private:
   {
     std::map<std::string, int64_t> ints;
     std::string format, formulaStyle;
+    bool haveSum = false;
     bool ok = each("SELECT key, value FROM document", [&](SqliteStatement& s) {
       std::string key = s.columnText(0);
-      if (key == kws::kKeyFormat)
-        return text(s, 1, format, "the format name");
-      if (key == kws::kKeyFormulaStyle)
-        return text(s, 1, formulaStyle, "the formula style");
+      kws::RowHash h(kws::kSumDocument);
+      h.addBytes(key);
+      if (key == kws::kKeyChecksum) {
+        if (s.columnType(1) != Type::Integer)
+          return fail("the checksum is not a number");
+        m_expectSum = static_cast<uint64_t>(s.columnInt(1));
+        haveSum = true;
+        return true;
+      }
+      if (key == kws::kKeyFormat || key == kws::kKeyFormulaStyle) {
+        std::string& out = key == kws::kKeyFormat ? format : formulaStyle;
+        if (!text(s, 1, out, key.c_str()))
+          return false;
+        h.addBytes(out);
+        m_sum += h.value();
+        return true;
+      }
       int64_t v;
       if (!intIn(s, 1, INT32_MIN, INT32_MAX, v, key.c_str()))
         return false;
       ints[key] = v;
+      h.addInt(v);
+      m_sum += h.value();
       return true;
     });
     if (!ok)
       return false;
     if (format != kws::kFormatName)
       return fail("unknown format name '" + format + "'");
+    if (!haveSum)
+      return fail("the checksum is missing");
     if (formulaStyle != "R1C1")
       return fail("unknown formula style '" + formulaStyle + "'");
     auto need = [&](const char* key, int64_t lo, int64_t hi, int64_t& out) {
@@ -149,6 +179,7 @@ private:
       if (!intIn(s, 0, INT32_MIN, INT32_MAX, number, "an option number") || !intIn(s, 1, 0, 1, value, "an option value"))
         return false;
       m_options[static_cast<int>(number)] = value != 0;
+      addSum(kws::kSumOptions, {number, value});
       return true;
     });
   }
@@ -162,8 +193,17 @@ private:
         return false;
       if (s.columnType(1) != Type::Blob)
         return fail("the cells of row " + std::to_string(row) + " are not a blob");
+      kws::RowHash h(kws::kSumCellRows);
+      h.addInt(row);
+      h.addBytes(s.columnBlob(1));
+      m_sum += h.value();
       bool ok = decodeRow(s.columnBlob(1), maxCol, [&](int32_t col, Value&& v) {
-        m_sheet.setValue(col, static_cast<int32_t>(row), v);
+        // A formula cell gets its stored result back without being calculated,
+        // so a sheet without automatic recalculation shows what was saved.
+        if (m_sheet.hasFormula(col, static_cast<int32_t>(row)))
+          m_sheet.data().storeValue(m_sheet.data().slotRef(col, static_cast<int32_t>(row)), v);
+        else
+          m_sheet.setValue(col, static_cast<int32_t>(row), v);
         ++m_cells;
       });
       return ok || fail("the cells of row " + std::to_string(row) + " are not valid");
@@ -177,6 +217,11 @@ private:
       std::string formula;
       if (!cellAt(s, 0, 1, row, col) || !text(s, 2, formula, "a formula"))
         return false;
+      kws::RowHash h(kws::kSumFormulas);
+      h.addInt(row);
+      h.addInt(col);
+      h.addBytes(formula);
+      m_sum += h.value();
       FormulaStatus st = m_sheet.setFormula(col, row, formula, RefStyle::R1C1);
       if (!st.ok)
         return fail("the formula of " + columnLetters(col) + std::to_string(row) + " does not parse: " + st.message);
@@ -210,6 +255,14 @@ private:
                       || !text(s, 9, t.picture, "a picture") || !text(s, 10, t.pictureOn, "a picture")
                       || !text(s, 11, t.pictureOff, "a picture"))
                     return false;
+                  kws::RowHash h(kws::kSumCellTypes);
+                  for (int64_t v : {id, code, style, maxLength, decimals})
+                    h.addInt(v);
+                  h.addDouble(t.minValue);
+                  h.addDouble(t.maxValue);
+                  for (const std::string* x : {&t.items, &t.text, &t.picture, &t.pictureOn, &t.pictureOff})
+                    h.addBytes(*x);
+                  m_sum += h.value();
                   m_types[id] = std::move(t);
                   return true;
                 });
@@ -244,6 +297,10 @@ private:
                   f.hAlign = static_cast<HAlign>(v[13]);
                   f.vAlign = static_cast<VAlign>(v[14]);
                   f.locked = static_cast<int8_t>(v[15]);
+                  kws::RowHash h(kws::kSumFormats);
+                  for (int k = 0; k < 16; ++k)
+                    k == 2 ? h.addBytes(f.font.name) : h.addInt(v[k]);
+                  m_sum += h.value();
                   m_formats[v[0]] = f;
                   return true;
                 });
@@ -276,6 +333,14 @@ private:
           return fail("a cell names a format that does not exist");
         a.format = it->second;
       }
+      kws::RowHash h(kws::kSumAttributes);
+      h.addInt(row);
+      h.addInt(col);
+      for (int k : {2, 3})
+        s.columnType(k) == Type::Null ? h.addNull() : h.addBytes(s.columnTextView(k));
+      for (int k : {4, 5})
+        s.columnType(k) == Type::Null ? h.addNull() : h.addInt(s.columnInt(k));
+      m_sum += h.value();
       if (!m_sheet.setAttributes(col, row, a))
         return fail("the attributes of a cell were refused");
       ++m_attributes;
@@ -291,6 +356,7 @@ private:
       if (!cellAt(s, 1, 0, row, col) || !intIn(s, 2, 1, Sheet::kLimitCols, cols, "a span width")
           || !intIn(s, 3, 1, Sheet::kLimitRows, rows, "a span height"))
         return false;
+      addSum(kws::kSumSpans, {col, row, cols, rows});
       return m_sheet.addSpan(Span{col, row, static_cast<int32_t>(cols), static_cast<int32_t>(rows)})
              || fail("a span lies outside the sheet or overlaps another");
     });
@@ -302,6 +368,7 @@ private:
       int64_t col, px;
       if (!intIn(s, 0, 0, m_sheet.maxCols(), col, "a column number") || !intIn(s, 1, 0, 1000000, px, "a column width"))
         return false;
+      addSum(kws::kSumWidths, {col, px});
       m_sheet.setColumnWidthPx(static_cast<int32_t>(col), static_cast<int32_t>(px));
       return true;
     });
@@ -309,6 +376,7 @@ private:
              int64_t row, px;
              if (!intIn(s, 0, 0, m_sheet.maxRows(), row, "a row number") || !intIn(s, 1, 0, 1000000, px, "a row height"))
                return false;
+             addSum(kws::kSumHeights, {row, px});
              m_sheet.setRowHeightPx(static_cast<int32_t>(row), static_cast<int32_t>(px));
              return true;
            });
@@ -336,6 +404,7 @@ private:
   UnitType m_unitType = UnitType::Pixels;
   int64_t m_expectCells = 0, m_expectFormulas = 0, m_expectAttributes = 0;
   int64_t m_cells = 0, m_formulas = 0, m_attributes = 0;
+  uint64_t m_sum = 0, m_expectSum = 0;
 };
 
 IoStatus checkSignature(const std::string& path)

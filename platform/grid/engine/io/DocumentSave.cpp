@@ -2,6 +2,7 @@
 
 #include "platform/grid/engine/Sheet.h"
 #include "platform/grid/engine/io/AtomicFile.h"
+#include "platform/grid/engine/io/DocumentChecksum.h"
 #include "platform/grid/engine/io/DocumentFile.h"
 #include "platform/grid/engine/io/DocumentSchema.h"
 #include "platform/grid/engine/io/RowCodec.h"
@@ -36,6 +37,10 @@ private:
       if (currentRow >= 0 && !encoder.empty()) {
         ok = ok && rowStmt.bindInt(1, currentRow) && rowStmt.bindBlob(2, encoder.bytes().data(), encoder.bytes().size())
              && rowStmt.run();
+        kws::RowHash h(kws::kSumCellRows);
+        h.addInt(currentRow);
+        h.addBytes(encoder.bytes());
+        m_sum += h.value();
       }
       encoder.clear();
     };
@@ -52,8 +57,14 @@ private:
         ++m_cells;
       }
       if (m_sheet.hasFormula(col, row)) {
-        ok = ok && formulaStmt.bindInt(1, row) && formulaStmt.bindInt(2, col)
-             && formulaStmt.bindText(3, m_sheet.formula(col, row, RefStyle::R1C1)) && formulaStmt.run();
+        std::string formula = m_sheet.formula(col, row, RefStyle::R1C1);
+        ok = ok && formulaStmt.bindInt(1, row) && formulaStmt.bindInt(2, col) && formulaStmt.bindText(3, formula)
+             && formulaStmt.run();
+        kws::RowHash h(kws::kSumFormulas);
+        h.addInt(row);
+        h.addInt(col);
+        h.addBytes(formula);
+        m_sum += h.value();
         ++m_formulas;
       }
     });
@@ -75,6 +86,16 @@ private:
          && stmt.bindInt(k++, f.fore) && stmt.bindInt(k++, f.border.sides) && stmt.bindInt(k++, f.border.lineStyle)
          && stmt.bindInt(k++, f.border.color) && stmt.bindInt(k++, static_cast<int>(f.hAlign))
          && stmt.bindInt(k++, static_cast<int>(f.vAlign)) && stmt.bindInt(k++, f.locked) && stmt.run();
+    kws::RowHash h(kws::kSumFormats);
+    h.addInt(id);
+    h.addInt(f.hasFont);
+    h.addBytes(f.font.name);
+    for (int64_t v : {int64_t(f.font.height), int64_t(f.font.weight), int64_t(f.font.italic), int64_t(f.font.underline),
+                      int64_t(f.font.strikeout), int64_t(f.back), int64_t(f.fore), int64_t(f.border.sides),
+                      int64_t(f.border.lineStyle), int64_t(f.border.color), int64_t(f.hAlign), int64_t(f.vAlign),
+                      int64_t(f.locked)})
+      h.addInt(v);
+    m_sum += h.value();
     return id;
   }
 
@@ -91,6 +112,14 @@ private:
          && stmt.bindDouble(k++, t.maxValue) && stmt.bindText(k++, t.items) && stmt.bindText(k++, t.text)
          && stmt.bindText(k++, t.picture) && stmt.bindText(k++, t.pictureOn) && stmt.bindText(k++, t.pictureOff)
          && stmt.run();
+    kws::RowHash h(kws::kSumCellTypes);
+    for (int64_t v : {id, int64_t(t.code), int64_t(t.style), int64_t(t.maxLength), int64_t(t.decimals)})
+      h.addInt(v);
+    h.addDouble(t.minValue);
+    h.addDouble(t.maxValue);
+    for (const std::string* text : {&t.items, &t.text, &t.picture, &t.pictureOn, &t.pictureOff})
+      h.addBytes(*text);
+    m_sum += h.value();
     return id;
   }
 
@@ -118,6 +147,14 @@ private:
            && (a.note.empty() ? attrStmt.bindNull(4) : attrStmt.bindText(4, a.note))
            && (hasType ? attrStmt.bindInt(5, type) : attrStmt.bindNull(5))
            && (hasFormat ? attrStmt.bindInt(6, format) : attrStmt.bindNull(6)) && attrStmt.run();
+      kws::RowHash h(kws::kSumAttributes);
+      h.addInt(row);
+      h.addInt(col);
+      a.tag.empty() ? h.addNull() : h.addBytes(a.tag);
+      a.note.empty() ? h.addNull() : h.addBytes(a.note);
+      hasType ? h.addInt(type) : h.addNull();
+      hasFormat ? h.addInt(format) : h.addNull();
+      m_sum += h.value();
       ++m_attributes;
     });
     return ok;
@@ -133,6 +170,7 @@ private:
         continue;  // editing state, not part of the document
       if (!opt.bindInt(1, number) || !opt.bindInt(2, on) || !opt.run())
         return false;
+      addSum(kws::kSumOptions, {number, on});
     }
     if (m_content == DocumentFile::Content::DataOnly)
       return true;
@@ -145,12 +183,18 @@ private:
       if (!span.bindInt(1, s.col) || !span.bindInt(2, s.row) || !span.bindInt(3, s.cols) || !span.bindInt(4, s.rows)
           || !span.run())
         return false;
+      else
+        addSum(kws::kSumSpans, {s.col, s.row, s.cols, s.rows});
     for (auto [col, px] : m_sheet.columnWidthsPx())
       if (!width.bindInt(1, col) || !width.bindInt(2, px) || !width.run())
         return false;
+      else
+        addSum(kws::kSumWidths, {col, px});
     for (auto [row, px] : m_sheet.rowHeightsPx())
       if (!height.bindInt(1, row) || !height.bindInt(2, px) || !height.run())
         return false;
+      else
+        addSum(kws::kSumHeights, {row, px});
     return true;
   }
 
@@ -159,13 +203,35 @@ private:
     SqliteStatement stmt = m_db.prepare("INSERT INTO document (key, value) VALUES (?, ?)");
     if (!stmt.valid())
       return false;
-    auto put = [&](const char* key, int64_t value) { return stmt.bindText(1, key) && stmt.bindInt(2, value) && stmt.run(); };
-    return stmt.bindText(1, kws::kKeyFormat) && stmt.bindText(2, kws::kFormatName) && stmt.run()
-           && stmt.bindText(1, kws::kKeyFormulaStyle) && stmt.bindText(2, "R1C1") && stmt.run()
-           && put(kws::kKeyMaxCols, m_sheet.maxCols()) && put(kws::kKeyMaxRows, m_sheet.maxRows())
-           && put(kws::kKeyRefStyle, static_cast<int32_t>(m_sheet.refStyle()))
-           && put(kws::kKeyUnitType, static_cast<int32_t>(m_sheet.unitType())) && put(kws::kKeyCellCount, m_cells)
-           && put(kws::kKeyFormulaCount, m_formulas) && put(kws::kKeyAttributeCount, m_attributes);
+    auto putInt = [&](const char* key, int64_t value) {
+      kws::RowHash h(kws::kSumDocument);
+      h.addBytes(key);
+      h.addInt(value);
+      m_sum += h.value();
+      return stmt.bindText(1, key) && stmt.bindInt(2, value) && stmt.run();
+    };
+    auto putText = [&](const char* key, std::string_view value) {
+      kws::RowHash h(kws::kSumDocument);
+      h.addBytes(key);
+      h.addBytes(value);
+      m_sum += h.value();
+      return stmt.bindText(1, key) && stmt.bindText(2, value) && stmt.run();
+    };
+    // The checksum goes in last and is not part of itself.
+    return putText(kws::kKeyFormat, kws::kFormatName) && putText(kws::kKeyFormulaStyle, "R1C1")
+           && putInt(kws::kKeyMaxCols, m_sheet.maxCols()) && putInt(kws::kKeyMaxRows, m_sheet.maxRows())
+           && putInt(kws::kKeyRefStyle, static_cast<int32_t>(m_sheet.refStyle()))
+           && putInt(kws::kKeyUnitType, static_cast<int32_t>(m_sheet.unitType())) && putInt(kws::kKeyCellCount, m_cells)
+           && putInt(kws::kKeyFormulaCount, m_formulas) && putInt(kws::kKeyAttributeCount, m_attributes)
+           && stmt.bindText(1, kws::kKeyChecksum) && stmt.bindInt(2, static_cast<int64_t>(m_sum)) && stmt.run();
+  }
+
+  void addSum(uint64_t table, std::initializer_list<int64_t> fields)
+  {
+    kws::RowHash h(table);
+    for (int64_t f : fields)
+      h.addInt(f);
+    m_sum += h.value();
   }
 
   const Sheet& m_sheet;
@@ -176,6 +242,7 @@ private:
   int64_t m_cells = 0;
   int64_t m_formulas = 0;
   int64_t m_attributes = 0;
+  uint64_t m_sum = 0;
 };
 
 } // namespace

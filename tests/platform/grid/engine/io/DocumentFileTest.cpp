@@ -132,6 +132,29 @@ TEST(DocumentFile, LoadKeepsCustomFunctionsAndRecalculatesWithAutoCalc)
   EXPECT_EQ(target.value(2, 1), Value::number(21));
 }
 
+TEST(DocumentFile, WithoutAutoCalcTheStoredResultsShowUntilRecalculated)
+{
+  Sheet source;
+  source.setMaxCols(3);
+  source.setMaxRows(3);
+  source.setNumber(1, 1, 20);
+  ASSERT_TRUE(source.setFormula(2, 1, "A1+1").ok);
+  ASSERT_TRUE(source.setFormula(3, 1, "B1&\"x\"").ok);
+  source.recalcAll();
+  source.setAutoCalc(false);
+  std::string path = test::scratchDir("doc-stored") + "/stored.kws";
+  ASSERT_TRUE(DocumentFile::save(source, path).ok());
+
+  Sheet target;
+  ASSERT_TRUE(DocumentFile::load(target, path).ok());
+  ASSERT_FALSE(target.autoCalc());
+  EXPECT_EQ(target.value(2, 1), Value::number(21));
+  EXPECT_EQ(target.value(3, 1), Value::text("21x"));
+  target.setNumber(1, 1, 1);
+  target.recalcCell(3, 1);
+  EXPECT_EQ(target.value(3, 1), Value::text("2x"));
+}
+
 TEST(DocumentFile, DataOnlyKeepsContentsAndDropsLooks)
 {
   Sheet original;
@@ -237,6 +260,11 @@ TEST(DocumentFile, BadFilesFailClearlyAndLeaveTheSheetAlone)
       {brokenCopy(dir, "notable", "DROP TABLE spans"), IoResult::Damaged, "spans"},
       {brokenCopy(dir, "texttype", "UPDATE row_heights SET height_px='tall'"), IoResult::Damaged, "row height"},
       {cutCopy(dir, "cut", 1), IoResult::Damaged, "cut off"},
+      {brokenCopy(dir, "value", "UPDATE cell_rows SET cells=CAST(replace(CAST(cells AS TEXT), 'tab', 'TAB') AS BLOB) WHERE row=2"),
+       IoResult::Damaged, "checksum"},
+      {brokenCopy(dir, "note", "UPDATE cell_attributes SET note='edited' WHERE note IS NOT NULL"), IoResult::Damaged, "checksum"},
+      {brokenCopy(dir, "width", "UPDATE column_widths SET width_px=width_px+1"), IoResult::Damaged, "checksum"},
+      {brokenCopy(dir, "nosum", "DELETE FROM document WHERE key='checksum'"), IoResult::Damaged, "checksum is missing"},
   };
   Sheet sheet;
   sheet.setMaxCols(3);
