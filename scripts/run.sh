@@ -38,9 +38,14 @@ else
   "$launcher" </dev/null 2>&1 | tee "$log"
 fi
 
-# The host's transcript names the modules it loaded.
+# The host's transcript names the modules it loaded, and says when its startup
+# script failed.
 if ! grep -q "KW.arx" "$log"; then
   echo "run.sh: the host did not report loading KW.arx" >&2
+  exit 1
+fi
+if grep -q "^startup.scr: FAILED" "$log"; then
+  echo "run.sh: the startup script failed" >&2
   exit 1
 fi
 echo "run.sh: done"
