@@ -244,6 +244,11 @@ UnloadResult ModuleLoader::unload(std::wstring_view nameOrPath, UnloadMode mode,
             say(L"Module " + std::wstring(nameOrPath) + L" is not loaded.\n");
         return UnloadResult::NotLoaded;
     }
+    return unload(m, mode, printResult);
+}
+
+UnloadResult ModuleLoader::unload(Module* m, UnloadMode mode, bool printResult)
+{
     if (m->busy > 0) {
         say(L"Module " + m->name + L" is busy and cannot be unloaded now.\n");
         return UnloadResult::Busy;
@@ -276,7 +281,7 @@ void ModuleLoader::unloadAll()
             continue;
         }
         last->busy = 0;
-        unload(last->name, UnloadMode::Forced, false);
+        unload(last, UnloadMode::Forced, false);
     }
 }
 

@@ -94,6 +94,7 @@ public:
     std::filesystem::path resolve(std::wstring_view path) const;
 
 private:
+    UnloadResult unload(Module* module, UnloadMode mode, bool printResult);
     void discard(Module* module, bool detach);
     void removeLeftovers(Module& module);
 
