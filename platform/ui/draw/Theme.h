@@ -142,6 +142,13 @@ struct EditState {
 // Multi-line text uses "\r\n" or "\n" between lines.
 void paintEdit(Canvas& c, const Rect& r, std::wstring_view text, const EditState& state,
                const Font& font = defaultGuiFont());
+// The character boundary nearest to `p` (a mouse click), with the fixed metric model.
+int editCharFromPoint(const Rect& r, std::wstring_view text, const EditState& state, Point p,
+                      const Font& font = defaultGuiFont());
+// The scrollX that keeps the caret (state.caret, else selEnd) of a single-line edit in
+// view, starting from state.scrollX (ES_AUTOHSCROLL). 0 for multi-line and aligned edits.
+int editScrollForCaret(const Rect& r, std::wstring_view text, const EditState& state,
+                       const Font& font = defaultGuiFont());
 
 struct ComboState {
     bool focused = false;

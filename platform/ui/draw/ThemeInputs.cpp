@@ -1,6 +1,7 @@
 #include "platform/ui/draw/ThemeDetail.h"
 
 #include "platform/ui/draw/TextLayout.h"
+#include "platform/ui/draw/TextMetrics.h"
 
 #include <algorithm>
 
@@ -23,8 +24,8 @@ struct VisualLine {
 };
 
 // Lines of a multi-line edit: split at line ends, wrapped at the width when asked.
-std::vector<VisualLine> editLines(const Canvas& c, std::wstring_view text, const Font& font,
-                                  int width, bool wrap) {
+std::vector<VisualLine> editLines(std::wstring_view text, int width, bool wrap,
+                                  const MeasureWidth& measure) {
     std::vector<VisualLine> out;
     size_t start = 0;
     while (true) {
@@ -36,8 +37,7 @@ std::vector<VisualLine> editLines(const Canvas& c, std::wstring_view text, const
             out.push_back({start, std::wstring(para)});
         } else {
             const TextLayout layout = layoutText(
-                {0, 0, width, 0}, para, TextFlags::NoPrefix | TextFlags::WordBreak, 1,
-                [&](std::wstring_view s) { return c.measureText(font, s).cx; });
+                {0, 0, width, 0}, para, TextFlags::NoPrefix | TextFlags::WordBreak, 1, measure);
             size_t pos = 0;
             for (const TextLine& line : layout.lines) {
                 const size_t at = para.find(line.text, pos);
@@ -57,6 +57,30 @@ int widthOf(const Canvas& c, const Font& font, std::wstring_view s) {
     return s.empty() ? 0 : c.measureText(font, s).cx;
 }
 
+Rect editTextArea(const Rect& r, const EditState& s) {
+    const Rect inner = s.clientEdge ? r.inflate(-1, -1) : r;
+    return {inner.left + kEditPadX, inner.top + 1, inner.right - kEditPadX, inner.bottom - 1};
+}
+
+std::wstring displayText(std::wstring_view text, const EditState& s) {
+    if (s.password && !s.multiLine)
+        return std::wstring(text.size(), kPasswordChar);
+    return std::wstring(text);
+}
+
+int fixedWidth(const Font& font, std::wstring_view s) {
+    return s.empty() ? 0 : fixedTextExtent(font, s).cx;
+}
+
+// Where line text starts horizontally (alignment and scrolling applied).
+int lineOrigin(const Rect& area, const EditState& s, int lineWidth) {
+    if (hasFlag(s.align, TextFlags::Right))
+        return area.right - lineWidth;
+    if (hasFlag(s.align, TextFlags::Center))
+        return area.left + (area.width() - lineWidth) / 2;
+    return area.left - (s.multiLine ? 0 : s.scrollX);
+}
+
 } // namespace
 
 void paintEdit(Canvas& c, const Rect& r, std::wstring_view text, const EditState& s,
@@ -70,13 +94,11 @@ void paintEdit(Canvas& c, const Rect& r, std::wstring_view text, const EditState
         inner = r.inflate(-1, -1);
     }
     ClipScope clip(c, inner);
-    const Rect area{inner.left + kEditPadX, inner.top + 1, inner.right - kEditPadX, inner.bottom - 1};
+    const Rect area = editTextArea(r, s);
     const int lineHeight = c.measureText(font, L"").cy;
     const Color fg = textColor(s.disabled);
 
-    std::wstring display(text);
-    if (s.password && !s.multiLine)
-        display.assign(text.size(), kPasswordChar);
+    const std::wstring display = displayText(text, s);
     const int n = static_cast<int>(display.size());
     const int selLo = std::clamp(std::min(s.selStart, s.selEnd), 0, n);
     const int selHi = std::clamp(std::max(s.selStart, s.selEnd), 0, n);
@@ -87,7 +109,8 @@ void paintEdit(Canvas& c, const Rect& r, std::wstring_view text, const EditState
 
     std::vector<VisualLine> lines;
     if (s.multiLine)
-        lines = editLines(c, display, font, area.width(), s.wordWrap);
+        lines = editLines(display, area.width(), s.wordWrap,
+                          [&](std::wstring_view t) { return c.measureText(font, t).cx; });
     else
         lines.push_back({0, display});
 
@@ -101,11 +124,7 @@ void paintEdit(Canvas& c, const Rect& r, std::wstring_view text, const EditState
         if (y >= area.bottom)
             break;
         const int w = widthOf(c, font, line.text);
-        int x = area.left - (s.multiLine ? 0 : s.scrollX);
-        if (hasFlag(s.align, TextFlags::Right))
-            x = area.right - w;
-        else if (hasFlag(s.align, TextFlags::Center))
-            x = area.left + (area.width() - w) / 2;
+        const int x = lineOrigin(area, s, w);
         c.drawText({x, y, x + w + 1, y + lineHeight}, line.text, font, fg, runFlags);
 
         const int lineStart = static_cast<int>(line.start);
@@ -127,6 +146,57 @@ void paintEdit(Canvas& c, const Rect& r, std::wstring_view text, const EditState
             caretDrawn = true;
         }
     }
+}
+
+int editCharFromPoint(const Rect& r, std::wstring_view text, const EditState& s, Point p,
+                      const Font& font) {
+    const Rect area = editTextArea(r, s);
+    const std::wstring display = displayText(text, s);
+    const MeasureWidth measure = [&](std::wstring_view t) { return fixedWidth(font, t); };
+    std::vector<VisualLine> lines;
+    if (s.multiLine)
+        lines = editLines(display, area.width(), s.wordWrap, measure);
+    else
+        lines.push_back({0, display});
+    size_t index = 0;
+    if (s.multiLine) {
+        const int lineHeight = fixedFontMetrics(font).lineHeight;
+        const int row = (p.y < area.top ? -1 : (p.y - area.top) / lineHeight) + std::max(0, s.firstLine);
+        index = static_cast<size_t>(std::clamp(row, 0, static_cast<int>(lines.size()) - 1));
+    }
+    const VisualLine& line = lines[index];
+    const int x0 = lineOrigin(area, s, fixedWidth(font, line.text));
+    // The boundary nearest to the point: past a character's middle means after it.
+    size_t best = 0;
+    for (size_t i = 1; i <= line.text.size(); ++i) {
+        const int before = fixedWidth(font, std::wstring_view(line.text).substr(0, i - 1));
+        const int after = fixedWidth(font, std::wstring_view(line.text).substr(0, i));
+        if (p.x - x0 >= (before + after) / 2)
+            best = i;
+        else
+            break;
+    }
+    return static_cast<int>(line.start + best);
+}
+
+int editScrollForCaret(const Rect& r, std::wstring_view text, const EditState& s, const Font& font) {
+    if (s.multiLine || hasFlag(s.align, TextFlags::Right) || hasFlag(s.align, TextFlags::Center))
+        return 0;
+    const Rect area = editTextArea(r, s);
+    const std::wstring display = displayText(text, s);
+    const int n = static_cast<int>(display.size());
+    const int caret = std::clamp(s.caret >= 0 ? s.caret : s.selEnd, 0, n);
+    const int caretX = fixedWidth(font, std::wstring_view(display).substr(0, caret));
+    const int width = std::max(1, area.width());
+    int scroll = std::max(0, s.scrollX);
+    if (caretX < scroll)
+        scroll = caretX;
+    else if (caretX >= scroll + width)
+        scroll = caretX - width + 1;
+    // Never leave blank space at the right while text is scrolled out at the left.
+    const int textWidth = fixedWidth(font, display);
+    scroll = std::min(scroll, std::max(0, textWidth - width + 1));
+    return std::max(0, std::min(scroll, caretX));
 }
 
 Rect comboEditRect(const Rect& r) {

@@ -215,6 +215,56 @@ TEST(Theme, EditShowsSelectionCaretAndState) {
     EXPECT_EQ(multi.texts(), (std::vector<std::wstring>{L"line two", L"line three"}));
 }
 
+// Hit testing and scrolling use the same geometry as painting: a click on the caret
+// that painting shows for position k lands on k.
+TEST(Theme, EditClicksAndScrollingAgreeWithPainting) {
+    const Font font = defaultGuiFont();
+    const std::wstring text = L"Wide Walls iii";
+    const Rect r{10, 10, 300, 32};
+    for (int k = 0; k <= static_cast<int>(text.size()); ++k) {
+        RecordingCanvas c;
+        EditState s;
+        s.focused = true;
+        s.caret = k;
+        paintEdit(c, r, text, s, font);
+        const auto caret = fillsOf(c, theme::kText);
+        ASSERT_EQ(caret.size(), 1u);
+        EXPECT_EQ(editCharFromPoint(r, text, s, {caret[0]->rect.left, 20}, font), k);
+    }
+    EditState s;
+    EXPECT_EQ(editCharFromPoint(r, text, s, {0, 20}, font), 0);
+    EXPECT_EQ(editCharFromPoint(r, text, s, {1000, 20}, font), static_cast<int>(text.size()));
+
+    EditState m;
+    m.multiLine = true;
+    const std::wstring lines = L"first\r\nsecond";
+    const int lineHeight = fixedFontMetrics(font).lineHeight;
+    EXPECT_EQ(editCharFromPoint({0, 0, 200, 60}, lines, m, {0, 2 + lineHeight}, font), 7);
+    EXPECT_EQ(editCharFromPoint({0, 0, 200, 60}, lines, m, {500, 500}, font), 13);
+
+    // A caret beyond the right edge scrolls the text; painted there, it is in view.
+    const std::wstring longText(60, L'm');
+    const Rect narrow{0, 0, 80, 22};
+    EditState e;
+    e.focused = true;
+    e.caret = 60;
+    e.scrollX = editScrollForCaret(narrow, longText, e, font);
+    EXPECT_GT(e.scrollX, 0);
+    RecordingCanvas c;
+    paintEdit(c, narrow, longText, e, font);
+    const auto caret = fillsOf(c, theme::kText);
+    ASSERT_EQ(caret.size(), 1u);
+    EXPECT_LT(caret[0]->rect.left, narrow.right - 1);
+    EXPECT_GE(caret[0]->rect.left, narrow.left + 1);
+    e.caret = 0;
+    EXPECT_EQ(editScrollForCaret(narrow, longText, e, font), 0);
+    e.caret = 30;
+    e.scrollX = 0;
+    const int scrolled = editScrollForCaret(narrow, longText, e, font);
+    e.scrollX = scrolled;
+    EXPECT_EQ(editScrollForCaret(narrow, longText, e, font), scrolled) << "a visible caret keeps the scroll";
+}
+
 TEST(Theme, ButtonsAndChecksReflectTheirState) {
     RecordingCanvas c;
     ButtonState def;
