@@ -65,9 +65,9 @@ void enterW1(grid::Sheet& s, int32_t n) {
     for (int32_t i = 1; i <= n; ++i) {
         std::string row = std::to_string(i);
         s.setNumber(1, i, i);
-        f = "=A" + row + "*2+1";
+        f.assign("=A").append(row).append("*2+1");
         s.setFormula(2, i, f);
-        f = "=B" + row + "-A" + row;
+        f.assign("=B").append(row).append("-A").append(row);
         s.setFormula(3, i, f);
     }
 }
@@ -77,7 +77,7 @@ void enterW2(grid::Sheet& s, int32_t n) {
     for (int32_t i = 1; i <= n; ++i) {
         s.setNumber(1, i, i % 100);
         if (i == 1) f = "=A1";
-        else f = "=B" + std::to_string(i - 1) + "+A" + std::to_string(i);
+        else f.assign("=B").append(std::to_string(i - 1)).append("+A").append(std::to_string(i));
         s.setFormula(2, i, f);
     }
 }
@@ -85,7 +85,7 @@ void enterW2(grid::Sheet& s, int32_t n) {
 void enterW3(grid::Sheet& s) {
     for (int32_t i = 1; i <= 11000; ++i) s.setNumber(1, i, i);
     for (int32_t i = 1; i <= 10000; ++i)
-        s.setFormula(2, i, "=SUM(A" + std::to_string(i) + ":A" + std::to_string(i + 999) + ")");
+        s.setFormula(2, i, std::string("=SUM(A").append(std::to_string(i)).append(":A").append(std::to_string(i + 999)).append(")"));
 }
 
 template <class Enter, class Edit>
