@@ -184,6 +184,10 @@ struct ListBoxState {
 void paintListBox(Canvas& c, const Rect& r, std::span<const ListItem> items,
                   const ListBoxState& state, const Font& font = defaultGuiFont());
 int listItemHeight(const ListBoxState& state, const Font& font);
+// The item under `p` in a list painted at `r` with `count` items; -1 for none (border,
+// scroll bar, empty space).
+int listItemFromPoint(const Rect& r, int count, const ListBoxState& state, Point p,
+                      const Font& font = defaultGuiFont());
 
 struct TabState {
     int selected = 0;
@@ -227,6 +231,14 @@ struct ListViewState {
 void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> columns,
                    std::span<const ListViewRow> rows, const ListViewState& state,
                    const Font& font = defaultGuiFont());
+struct ListViewHit {
+    int item = -1;          // -1: none
+    int column = -1;        // report view: the column under the point; -1 outside them
+    bool checkBox = false;  // on the item's check box (LVS_EX_CHECKBOXES)
+    bool header = false;    // on the column header
+};
+ListViewHit listViewHitTest(const Rect& r, std::span<const ListViewColumn> columns, int rowCount,
+                            const ListViewState& state, Point p, const Font& font = defaultGuiFont());
 
 // ---- Scroll bar, progress, tooltip ----------------------------------------------------
 struct ScrollBarState {

@@ -23,6 +23,16 @@ Rect glyphBoxAt(int left, const Rect& row) {
 }
 
 int headerHeight(const Canvas& c, const Font& font) { return c.measureText(font, L"").cy + 8; }
+int fixedHeaderHeight(const Font& font) { return fixedFontMetrics(font).lineHeight + 8; }
+
+// The rows area of a list: inside the border, less the scroll bar when rows overflow.
+Rect listBody(const Rect& inner, int count, int rowHeight) {
+    Rect body = inner;
+    const int visible = std::max(1, inner.height() / std::max(1, rowHeight));
+    if (count > visible)
+        body.right -= theme::kScrollBarSize;
+    return body;
+}
 } // namespace
 
 int listItemHeight(const ListBoxState& state, const Font& font) {
@@ -84,6 +94,74 @@ void paintListBox(Canvas& c, const Rect& r, std::span<const ListItem> items,
         if (s.focused && i == s.caretIndex)
             paintFocusRect(c, row);
     }
+}
+
+int listItemFromPoint(const Rect& r, int count, const ListBoxState& s, Point p, const Font& font) {
+    const Rect inner = s.border ? r.inflate(-1, -1) : r;
+    const int itemH = std::max(1, listItemHeight(s, font));
+    const Rect body = listBody(inner, count, itemH);
+    if (!body.contains(p))
+        return -1;
+    const int index = std::max(0, s.topIndex) + (p.y - body.top) / itemH;
+    return index < count ? index : -1;
+}
+
+ListViewHit listViewHitTest(const Rect& r, std::span<const ListViewColumn> columns, int rowCount,
+                            const ListViewState& s, Point p, const Font& font) {
+    ListViewHit hit;
+    const Rect inner = r.inflate(-1, -1);
+    if (!inner.contains(p))
+        return hit;
+    if (s.mode == ListViewMode::Icon) {
+        const int cell = std::max(16, s.iconCell);
+        const int perRow = std::max(1, inner.width() / cell);
+        const int col = (p.x - inner.left) / cell;
+        const int row = (p.y - inner.top) / cell + std::max(0, s.topIndex);
+        const int index = row * perRow + col;
+        if (col < perRow && index < rowCount)
+            hit.item = index;
+        return hit;
+    }
+    int top = inner.top;
+    if (s.header) {
+        top += fixedHeaderHeight(font);
+        if (p.y < top)
+            hit.header = true;
+    }
+    int x = inner.left - s.scrollX;
+    for (size_t col = 0; col < columns.size(); ++col) {
+        if (p.x >= x && p.x < x + columns[col].width) {
+            hit.column = static_cast<int>(col);
+            if (col == 0 && s.checkBoxes)
+                hit.checkBox = p.x >= x + 4 && p.x < x + 4 + theme::kCheckBoxSize;
+            break;
+        }
+        x += columns[col].width;
+    }
+    if (hit.header) {
+        hit.checkBox = false;
+        return hit;
+    }
+    const int rowH = std::max(1, s.rowHeight);
+    const Rect body = listBody({inner.left, top, inner.right, inner.bottom}, rowCount, rowH);
+    if (!body.contains(p)) {
+        hit.column = -1;
+        hit.checkBox = false;
+        return hit;
+    }
+    const int index = std::max(0, s.topIndex) + (p.y - body.top) / rowH;
+    if (index >= rowCount) {
+        hit.checkBox = false;
+        return hit;
+    }
+    hit.item = index;
+    if (hit.checkBox) {
+        // Only the box itself, not the rest of its row's height.
+        const int boxTop = body.top + (index - std::max(0, s.topIndex)) * rowH +
+                           (rowH - theme::kCheckBoxSize) / 2;
+        hit.checkBox = p.y >= boxTop && p.y < boxTop + theme::kCheckBoxSize;
+    }
+    return hit;
 }
 
 TabLayout layoutTabs(const Rect& r, std::span<const std::wstring> tabs, const Font& font) {

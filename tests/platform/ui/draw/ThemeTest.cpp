@@ -351,4 +351,48 @@ TEST(Theme, ListsShowTheirVisibleRowsAndScrollOnlyWhenNeeded) {
     EXPECT_LT(pics[0]->rect.bottom, textItem(ic, L"Macro one")->rect.top + 1);
 }
 
+// A click on a painted row finds that row; borders, scroll bars and headers find none.
+TEST(Theme, ListHitTestsAgreeWithPainting) {
+    std::vector<ListItem> items;
+    for (int i = 0; i < 20; ++i)
+        items.push_back({L"Row " + std::to_wstring(i)});
+    ListBoxState s;
+    s.topIndex = 4;
+    const Rect r{10, 10, 160, 92};
+    RecordingCanvas c;
+    paintListBox(c, r, items, s);
+    for (const wchar_t* row : {L"Row 4", L"Row 6", L"Row 8"}) {
+        const DrawItem* t = textItem(c, row);
+        ASSERT_NE(t, nullptr);
+        const Point mid{t->rect.left + 5, (t->rect.top + t->rect.bottom) / 2};
+        EXPECT_EQ(items[static_cast<size_t>(listItemFromPoint(r, 20, s, mid))].text, row);
+    }
+    EXPECT_EQ(listItemFromPoint(r, 20, s, {r.right - 5, 40}), -1) << "scroll bar";
+    EXPECT_EQ(listItemFromPoint(r, 20, s, {10, 40}), -1) << "border";
+    EXPECT_EQ(listItemFromPoint(r, 2, ListBoxState{}, {50, 80}), -1) << "below the last item";
+
+    const ListViewColumn cols[] = {{L"Name", 80}, {L"Size", 50}};
+    ListViewState lv;
+    lv.checkBoxes = true;
+    const Rect v{0, 0, 200, 100};
+    const int header = fixedFontMetrics(defaultGuiFont()).lineHeight + 8;
+    ListViewHit hit = listViewHitTest(v, cols, 3, lv, {100, 5});
+    EXPECT_TRUE(hit.header);
+    EXPECT_EQ(hit.column, 1);
+    EXPECT_EQ(hit.item, -1);
+    hit = listViewHitTest(v, cols, 3, lv, {1 + 4 + 6, 1 + header + 17 + 8});
+    EXPECT_EQ(hit.item, 1);
+    EXPECT_TRUE(hit.checkBox);
+    hit = listViewHitTest(v, cols, 3, lv, {40, 1 + header + 3});
+    EXPECT_EQ(hit.item, 0);
+    EXPECT_FALSE(hit.checkBox);
+    EXPECT_EQ(listViewHitTest(v, cols, 3, lv, {40, 95}).item, -1);
+    EXPECT_EQ(listViewHitTest(v, cols, 3, lv, {190, 40}).column, -1) << "right of the columns";
+
+    ListViewState iv;
+    iv.mode = ListViewMode::Icon;
+    EXPECT_EQ(listViewHitTest(v, {}, 3, iv, {1 + 90 + 10, 10}).item, 1);
+    EXPECT_EQ(listViewHitTest(v, {}, 1, iv, {1 + 90 + 10, 10}).item, -1);
+}
+
 } // namespace
