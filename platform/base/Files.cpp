@@ -87,7 +87,6 @@ std::optional<NativePath> findFirst(const NativePath& pattern)
 {
     if (pattern.empty())
         return std::nullopt;
-    std::string text = pattern.string();
     const std::wstring last = fromUtf8(pattern.filename().string());
     if (!hasWildcards(last)) {
         if (base::pathExists(pattern))
