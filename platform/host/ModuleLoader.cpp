@@ -2,6 +2,7 @@
 
 #include "platform/host/CommandLine.h"
 #include "platform/host/CommandRegistry.h"
+#include "platform/host/ElfNeeded.h"
 #include "platform/host/Printf.h"
 #include "platform/base/Encoding.h"
 #include "platform/base/Files.h"
@@ -197,6 +198,7 @@ LoadResult ModuleLoader::load(std::wstring_view path, bool printResult)
     module->name = base::fromUtf8(native.filename().string());
     module->handle = handle;
     module->linkName = linkNameOf(handle);
+    module->needed = neededLibraries(native);
     module->entryPoint = reinterpret_cast<AcRxEntryPointFn>(ownSymbol(handle, module->linkName, "acrxEntryPoint"));
     module->dllMain = reinterpret_cast<AcRxDllMainFn>(ownSymbol(handle, module->linkName, "DllMain"));
     if (!module->entryPoint) {
@@ -257,6 +259,12 @@ UnloadResult ModuleLoader::unload(Module* m, UnloadMode mode, bool printResult)
         say(L"Module " + m->name + L" is locked and cannot be unloaded.\n");
         return UnloadResult::Locked;
     }
+    if (!m_shuttingDown) {
+        if (Module* user = dependentOf(*m)) {
+            say(L"Module " + m->name + L" is used by " + user->name + L" and cannot be unloaded before it.\n");
+            return UnloadResult::InUse;
+        }
+    }
     m->initialised = false;
     const std::wstring name = m->name;
     try {
@@ -271,10 +279,31 @@ UnloadResult ModuleLoader::unload(Module* m, UnloadMode mode, bool printResult)
     return UnloadResult::Unloaded;
 }
 
+Module* ModuleLoader::dependentOf(const Module& module) const
+{
+    const std::wstring fileName = base::fromUtf8(module.nativePath.filename().string());
+    for (const auto& other : m_modules) {
+        if (other.get() == &module || !other->initialised)
+            continue;
+        for (const std::string& lib : other->needed)
+            if (base::equalsNoCase(base::fromUtf8(lib), fileName))
+                return other.get();
+    }
+    return nullptr;
+}
+
 void ModuleLoader::unloadAll()
 {
+    m_shuttingDown = true;
     while (!m_modules.empty()) {
+        // Last loaded first, but never a module that another one still links against.
         Module* last = m_modules.back().get();
+        for (auto it = m_modules.rbegin(); it != m_modules.rend(); ++it) {
+            if (!dependentOf(**it)) {
+                last = it->get();
+                break;
+            }
+        }
         if (!last->initialised) {
             // Still initialising (cannot happen outside a failing init): just drop it.
             discard(last, true);
@@ -283,6 +312,7 @@ void ModuleLoader::unloadAll()
         last->busy = 0;
         unload(last, UnloadMode::Forced, false);
     }
+    m_shuttingDown = false;
 }
 
 void ModuleLoader::removeLeftovers(Module& module)

@@ -20,7 +20,10 @@
 // the module (both would point into unmapped code once it is gone, and are reported),
 // then DllMain(detach), then dlclose. A module that never called unlockApplication is
 // locked: the user's UNLOAD refuses it; the host's shutdown unloads it anyway. A module
-// whose command is running is busy and cannot be unloaded.
+// whose command is running is busy and cannot be unloaded. Nor can one that another
+// loaded module links against (KW.arx links zelcor.arx): its state would be torn down
+// under the module still calling it; the shutdown unloads the dependent first anyway,
+// last loaded first.
 //
 // Every failure prints one line on the command line and leaves the host as it was.
 
@@ -45,7 +48,7 @@ enum class LoadResult {
     InitRefused        // acrxEntryPoint(kInitAppMsg) did not return kRetOK (or threw)
 };
 
-enum class UnloadResult { Unloaded, NotLoaded, Locked, Busy };
+enum class UnloadResult { Unloaded, NotLoaded, Locked, Busy, InUse };
 
 enum class UnloadMode {
     User,     // honours the lock
@@ -64,6 +67,7 @@ struct Module {
     // Internal.
     void* handle = nullptr;
     std::string linkName;                // the dynamic linker's name of the library
+    std::vector<std::string> needed;     // libraries it links against (file names)
     AcRxEntryPointFn entryPoint = nullptr;
     AcRxDllMainFn dllMain = nullptr;
 };
@@ -95,11 +99,14 @@ public:
 
 private:
     UnloadResult unload(Module* module, UnloadMode mode, bool printResult);
+    // A loaded module that links against `module`, or null.
+    Module* dependentOf(const Module& module) const;
     void discard(Module* module, bool detach);
     void removeLeftovers(Module& module);
 
     std::vector<std::unique_ptr<Module>> m_modules;
     std::vector<std::filesystem::path> m_searchPath;
+    bool m_shuttingDown = false;
 };
 
 ModuleLoader& moduleLoader();

@@ -147,4 +147,25 @@ TEST_F(ModuleLoading, WhatAModuleLeftBehindIsRemovedBeforeItGoes)
     EXPECT_EQ(processor.execute({L"HELLO"}), host::CommandOutcome::Unknown);
 }
 
+TEST_F(ModuleLoading, AModuleOthersLinkAgainstStaysUntilTheyGo)
+{
+    ASSERT_EQ(loader.load(module("hosttest.arx")), LoadResult::Loaded);
+    ASSERT_EQ(loader.load(module("hostdep.arx")), LoadResult::Loaded);
+    EXPECT_EQ(processor.execute({L"GREET"}), host::CommandOutcome::Done);
+    EXPECT_TRUE(output(L"greetings from hosttest\n"));
+    EXPECT_EQ(loader.unload(L"hosttest.arx", host::UnloadMode::User), host::UnloadResult::InUse);
+    EXPECT_TRUE(output(L"Module hosttest.arx is used by hostdep.arx and cannot be unloaded before it.\n"));
+    EXPECT_FALSE(host::unloadModule(L"hosttest.arx"));
+
+    // Loading the dependent first drags the other in as a plain library; loaded as a
+    // module afterwards it is the last, yet the shutdown unloads the dependent first.
+    loader.unloadAll();
+    ASSERT_EQ(loader.load(module("hostdep.arx")), LoadResult::Loaded);
+    ASSERT_EQ(loader.load(module("hosttest.arx")), LoadResult::Loaded);
+    host::commandLine().clear();
+    loader.unloadAll();
+    EXPECT_TRUE(loader.modules().empty());
+    EXPECT_EQ(host::commandLine().text(), L"hostdep unloaded\nhosttest unloaded\n");
+}
+
 } // namespace

@@ -178,6 +178,9 @@ void tick()
 
 } // namespace
 
+// For a module that links against this one (hostdep.arx).
+ACRX_EXPORT const wchar_t* hosttestGreeting() { return L"greetings from hosttest"; }
+
 ACRX_EXPORT int DllMain(HINSTANCE, unsigned long reason, void*)
 {
     if (reason == DLL_PROCESS_ATTACH && env("HOSTTEST_REFUSE_ATTACH"))
