@@ -323,16 +323,7 @@ void SheetData::markDependentsDirty(int32_t col, int32_t row) {
 
 // --- calculation ----------------------------------------------------------------
 
-namespace {
-
-struct Frame {
-    uint32_t fid;
-    uint32_t tok;
-    int32_t c;
-    int32_t r;
-};
-
-}  // namespace
+using Frame = CalcFrame;
 
 // Looks for the next precedent of the frame's formula that still needs
 // calculating. Returns 1 with `child` set, 2 on a circular reference (child =
@@ -395,10 +386,15 @@ void SheetData::evaluate(Sheet& sheet, Evaluator& ev, uint32_t fid) {
 }
 
 void SheetData::calculate(Sheet& sheet, uint32_t root) {
-    if (formulas[root].state != FState::Dirty) return;
-    ++calculating;
     Evaluator ev(sheet);
     std::vector<Frame> stack;
+    calculate(sheet, root, ev, stack);
+}
+
+void SheetData::calculate(Sheet& sheet, uint32_t root, Evaluator& ev, std::vector<CalcFrame>& stack) {
+    if (formulas[root].state != FState::Dirty) return;
+    ++calculating;
+    stack.clear();
     formulas[root].state = FState::Busy;
     stack.push_back({root, 0, INT_MIN, 0});
     while (!stack.empty()) {
@@ -436,12 +432,16 @@ void SheetData::calculate(Sheet& sheet, uint32_t root) {
 }
 
 void SheetData::calculateDirty(Sheet& sheet) {
-    if (calculating > 0) return;
+    if (calculating > 0 || dirty.empty()) return;
+    // One evaluator and one stack for the whole run: nested runs on this sheet
+    // are refused while it calculates, so nothing else uses them meanwhile.
+    Evaluator ev(sheet);
+    std::vector<Frame> stack;
     while (!dirty.empty()) {
         std::vector<uint32_t> list;
         list.swap(dirty);
         for (uint32_t fid : list)
-            if (fid < formulas.size() && formulas[fid].state == FState::Dirty) calculate(sheet, fid);
+            if (fid < formulas.size() && formulas[fid].state == FState::Dirty) calculate(sheet, fid, ev, stack);
     }
 }
 

@@ -56,6 +56,14 @@ struct RangeDep {
     uint32_t formula = 0;
 };
 
+// One formula on the calculation stack and where its scan of precedents stands.
+struct CalcFrame {
+    uint32_t fid;
+    uint32_t tok;
+    int32_t c;
+    int32_t r;
+};
+
 inline uint64_t cellKey(int32_t col, int32_t row) {
     return (static_cast<uint64_t>(static_cast<uint32_t>(col)) << 32) | static_cast<uint32_t>(row);
 }
@@ -154,6 +162,7 @@ struct SheetData {
     void calculateDirty(Sheet& sheet);
     // Calculates one formula after its dirty precedents (explicit stack).
     void calculate(Sheet& sheet, uint32_t fid);
+    void calculate(Sheet& sheet, uint32_t fid, Evaluator& ev, std::vector<CalcFrame>& stack);
     void evaluate(Sheet& sheet, Evaluator& ev, uint32_t fid);
     // Recycles what was freed while calculating.
     void finishCalculation();
