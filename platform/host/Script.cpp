@@ -227,6 +227,13 @@ bool LineParser::parse()
             return fail("usage: rightclick CONTROL [X Y]");
         return control(1, "") && (t.size() == 2 || (real(2, "X") && real(3, "Y")));
     }
+    if (is(k, L"drag")) {
+        s.op = ScriptOp::Drag;
+        if (t.size() < 6)
+            return fail("usage: drag CONTROL X1 Y1 X2 Y2 [shift] [ctrl]");
+        return control(1, "") && real(2, "X1") && real(3, "Y1") && real(4, "X2") && real(5, "Y2") &&
+               modifiersFrom(6);
+    }
     if (is(k, L"type") || is(k, L"append")) {
         s.op = is(k, L"type") ? ScriptOp::Type : ScriptOp::Append;
         if (t.size() == 2 && s.op == ScriptOp::Type) {
@@ -342,12 +349,14 @@ bool LineParser::parseAnswer()
     const bool cancel = t.size() == 3 && is(t[2], L"cancel");
     if (is(kind, L"msgbox")) {
         s.op = ScriptOp::AnswerMsgBox;
-        if (t.size() != 3)
-            return fail("usage: answer msgbox ok|cancel|yes|no|abort|retry|ignore");
+        if (t.size() != 3 && t.size() != 4)
+            return fail("usage: answer msgbox ok|cancel|yes|no|abort|retry|ignore [TEXT-IT-CONTAINS]");
         auto r = parseResult(t[2]);
         if (!r)
             return fail("unknown message box answer \"" + base::toUtf8(t[2].text) + "\"");
         s.number = *r;
+        if (t.size() == 4)
+            s.fragment = t[3].text;
         return true;
     }
     if (is(kind, L"file")) {
@@ -513,6 +522,16 @@ bool LineParser::parseExpect()
     if (is(kind, L"msgbox")) {
         s.op = ScriptOp::ExpectMsgBox;
         return textArg(2, "expect msgbox TEXT");
+    }
+    if (is(kind, L"focus")) {
+        s.op = ScriptOp::ExpectFocus;
+        return count(2, 2, "expect focus CONTROL") && control(2, "");
+    }
+    if (is(kind, L"selected")) {
+        s.op = ScriptOp::ExpectSelected;
+        if (t.size() != 4)
+            return fail("usage: expect selected CONTROL INDEX   (-1: nothing selected)");
+        return control(2, "") && integer(3, s.number, "INDEX");
     }
     if (is(kind, L"prompts")) {
         s.op = ScriptOp::ExpectPrompts;

@@ -19,12 +19,13 @@ namespace host {
 
 enum class ScriptOp {
     Command,        // words: command name and its arguments
-    Click, DoubleClick, RightClick, Type, Append, Key, Select, Check, Focus,
+    Click, DoubleClick, RightClick, Drag, Type, Append, Key, Select, Check, Focus,
     Close, Resize, Wait, UseDialog, HoverDrawing, MenuCommand, Snapshot, Echo,
     AnswerMsgBox, AnswerFile, AnswerColor, AnswerFont, AnswerPrint, AnswerMenu,
     AnswerPoint, AnswerEntities,
     ExpectDialog, ExpectNoDialog, ExpectText, ExpectCheck, ExpectEnabled, ExpectDisabled,
-    ExpectVisible, ExpectHidden, ExpectOutput, ExpectNoOutput, ExpectMsgBox, ExpectPrompts
+    ExpectVisible, ExpectHidden, ExpectOutput, ExpectNoOutput, ExpectMsgBox, ExpectPrompts,
+    ExpectFocus, ExpectSelected
 };
 
 // A control named by id (number or IDOK-style name) or by its caption (the text
@@ -43,6 +44,7 @@ struct ScriptStep {
     std::vector<std::wstring> words;     // Command: name and arguments
     ControlRef control;
     std::wstring text;                   // text, caption, path, item text, fragment
+    std::wstring fragment;               // AnswerMsgBox: only a box whose text contains it
     bool cancel = false;                 // answers: a deliberate cancel
     bool hasIndex = false;               // Select: by index (number) instead of text
     int number = 0;                      // id, index, check state, result, ms, vk, count

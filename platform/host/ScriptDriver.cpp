@@ -346,6 +346,13 @@ void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
         ok = ui::doubleClickAt(*w, {r.width() / 2, r.height() / 2});
         break;
     }
+    case ScriptOp::Drag: {
+        auto pt = [&](size_t i) {
+            return ui::Point{static_cast<int>(std::lround(step.values[i])), static_cast<int>(std::lround(step.values[i + 1]))};
+        };
+        ok = ui::drag(*w, pt(0), pt(2), step.modifiers);
+        break;
+    }
     case ScriptOp::RightClick: {
         const ui::Rect r = w->getClientRect();
         const ui::Point p = step.values.size() == 2
@@ -450,6 +457,31 @@ void ScriptDriver::checkExpectation(const ScriptStep& step, ui::Dialog* modal)
             expectFailed("control " + u8(step.control.describe()) + " has check state " + std::to_string(state));
         return;
     }
+    case ScriptOp::ExpectFocus: {
+        ui::Window* focus = ui::Window::getFocus();
+        // The focus may sit in a control's own child (the edit of a combo box).
+        if (!focus || (focus != w && !w->isChild(focus)))
+            expectFailed(focus ? "the focus is on control " + std::to_string(focus->id()) + " " + inQuotes(focus->text())
+                               : std::string("nothing has the focus"));
+        return;
+    }
+    case ScriptOp::ExpectSelected: {
+        const std::wstring& cls = w->className();
+        long long index = -2;
+        if (base::equalsNoCase(cls, L"ComboBox"))
+            index = static_cast<long long>(w->sendMessage(ui::CB_GETCURSEL));
+        else if (base::equalsNoCase(cls, L"ListBox"))
+            index = static_cast<long long>(w->sendMessage(ui::LB_GETCURSEL));
+        else if (base::equalsNoCase(cls, L"SysTabControl32"))
+            index = static_cast<long long>(w->sendMessage(ui::TCM_GETCURSEL));
+        else if (base::equalsNoCase(cls, L"SysListView32"))
+            index = static_cast<long long>(w->sendMessage(ui::LVM_GETNEXTITEM, static_cast<ui::WPARAM>(-1), ui::LVNI_SELECTED));
+        if (index == -2)
+            expectFailed("control " + u8(step.control.describe()) + " (" + u8(cls) + ") has no item selection");
+        else if (index != step.number)
+            expectFailed("item " + std::to_string(index) + " is selected");
+        return;
+    }
     case ScriptOp::ExpectEnabled:
         if (!w->isWindowEnabled())
             expectFailed("it is disabled");
@@ -496,10 +528,10 @@ void ScriptDriver::queueAnswer(const ScriptStep& step)
     m_answers.push_back(step);
 }
 
-std::optional<ScriptStep> ScriptDriver::takeAnswer(ScriptOp op)
+std::optional<ScriptStep> ScriptDriver::takeAnswer(ScriptOp op, std::wstring_view boxText)
 {
     for (auto it = m_answers.begin(); it != m_answers.end(); ++it) {
-        if (it->op == op) {
+        if (it->op == op && (it->fragment.empty() || boxText.find(it->fragment) != std::wstring_view::npos)) {
             ScriptStep s = *it;
             m_answers.erase(it);
             return s;
@@ -513,7 +545,7 @@ std::optional<int> ScriptDriver::answerMessageBox(const ui::MessageBoxRequest& r
     m_lastMessageBox = request.text;
     if (stopped())
         return request.cancelResult();
-    auto answer = takeAnswer(ScriptOp::AnswerMsgBox);
+    auto answer = takeAnswer(ScriptOp::AnswerMsgBox, request.text);
     if (!answer && m_source.interactive()) {
         commandLine().write(L"Message box: " + request.text + L"\n");
         while (auto line = m_source.ask("Answer (ok, cancel, yes, no, ...): ")) {

@@ -25,6 +25,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ui {
@@ -64,7 +65,9 @@ private:
     void checkExpectation(const ScriptStep& step, ui::Dialog* modal);
     ui::Window* targetDialog(ui::Dialog* modal);
     ui::Window* control(const ScriptStep& step, ui::Dialog* modal);
-    std::optional<ScriptStep> takeAnswer(ScriptOp op);
+    // The first queued answer of that kind (for a message box: the first whose fragment,
+    // if any, the box's text contains).
+    std::optional<ScriptStep> takeAnswer(ScriptOp op, std::wstring_view boxText = {});
 
     void fail(int line, const std::string& message);
     void fail(const ScriptStep& step, const std::string& message) { fail(step.line, message); }

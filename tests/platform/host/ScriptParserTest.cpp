@@ -79,6 +79,14 @@ TEST(ScriptParser, EachKindOfLine)
     s = parseOk("answer msgbox Yes");
     EXPECT_EQ(s.op, ScriptOp::AnswerMsgBox);
     EXPECT_EQ(s.number, ui::IDYES);
+    s = parseOk("answer msgbox no 'Document gewijzigd'");
+    EXPECT_EQ(s.fragment, L"Document gewijzigd");
+    s = parseOk("drag 1001 1 2 30 40 ctrl");
+    EXPECT_EQ(s.op, ScriptOp::Drag);
+    EXPECT_EQ(s.values, (std::vector<double>{1, 2, 30, 40}));
+    EXPECT_EQ(s.modifiers, ui::kModCtrl);
+    EXPECT_EQ(parseOk("expect selected 1317 -1").number, -1);
+    EXPECT_EQ(parseOk("expect focus IDOK").control.id, ui::IDOK);
     s = parseOk("answer file cancel");
     EXPECT_TRUE(s.cancel);
     s = parseOk("answer file 'cancel'");

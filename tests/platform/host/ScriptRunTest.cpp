@@ -75,8 +75,14 @@ TEST_F(ScriptRun, DrivesAModalDialogAsAUserWould)
         "type 100 'Ada'\n"
         "append 100 ' L.'\n"
         "expect text 100 'Ada L.'\n"
+        "expect focus 100\n"
+        "expect selected 103 -1\n"
+        "select 103 'Dr'\n"
+        "expect selected 103 2\n"
+        "expect text 103 'Dr'\n"
+        "select 103 #1\n"
         "click 'OK'\n"
-        "expect output 'Name: Ada L.'\n"
+        "expect output \"Title: Ms\\nName: Ada L.\"\n"
         "expect prompts 1\n"
         "expect no dialog\n"
         "HELLO\n"
@@ -114,6 +120,9 @@ TEST_F(ScriptRun, EachKindOfMistakeIsReportedClearly)
         {"answer msgbox yes\nASKNAME\nclick IDOK\n", "test.scr:1: the answer Yes does not fit the message box"},
         {"ASKNAME\nclick 4711\n", "has no control 4711"},
         {"click IDOK\n", "test.scr:1: no dialog is open"},
+        {"ASKNAME\nexpect focus 103\n", "test.scr:2: expectation failed: expect focus 103: the focus is on control 100"},
+        {"ASKNAME\nexpect selected 100 0\n", "(Edit) has no item selection"},
+        {"answer msgbox ok 'Something else'\nASKNAME\nclick IDOK\n", "\"Please give a name.\" was not answered"},
         {"answer point 1 2\nHELLO\n", "answer(s) to picks in the drawing were never used"},
         {"PICK\nclick 102\n", "unanswered pick in the drawing (point): Pick a point: "},
     };

@@ -1,6 +1,7 @@
 // A small module for the host's tests (hosttest.arx). It registers the group "HOSTTEST":
 //   HELLO     prints a formatted line
-//   ASKNAME   modal dialog (template built here): edit 100, OK, Cancel; OK with an empty
+//   ASKNAME   modal dialog (template built here): edit 100, combo 103 (Mr, Ms, Dr; its
+//             choice is printed as "Title: ..." on OK), OK, Cancel; OK with an empty
 //             name shows a message box and stays open; prints "Name: <text>" on OK,
 //             "Cancelled" on Cancel
 //   MODELESS  opens a modeless dialog (caption "Palette") owned by the main window;
@@ -30,6 +31,7 @@ namespace {
 constexpr int kEditName = 100;
 constexpr int kCheckKeepFocus = 101;
 constexpr int kButtonPick = 102;
+constexpr int kComboTitle = 103;
 
 bool env(const char* name) { return std::getenv(name) != nullptr; }
 
@@ -42,6 +44,7 @@ ui::DialogTemplate nameTemplate()
     t.controls = {
         {0, L"Static", L"&Name:", 0, ui::dlu(7, 9, 30, 8)},
         {kEditName, L"Edit", L"", ui::WS_TABSTOP | ui::WS_BORDER, ui::dlu(40, 7, 110, 12)},
+        {kComboTitle, L"ComboBox", L"", ui::CBS_DROPDOWNLIST | ui::WS_TABSTOP, ui::dlu(40, 22, 60, 60)},
         {ui::IDOK, L"Button", L"OK", ui::BS_DEFPUSHBUTTON | ui::WS_TABSTOP, ui::dlu(40, 38, 50, 14)},
         {ui::IDCANCEL, L"Button", L"Cancel", ui::WS_TABSTOP, ui::dlu(100, 38, 50, 14)},
     };
@@ -54,8 +57,16 @@ public:
     std::wstring name;
 
 protected:
+    bool onInitDialog() override
+    {
+        for (const wchar_t* title : {L"Mr", L"Ms", L"Dr"})
+            sendDlgItemMessage(kComboTitle, ui::CB_ADDSTRING, 0, reinterpret_cast<ui::LPARAM>(title));
+        return true;
+    }
     void onOK() override
     {
+        if (const int sel = static_cast<int>(sendDlgItemMessage(kComboTitle, ui::CB_GETCURSEL)); sel >= 0)
+            acutPrintf(L"Title: %s\n", getDlgItemText(kComboTitle).c_str());
         name = getDlgItemText(kEditName);
         if (name.empty()) {
             messageBox(L"Please give a name.", L"Your name", ui::MB_OK | ui::MB_ICONEXCLAMATION);
