@@ -83,6 +83,12 @@ FormulaStatus Sheet::setFormula(int32_t col, int32_t row, std::string_view text,
         st.message = "cell outside the sheet";
         return st;
     }
+    // An empty formula removes the cell's formula (and its value).
+    size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos || (text[first] == '=' && text.find_first_not_of(" \t\r\n", first + 1) == std::string_view::npos)) {
+        if (hasFormula(col, row)) clearContents(col, row);
+        return st;
+    }
     FormulaParser parser;
     ParseResult pr = parser.parse(text, style, col, row, m_d->scratch);
     if (!pr.ok) {

@@ -80,6 +80,7 @@ public:
     bool setText(int32_t col, int32_t row, std::string_view text);
     // A formula in the current reference style, with or without a leading '='.
     // On a syntax fault the cell is left unchanged and the status says why.
+    // An empty text removes the cell's formula.
     FormulaStatus setFormula(int32_t col, int32_t row, std::string_view text);
     FormulaStatus setFormula(int32_t col, int32_t row, std::string_view text, RefStyle style);
     // As a person types into the cell: '=' starts a formula; a number-typed cell

@@ -103,7 +103,7 @@ TEST(FormulaTest, OperatorsFollowSpreadsheetPrecedence) {
 }
 
 TEST(FormulaTest, FaultsAreReportedAndLeaveTheCellAlone) {
-    const char* bad[] = {"", "=", "1+", "(1", "SUM(1", "\"abc", "1 2", "A1:", "#", "SUM(1,,", "1)",
+    const char* bad[] = {"1+", "(1", "SUM(1", "\"abc", "1 2", "A1:", "#", "SUM(1,,", "1)",
                          "ROUND()", "PI(1)", "MID(\"a\",1)", "$", "@", "1..2", "R1C1+1", "RC"};
     for (const char* text : bad) {
         Sheet s;
@@ -115,9 +115,17 @@ TEST(FormulaTest, FaultsAreReportedAndLeaveTheCellAlone) {
         EXPECT_EQ(s.value(1, 1), Value::number(5)) << text;
         EXPECT_FALSE(s.hasFormula(1, 1)) << text;
     }
-    // '#' is a reference only in the default style.
     Sheet s;
+    // An empty formula removes the formula; a plain value stays.
+    s.setNumber(1, 1, 5);
+    EXPECT_TRUE(s.setFormula(1, 1, "").ok);
+    EXPECT_EQ(s.value(1, 1), Value::number(5));
+    s.setFormula(1, 1, "2*3");
+    EXPECT_TRUE(s.setFormula(1, 1, " = ").ok);
+    EXPECT_FALSE(s.hasFormula(1, 1));
+    EXPECT_TRUE(s.value(1, 1).isEmpty());
         sized(s);
+    // '#' is a reference only in the default style.
     EXPECT_FALSE(s.setFormula(2, 2, "##", RefStyle::A1).ok);
     EXPECT_TRUE(s.setFormula(2, 2, "#1", RefStyle::Default).ok);
 }
