@@ -4,16 +4,25 @@
 #include "platform/ui/Application.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace host {
 namespace {
 bool g_adding = false;
+bool g_exiting = false;
 }
 
 CommandLine& commandLine()
 {
-    // Never destroyed: modules may print while the process ends.
-    static CommandLine* line = new CommandLine;
+    // Never destroyed: modules may print while the process ends. The windowing layer's
+    // application object is a static that is destroyed at exit; the handler registered
+    // after it exists runs before that, and from then on lines no longer go to its
+    // transcript.
+    static CommandLine* line = [] {
+        ui::app();
+        std::atexit([] { g_exiting = true; });
+        return new CommandLine;
+    }();
     return *line;
 }
 
@@ -31,7 +40,9 @@ void CommandLine::write(std::wstring_view text)
         m_echoMidLine = text.back() != L'\n';
     }
     for (wchar_t c : text) {
-        if (c == L'\n') {
+        if (c == L'\n' && g_exiting) {
+            m_pendingLine.clear();
+        } else if (c == L'\n') {
             g_adding = true;
             ui::app().transcript().add(std::wstring_view(m_pendingLine));
             g_adding = false;
