@@ -9,6 +9,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -78,11 +79,17 @@ const char* familyName(const Font& font) {
     return faceFamily(font.face) == FaceFamily::Mono ? "DejaVu Sans Mono" : "DejaVu Sans";
 }
 
+// Canvases alive; cairo and fontconfig abort when shut down under a live one.
+std::atomic<int> g_liveCanvases{0};
+
 // Font maps and font caches live until the process ends; releasing them at exit keeps
-// leak checkers quiet about memory that was never lost.
+// leak checkers quiet about memory that was never lost. Only when no canvas is left:
+// fontconfig aborts if its caches are still referenced when it is shut down.
 void releaseFontCachesAtExit() {
     static const bool registered = [] {
         std::atexit([] {
+            if (g_liveCanvases.load() != 0)
+                return;
             pango_cairo_font_map_set_default(nullptr);
             cairo_debug_reset_static_data();
             using FiniFn = void (*)();
@@ -156,7 +163,11 @@ struct CairoCanvas::Impl {
     std::vector<Rect> clips;       // absolute clip after each push
     Size size;
 
+    Impl() { ++g_liveCanvases; }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
     ~Impl() {
+        --g_liveCanvases;
         if (pango)
             g_object_unref(pango);
         if (cr)
