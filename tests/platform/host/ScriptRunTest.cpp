@@ -156,6 +156,28 @@ TEST_F(ScriptRun, PicksHideTheDialogAndTimersRunOnTheVirtualClock)
     EXPECT_EQ(ui::app().pendingTimerCount(), 0);
 }
 
+TEST_F(ScriptRun, CommonDialogsAndMenusTakeTheirQueuedAnswers)
+{
+    Outcome o = run(
+        "answer file 'c:\\new\\t3.kws'\n"
+        "answer color 255 128 0\n"
+        "answer menu 32812\n"
+        "CHOOSE\n"
+        "expect output \"File: c:\\\\new\\\\t3.kws\\nColour: 255,128,0\\nMenu: 32812\\n\"\n"
+        "answer file cancel\n"
+        "answer color cancel\n"
+        "answer menu none\n"
+        "CHOOSE\n"
+        "expect output \"File: (cancelled)\\nColour: (cancelled)\\nMenu: 0\\n\"\n");
+    EXPECT_TRUE(o.ok) << o.joined();
+
+    o = run("answer file 'x.kws'\nCHOOSE\n");
+    ASSERT_FALSE(o.failures.empty());
+    EXPECT_NE(o.failures[0].find("test.scr:2: the colour dialog was not answered"), std::string::npos) << o.joined();
+    EXPECT_TRUE(output(L"Menu: 0\n"));   // the rest is cancelled without further failures
+    EXPECT_EQ(o.failures.size(), 1u) << o.joined();
+}
+
 TEST_F(ScriptRun, ModelessDialogsAndTheKeepFocusMessage)
 {
     Outcome o = run(

@@ -10,6 +10,7 @@
 //   PICK      a modal dialog whose button 102 hides it and asks for a point
 //   THROW     throws an exception
 //   TICK      starts a 50 ms thread timer that prints "Tick" three times
+//   CHOOSE    a file dialog, a colour dialog and a popup menu, each answer printed
 // Environment switches read at initialisation: HOSTTEST_REFUSE_ATTACH,
 // HOSTTEST_REFUSE_INIT, HOSTTEST_LOCKED (do not unlock), HOSTTEST_KEEP_GROUP (do not
 // remove the group on unload).
@@ -19,7 +20,9 @@
 #include "platform/host/AcRxDynamicLinker.h"
 #include "platform/host/CAcUiDialog.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/CommonDialogs.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 
 #include <cstdlib>
@@ -177,6 +180,26 @@ void pick()
 
 void fail() { throw std::runtime_error("deliberate failure"); }
 
+// A file dialog, a colour dialog and a popup menu in a row, each result printed.
+void choose()
+{
+    ui::FileDialogRequest file;
+    file.title = L"Open spreadsheet";
+    file.filters = {{L"Spreadsheet (*.kws)", L"*.kws"}};
+    const auto path = ui::fileDialog(file);
+    acutPrintf(L"File: %s\n", path ? path->c_str() : L"(cancelled)");
+    const auto color = ui::colorDialog({});
+    if (color)
+        acutPrintf(L"Colour: %d,%d,%d\n", color->r, color->g, color->b);
+    else
+        acutPrintf(L"Colour: (cancelled)\n");
+    ui::Menu menu;
+    menu.appendMenu(ui::MF_STRING, 32811, L"Cut");
+    menu.appendMenu(ui::MF_STRING, 32812, L"Copy");
+    const int command = menu.trackPopupMenu(ui::TPM_RETURNCMD, 10, 10, adsw_acadMainWnd());
+    acutPrintf(L"Menu: %d\n", command);
+}
+
 void tick()
 {
     g_ticks = 0;
@@ -212,6 +235,7 @@ ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* pkt)
         acedRegCmds->addCommand(L"HOSTTEST", L"PICK", L"PICK", ACRX_CMD_MODAL, pick);
         acedRegCmds->addCommand(L"HOSTTEST", L"THROW", L"THROW", ACRX_CMD_MODAL, fail);
         acedRegCmds->addCommand(L"HOSTTEST", L"TICK", L"TICK", ACRX_CMD_MODAL, tick);
+        acedRegCmds->addCommand(L"HOSTTEST", L"CHOOSE", L"CHOOSE", ACRX_CMD_MODAL, choose);
         acutPrintf(L"hosttest initialised\n");
         if (env("HOSTTEST_REFUSE_INIT"))
             return AcRx::kRetError;
