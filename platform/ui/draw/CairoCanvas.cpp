@@ -76,7 +76,7 @@ bool applyPen(cairo_t* cr, const Pen& pen) {
 }
 
 const char* familyName(const Font& font) {
-    return faceFamily(font.face) == FaceFamily::Mono ? "DejaVu Sans Mono" : "DejaVu Sans";
+    return faceFamily(font.face) == FaceFamily::Mono ? "DejaVu Sans Mono" : "DejaVu Sans Condensed";
 }
 
 // Canvases alive; cairo and fontconfig abort when shut down under a live one.
@@ -125,6 +125,8 @@ PangoLayout* makeLayout(cairo_t* cr, PangoContext* context, const Font& font) {
     pango_font_description_set_absolute_size(desc, font.charHeight() * double(PANGO_SCALE));
     pango_font_description_set_weight(desc, font.bold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
     pango_font_description_set_style(desc, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    if (faceFamily(font.face) == FaceFamily::Sans)
+        pango_font_description_set_stretch(desc, PANGO_STRETCH_SEMI_CONDENSED);
     pango_layout_set_font_description(layout, desc);
     pango_font_description_free(desc);
     return layout;

@@ -1,8 +1,9 @@
 #pragma once
 // The fixed text metric model: text sizes computed from the font's height and a table
 // of per-character advance widths, independent of the fonts installed on the machine.
-// The table holds the advances of the faces the cairo backend draws with (DejaVu Sans,
-// Sans Bold, Sans Mono), so layout computed here matches the rendered snapshots.
+// The table holds the advances of the faces the cairo backend draws with (DejaVu Sans
+// Condensed, Condensed Bold, Sans Mono), so layout computed here matches the rendered
+// snapshots.
 // Every result is a pure function of (font, text): tests and layout may rely on it.
 
 #include "platform/ui/Geometry.h"

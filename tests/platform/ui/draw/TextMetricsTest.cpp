@@ -30,8 +30,8 @@ TEST(TextMetrics, FixedModelIsAPureFunctionOfFontAndText) {
     EXPECT_EQ(m.ascent, 11);
     EXPECT_EQ(m.descent, 3);
     EXPECT_EQ(m.lineHeight, 14);
-    // "OK": (787 + 656) / 1000 * 11 = 15.87 -> 16.
-    EXPECT_EQ(fixedTextExtent(f, L"OK"), (Size{16, 14}));
+    // "OK": (708 + 590) / 1000 * 11 = 14.28 -> 14.
+    EXPECT_EQ(fixedTextExtent(f, L"OK"), (Size{14, 14}));
     EXPECT_EQ(fixedTextExtent(f, L""), (Size{0, 14}));
     // Bold is wider, italic and underline are not.
     Font bold = f.withWeight(700);
