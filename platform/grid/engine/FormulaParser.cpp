@@ -12,11 +12,12 @@ namespace grid {
 
 namespace {
 
-bool isIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); }
-bool isIdentChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || (c & 0x80);
-}
+// ASCII only, independent of the process locale.
+bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool isIdentStart(char c) { return isAlpha(c) || c == '_' || (c & 0x80); }
+bool isIdentChar(char c) { return isAlpha(c) || isDigit(c) || c == '_' || c == '.' || (c & 0x80); }
 
 // One part of a reference: value and whether it is absolute.
 struct Part {
@@ -189,8 +190,8 @@ private:
     int32_t letters(size_t& p) const {
         int64_t v = 0;
         size_t start = p;
-        while (p < m_s.size() && std::isalpha(static_cast<unsigned char>(m_s[p])) && p - start < 5) {
-            v = v * 26 + (std::toupper(static_cast<unsigned char>(m_s[p])) - 'A' + 1);
+        while (p < m_s.size() && isAlpha(m_s[p]) && p - start < 5) {
+            v = v * 26 + (upper(m_s[p]) - 'A' + 1);
             ++p;
         }
         if (p == start || v > Sheet::kLimitCols) return 0;
@@ -280,7 +281,7 @@ private:
     bool addressR1C1(size_t& p, Part& c, Part& r) const {
         size_t q = p;
         auto part = [&](char letter, Part& out, int64_t limit) {
-            if (q >= m_s.size() || std::toupper(static_cast<unsigned char>(m_s[q])) != letter) return false;
+            if (q >= m_s.size() || upper(m_s[q]) != letter) return false;
             ++q;
             int64_t v;
             if (q < m_s.size() && m_s[q] == '[') {

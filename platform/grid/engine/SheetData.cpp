@@ -88,18 +88,20 @@ void SheetData::storeValue(Slot& s, const Value& v) {
 // --- formulas -------------------------------------------------------------------
 
 uint32_t SheetData::internCode(const FormulaCode& code) {
-    // Filled-down formulas repeat the previous code: try that before hashing.
-    if (lastInterned < codes.size() && codes[lastInterned] && codeRefs[lastInterned] > 0 &&
-        *codes[lastInterned] == code) {
-        ++codeRefs[lastInterned];
-        return lastInterned;
+    // Filled-down formulas repeat one of the last few codes (one per filled
+    // column): try those before hashing.
+    for (uint32_t id : recentCodes) {
+        if (id < codes.size() && codes[id] && codeRefs[id] > 0 && *codes[id] == code) {
+            ++codeRefs[id];
+            return id;
+        }
     }
     uint64_t h = code.hash();
     auto range = codeIndex.equal_range(h);
     for (auto it = range.first; it != range.second; ++it) {
         if (*codes[it->second] == code) {
             ++codeRefs[it->second];
-            lastInterned = it->second;
+            rememberCode(it->second);
             return it->second;
         }
     }
@@ -115,8 +117,13 @@ uint32_t SheetData::internCode(const FormulaCode& code) {
         codeRefs.push_back(1);
     }
     codeIndex.emplace(h, id);
-    lastInterned = id;
+    rememberCode(id);
     return id;
+}
+
+void SheetData::rememberCode(uint32_t id) {
+    recentCodes[nextRecent] = id;
+    nextRecent = (nextRecent + 1) % recentCodes.size();
 }
 
 void SheetData::releaseCode(uint32_t id) {

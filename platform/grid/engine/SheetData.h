@@ -86,7 +86,8 @@ struct SheetData {
     std::vector<uint32_t> freeCodes;
     std::unordered_multimap<uint64_t, uint32_t> codeIndex;
     FormulaCode scratch;
-    uint32_t lastInterned = UINT32_MAX;
+    std::array<uint32_t, 4> recentCodes{UINT32_MAX, UINT32_MAX, UINT32_MAX, UINT32_MAX};
+    size_t nextRecent = 0;
 
     // dependencies
     std::vector<DepEdge> edges;
@@ -144,6 +145,7 @@ struct SheetData {
     // --- formulas ---
     uint32_t internCode(const FormulaCode& code);
     void releaseCode(uint32_t id);
+    void rememberCode(uint32_t id);
     // Creates a formula for the cell from `code` (interned); returns its id.
     uint32_t addFormula(int32_t col, int32_t row, uint32_t codeId);
     // Unlinks and frees the formula of the cell, if any.
