@@ -270,6 +270,7 @@ void Application::resetForTests() {
     m_keys.clear();
     m_focus = m_capture = m_foreground = m_main = Hwnd{};
     m_cursor = {};
+    m_cursorKind = CursorKind::Arrow;
     m_now = 0;
     m_driver = nullptr;
     m_destroyFail = nullptr;

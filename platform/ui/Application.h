@@ -36,6 +36,9 @@ namespace ui {
 class Dialog;
 class Driver;
 
+// Mouse cursor shapes (SetCursor); the live backend maps them, tests read them back.
+enum class CursorKind { Arrow, IBeam, Wait, Cross, SizeAll, SizeNWSE, SizeNESW, SizeWE, SizeNS, Hand };
+
 using TimerProc = std::function<void(unsigned timerId)>;
 
 class Application {
@@ -79,6 +82,14 @@ public:
     void setKeyDown(int vk, bool down);
     Window* foregroundWindow() const;
     void setForegroundWindow(Window* w);
+    // Everything runs on one user-interface thread: every window reports thread 1 and
+    // attaching thread input is a no-op that succeeds.
+    std::uint32_t windowThreadId(const Window*) const { return 1; }
+    std::uint32_t currentThreadId() const { return 1; }
+    bool attachThreadInput(std::uint32_t, std::uint32_t, bool) { return true; }
+    // SetCursor; returns the previous shape.
+    CursorKind setCursor(CursorKind c) { CursorKind old = m_cursorKind; m_cursorKind = c; return old; }
+    CursorKind cursor() const { return m_cursorKind; }
     // Mouse-input hand-off for tracking loops: input queued by Input.h's drag functions,
     // taken by a handler that runs its own capture loop. nullopt when none is left.
     std::optional<Message> takePendingInput();
@@ -167,6 +178,7 @@ private:
     Hwnd m_foreground;
     Hwnd m_main;
     Point m_cursor;
+    CursorKind m_cursorKind = CursorKind::Arrow;
     std::map<int, bool> m_keys;
     std::map<std::uint32_t, Window*> m_windows;
     std::uint32_t m_nextHandle = 0x100;

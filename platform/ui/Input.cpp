@@ -405,6 +405,33 @@ bool drag(Window& window, Point from, Point to, unsigned modifiers) {
     return true;
 }
 
+std::wstring hoverTooltip(Window& window, Point client) {
+    if (!window.isWindow() || !window.isWindowVisible())
+        return {};
+    // Disabled and transparent controls show their tips too, so search all shown ones.
+    Window* w = &window;
+    Point p = client;
+    for (bool descended = true; descended;) {
+        descended = false;
+        const auto& kids = w->children();
+        for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+            Window* c = *it;
+            if (!c->isShown() || !c->rect().contains(p))
+                continue;
+            Rect in = c->nonClientInsets();
+            p = {p.x - c->rect().left - in.left, p.y - c->rect().top - in.top};
+            w = c;
+            descended = true;
+            break;
+        }
+    }
+    mouseMove(window, client);
+    for (Window* t = w; t && t != window.parent(); t = t->parent())
+        if (!t->tooltip().empty())
+            return t->tooltip();
+    return {};
+}
+
 bool closeBox(Window& topLevel) {
     if (!reachable(&topLevel) || topLevel.isChildWindow())
         return false;

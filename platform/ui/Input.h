@@ -13,6 +13,7 @@
 #include "platform/ui/Window.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace ui {
@@ -63,6 +64,10 @@ bool doubleClickAt(Window& window, Point client, unsigned modifiers = 0);
 // Press at `from`, move to `to`, release. The move and release are queued first, so a
 // handler that runs its own capture loop (Application::takePendingInput) receives them.
 bool drag(Window& window, Point from, Point to, unsigned modifiers = 0);
+
+// What a person sees when resting the mouse at a client point: the tooltip of the
+// control under it (empty when none). Also moves the cursor there (WM_MOUSEMOVE).
+std::wstring hoverTooltip(Window& window, Point client);
 
 // The close box of a top-level window (WM_SYSCOMMAND SC_CLOSE -> WM_CLOSE).
 bool closeBox(Window& topLevel);
