@@ -181,7 +181,8 @@ void paintProgress(Canvas& c, const Rect& r, int low, int high, int pos) {
         return;
     pos = std::clamp(pos, low, high);
     const Rect inner = r.inflate(-1, -1);
-    const int w = static_cast<int>(static_cast<long long>(inner.width()) * (pos - low) / (high - low));
+    const long long done = static_cast<long long>(pos) - low, range = static_cast<long long>(high) - low;
+    const int w = static_cast<int>(inner.width() * done / range);
     c.fillRect({inner.left, inner.top, inner.left + w, inner.bottom}, kProgressFill);
 }
 

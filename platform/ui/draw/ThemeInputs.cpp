@@ -78,7 +78,7 @@ int lineOrigin(const Rect& area, const EditState& s, int lineWidth) {
         return area.right - lineWidth;
     if (hasFlag(s.align, TextFlags::Center))
         return area.left + (area.width() - lineWidth) / 2;
-    return area.left - (s.multiLine ? 0 : s.scrollX);
+    return area.left - (s.multiLine ? 0 : saneOffset(s.scrollX));
 }
 
 } // namespace
@@ -116,9 +116,10 @@ void paintEdit(Canvas& c, const Rect& r, std::wstring_view text, const EditState
 
     const TextFlags runFlags = TextFlags::NoPrefix | TextFlags::SingleLine | TextFlags::NoClip;
     bool caretDrawn = false;
-    for (size_t i = static_cast<size_t>(std::max(0, s.firstLine)); i < lines.size(); ++i) {
+    const size_t firstLine = static_cast<size_t>(std::max(0, s.firstLine));
+    for (size_t i = firstLine; i < lines.size(); ++i) {
         const VisualLine& line = lines[i];
-        int y = area.top + static_cast<int>(i - std::max(0, s.firstLine)) * lineHeight;
+        int y = area.top + static_cast<int>(i - firstLine) * lineHeight;
         if (!s.multiLine)
             y = area.top + (area.height() - lineHeight) / 2;
         if (y >= area.bottom)
@@ -161,8 +162,9 @@ int editCharFromPoint(const Rect& r, std::wstring_view text, const EditState& s,
     size_t index = 0;
     if (s.multiLine) {
         const int lineHeight = fixedFontMetrics(font).lineHeight;
-        const int row = (p.y < area.top ? -1 : (p.y - area.top) / lineHeight) + std::max(0, s.firstLine);
-        index = static_cast<size_t>(std::clamp(row, 0, static_cast<int>(lines.size()) - 1));
+        const long long row = (p.y < area.top ? -1 : (static_cast<long long>(p.y) - area.top) / lineHeight) +
+                              std::max(0, s.firstLine);
+        index = static_cast<size_t>(std::clamp<long long>(row, 0, static_cast<long long>(lines.size()) - 1));
     }
     const VisualLine& line = lines[index];
     const int x0 = lineOrigin(area, s, fixedWidth(font, line.text));
@@ -171,7 +173,7 @@ int editCharFromPoint(const Rect& r, std::wstring_view text, const EditState& s,
     for (size_t i = 1; i <= line.text.size(); ++i) {
         const int before = fixedWidth(font, std::wstring_view(line.text).substr(0, i - 1));
         const int after = fixedWidth(font, std::wstring_view(line.text).substr(0, i));
-        if (p.x - x0 >= (before + after) / 2)
+        if (static_cast<long long>(p.x) - x0 >= (before + after) / 2)
             best = i;
         else
             break;
@@ -188,7 +190,7 @@ int editScrollForCaret(const Rect& r, std::wstring_view text, const EditState& s
     const int caret = std::clamp(s.caret >= 0 ? s.caret : s.selEnd, 0, n);
     const int caretX = fixedWidth(font, std::wstring_view(display).substr(0, caret));
     const int width = std::max(1, area.width());
-    int scroll = std::max(0, s.scrollX);
+    int scroll = saneOffset(s.scrollX);
     if (caretX < scroll)
         scroll = caretX;
     else if (caretX >= scroll + width)

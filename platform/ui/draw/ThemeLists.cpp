@@ -37,7 +37,7 @@ Rect listBody(const Rect& inner, int count, int rowHeight) {
 
 int listItemHeight(const ListBoxState& state, const Font& font) {
     if (state.itemHeight > 0)
-        return state.itemHeight;
+        return saneSize(state.itemHeight);
     return fixedFontMetrics(font).lineHeight + 2;
 }
 
@@ -102,8 +102,8 @@ int listItemFromPoint(const Rect& r, int count, const ListBoxState& s, Point p, 
     const Rect body = listBody(inner, count, itemH);
     if (!body.contains(p))
         return -1;
-    const int index = std::max(0, s.topIndex) + (p.y - body.top) / itemH;
-    return index < count ? index : -1;
+    const long long index = std::max(0, s.topIndex) + static_cast<long long>(p.y - body.top) / itemH;
+    return index < count ? static_cast<int>(index) : -1;
 }
 
 ListViewHit listViewHitTest(const Rect& r, std::span<const ListViewColumn> columns, int rowCount,
@@ -113,13 +113,13 @@ ListViewHit listViewHitTest(const Rect& r, std::span<const ListViewColumn> colum
     if (!inner.contains(p))
         return hit;
     if (s.mode == ListViewMode::Icon) {
-        const int cell = std::max(16, s.iconCell);
+        const int cell = saneSize(s.iconCell, 16);
         const int perRow = std::max(1, inner.width() / cell);
         const int col = (p.x - inner.left) / cell;
-        const int row = (p.y - inner.top) / cell + std::max(0, s.topIndex);
-        const int index = row * perRow + col;
+        const long long row = (p.y - inner.top) / cell + static_cast<long long>(std::max(0, s.topIndex));
+        const long long index = row * perRow + col;
         if (col < perRow && index < rowCount)
-            hit.item = index;
+            hit.item = static_cast<int>(index);
         return hit;
     }
     int top = inner.top;
@@ -128,36 +128,36 @@ ListViewHit listViewHitTest(const Rect& r, std::span<const ListViewColumn> colum
         if (p.y < top)
             hit.header = true;
     }
-    int x = inner.left - s.scrollX;
+    long long x = inner.left - saneOffset(s.scrollX);
     for (size_t col = 0; col < columns.size(); ++col) {
-        if (p.x >= x && p.x < x + columns[col].width) {
+        if (p.x >= x && p.x < x + saneOffset(columns[col].width)) {
             hit.column = static_cast<int>(col);
             if (col == 0 && s.checkBoxes)
                 hit.checkBox = p.x >= x + 4 && p.x < x + 4 + theme::kCheckBoxSize;
             break;
         }
-        x += columns[col].width;
+        x += saneOffset(columns[col].width);
     }
     if (hit.header) {
         hit.checkBox = false;
         return hit;
     }
-    const int rowH = std::max(1, s.rowHeight);
+    const int rowH = saneSize(s.rowHeight);
     const Rect body = listBody({inner.left, top, inner.right, inner.bottom}, rowCount, rowH);
     if (!body.contains(p)) {
         hit.column = -1;
         hit.checkBox = false;
         return hit;
     }
-    const int index = std::max(0, s.topIndex) + (p.y - body.top) / rowH;
+    const long long index = std::max(0, s.topIndex) + static_cast<long long>(p.y - body.top) / rowH;
     if (index >= rowCount) {
         hit.checkBox = false;
         return hit;
     }
-    hit.item = index;
+    hit.item = static_cast<int>(index);
     if (hit.checkBox) {
         // Only the box itself, not the rest of its row's height.
-        const int boxTop = body.top + (index - std::max(0, s.topIndex)) * rowH +
+        const int boxTop = body.top + static_cast<int>(index - std::max(0, s.topIndex)) * rowH +
                            (rowH - theme::kCheckBoxSize) / 2;
         hit.checkBox = p.y >= boxTop && p.y < boxTop + theme::kCheckBoxSize;
     }
@@ -223,13 +223,14 @@ void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> col
 
     if (s.mode == ListViewMode::Icon) {
         ClipScope clip(c, inner);
-        const int cell = std::max(16, s.iconCell);
+        const int cell = saneSize(s.iconCell, 16);
         const int perRow = std::max(1, inner.width() / cell);
+        const int firstRow = std::max(0, s.topIndex);
         const int lineH = c.measureText(font, L"").cy;
         const int imageBox = std::max(8, cell - 2 * lineH - 8);
         for (size_t i = 0; i < rows.size(); ++i) {
             const int col = static_cast<int>(i) % perRow;
-            const int row = static_cast<int>(i) / perRow - s.topIndex;
+            const int row = static_cast<int>(i) / perRow - firstRow;
             if (row < 0)
                 continue;
             const Rect box = Rect::fromSize(inner.left + col * cell, inner.top + row * cell, cell, cell);
@@ -270,17 +271,17 @@ void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> col
         c.fillRect(header, theme::kWindow);
         hline(c, header.left, header.right, header.bottom - 1, kHeaderDivider);
         ClipScope clip(c, header);
-        int x = inner.left - s.scrollX;
+        int x = inner.left - saneOffset(s.scrollX);
         for (const ListViewColumn& col : columns) {
-            c.drawText({x + kCellPadX, header.top, x + col.width - kCellPadX, header.bottom},
+            c.drawText({x + kCellPadX, header.top, x + saneOffset(col.width) - kCellPadX, header.bottom},
                        col.title, font, textColor(s.disabled), cellFlags | col.align);
-            vline(c, x + col.width - 1, header.top, header.bottom, kHeaderDivider);
-            x += col.width;
+            vline(c, x + saneOffset(col.width) - 1, header.top, header.bottom, kHeaderDivider);
+            x += saneOffset(col.width);
         }
         y = header.bottom;
     }
     Rect body{inner.left, y, inner.right, inner.bottom};
-    const int rowH = std::max(1, s.rowHeight);
+    const int rowH = saneSize(s.rowHeight);
     const int visible = std::max(1, body.height() / rowH);
     if (static_cast<int>(rows.size()) > visible) {
         const Rect bar{body.right - theme::kScrollBarSize, body.top, body.right, body.bottom};
@@ -303,7 +304,7 @@ void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> col
         if (sel)
             c.fillRect(rowRect, selBack);
         const Color fg = sel ? selText : textColor(s.disabled);
-        int x = body.left - s.scrollX;
+        int x = body.left - saneOffset(s.scrollX);
         for (size_t col = 0; col < columns.size(); ++col) {
             int textLeft = x + kCellPadX;
             if (col == 0 && s.checkBoxes) {
@@ -313,9 +314,9 @@ void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> col
                 textLeft = x + 4 + theme::kCheckBoxSize + 4;
             }
             if (col < row.cells.size())
-                c.drawText({textLeft, top, x + columns[col].width - kCellPadX, top + rowH},
+                c.drawText({textLeft, top, x + saneOffset(columns[col].width) - kCellPadX, top + rowH},
                            row.cells[col], font, fg, cellFlags | columns[col].align);
-            x += columns[col].width;
+            x += saneOffset(columns[col].width);
             if (s.gridLines)
                 vline(c, x - 1, top, top + rowH, kGridLine);
         }
