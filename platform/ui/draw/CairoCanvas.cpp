@@ -418,11 +418,14 @@ void CairoCanvas::blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, 
     if (bitmap.empty() || s.isEmpty() || dest.isEmpty() || src.isEmpty() ||
         bitmap.pixels.size() != static_cast<size_t>(bitmap.width) * bitmap.height)
         return;
-    const double sx = double(dest.width()) / src.width();
-    const double sy = double(dest.height()) / src.height();
+    // Widths in double: a caller's absurd rectangle must not overflow.
+    auto w = [](const Rect& r) { return double(r.right) - double(r.left); };
+    auto h = [](const Rect& r) { return double(r.bottom) - double(r.top); };
+    const double sx = w(dest) / w(src);
+    const double sy = h(dest) / h(src);
     // The part of `dest` that the clamped source maps to.
-    const double dx = dest.left + (s.left - src.left) * sx;
-    const double dy = dest.top + (s.top - src.top) * sy;
+    const double dx = dest.left + (double(s.left) - src.left) * sx;
+    const double dy = dest.top + (double(s.top) - src.top) * sy;
 
     cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, s.width(), s.height());
     if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -150,6 +151,12 @@ TEST(CairoCanvas, BlitModesCombineAsTheirNamesSay) {
     EXPECT_EQ(b.colorAt(3, 4), kRed);
     EXPECT_EQ(b.colorAt(1, 5), (Color{255, 0, 255}));
     EXPECT_EQ(b.colorAt(8, 4), bg);
+
+    // A source rectangle reaching far outside the picture is clipped to it, scaled alike.
+    auto d = CairoCanvas::createImage({8, 8}, bg);
+    d->drawBitmap(pic, Rect{0, 0, 8, 8}, Rect{INT_MIN / 2, 0, INT_MAX / 2, 1});
+    d->drawBitmap(pic, Rect{0, 0, 8, 8}, Rect{2, 0, 2, 1}); // empty source: nothing
+    EXPECT_EQ(d->toBitmap().colorAt(4, 4), bg);
 }
 
 TEST(CairoCanvas, TextStaysInItsClippedRectangle) {
