@@ -174,15 +174,15 @@ void LanguageTable::printProblems(const Tvl_String& fileName, const LoadResult& 
     for (const Problem& p : result.problems) {
         if (printed == kMaxPrintedProblems) {
             int rest = static_cast<int>(result.problems.size()) - printed;
-            corePrint(Tvl_String::format(L"*Error* Language file %ls: %d more damaged lines skipped.\n",
+            corePrint(Tvl_String::format(L"*Error* Language file %s: %d more damaged lines skipped.\n",
                                          fileName.c_str(), rest));
             return;
         }
         if (p.line == 0)
-            corePrint(Tvl_String::format(L"*Error* Language file %ls: %ls; texts show as #<number>.\n",
+            corePrint(Tvl_String::format(L"*Error* Language file %s: %s; texts show as #<number>.\n",
                                          fileName.c_str(), p.message.c_str()));
         else
-            corePrint(Tvl_String::format(L"*Error* Language file %ls, line %d: %ls; line skipped.\n",
+            corePrint(Tvl_String::format(L"*Error* Language file %s, line %d: %s; line skipped.\n",
                                          fileName.c_str(), p.line, p.message.c_str()));
         ++printed;
     }

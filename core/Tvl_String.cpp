@@ -2,6 +2,8 @@
 
 #include "core/detail/Text.h"
 
+#include "platform/base/Numbers.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -79,7 +81,7 @@ Tvl_String Tvl_String::format(const wchar_t* fmt, ...)
 {
     va_list args;
     va_start(args, fmt);
-    std::wstring s = core_detail::vformatC(fmt, args);
+    std::wstring s = fmt ? base::vformatW(fmt, args) : std::wstring();
     va_end(args);
     return Tvl_String(std::move(s));
 }

@@ -33,8 +33,8 @@ public:
     static Tvl_String fromUtf8(std::string_view bytes);
     std::string toUtf8() const;
 
-    // printf-style formatting in the C locale; "%s" takes a wide string (as with
-    // swprintf, use "%ls" for wchar_t* arguments).
+    // printf-style formatting in the C locale, with the product platform's meaning of
+    // wide formats: "%s" takes a const wchar_t*, "%c" a wchar_t, "%S" a narrow char*.
     static Tvl_String format(const wchar_t* fmt, ...);
 
     const wchar_t* c_str() const { return m_text.c_str(); }

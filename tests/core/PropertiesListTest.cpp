@@ -133,7 +133,7 @@ TEST(TvlPropertiesList, DamagedContentIsRefusedAndKeepsTheList)
         {"open escape", "TVLPROPERTIES 1\ns a=\\u{41\nEND 1\n"},
         {"duplicate name", "TVLPROPERTIES 1\ni a=1\ni a=2\nEND 2\n"},
         {"invalid utf-8", "TVLPROPERTIES 1\ns a=\xC3\x28\nEND 1\n"},
-        {"nul byte", std::string("TVLPROPERTIES 1\ns a=\0\nEND 1\n", 30)},
+        {"nul byte", std::string("TVLPROPERTIES 1\ns a=\0\nEND 1\n", 28)},
         {"missing last newline", "TVLPROPERTIES 1\nEND 0"},
     };
     for (const Case& c : cases) {

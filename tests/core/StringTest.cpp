@@ -129,7 +129,7 @@ TEST(TvlString, ConcatenationFormatAndUtf8)
     s += L'!';
     EXPECT_EQ(s, L"Offset 2!");
     EXPECT_EQ(L"<" + s + L">", L"<Offset 2!>");
-    EXPECT_EQ(Tvl_String::format(L"%ls=%d (%.2f)", L"n", 3, 1.005), L"n=3 (1.00)");
+    EXPECT_EQ(Tvl_String::format(L"%s=%d (%.2f) %S", L"n", 3, 1.005, "x"), L"n=3 (1.00) x");
     EXPECT_EQ(Tvl_String::fromChar(L'-', 3), L"---");
     EXPECT_EQ(Tvl_String(L"é€𝄞").toUtf8(), "\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E");
     EXPECT_EQ(Tvl_String::fromUtf8("\xC3\xA9\xFF"), L"é\uFFFD");
