@@ -151,6 +151,7 @@ int Dialog::doModal() {
     m_loopResult = &result;
     Window* owner = m_parentArg && m_parentArg->isWindow() ? m_parentArg->topLevel() : a.mainWindow();
     WindowRef<Window> ownerRef(owner);
+    WindowRef<Window> previousFocus(a.focus());
     m_inModal = true;
     m_endRequested = false;
     m_result = IDCANCEL;
@@ -197,7 +198,14 @@ int Dialog::doModal() {
     stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
     if (ownerWasEnabled && ownerRef)
         ownerRef->enableWindow(true);
+    // As when the owner is activated again: the control that had the focus gets it back.
+    auto restoreFocus = [&] {
+        Window* f = previousFocus.get();
+        if (f && f->isWindow() && f->isWindowVisible() && f->isWindowEnabled() && !a.focus())
+            a.setFocus(f);
+    };
     if (!self) {
+        restoreFocus();
         a.transcript().add(name + " deleted inside its modal loop");
         if (ownerRef)
             a.setForegroundWindow(ownerRef.get());
@@ -210,6 +218,7 @@ int Dialog::doModal() {
         destroyWindow();
     if (ownerRef)
         a.setForegroundWindow(ownerRef.get());
+    restoreFocus();
     a.transcript().add(name + " ended: " + std::to_string(result));
     return result;
 }

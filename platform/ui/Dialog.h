@@ -5,7 +5,7 @@
 // Modal loop contract (doModal):
 //  - re-entry is refused: doModal on a dialog already in its loop returns -1;
 //  - the owner (parent, else the application's main window) is disabled while the loop
-//    runs and re-enabled afterwards;
+//    runs and re-enabled afterwards; the control that had the focus before gets it back;
 //  - onInitDialog runs before the dialog is shown; endDialog during it ends the dialog
 //    without it ever being shown;
 //  - each turn the loop delivers posted messages, then asks the Driver for one step;

@@ -187,6 +187,8 @@ TEST_F(ModalLoop, ModelessDialogTakesInputWhileAModalRunsElsewhere) {
     });
     EXPECT_EQ(modal.doModal(), IDCANCEL);
     EXPECT_TRUE(typed);
+    // The control focused before the modal ran has the focus again.
+    EXPECT_EQ(app().focus(), modeless.getDlgItem(100));
     EXPECT_EQ(modeless.getDlgItemText(100), L"abc");
     EXPECT_TRUE(modeless.destroyWindow());
     EXPECT_EQ(modeless.log.back(), "destroy");
