@@ -9,6 +9,8 @@
 #include "platform/ui/controls/ListBox.h"
 #include "platform/ui/controls/ListView.h"
 #include "platform/ui/controls/TabControl.h"
+#include "platform/ui/controls/Toolbar.h"
+#include "platform/ui/Resources.h"
 
 using namespace ui;
 using namespace uitest;
@@ -221,4 +223,55 @@ TEST_F(Controls, ListBoxThreeStateCheckListViewAndTabs) {
         click(d, IDOK);
     });
     dlg.doModal();
+}
+
+namespace {
+
+class CommandLog : public Dialog {
+public:
+    explicit CommandLog(const DialogTemplate& t) : Dialog(t) {}
+    std::vector<int> commands;
+    Toolbar* toolbar = nullptr;
+
+protected:
+    bool onInitDialog() override {
+        toolbar = static_cast<Toolbar*>(Window::createChild(L"ToolbarWindow32", L"", WS_VISIBLE, 0, Rect::fromSize(0, 0, 200, 23), this, 0xE800));
+        toolbar->setButtons({32811, 32812, 0, 32816});
+        toolbar->enableButton(32812, false);
+        return true;
+    }
+    bool onCommand(int id, int code, Window* from) override {
+        if (id >= 32768) {
+            commands.push_back(id);
+            return true;
+        }
+        return Dialog::onCommand(id, code, from);
+    }
+};
+
+} // namespace
+
+TEST_F(Controls, MenuBarAndToolbarCommandsReachTheDialog) {
+    ResourceModule module("test");
+    MenuTemplate bar{139, {{L"&File", 0, 0, {{L"Open", 32811, 0, {}}, {L"Save", 32812, MF_GRAYED, {}}}}}};
+    module.addMenu(bar);
+    app().resources().registerModule(&module);
+    DialogTemplate t = controlsTemplate();
+    t.menuId = 139;
+    CommandLog dlg(t);
+    driver->onDialog(9300, [&](Dialog& d) {
+        // The menu bar takes its height from the client area.
+        EXPECT_EQ(d.getWindowRect().height() - d.getClientRect().height(), 3 + 18 + 19 + 3);
+        EXPECT_TRUE(chooseMenuCommand(d, 32811));
+        EXPECT_FALSE(chooseMenuCommand(d, 32812)); // greyed
+        EXPECT_FALSE(chooseMenuCommand(d, 4711));  // missing
+        EXPECT_TRUE(dlg.toolbar->clickCommand(32816));
+        EXPECT_FALSE(dlg.toolbar->clickCommand(32812)); // disabled button
+        d.getMenu()->enableMenuItem(32812, MF_ENABLED);
+        EXPECT_TRUE(chooseMenuCommand(d, 32812));
+        d.endDialog(IDOK);
+    });
+    dlg.doModal();
+    EXPECT_EQ(dlg.commands, (std::vector<int>{32811, 32816, 32812}));
+    app().resources().unregisterModule(&module);
 }
