@@ -4,6 +4,8 @@
 #include "CaptureOutput.h"
 #include "TestSupport.h"
 
+#include "platform/host/CommandLine.h"
+
 #include <gtest/gtest.h>
 
 TEST(TvlArray, InvalidIndicesPrintAndChangeNothing)
@@ -85,4 +87,13 @@ TEST(TvlStringArray, FindAndContainsWithCaseFlag)
     EXPECT_EQ(index, -1);
     EXPECT_TRUE(names.contains(L"level 1", true));
     EXPECT_FALSE(names.contains(L"level 1"));
+}
+
+TEST(TvlArray, MessagesReachTheHostCommandLineVerbatim)
+{
+    auto mark = host::commandLine().mark();
+    Tvl_Array<int> a;
+    a.removeAt(0);
+    corePrint(L"100% %s %d\n"); // printed as text, never used as a format
+    EXPECT_EQ(host::commandLine().textSince(mark), L"*Error* Invalid index passed to remove.\n100% %s %d\n");
 }

@@ -1,6 +1,7 @@
 #include "core/BmTempResourceOverride.h"
 #include "core/CButtonST.h"
 #include "core/CResizer.h"
+#include "core/DialogHelpers.h"
 #include "core/DlgOpenSave.h"
 
 #include "TestSupport.h"
@@ -209,4 +210,16 @@ TEST(DlgOpenSave, AsksTheDriverAndCompletesTheExtension)
     EXPECT_FALSE(DlgOpenSave(true, L"bmp", L"", L"Picture", path));
     EXPECT_EQ(path, L"");
     EXPECT_TRUE(driver.done());
+}
+
+TEST_F(DialogFixture, EnableAndShowItems)
+{
+    EXPECT_TRUE(EnDisCtrl(dlg.get(), kEdit, false));
+    EXPECT_FALSE(dlg->getDlgItem(kEdit)->isWindowEnabled());
+    EXPECT_TRUE(EnDisCtrl(dlg.get(), kEdit, true));
+    EXPECT_TRUE(dlg->getDlgItem(kEdit)->isWindowEnabled());
+    EXPECT_TRUE(ShowOrHideCtrl(dlg.get(), kOk, false));
+    EXPECT_FALSE(dlg->getDlgItem(kOk)->isShown());
+    EXPECT_FALSE(EnDisCtrl(dlg.get(), 4242, false)); // missing item: no-op
+    EXPECT_FALSE(ShowOrHideCtrl(nullptr, kOk, true));
 }
