@@ -122,8 +122,9 @@ void Application::postMessage(Window* target, unsigned msg, WPARAM w, LPARAM l) 
 }
 
 void Application::pumpMessages() {
-    // Bounded so that a window that re-posts to itself forever cannot hang a test.
-    int budget = 100000;
+    // Bounded so that a window that re-posts to itself forever cannot hang a test: what
+    // is queued now, plus a million messages posted while delivering.
+    size_t budget = m_queue.size() + 1000000;
     while (!m_queue.empty() && budget-- > 0) {
         Posted p = m_queue.front();
         m_queue.pop_front();

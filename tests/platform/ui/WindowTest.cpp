@@ -265,3 +265,22 @@ TEST_F(WindowModel, ResourceChainWithDefaultModuleSwitch) {
     res.unregisterModule(&host);
     res.unregisterModule(&module);
 }
+
+TEST_F(WindowModel, AWindowThatKeepsPostingToItselfCannotHangTheLoop) {
+    class Echo : public Window {
+    protected:
+        bool onMessage(unsigned msg, WPARAM, LPARAM, LRESULT&) override {
+            if (msg == WM_APP)
+                postMessage(WM_APP);
+            return msg == WM_APP;
+        }
+    } echo;
+    ASSERT_TRUE(echo.create(L"T", L"", WS_POPUP, Rect::fromSize(0, 0, 10, 10), nullptr, 0));
+    echo.postMessage(WM_APP);
+    app().pumpMessages();
+    EXPECT_FALSE(app().hasPostedMessages());
+    auto failures = takeFailures();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("keeps posting"), std::string::npos);
+    echo.destroyWindow();
+}
