@@ -45,7 +45,7 @@ struct Event {
 
 class ControlsDialog : public Dialog {
 public:
-    ControlsDialog() : Dialog(controlsTemplate()) {}
+    explicit ControlsDialog(const DialogTemplate& t = controlsTemplate()) : Dialog(t) {}
     std::vector<Event> events;
     std::vector<int> notifies;
     bool refuseTabChange = false;
@@ -274,4 +274,45 @@ TEST_F(Controls, MenuBarAndToolbarCommandsReachTheDialog) {
     dlg.doModal();
     EXPECT_EQ(dlg.commands, (std::vector<int>{32811, 32816, 32812}));
     app().resources().unregisterModule(&module);
+}
+
+TEST_F(Controls, MultiSelectionListsCheckBoxListViewAndEditKeys) {
+    DialogTemplate t = controlsTemplate();
+    t.controls[4].style = LBS_NOTIFY | LBS_EXTENDEDSEL;
+    t.controls[6].style = LVS_REPORT;
+    ControlsDialog dlg(t);
+    driver->onDialog(9300, [&](Dialog& d) {
+        auto* list = static_cast<ListBox*>(d.getDlgItem(105));
+        list->addString(L"three");
+        list->userSelect(0);
+        list->userSelect(2, kModShift);
+        EXPECT_EQ(list->getSelItems(), (std::vector<int>{0, 1, 2}));
+        list->userSelect(1, kModCtrl);
+        EXPECT_EQ(list->getSelItems(), (std::vector<int>{0, 2}));
+
+        auto* lv = static_cast<ListView*>(d.getDlgItem(107));
+        lv->setExtendedStyle(LVS_EX_CHECKBOXES);
+        dlg.notifies.clear();
+        EXPECT_TRUE(checkListItem(d, 107, 1, true));
+        EXPECT_TRUE(lv->getCheck(1));
+        EXPECT_EQ(dlg.notifies, (std::vector<int>{LVN_ITEMCHANGED}));
+        EXPECT_TRUE(checkListItem(d, 107, 1, true)); // already checked: nothing happens
+        selectItem(d, 107, 0);
+        selectItem(d, 107, 1);
+        EXPECT_EQ(lv->getSelectedCount(), 1);
+
+        auto* e = static_cast<Edit*>(d.getDlgItem(101));
+        typeText(d, 101, L"abcdef");
+        key(VK_HOME);
+        key(VK_RIGHT, kModShift);
+        key(VK_RIGHT, kModShift);
+        int s = 0, en = 0;
+        e->getSel(s, en);
+        EXPECT_EQ(s, 0);
+        EXPECT_EQ(en, 2);
+        key(VK_DELETE);
+        EXPECT_EQ(e->getWindowText(), L"cdef");
+        d.endDialog(IDOK);
+    });
+    dlg.doModal();
 }

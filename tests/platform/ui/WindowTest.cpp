@@ -8,6 +8,8 @@
 #include "platform/ui/Resources.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Edit.h"
+#include "platform/ui/controls/Static.h"
+#include "platform/ui/draw/Bmp.h"
 
 using namespace ui;
 using namespace uitest;
@@ -283,4 +285,28 @@ TEST_F(WindowModel, AWindowThatKeepsPostingToItselfCannotHangTheLoop) {
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_NE(failures[0].find("keeps posting"), std::string::npos);
     echo.destroyWindow();
+}
+
+TEST_F(WindowModel, PictureStaticsAndIconsComeFromTheResourceChain) {
+    ResourceModule module("pictures");
+    Bitmap red(30, 20, Bitmap::argb(Color{255, 0, 0}));
+    module.addBitmap(129, encodeBmp24(red));
+    module.addIcon(148, encodeBmp24(Bitmap(16, 16)));
+    DialogTemplate t = smallTemplate(9600);
+    t.controls.push_back({1012, L"Static", L"#129", SS_BITMAP | SS_CENTERIMAGE, dlu(0, 0, 60, 40)});
+    t.controls.push_back({1013, L"Static", L"#130", SS_BITMAP, dlu(0, 0, 10, 10)}); // missing: no picture
+    module.addDialog(t);
+    app().resources().registerModule(&module);
+    Dialog dlg(9600);
+    driver->onDialog(9600, [&](Dialog& d) {
+        auto* pic = static_cast<Static*>(d.getDlgItem(1012));
+        EXPECT_EQ(pic->bitmap().size(), (Size{30, 20}));
+        EXPECT_EQ(pic->getWindowText(), L"");
+        EXPECT_TRUE(static_cast<Static*>(d.getDlgItem(1013))->bitmap().empty());
+        d.setIcon(app().resources().loadIcon(148));
+        EXPECT_EQ(d.icon().size(), (Size{16, 16}));
+        d.endDialog(IDOK);
+    });
+    EXPECT_EQ(dlg.doModal(), IDOK);
+    app().resources().unregisterModule(&module);
 }
