@@ -171,6 +171,9 @@ void Static::onPaint(Canvas& c) {
     st.centerVertically = (style() & SS_CENTERIMAGE) != 0;
     st.sunken = (style() & SS_SUNKEN) != 0;
     st.textColor = cc.textColor;
+    Color appBk, appText;
+    if (!st.textColor && app().dialogColors(appBk, appText))
+        st.textColor = appText; // the application-wide dialog colours
     st.background = ctlBackground(cc);
     paintStatic(c, r, getWindowText(), st, toFont(font()));
 }
