@@ -132,6 +132,41 @@ TEST(DocumentFile, LoadKeepsCustomFunctionsAndRecalculatesWithAutoCalc)
   EXPECT_EQ(target.value(2, 1), Value::number(21));
 }
 
+// The FROMTABLE pattern: a custom function loads another document while its own
+// sheet calculates. Loading into the calculating sheet itself is refused.
+TEST(DocumentFile, LoadsFromInsideACalculation)
+{
+  Sheet other;
+  other.setMaxCols(2);
+  other.setMaxRows(2);
+  other.setNumber(2, 2, 7);
+  std::string path = test::scratchDir("doc-nested") + "/other.kws";
+  ASSERT_TRUE(DocumentFile::save(other, path).ok());
+
+  Sheet sheet;
+  IoStatus selfLoad;
+  CustomFunction fn;
+  fn.name = "FROMFILE";
+  fn.minArgs = 0;
+  fn.maxArgs = 0;
+  fn.handler = [&](Sheet& calling, ValueRecord& result, const ValueRecord*, int) {
+    selfLoad = DocumentFile::load(calling, path);
+    Sheet nested;
+    if (!DocumentFile::load(nested, path).ok())
+      return false;
+    result.status = RecordStatus::Ok;
+    result.type = RecordType::Double;
+    result.doubleValue = nested.value(2, 2).asNumber();
+    return true;
+  };
+  ASSERT_TRUE(sheet.addCustomFunction(fn));
+  ASSERT_TRUE(sheet.setFormula(1, 1, "FROMFILE()+1").ok);
+  sheet.recalcAll();
+  EXPECT_EQ(sheet.value(1, 1), Value::number(8));
+  EXPECT_EQ(selfLoad.result(), IoResult::BadArgument);
+  EXPECT_TRUE(sheet.hasFormula(1, 1));
+}
+
 TEST(DocumentFile, WithoutAutoCalcTheStoredResultsShowUntilRecalculated)
 {
   Sheet source;
