@@ -115,9 +115,10 @@ bool Window::destroyWindow() {
     WindowRef<Window> self(this);
 
     // Owned top-level windows go first, as on the platform.
-    for (Window* w : a.topLevelWindows())
-        if (w->m_owner == this)
-            w->destroyWindow();
+    if (!m_parent) // only top-level windows own others
+        for (Window* w : a.topLevelWindows())
+            if (w->m_owner == this)
+                w->destroyWindow();
     if (!self)
         return true;
 

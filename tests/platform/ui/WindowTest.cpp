@@ -310,3 +310,19 @@ TEST_F(WindowModel, PictureStaticsAndIconsComeFromTheResourceChain) {
     EXPECT_EQ(dlg.doModal(), IDOK);
     app().resources().unregisterModule(&module);
 }
+
+TEST_F(WindowModel, DestroyingAnOwnerDestroysItsOwnedPopupsFirst) {
+    g_log.clear();
+    Logged main("main");
+    ASSERT_TRUE(main.create(L"Main", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, Rect::fromSize(0, 0, 400, 300), nullptr, 0));
+    Dialog modeless(smallTemplate());
+    ASSERT_TRUE(modeless.create(9001, &main));
+    EXPECT_EQ(modeless.owner(), &main);
+    EXPECT_EQ(modeless.getParent(), &main);
+    EXPECT_EQ(modeless.parent(), nullptr);
+    Logged child("child");
+    ASSERT_TRUE(child.create(L"T", L"", WS_CHILD, Rect::fromSize(0, 0, 10, 10), &modeless, 5));
+    EXPECT_TRUE(main.destroyWindow());
+    EXPECT_FALSE(modeless.isWindow());
+    EXPECT_EQ(g_log, (std::vector<std::string>{"child destroy, children 0", "main destroy, children 0"}));
+}
