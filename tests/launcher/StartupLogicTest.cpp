@@ -1,10 +1,13 @@
 #include "launcher/StartupLogic.h"
+#include "launcher/SplashTiming.h"
 
 #include "FakeEnvironment.h"
 
 #include "platform/base/Process.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace launcher;
 using launcher::test::FakeEnvironment;
@@ -286,4 +289,22 @@ TEST(StartupSteps, QuotesInNativeFoldersStayInsideTheirArgument)
     const auto args = base::splitCommandLine(hostParameters(Generation::Acad2000, odd, L"\\c\"d\\"));
     ASSERT_EQ(args.size(), 3u);
     EXPECT_EQ(args[1], L"\\c\"d\\support;\\c\"d\\express;\\c\"d\\fonts;\\c\"d\\help;" + odd + L";" + odd + L"icons");
+}
+
+TEST(StartupSteps, SplashTimeFromTheEnvironment)
+{
+    struct Case {
+        const char* value; // nullptr: unset
+        unsigned ms;
+    };
+    const Case cases[] = {{nullptr, 10000}, {"", 10000}, {"250", 250}, {"0", 0},
+                          {"-5", 10000}, {"12abc", 10000}, {"9999999999", 10000}};
+    for (const auto& c : cases) {
+        if (c.value)
+            ::setenv("TREVLON_SPLASH_MS", c.value, 1);
+        else
+            ::unsetenv("TREVLON_SPLASH_MS");
+        EXPECT_EQ(splashMilliseconds(), c.ms) << (c.value ? c.value : "unset");
+    }
+    ::unsetenv("TREVLON_SPLASH_MS");
 }
