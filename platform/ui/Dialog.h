@@ -2,6 +2,10 @@
 // Dialog: a window built from a DialogTemplate, run modally (doModal/endDialog) or
 // modelessly (create/destroyWindow), or created as a child page (WS_CHILD template).
 //
+// A top-level dialog is centred on its owner (the screen's work area when it has none);
+// callers move it afterwards (placement restore). A WS_CHILD template is placed at its
+// template position inside the parent.
+//
 // Modal loop contract (doModal):
 //  - re-entry is refused: doModal on a dialog already in its loop returns -1;
 //  - the owner (parent, else the application's main window) is disabled while the loop

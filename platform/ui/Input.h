@@ -26,8 +26,10 @@ bool click(Window& control, unsigned modifiers = 0);
 bool doubleClick(Window& dialog, int id);
 
 enum class TypeMode { Replace, Append };
-// Clicks into the edit (or editable combo) `id`, selects all (Replace) or puts the caret
-// at the end (Append), then types each character (WM_CHAR; EN_CHANGE per change).
+// Gives the edit (or editable combo) `id` the focus as a click would (the old focus gets
+// its kill-focus notification), selects all (Replace) or puts the caret at the end
+// (Append), then types each character: key down, char, key up through the filters;
+// EN_CHANGE per change.
 bool typeText(Window& dialog, int id, std::wstring_view text, TypeMode mode = TypeMode::Replace);
 // Types into the window that has the focus.
 bool typeText(std::wstring_view text);
