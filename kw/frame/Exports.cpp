@@ -2,6 +2,8 @@
 // copying of records). Each reaches its dialog once that dialog is part of the module;
 // until then it says so on the command line and gives up.
 
+#include "kw/designer/Tvl_DlgDesignerData.h"
+#include "kw/frame/CDlgStringArray.h"
 #include "kw/frame/ConstraintsEditorSlot.h"
 #include "kw/frame/HostCalls.h"
 #include "kw/frame/KWExports.h"
@@ -34,16 +36,25 @@ void ReadKWFile(const Tvl_String& /*file*/, Tvl_String& /*result*/, Tvl_StringAr
     unavailable(L"The formula dialog");
 }
 
-bool startGridDialog(const Tvl_StringArray& columnHeaders, const Tvl_StringArray& /*rowHeaders*/,
-                     Tvl_Array<Tvl_StringArray>& /*data*/, bool /*rowsEditable*/,
-                     Tvl_String placementName, Tvl_String /*caption*/) {
+bool startGridDialog(const Tvl_StringArray& columnHeaders, const Tvl_StringArray& rowHeaders,
+                     Tvl_Array<Tvl_StringArray>& data, bool rowsEditable,
+                     Tvl_String placementName, Tvl_String caption) {
     if (columnHeaders.length() == 0)
         return false;
     if (placementName.isEmpty())
         placementName = L"DLG_KW_STRINGARRAY";
     kw::ResourceSwitchScope on;
-    unavailable(L"The string grid dialog");
-    return false;
+    CDlgStringArray dlg;
+    dlg.m_columnHeaders = columnHeaders;
+    dlg.m_rowHeaders = rowHeaders;
+    dlg.m_data = data;
+    dlg.m_rowsEditable = rowsEditable;
+    dlg.m_placementName = placementName;
+    dlg.m_caption = caption;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
 // ---- Macro dialogs -------------------------------------------------------------------
@@ -131,8 +142,12 @@ bool StartDlgDesigner(const Tvl_String& /*file*/) {
     return false;
 }
 
-void GetImageDlgCtrlNames(const Tvl_String& /*file*/, Tvl_StringArray& /*names*/) {
-    unavailable(L"The dialog design reader");
+void GetImageDlgCtrlNames(const Tvl_String& file, Tvl_StringArray& names) {
+    // The variable names of a design's edits, read without its picture.
+    names.clear();
+    Tvl_DlgDesignerData design;
+    if (design.readFromFile(file, false))
+        design.getAllCtrlNames(names);
 }
 
 // ---- Section library ---------------------------------------------------------------------

@@ -167,7 +167,7 @@ protected:
 
     // Reports to the parent.
     ui::LRESULT sendToParent(unsigned msg, int col, int row, int newCol = 0, int newRow = 0);
-    void commandToParent(int code);
+    virtual void commandToParent(int code);
     void notifyGrid(int code, int col, int row, int newCol = 0, int newRow = 0);
     // After the user changed a cell: the changed flag, kMsgCellChanged, kMsgChangeMade.
     void userChanged(int col, int row);
