@@ -104,8 +104,8 @@ void GridControl::onMouseDown(ui::MouseButton button, unsigned flags, ui::Point 
 
 void GridControl::onMouseUp(ui::MouseButton, unsigned, ui::Point) { m_dragging = false; }
 
-void GridControl::onMouseMove(unsigned flags, ui::Point client) {
-    if (m_dragging && (flags & ui::MK_LBUTTON)) {
+void GridControl::onMouseMove(unsigned /*flags*/, ui::Point client) {
+    if (m_dragging) {
         int col = 0, row = 0;
         if (cellFromPoint(client, col, row) && col >= 1 && row >= 1 &&
             (col != m_anchorCol || row != m_anchorRow)) {
@@ -180,7 +180,9 @@ void GridControl::onKeyDown(int vk, unsigned /*repeat*/) {
     case ui::VK_F2:
         if (m_activeCol < 1)
             setActiveCell(col, row);
-        startEdit();
+        // F2 edits the current text with the caret at its end.
+        if (startEdit())
+            setEditSel(static_cast<int>(m_editText.size()), static_cast<int>(m_editText.size()));
         break;
     case ui::VK_SPACE:
         if (m_activeCol >= 1 && m_sheet.cellType(col, row).code == CellTypeCode::CheckBox)
