@@ -1,4 +1,5 @@
 #include "core/detail/Text.h"
+#include "platform/base/Encoding.h"
 
 #include <cerrno>
 #include <climits>
@@ -30,24 +31,6 @@ private:
     locale_t m_old;
 };
 
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Decodes one sequence at `i`; returns false when it is malformed.
 bool decodeOne(std::string_view b, size_t& i, char32_t& c)
@@ -95,10 +78,7 @@ std::string toUtf8(std::wstring_view text)
     std::string out;
     out.reserve(text.size());
     for (wchar_t w : text) {
-        char32_t c = static_cast<char32_t>(w);
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            c = 0xFFFD;
-        appendUtf8(out, c);
+        base::appendUtf8(out, static_cast<char32_t>(w));
     }
     return out;
 }

@@ -55,6 +55,8 @@ char32_t decodeOne(std::string_view s, size_t& i)
     return cp;
 }
 
+} // namespace
+
 void appendUtf8(std::string& out, char32_t c)
 {
     if (!isScalar(c))
@@ -75,6 +77,8 @@ void appendUtf8(std::string& out, char32_t c)
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
+
+namespace {
 
 // Windows-1252 bytes 0x80..0x9F. Unassigned bytes keep their control-character value.
 constexpr char16_t kCp1252High[32] = {

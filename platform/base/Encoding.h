@@ -24,6 +24,10 @@ std::wstring fromUtf8(std::string_view utf8);
 // above U+10FFFF) are written as U+FFFD.
 std::string toUtf8(std::wstring_view wide);
 
+// Appends one code point as UTF-8; a value that is not a Unicode scalar value is
+// written as U+FFFD.
+void appendUtf8(std::string& out, char32_t c);
+
 // True when the bytes are well-formed UTF-8.
 bool isValidUtf8(std::string_view bytes);
 

@@ -1,4 +1,5 @@
 #include "platform/ui/draw/CairoCanvas.h"
+#include "platform/base/Encoding.h"
 
 #include "platform/ui/draw/TextMetrics.h"
 
@@ -25,24 +26,7 @@ std::string toUtf8(std::wstring_view s, size_t mark, size_t* markStart, size_t* 
     for (size_t i = 0; i < s.size(); ++i) {
         if (i == mark && markStart)
             *markStart = out.size();
-        auto c = static_cast<std::uint32_t>(s[i]);
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            c = 0xFFFD;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        base::appendUtf8(out, static_cast<char32_t>(s[i]));
         if (i == mark && markEnd)
             *markEnd = out.size();
     }

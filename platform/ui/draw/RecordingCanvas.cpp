@@ -1,4 +1,5 @@
 #include "platform/ui/draw/RecordingCanvas.h"
+#include "platform/base/Encoding.h"
 
 #include "platform/ui/draw/TextLayout.h"
 #include "platform/ui/draw/TextMetrics.h"
@@ -23,26 +24,6 @@ Rect boundsOf(const std::vector<Point>& pts) {
     return r;
 }
 
-void appendUtf8(std::string& out, std::wstring_view s) {
-    for (wchar_t wc : s) {
-        const auto c = static_cast<std::uint32_t>(wc);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-}
 
 } // namespace
 
@@ -222,7 +203,7 @@ std::string RecordingCanvas::dump() const {
             for (size_t i = 0; i < item.lines.size(); ++i) {
                 if (i)
                     out += "\\n";
-                appendUtf8(out, item.lines[i]);
+                out += base::toUtf8(item.lines[i]);
             }
             out += '"';
         } else if (item.kind == DrawKind::Bitmap) {
