@@ -11,6 +11,7 @@
 
 #include "core/LanguageTexts.h"
 #include "kw/frame/CDlgOpenSave.h"
+#include "kw/frame/CDlgStringArray.h"
 #include "kw/frame/ModuleState.h"
 #include "kw/frame/Tvl_DlgPromptString.h"
 #include "platform/ui/Application.h"
@@ -72,6 +73,30 @@ int main(int argc, char** argv) {
     snapshotWhileRunning(openSave, CDlgOpenSave::kTemplateId, folder / "named-set.png",
                          [](ui::Dialog& d) {
                              ui::selectItem(d, CDlgOpenSave::kListId, 1);
+                         });
+
+    CDlgStringArray table;
+    table.m_caption = L"Plate thicknesses";
+    table.m_placementName = L"DLG_KW_STRINGARRAY";
+    for (const wchar_t* h : {L"Name", L"Thickness", L"Steel grade"})
+        table.m_columnHeaders.append(h);
+    const wchar_t* rows[][3] = {{L"Base plate", L"20.00", L"S235"},
+                                {L"End plate", L"15.00", L"S355"},
+                                {L"Stiffener", L"10.00", L"S235"},
+                                {L"Cap plate", L"12.00", L"S275"}};
+    for (const auto& r : rows) {
+        Tvl_StringArray row;
+        for (const wchar_t* cell : r)
+            row.append(cell);
+        table.m_data.append(row);
+        table.m_rowHeaders.append(Tvl_String(table.m_data.length()));
+    }
+    snapshotWhileRunning(table, CDlgStringArray::kTemplateId, folder / "string-grid.png",
+                         [](ui::Dialog& d) {
+                             auto& g = static_cast<CDlgStringArray&>(d).grid();
+                             g.setFitMode(3, 1, 40);
+                             g.setFocus();
+                             g.setActiveCell(2, 2);
                          });
 
     kw::detachModule();
