@@ -9,12 +9,7 @@
 #else
 // Until the host's types are in the tree: the same names and values.
 namespace Acad {
-enum ErrorStatus {
-    eOk = 0,
-    eInvalidInput = 3,
-    eKeyNotFound = 51,
-    eUnknownApplication = 142
-};
+enum ErrorStatus { eOk = 0, eInvalidInput = 3, eKeyNotFound = 51, eUnknownApplication = 142 };
 } // namespace Acad
 #endif
 

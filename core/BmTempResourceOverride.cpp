@@ -11,29 +11,24 @@
 namespace {
 
 #if TVL_UI_AVAILABLE
-ui::ResourceModule* swapDefault(ui::ResourceModule* module)
-{
+ui::ResourceModule* swapDefault(ui::ResourceModule* module) {
     return ui::Application::instance().resources().setDefaultModule(module);
 }
-ui::ResourceModule* currentDefault()
-{
+ui::ResourceModule* currentDefault() {
     return ui::Application::instance().resources().defaultModule();
 }
 #else
 // Without the windowing layer the core keeps the default itself.
-ui::ResourceModule*& storedDefault()
-{
+ui::ResourceModule*& storedDefault() {
     static ui::ResourceModule* d = nullptr;
     return d;
 }
-ui::ResourceModule* swapDefault(ui::ResourceModule* module)
-{
+ui::ResourceModule* swapDefault(ui::ResourceModule* module) {
     ui::ResourceModule* old = storedDefault();
     storedDefault() = module;
     return old;
 }
-ui::ResourceModule* currentDefault()
-{
+ui::ResourceModule* currentDefault() {
     return storedDefault();
 }
 #endif
@@ -46,23 +41,19 @@ struct BmTempResourceOverride::Impl {
 
 BmTempResourceOverride::BmTempResourceOverride() : m_impl(new Impl) {}
 
-BmTempResourceOverride::~BmTempResourceOverride()
-{
+BmTempResourceOverride::~BmTempResourceOverride() {
     delete m_impl;
 }
 
-void BmTempResourceOverride::SaveDefaultResource(ui::ResourceModule* module)
-{
+void BmTempResourceOverride::SaveDefaultResource(ui::ResourceModule* module) {
     m_saved = module;
 }
 
-void BmTempResourceOverride::SetDefaultResource()
-{
+void BmTempResourceOverride::SetDefaultResource() {
     m_impl->replaced.push_back(swapDefault(m_saved));
 }
 
-void BmTempResourceOverride::RestoreOriginalResource()
-{
+void BmTempResourceOverride::RestoreOriginalResource() {
     if (m_impl->replaced.empty()) {
         corePrint(L"*Error* Resource switch restored without being set.\n");
         return;
@@ -71,12 +62,10 @@ void BmTempResourceOverride::RestoreOriginalResource()
     m_impl->replaced.pop_back();
 }
 
-int BmTempResourceOverride::depth() const
-{
+int BmTempResourceOverride::depth() const {
     return static_cast<int>(m_impl->replaced.size());
 }
 
-ui::ResourceModule* tvlCurrentDefaultResource()
-{
+ui::ResourceModule* tvlCurrentDefaultResource() {
     return currentDefault();
 }

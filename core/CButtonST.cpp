@@ -12,9 +12,10 @@
 
 namespace {
 
-ui::Color darken(ui::Color c, int offset)
-{
-    auto d = [offset](std::uint8_t v) { return static_cast<std::uint8_t>(std::max(0, v - offset)); };
+ui::Color darken(ui::Color c, int offset) {
+    auto d = [offset](std::uint8_t v) {
+        return static_cast<std::uint8_t>(std::max(0, v - offset));
+    };
     return {d(c.r), d(c.g), d(c.b)};
 }
 
@@ -22,54 +23,45 @@ constexpr int kGap = 3; // between picture and text, and inside the border
 
 } // namespace
 
-void CButtonST::repaintIf(bool repaint)
-{
+void CButtonST::repaintIf(bool repaint) {
     if (repaint && isWindow())
         invalidate();
 }
 
-void CButtonST::SetFlat(bool flat, bool repaint)
-{
+void CButtonST::SetFlat(bool flat, bool repaint) {
     m_flat = flat;
     repaintIf(repaint);
 }
 
-void CButtonST::SetFlatFocus(bool drawFlatFocus, bool repaint)
-{
+void CButtonST::SetFlatFocus(bool drawFlatFocus, bool repaint) {
     m_flatFocus = drawFlatFocus;
     repaintIf(repaint);
 }
 
-void CButtonST::DrawBorder(bool draw, bool repaint)
-{
+void CButtonST::DrawBorder(bool draw, bool repaint) {
     m_border = draw;
     repaintIf(repaint);
 }
 
-void CButtonST::SetAlign(Align align, bool repaint)
-{
+void CButtonST::SetAlign(Align align, bool repaint) {
     m_align = align;
     repaintIf(repaint);
 }
 
-void CButtonST::OffsetColor(int offset, bool repaint)
-{
+void CButtonST::OffsetColor(int offset, bool repaint) {
     m_colorOffset = std::clamp(offset, 0, 255);
     repaintIf(repaint);
 }
 
-bool CButtonST::SetIcon(int iconResourceId)
-{
+bool CButtonST::SetIcon(int iconResourceId) {
     return SetBitmaps(ui::Application::instance().resources().loadIcon(iconResourceId));
 }
 
-bool CButtonST::SetBitmaps(const Tvl_String& path, ui::Color transparent)
-{
+bool CButtonST::SetBitmaps(const Tvl_String& path, ui::Color transparent) {
     return SetBitmaps(ui::loadImageFile(core_detail::nativePath(path).string()), transparent);
 }
 
-bool CButtonST::SetBitmaps(const ui::Image& image, std::optional<ui::Color> transparent)
-{
+bool CButtonST::SetBitmaps(const ui::Image& image, std::optional<ui::Color> transparent) {
     ClearPicture();
     if (image.empty())
         return false;
@@ -82,15 +74,13 @@ bool CButtonST::SetBitmaps(const ui::Image& image, std::optional<ui::Color> tran
     return true;
 }
 
-void CButtonST::ClearPicture()
-{
+void CButtonST::ClearPicture() {
     m_picture = ui::Bitmap();
     m_transparent.reset();
     setImage(ui::Image());
 }
 
-void CButtonST::SetCheckBox(bool checkBox)
-{
+void CButtonST::SetCheckBox(bool checkBox) {
     // An auto push-like check box toggles on every click through the button's own path.
     unsigned kind = checkBox ? ui::BS_AUTOCHECKBOX : ui::BS_PUSHBUTTON;
     setButtonStyle(kind);
@@ -100,8 +90,7 @@ void CButtonST::SetCheckBox(bool checkBox)
         modifyStyle(ui::BS_PUSHLIKE, 0);
 }
 
-void CButtonST::onMouseMove(unsigned flags, ui::Point client)
-{
+void CButtonST::onMouseMove(unsigned flags, ui::Point client) {
     bool inside = getClientRect().contains(client);
     if (inside != m_hover) {
         m_hover = inside;
@@ -110,14 +99,12 @@ void CButtonST::onMouseMove(unsigned flags, ui::Point client)
     ui::Button::onMouseMove(flags, client);
 }
 
-void CButtonST::onKillFocus(ui::Window* newFocus)
-{
+void CButtonST::onKillFocus(ui::Window* newFocus) {
     m_hover = false;
     ui::Button::onKillFocus(newFocus);
 }
 
-void CButtonST::onPaint(ui::Canvas& canvas)
-{
+void CButtonST::onPaint(ui::Canvas& canvas) {
     const ui::Rect client = getClientRect();
     const bool enabled = isWindowEnabled();
     const bool down = isPushed() || getCheck() == ui::BST_CHECKED;
@@ -129,10 +116,12 @@ void CButtonST::onPaint(ui::Canvas& canvas)
         if (!m_flat)
             ui::paintEdge(canvas, client, down ? ui::EdgeKind::Sunken : ui::EdgeKind::Raised);
         else if (down || (m_hover && enabled))
-            canvas.frameRect(client, ui::Pen{down ? ui::theme::kDarkShadow : ui::theme::kButtonBorder, 1});
+            canvas.frameRect(client,
+                             ui::Pen{down ? ui::theme::kDarkShadow : ui::theme::kButtonBorder, 1});
     }
 
-    ui::Rect inner{client.left + kGap, client.top + kGap, client.right - kGap, client.bottom - kGap};
+    ui::Rect inner{client.left + kGap, client.top + kGap, client.right - kGap,
+                   client.bottom - kGap};
     const std::wstring text = getWindowText();
     const ui::Font font = ui::defaultGuiFont();
     ui::Size textSize = text.empty() ? ui::Size{0, 0} : canvas.measureText(font, text);
@@ -158,7 +147,8 @@ void CButtonST::onPaint(ui::Canvas& canvas)
         }
         ui::Rect dest = ui::Rect::fromSize(x + shift, y + shift, pic.cx, pic.cy);
         if (m_transparent)
-            canvas.drawBitmap(m_picture, dest, m_picture.bounds(), ui::BlitMode::Transparent, *m_transparent);
+            canvas.drawBitmap(m_picture, dest, m_picture.bounds(), ui::BlitMode::Transparent,
+                              *m_transparent);
         else
             canvas.drawBitmap(m_picture, dest, m_picture.bounds(), ui::BlitMode::Alpha);
     }
@@ -169,7 +159,8 @@ void CButtonST::onPaint(ui::Canvas& canvas)
             flags = flags | ui::TextFlags::Center;
         if (m_picture.empty() || m_align == Align::Horizontal)
             flags = flags | ui::TextFlags::VCenter;
-        ui::Rect r{textRect.left + shift, textRect.top + shift, textRect.right + shift, textRect.bottom + shift};
+        ui::Rect r{textRect.left + shift, textRect.top + shift, textRect.right + shift,
+                   textRect.bottom + shift};
         canvas.drawText(r, text, font, enabled ? ui::theme::kText : ui::theme::kGrayText, flags);
     }
 

@@ -9,48 +9,54 @@
 
 namespace {
 
-bool horizontal(CResizer::Side s)
-{
+bool horizontal(CResizer::Side s) {
     return s == CResizer::Side::Left || s == CResizer::Side::Right;
 }
 
-int edgeOf(const ui::Rect& r, CResizer::Side s)
-{
-    switch (s) {
-    case CResizer::Side::Left: return r.left;
-    case CResizer::Side::Top: return r.top;
-    case CResizer::Side::Right: return r.right;
-    case CResizer::Side::Bottom: return r.bottom;
-    }
-    return 0;
-}
-
-int clientEdge(ui::Size client, CResizer::Side s)
-{
+int edgeOf(const ui::Rect& r, CResizer::Side s) {
     switch (s) {
     case CResizer::Side::Left:
-    case CResizer::Side::Top: return 0;
-    case CResizer::Side::Right: return client.cx;
-    case CResizer::Side::Bottom: return client.cy;
+        return r.left;
+    case CResizer::Side::Top:
+        return r.top;
+    case CResizer::Side::Right:
+        return r.right;
+    case CResizer::Side::Bottom:
+        return r.bottom;
     }
     return 0;
 }
 
-CResizer::Side opposite(CResizer::Side s)
-{
+int clientEdge(ui::Size client, CResizer::Side s) {
     switch (s) {
-    case CResizer::Side::Left: return CResizer::Side::Right;
-    case CResizer::Side::Top: return CResizer::Side::Bottom;
-    case CResizer::Side::Right: return CResizer::Side::Left;
-    case CResizer::Side::Bottom: return CResizer::Side::Top;
+    case CResizer::Side::Left:
+    case CResizer::Side::Top:
+        return 0;
+    case CResizer::Side::Right:
+        return client.cx;
+    case CResizer::Side::Bottom:
+        return client.cy;
+    }
+    return 0;
+}
+
+CResizer::Side opposite(CResizer::Side s) {
+    switch (s) {
+    case CResizer::Side::Left:
+        return CResizer::Side::Right;
+    case CResizer::Side::Top:
+        return CResizer::Side::Bottom;
+    case CResizer::Side::Right:
+        return CResizer::Side::Left;
+    case CResizer::Side::Bottom:
+        return CResizer::Side::Top;
     }
     return s;
 }
 
 } // namespace
 
-bool CResizer::Init(ui::Window* dialog)
-{
+bool CResizer::Init(ui::Window* dialog) {
     m_items.clear();
     m_dialog = ui::WindowRef<>();
     if (!dialog || !dialog->isWindow())
@@ -68,23 +74,22 @@ bool CResizer::Init(ui::Window* dialog)
     return true;
 }
 
-CResizer::Item* CResizer::find(int id)
-{
-    auto it = std::find_if(m_items.begin(), m_items.end(), [id](const Item& i) { return i.id == id; });
+CResizer::Item* CResizer::find(int id) {
+    auto it =
+        std::find_if(m_items.begin(), m_items.end(), [id](const Item& i) { return i.id == id; });
     return it == m_items.end() ? nullptr : &*it;
 }
 
-const CResizer::Item* CResizer::find(int id) const
-{
+const CResizer::Item* CResizer::find(int id) const {
     return const_cast<CResizer*>(this)->find(id);
 }
 
-bool CResizer::SetRule(int id, Side side, Rule rule, int otherId, Side otherSide)
-{
+bool CResizer::SetRule(int id, Side side, Rule rule, int otherId, Side otherSide) {
     Item* item = find(id);
     if (!item)
         return false;
-    if ((rule == Rule::Parent || rule == Rule::Control) && horizontal(side) != horizontal(otherSide))
+    if ((rule == Rule::Parent || rule == Rule::Control) &&
+        horizontal(side) != horizontal(otherSide))
         return false;
     if (rule == Rule::Control && (otherId == id || !find(otherId)))
         return false;
@@ -92,16 +97,19 @@ bool CResizer::SetRule(int id, Side side, Rule rule, int otherId, Side otherSide
 
     // Controls with rules are laid out in the order their first rule was given, before
     // controls without rules, so that a rule can follow a control placed earlier.
-    auto ruled = [](const Item& i) { return std::any_of(std::begin(i.sides), std::end(i.sides), [](const SideRule& r) { return r.set; }); };
+    auto ruled = [](const Item& i) {
+        return std::any_of(std::begin(i.sides), std::end(i.sides),
+                           [](const SideRule& r) { return r.set; });
+    };
     auto firstUnruled = std::find_if_not(m_items.begin(), m_items.end(), ruled);
-    auto self = std::find_if(m_items.begin(), m_items.end(), [id](const Item& i) { return i.id == id; });
+    auto self =
+        std::find_if(m_items.begin(), m_items.end(), [id](const Item& i) { return i.id == id; });
     if (self > firstUnruled)
         std::rotate(firstUnruled, self, self + 1);
     return true;
 }
 
-bool CResizer::AnchorAll(int id)
-{
+bool CResizer::AnchorAll(int id) {
     bool ok = true;
     for (Side s : {Side::Left, Side::Top, Side::Right, Side::Bottom})
         ok = KeepToParent(id, s) && ok;
@@ -109,8 +117,7 @@ bool CResizer::AnchorAll(int id)
 }
 
 // The rule a side follows, with the defaults for sides without one.
-CResizer::SideRule CResizer::effectiveRule(const Item& item, Side side)
-{
+CResizer::SideRule CResizer::effectiveRule(const Item& item, Side side) {
     SideRule r = item.sides[static_cast<int>(side)];
     if (!r.set) {
         r.rule = (side == Side::Left || side == Side::Top) ? Rule::Parent : Rule::KeepSize;
@@ -119,8 +126,8 @@ CResizer::SideRule CResizer::effectiveRule(const Item& item, Side side)
     return r;
 }
 
-int CResizer::coordinate(const Item& item, Side side, ui::Size client, const std::map<int, ui::Rect>& placed) const
-{
+int CResizer::coordinate(const Item& item, Side side, ui::Size client,
+                         const std::map<int, ui::Rect>& placed) const {
     SideRule r = effectiveRule(item, side);
     const int design = edgeOf(item.design, side);
     switch (r.rule) {
@@ -150,8 +157,7 @@ int CResizer::coordinate(const Item& item, Side side, ui::Size client, const std
     return design;
 }
 
-std::map<int, ui::Rect> CResizer::layout(ui::Size client) const
-{
+std::map<int, ui::Rect> CResizer::layout(ui::Size client) const {
     std::map<int, ui::Rect> placed;
     for (const Item& item : m_items) {
         ui::Rect r;
@@ -164,15 +170,13 @@ std::map<int, ui::Rect> CResizer::layout(ui::Size client) const
     return placed;
 }
 
-ui::Rect CResizer::placement(int id, ui::Size clientSize) const
-{
+ui::Rect CResizer::placement(int id, ui::Size clientSize) const {
     auto placed = layout(clientSize);
     auto it = placed.find(id);
     return it == placed.end() ? ui::Rect() : it->second;
 }
 
-void CResizer::Move()
-{
+void CResizer::Move() {
     ui::Window* dialog = m_dialog.get();
     if (!dialog || !dialog->isWindow())
         return;

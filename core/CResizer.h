@@ -40,8 +40,7 @@ public:
     bool KeepToParent(int id, Side side) { return SetRule(id, side, Rule::Parent, 0, side); }
     bool KeepSize(int id, Side side) { return SetRule(id, side, Rule::KeepSize); }
     bool Proportional(int id, Side side) { return SetRule(id, side, Rule::Proportional); }
-    bool KeepToControl(int id, Side side, int otherId, Side otherSide)
-    {
+    bool KeepToControl(int id, Side side, int otherId, Side otherSide) {
         return SetRule(id, side, Rule::Control, otherId, otherSide);
     }
     // All four sides keep their distance to the matching client edges (the control grows).
@@ -68,7 +67,8 @@ private:
     static SideRule effectiveRule(const Item& item, Side side);
     Item* find(int id);
     const Item* find(int id) const;
-    int coordinate(const Item& item, Side side, ui::Size client, const std::map<int, ui::Rect>& placed) const;
+    int coordinate(const Item& item, Side side, ui::Size client,
+                   const std::map<int, ui::Rect>& placed) const;
     std::map<int, ui::Rect> layout(ui::Size client) const;
 
     ui::WindowRef<> m_dialog; // turns null when the dialog object is deleted

@@ -6,15 +6,13 @@
 
 namespace {
 
-ui::Window* item(ui::Window* dialog, int id)
-{
+ui::Window* item(ui::Window* dialog, int id) {
     return dialog && dialog->isWindow() ? dialog->getDlgItem(id) : nullptr;
 }
 
 } // namespace
 
-bool EnDisCtrl(ui::Window* dialog, int id, bool enable)
-{
+bool EnDisCtrl(ui::Window* dialog, int id, bool enable) {
     ui::Window* w = item(dialog, id);
     if (!w)
         return false;
@@ -22,8 +20,7 @@ bool EnDisCtrl(ui::Window* dialog, int id, bool enable)
     return true;
 }
 
-bool ShowOrHideCtrl(ui::Window* dialog, int id, bool show)
-{
+bool ShowOrHideCtrl(ui::Window* dialog, int id, bool show) {
     ui::Window* w = item(dialog, id);
     if (!w)
         return false;

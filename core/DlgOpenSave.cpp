@@ -6,9 +6,8 @@
 
 #include "platform/ui/CommonDialogs.h"
 
-bool DlgOpenSave(bool open, const Tvl_String& ext, const Tvl_String& filter, const Tvl_String& title,
-                 Tvl_String& path)
-{
+bool DlgOpenSave(bool open, const Tvl_String& ext, const Tvl_String& filter,
+                 const Tvl_String& title, Tvl_String& path) {
     ui::FileDialogRequest request;
     request.mode = open ? ui::FileDialogMode::Open : ui::FileDialogMode::Save;
     request.title = title.str();

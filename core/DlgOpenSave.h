@@ -13,5 +13,5 @@
 
 #include "core/Tvl_String.h"
 
-bool DlgOpenSave(bool open, const Tvl_String& ext, const Tvl_String& filter, const Tvl_String& title,
-                 Tvl_String& path);
+bool DlgOpenSave(bool open, const Tvl_String& ext, const Tvl_String& filter,
+                 const Tvl_String& title, Tvl_String& path);

@@ -13,19 +13,18 @@ namespace {
 
 constexpr long long kMaxLineFileBytes = 64ll * 1024 * 1024;
 
-int lastSeparator(const Tvl_String& path)
-{
+int lastSeparator(const Tvl_String& path) {
     return std::max(path.findLast(L'\\'), path.findLast(L'/'));
 }
 
 // Splits file bytes into lines: LF or CR LF ends a line, a final line without end counts.
-std::vector<std::string_view> splitLines(std::string_view bytes)
-{
+std::vector<std::string_view> splitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
     size_t pos = 0;
     while (pos < bytes.size()) {
         size_t nl = bytes.find('\n', pos);
-        std::string_view line = bytes.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
+        std::string_view line =
+            bytes.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         lines.push_back(line);
@@ -34,23 +33,30 @@ std::vector<std::string_view> splitLines(std::string_view bytes)
     return lines;
 }
 
-std::wstring escapeField(const std::wstring& field)
-{
+std::wstring escapeField(const std::wstring& field) {
     std::wstring out;
     for (wchar_t c : field) {
         switch (c) {
-        case L'\\': out += L"\\\\"; break;
-        case L'\t': out += L"\\t"; break;
-        case L'\n': out += L"\\n"; break;
-        case L'\r': out += L"\\r"; break;
-        default: out += c;
+        case L'\\':
+            out += L"\\\\";
+            break;
+        case L'\t':
+            out += L"\\t";
+            break;
+        case L'\n':
+            out += L"\\n";
+            break;
+        case L'\r':
+            out += L"\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
 }
 
-bool unescapeRow(std::wstring_view line, Tvl_StringArray& fields)
-{
+bool unescapeRow(std::wstring_view line, Tvl_StringArray& fields) {
     fields.clear();
     if (line == L"\\-")
         return true; // a row without fields
@@ -64,11 +70,20 @@ bool unescapeRow(std::wstring_view line, Tvl_StringArray& fields)
             if (++i >= line.size())
                 return false;
             switch (line[i]) {
-            case L'\\': field += L'\\'; break;
-            case L't': field += L'\t'; break;
-            case L'n': field += L'\n'; break;
-            case L'r': field += L'\r'; break;
-            default: return false;
+            case L'\\':
+                field += L'\\';
+                break;
+            case L't':
+                field += L'\t';
+                break;
+            case L'n':
+                field += L'\n';
+                break;
+            case L'r':
+                field += L'\r';
+                break;
+            default:
+                return false;
             }
         } else {
             field += c;
@@ -80,8 +95,7 @@ bool unescapeRow(std::wstring_view line, Tvl_StringArray& fields)
 
 } // namespace
 
-bool ObjectExportReadFile(const Tvl_String& path, Tvl_StringArray& lines)
-{
+bool ObjectExportReadFile(const Tvl_String& path, Tvl_StringArray& lines) {
     lines.clear();
     std::string bytes;
     if (core_detail::readWholeFile(path, kMaxLineFileBytes, bytes) != Acad::eOk)
@@ -91,12 +105,12 @@ bool ObjectExportReadFile(const Tvl_String& path, Tvl_StringArray& lines)
         body.remove_prefix(3);
     bool utf8 = base::isValidUtf8(body);
     for (std::string_view line : splitLines(body))
-        lines.append(Tvl_String(utf8 ? core_detail::fromUtf8Lenient(line) : base::fromCp1252(line)));
+        lines.append(
+            Tvl_String(utf8 ? core_detail::fromUtf8Lenient(line) : base::fromCp1252(line)));
     return true;
 }
 
-bool ObjectExportWriteFile(const Tvl_String& path, const Tvl_StringArray& lines)
-{
+bool ObjectExportWriteFile(const Tvl_String& path, const Tvl_StringArray& lines) {
     std::string bytes;
     for (const Tvl_String& line : lines) {
         bytes += line.toUtf8();
@@ -105,8 +119,8 @@ bool ObjectExportWriteFile(const Tvl_String& path, const Tvl_StringArray& lines)
     return core_detail::writeWholeFileAtomic(path, bytes);
 }
 
-bool ObjectExportFindFiles(const Tvl_String& folder, const Tvl_String& pattern, Tvl_StringArray& names)
-{
+bool ObjectExportFindFiles(const Tvl_String& folder, const Tvl_String& pattern,
+                           Tvl_StringArray& names) {
     names.clear();
     std::filesystem::path native = core_detail::nativePath(folder);
     std::error_code ec;
@@ -118,15 +132,13 @@ bool ObjectExportFindFiles(const Tvl_String& folder, const Tvl_String& pattern, 
     return true;
 }
 
-bool ObjectExportCreateDirectory(const Tvl_String& folder)
-{
+bool ObjectExportCreateDirectory(const Tvl_String& folder) {
     if (folder.isEmpty())
         return false;
     return base::createFolder(core_detail::nativePath(folder));
 }
 
-bool ObjectExportGetFileTime(const Tvl_String& path, std::time_t& time)
-{
+bool ObjectExportGetFileTime(const Tvl_String& path, std::time_t& time) {
     if (path.isEmpty())
         return false;
     auto t = base::modificationTime(core_detail::nativePath(path));
@@ -136,39 +148,33 @@ bool ObjectExportGetFileTime(const Tvl_String& path, std::time_t& time)
     return true;
 }
 
-bool deleteFile(const Tvl_String& path)
-{
+bool deleteFile(const Tvl_String& path) {
     if (path.isEmpty())
         return false;
     return base::removeFile(core_detail::nativePath(path));
 }
 
-Tvl_String getPath(const Tvl_String& path)
-{
+Tvl_String getPath(const Tvl_String& path) {
     int sep = lastSeparator(path);
     return sep < 0 ? Tvl_String() : path.left(sep + 1);
 }
 
-Tvl_String getFileName(const Tvl_String& path)
-{
+Tvl_String getFileName(const Tvl_String& path) {
     return path.getSubStringAt(lastSeparator(path) + 1);
 }
 
-Tvl_String getExtension(const Tvl_String& path)
-{
+Tvl_String getExtension(const Tvl_String& path) {
     Tvl_String name = getFileName(path);
     int dot = name.findLast(L'.');
     return dot < 0 ? Tvl_String() : name.getSubStringAt(dot);
 }
 
-Tvl_String removeExtension(const Tvl_String& path)
-{
+Tvl_String removeExtension(const Tvl_String& path) {
     Tvl_String ext = getExtension(path);
     return path.left(path.length() - ext.length());
 }
 
-Tvl_String changeExtension(const Tvl_String& path, const Tvl_String& extension)
-{
+Tvl_String changeExtension(const Tvl_String& path, const Tvl_String& extension) {
     Tvl_String result = removeExtension(path);
     if (extension.isEmpty())
         return result;
@@ -177,15 +183,13 @@ Tvl_String changeExtension(const Tvl_String& path, const Tvl_String& extension)
     return result + extension;
 }
 
-double ObjectExportRoundTo(double value, double step)
-{
+double ObjectExportRoundTo(double value, double step) {
     if (!(step > 0) || !std::isfinite(value))
         return value;
     return std::round(value / step) * step;
 }
 
-int compareSortedNames(const Tvl_String& a, const Tvl_String& b)
-{
+int compareSortedNames(const Tvl_String& a, const Tvl_String& b) {
     bool an = isNumber(a);
     bool bn = isNumber(b);
     if (an && bn) {
@@ -201,8 +205,7 @@ int compareSortedNames(const Tvl_String& a, const Tvl_String& b)
     return r != 0 ? r : a.compare(b);
 }
 
-int ObjectExportAddToSorted(Tvl_StringArray& sorted, const Tvl_String& name)
-{
+int ObjectExportAddToSorted(Tvl_StringArray& sorted, const Tvl_String& name) {
     int i = 0;
     while (i < sorted.length() && compareSortedNames(sorted[i], name) <= 0)
         ++i;
@@ -210,8 +213,7 @@ int ObjectExportAddToSorted(Tvl_StringArray& sorted, const Tvl_String& name)
     return i;
 }
 
-bool readFile(const Tvl_String& path, Tvl_String& typeName, Tvl_Array<Tvl_StringArray>& rows)
-{
+bool readFile(const Tvl_String& path, Tvl_String& typeName, Tvl_Array<Tvl_StringArray>& rows) {
     rows.clear();
     std::string bytes;
     if (core_detail::readWholeFile(path, kMaxLineFileBytes, bytes) != Acad::eOk)
@@ -233,8 +235,7 @@ bool readFile(const Tvl_String& path, Tvl_String& typeName, Tvl_Array<Tvl_String
     return true;
 }
 
-bool writeFile(const Tvl_String& path, const Tvl_Array<Tvl_StringArray>& rows)
-{
+bool writeFile(const Tvl_String& path, const Tvl_Array<Tvl_StringArray>& rows) {
     std::wstring text;
     for (const Tvl_StringArray& row : rows) {
         if (row.isEmpty()) {

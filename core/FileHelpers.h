@@ -22,7 +22,8 @@ bool ObjectExportWriteFile(const Tvl_String& path, const Tvl_StringArray& lines)
 // ---- Folders and files -------------------------------------------------------------
 // Names (without folder) of the files in `folder` matching `pattern` ("*" any run,
 // "?" one character, case ignored), sorted. False when the folder does not exist.
-bool ObjectExportFindFiles(const Tvl_String& folder, const Tvl_String& pattern, Tvl_StringArray& names);
+bool ObjectExportFindFiles(const Tvl_String& folder, const Tvl_String& pattern,
+                           Tvl_StringArray& names);
 // Creates the folder and its missing parents; true when it exists afterwards.
 bool ObjectExportCreateDirectory(const Tvl_String& folder);
 // Last modification time (seconds since the epoch); false when the file is missing.
@@ -49,9 +50,7 @@ double ObjectExportRoundTo(double value, double step);
 
 // Sorts `items` by ascending `keys` (both arrays are reordered together); equal keys
 // keep their order. Different lengths: "*Error* Array size mismatch.\n", false, no change.
-template <class Keys, class Items>
-bool ObjectExportSort(Keys& keys, Items& items)
-{
+template <class Keys, class Items> bool ObjectExportSort(Keys& keys, Items& items) {
     if (keys.length() != items.length()) {
         tvlReportArrayFault(Tvl_ArrayFault::SizeMismatch);
         return false;

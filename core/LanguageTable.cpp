@@ -6,14 +6,12 @@
 
 namespace {
 
-bool isDigit(wchar_t c)
-{
+bool isDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
 
 // "\n" line break, "\t" tab, "\\" backslash; any other backslash stays as it is.
-Tvl_String unescapeText(std::wstring_view in)
-{
+Tvl_String unescapeText(std::wstring_view in) {
     std::wstring out;
     out.reserve(in.size());
     for (size_t i = 0; i < in.size(); ++i) {
@@ -32,67 +30,63 @@ Tvl_String unescapeText(std::wstring_view in)
 
 } // namespace
 
-Tvl_String LanguageTable::placeholder(int number)
-{
+Tvl_String LanguageTable::placeholder(int number) {
     return Tvl_String(L"#") + Tvl_String(number);
 }
 
-void LanguageTable::clear()
-{
+void LanguageTable::clear() {
     m_dialog.clear();
     m_string.clear();
     m_macro.clear();
 }
 
-const Tvl_String* LanguageTable::find(Table table, int number) const
-{
+const Tvl_String* LanguageTable::find(Table table, int number) const {
     const auto& map = table == Table::Dialog ? m_dialog : m_string;
     auto it = map.find(number);
     return it == map.end() ? nullptr : &it->second;
 }
 
-const Tvl_String* LanguageTable::findMacro(const Tvl_String& key) const
-{
+const Tvl_String* LanguageTable::findMacro(const Tvl_String& key) const {
     auto it = m_macro.find(key);
     return it == m_macro.end() ? nullptr : &it->second;
 }
 
-int LanguageTable::count(Table table) const
-{
+int LanguageTable::count(Table table) const {
     return static_cast<int>(table == Table::Dialog ? m_dialog.size() : m_string.size());
 }
 
-LanguageTable::LoadResult LanguageTable::loadFromFile(const Tvl_String& path)
-{
+LanguageTable::LoadResult LanguageTable::loadFromFile(const Tvl_String& path) {
     std::string bytes;
     Acad::ErrorStatus es = core_detail::readWholeFile(path, kMaxFileBytes, bytes);
     if (es != Acad::eOk) {
         clear();
         LoadResult result;
-        const wchar_t* why = es == CoreStatus::eFileNotFound ? L"file not found"
-                           : es == CoreStatus::eFileTooLarge ? L"file too large"
-                                                       : L"file cannot be read";
+        const wchar_t* why = es == CoreStatus::eFileNotFound   ? L"file not found"
+                             : es == CoreStatus::eFileTooLarge ? L"file too large"
+                                                               : L"file cannot be read";
         result.problems.push_back(Problem{0, Tvl_String(why)});
         return result;
     }
     return loadFromText(bytes);
 }
 
-LanguageTable::LoadResult LanguageTable::loadFromText(std::string_view bytes)
-{
+LanguageTable::LoadResult LanguageTable::loadFromText(std::string_view bytes) {
     clear();
     LoadResult result;
     result.fileRead = true;
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
 
-    auto fail = [&](int line, const wchar_t* message) { result.problems.push_back(Problem{line, Tvl_String(message)}); };
+    auto fail = [&](int line, const wchar_t* message) {
+        result.problems.push_back(Problem{line, Tvl_String(message)});
+    };
 
     int lineNo = 0;
     size_t pos = 0;
     while (pos < bytes.size()) {
         size_t nl = bytes.find('\n', pos);
-        std::string_view raw = bytes.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
+        std::string_view raw =
+            bytes.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
         pos = nl == std::string_view::npos ? bytes.size() : nl + 1;
         ++lineNo;
         if (!raw.empty() && raw.back() == '\r')
@@ -168,19 +162,20 @@ LanguageTable::LoadResult LanguageTable::loadFromText(std::string_view bytes)
     return result;
 }
 
-void LanguageTable::printProblems(const Tvl_String& fileName, const LoadResult& result)
-{
+void LanguageTable::printProblems(const Tvl_String& fileName, const LoadResult& result) {
     int printed = 0;
     for (const Problem& p : result.problems) {
         if (printed == kMaxPrintedProblems) {
             int rest = static_cast<int>(result.problems.size()) - printed;
-            corePrint(Tvl_String::format(L"*Error* Language file %s: %d more damaged lines skipped.\n",
-                                         fileName.c_str(), rest));
+            corePrint(
+                Tvl_String::format(L"*Error* Language file %s: %d more damaged lines skipped.\n",
+                                   fileName.c_str(), rest));
             return;
         }
         if (p.line == 0)
-            corePrint(Tvl_String::format(L"*Error* Language file %s: %s; texts show as #<number>.\n",
-                                         fileName.c_str(), p.message.c_str()));
+            corePrint(
+                Tvl_String::format(L"*Error* Language file %s: %s; texts show as #<number>.\n",
+                                   fileName.c_str(), p.message.c_str()));
         else
             corePrint(Tvl_String::format(L"*Error* Language file %s, line %d: %s; line skipped.\n",
                                          fileName.c_str(), p.line, p.message.c_str()));

@@ -26,12 +26,12 @@ public:
     static constexpr int kMaxPrintedProblems = 20;
 
     struct Problem {
-        int line = 0;            // 1-based; 0 for the file as a whole
+        int line = 0; // 1-based; 0 for the file as a whole
         Tvl_String message;
     };
     struct LoadResult {
-        bool fileRead = false;   // the file existed and could be read
-        int entries = 0;         // entries taken
+        bool fileRead = false; // the file existed and could be read
+        int entries = 0;       // entries taken
         std::vector<Problem> problems;
         bool ok() const { return fileRead && problems.empty(); }
     };

@@ -11,14 +11,12 @@ MacroLangs gMacroLangs;
 
 namespace {
 
-std::map<Tvl_String, LanguageTable>& tables()
-{
+std::map<Tvl_String, LanguageTable>& tables() {
     static std::map<Tvl_String, LanguageTable> t;
     return t;
 }
 
-const Tvl_String* lookup(LanguageTable::Table table, int number)
-{
+const Tvl_String* lookup(LanguageTable::Table table, int number) {
     const Tvl_String& code = gSettings.language();
     if (const Tvl_String* s = languageTable(code).find(table, number))
         return s;
@@ -29,16 +27,14 @@ const Tvl_String* lookup(LanguageTable::Table table, int number)
 
 } // namespace
 
-Tvl_String languageFilePath(const Tvl_String& code)
-{
+Tvl_String languageFilePath(const Tvl_String& code) {
     Tvl_String name = Tvl_Settings::normaliseLanguage(code) + L".lang";
     if (const char* dir = std::getenv("TVL_LANG_DIR"); dir && *dir)
         return core_detail::productPath(std::filesystem::path(dir) / name.toUtf8());
     return gSettings.tvlDir() + L"lang\\" + name;
 }
 
-const LanguageTable& languageTable(const Tvl_String& code)
-{
+const LanguageTable& languageTable(const Tvl_String& code) {
     Tvl_String key = Tvl_Settings::normaliseLanguage(code);
     auto it = tables().find(key);
     if (it != tables().end())
@@ -50,25 +46,21 @@ const LanguageTable& languageTable(const Tvl_String& code)
     return table;
 }
 
-void reloadLanguageTables()
-{
+void reloadLanguageTables() {
     tables().clear();
 }
 
-Tvl_String dialString(int number)
-{
+Tvl_String dialString(int number) {
     const Tvl_String* s = lookup(LanguageTable::Table::Dialog, number);
     return s ? *s : LanguageTable::placeholder(number);
 }
 
-Tvl_String string(int number)
-{
+Tvl_String string(int number) {
     const Tvl_String* s = lookup(LanguageTable::Table::String, number);
     return s ? *s : LanguageTable::placeholder(number);
 }
 
-Tvl_String MacroLangs::GetString(const Tvl_String& key, const Tvl_String& defaultText) const
-{
+Tvl_String MacroLangs::GetString(const Tvl_String& key, const Tvl_String& defaultText) const {
     const Tvl_String& code = gSettings.language();
     if (const Tvl_String* s = languageTable(code).findMacro(key))
         return *s;
@@ -79,8 +71,7 @@ Tvl_String MacroLangs::GetString(const Tvl_String& key, const Tvl_String& defaul
     return defaultText;
 }
 
-Tvl_String MacroLangs::chopSymbols(const Tvl_String& text)
-{
+Tvl_String MacroLangs::chopSymbols(const Tvl_String& text) {
     std::wstring out;
     const std::wstring& in = text.str();
     for (size_t i = 0; i < in.size(); ++i) {
@@ -98,23 +89,19 @@ Tvl_String MacroLangs::chopSymbols(const Tvl_String& text)
     return Tvl_String(std::move(out));
 }
 
-Tvl_String MacroLangs::GetStringChopSymbols(const Tvl_String& text) const
-{
+Tvl_String MacroLangs::GetStringChopSymbols(const Tvl_String& text) const {
     return chopSymbols(GetString(text, text));
 }
 
-Tvl_String MacroLangs::GetCurLanguage() const
-{
+Tvl_String MacroLangs::GetCurLanguage() const {
     return gSettings.language();
 }
 
-bool MacroLangs::SetCurLanguage(const Tvl_String& code)
-{
+bool MacroLangs::SetCurLanguage(const Tvl_String& code) {
     return gSettings.setLanguage(code);
 }
 
-void MacroLangs::GetAllLanguages(Tvl_StringArray& codes) const
-{
+void MacroLangs::GetAllLanguages(Tvl_StringArray& codes) const {
     codes.clear();
     for (const wchar_t* c : {L"EN", L"NL", L"DE", L"FR"})
         codes.append(c);

@@ -4,14 +4,12 @@
 
 namespace {
 
-bool isDigit(wchar_t c)
-{
+bool isDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
 
 // Counts a decimal digit string up by one, keeping its width unless it overflows.
-std::wstring incrementDigits(std::wstring digits)
-{
+std::wstring incrementDigits(std::wstring digits) {
     for (size_t i = digits.size(); i-- > 0;) {
         if (digits[i] != L'9') {
             ++digits[i];
@@ -24,13 +22,11 @@ std::wstring incrementDigits(std::wstring digits)
 
 } // namespace
 
-Tvl_String append(const Tvl_String& text, int number)
-{
+Tvl_String append(const Tvl_String& text, int number) {
     return text + Tvl_String(number);
 }
 
-void strToArr(const Tvl_String& text, const Tvl_String& separator, Tvl_StringArray& list)
-{
+void strToArr(const Tvl_String& text, const Tvl_String& separator, Tvl_StringArray& list) {
     list.clear();
     if (text.isEmpty())
         return;
@@ -50,8 +46,7 @@ void strToArr(const Tvl_String& text, const Tvl_String& separator, Tvl_StringArr
     }
 }
 
-Tvl_String arrToStr(const Tvl_StringArray& list, const Tvl_String& separator)
-{
+Tvl_String arrToStr(const Tvl_StringArray& list, const Tvl_String& separator) {
     Tvl_String out;
     for (int i = 0; i < list.length(); ++i) {
         if (i > 0)
@@ -61,8 +56,8 @@ Tvl_String arrToStr(const Tvl_StringArray& list, const Tvl_String& separator)
     return out;
 }
 
-bool splitStringAtSymbol(const Tvl_String& text, wchar_t symbol, Tvl_String& head, Tvl_String& rest)
-{
+bool splitStringAtSymbol(const Tvl_String& text, wchar_t symbol, Tvl_String& head,
+                         Tvl_String& rest) {
     int pos = text.find(symbol);
     if (pos < 0) {
         head = text;
@@ -75,8 +70,7 @@ bool splitStringAtSymbol(const Tvl_String& text, wchar_t symbol, Tvl_String& hea
     return true;
 }
 
-bool isNumber(const Tvl_String& text)
-{
+bool isNumber(const Tvl_String& text) {
     Tvl_String t = text.trimmed();
     int i = 0;
     int n = t.length();
@@ -111,13 +105,11 @@ bool isNumber(const Tvl_String& text)
     return i == n;
 }
 
-bool startsWithNumber(const Tvl_String& text)
-{
+bool startsWithNumber(const Tvl_String& text) {
     return isDigit(text.at(0));
 }
 
-bool findFirstNumbers(const Tvl_String& text, int& pos)
-{
+bool findFirstNumbers(const Tvl_String& text, int& pos) {
     for (int i = 0; i < text.length(); ++i) {
         if (isDigit(text[i])) {
             pos = i;
@@ -128,8 +120,7 @@ bool findFirstNumbers(const Tvl_String& text, int& pos)
     return false;
 }
 
-Tvl_String findNonExistingString(const Tvl_StringArray& existing, const Tvl_String& proposal)
-{
+Tvl_String findNonExistingString(const Tvl_StringArray& existing, const Tvl_String& proposal) {
     // Compared without regard to case through one upper-cased set: a long list of
     // numbered names would otherwise cost a full scan per candidate.
     std::unordered_set<std::wstring> taken;
@@ -157,9 +148,8 @@ Tvl_String findNonExistingString(const Tvl_StringArray& existing, const Tvl_Stri
     }
 }
 
-Tvl_StringArray stringArr(const Tvl_String& s1, const Tvl_String& s2, const Tvl_String& s3, const Tvl_String& s4,
-                          const Tvl_String& s5)
-{
+Tvl_StringArray stringArr(const Tvl_String& s1, const Tvl_String& s2, const Tvl_String& s3,
+                          const Tvl_String& s4, const Tvl_String& s5) {
     const Tvl_String* all[] = {&s1, &s2, &s3, &s4, &s5};
     int count = 5;
     while (count > 0 && all[count - 1]->isEmpty())
@@ -170,8 +160,8 @@ Tvl_StringArray stringArr(const Tvl_String& s1, const Tvl_String& s2, const Tvl_
     return list;
 }
 
-void arrToArrArr(const Tvl_StringArray& lines, wchar_t separator, Tvl_Array<Tvl_StringArray>& rows)
-{
+void arrToArrArr(const Tvl_StringArray& lines, wchar_t separator,
+                 Tvl_Array<Tvl_StringArray>& rows) {
     rows.clear();
     for (const Tvl_String& line : lines) {
         Tvl_StringArray fields;
@@ -189,14 +179,13 @@ void arrToArrArr(const Tvl_StringArray& lines, wchar_t separator, Tvl_Array<Tvl_
     }
 }
 
-void arrArrToArr(const Tvl_Array<Tvl_StringArray>& rows, wchar_t separator, Tvl_StringArray& lines)
-{
+void arrArrToArr(const Tvl_Array<Tvl_StringArray>& rows, wchar_t separator,
+                 Tvl_StringArray& lines) {
     lines.clear();
     for (const Tvl_StringArray& fields : rows)
         lines.append(arrToStr(fields, Tvl_String::fromChar(separator)));
 }
 
-void appStrs(Tvl_StringArray& target, const Tvl_StringArray& source)
-{
+void appStrs(Tvl_StringArray& target, const Tvl_StringArray& source) {
     target.append(source);
 }

@@ -14,7 +14,8 @@ Tvl_String arrToStr(const Tvl_StringArray& list, const Tvl_String& separator);
 
 // Splits at the FIRST `symbol`: head = text before it, rest = text after it; true.
 // Without the symbol: head = the whole text, rest = empty, false.
-bool splitStringAtSymbol(const Tvl_String& text, wchar_t symbol, Tvl_String& head, Tvl_String& rest);
+bool splitStringAtSymbol(const Tvl_String& text, wchar_t symbol, Tvl_String& head,
+                         Tvl_String& rest);
 
 // A decimal number in the C locale, blanks around it allowed: optional sign, digits
 // with an optional "." fraction (at least one digit in all), optional exponent.

@@ -18,15 +18,13 @@
 enum class Tvl_ArrayFault { Insert, Remove, Access, SizeMismatch };
 void tvlReportArrayFault(Tvl_ArrayFault fault);
 
-template <typename T>
-class Tvl_Array {
+template <typename T> class Tvl_Array {
 public:
     Tvl_Array() = default;
     Tvl_Array(std::initializer_list<T> items) : m_items(items) {}
     Tvl_Array(const Tvl_Array& other) : m_items(other.m_items) {}
     Tvl_Array(Tvl_Array&& other) noexcept = default;
-    Tvl_Array& operator=(const Tvl_Array& other)
-    {
+    Tvl_Array& operator=(const Tvl_Array& other) {
         if (this != &other)
             m_items = other.m_items;
         return *this;
@@ -39,14 +37,12 @@ public:
     bool isEmpty() const { return m_items.empty(); }
 
     // Appends a copy; returns the new element's index.
-    int append(const T& value)
-    {
+    int append(const T& value) {
         m_items.push_back(value);
         return length() - 1;
     }
     // Appends every element of `other`.
-    Tvl_Array& append(const Tvl_Array& other)
-    {
+    Tvl_Array& append(const Tvl_Array& other) {
         if (&other == this) {
             std::vector<T> copy(m_items);
             m_items.insert(m_items.end(), copy.begin(), copy.end());
@@ -56,8 +52,7 @@ public:
         return *this;
     }
 
-    bool insertAt(int index, const T& value)
-    {
+    bool insertAt(int index, const T& value) {
         if (index < 0 || index > length()) {
             tvlReportArrayFault(Tvl_ArrayFault::Insert);
             return false;
@@ -66,8 +61,7 @@ public:
         return true;
     }
 
-    bool removeAt(int index)
-    {
+    bool removeAt(int index) {
         if (index < 0 || index >= length()) {
             tvlReportArrayFault(Tvl_ArrayFault::Remove);
             return false;
@@ -77,8 +71,7 @@ public:
     }
 
     // Removes every element equal to `value` (not the whole array); returns how many.
-    int removeAll(const T& value)
-    {
+    int removeAll(const T& value) {
         size_t before = m_items.size();
         std::erase(m_items, value);
         return static_cast<int>(before - m_items.size());
@@ -93,14 +86,12 @@ public:
 
     T& operator[](int index) { return at(index); }
     const T& operator[](int index) const { return at(index); }
-    T& at(int index)
-    {
+    T& at(int index) {
         if (index < 0 || index >= length())
             return scratch();
         return m_items[static_cast<size_t>(index)];
     }
-    const T& at(int index) const
-    {
+    const T& at(int index) const {
         if (index < 0 || index >= length())
             return scratch();
         return m_items[static_cast<size_t>(index)];
@@ -111,8 +102,7 @@ public:
     const T& last() const { return at(length() - 1); }
 
     // Replaces element `index`; false and a message when out of range.
-    bool setAt(int index, const T& value)
-    {
+    bool setAt(int index, const T& value) {
         if (index < 0 || index >= length()) {
             tvlReportArrayFault(Tvl_ArrayFault::Access);
             return false;
@@ -122,8 +112,7 @@ public:
     }
 
     // Position of the first element equal to `value` at or after `start`, -1 when absent.
-    int find(const T& value, int start = 0) const
-    {
+    int find(const T& value, int start = 0) const {
         for (int i = std::max(start, 0); i < length(); ++i) {
             if (m_items[static_cast<size_t>(i)] == value)
                 return i;
@@ -132,8 +121,7 @@ public:
     }
     bool contains(const T& value) const { return find(value) >= 0; }
 
-    void swap(int a, int b)
-    {
+    void swap(int a, int b) {
         if (a < 0 || b < 0 || a >= length() || b >= length()) {
             tvlReportArrayFault(Tvl_ArrayFault::Access);
             return;
@@ -152,8 +140,7 @@ public:
     const std::vector<T>& items() const { return m_items; }
 
 private:
-    T& scratch() const
-    {
+    T& scratch() const {
         tvlReportArrayFault(Tvl_ArrayFault::Access);
         if (!m_scratch)
             m_scratch = std::make_unique<T>();

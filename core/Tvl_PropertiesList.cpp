@@ -12,8 +12,7 @@ namespace {
 constexpr std::string_view kHeader = "TVLPROPERTIES 1";
 constexpr std::string_view kEnd = "END ";
 
-bool validName(const Tvl_String& name)
-{
+bool validName(const Tvl_String& name) {
     if (name.isEmpty())
         return false;
     for (wchar_t c : name.str()) {
@@ -23,8 +22,7 @@ bool validName(const Tvl_String& name)
     return true;
 }
 
-bool needsEscape(wchar_t w)
-{
+bool needsEscape(wchar_t w) {
     auto c = static_cast<std::uint32_t>(w);
     return c < 0x20 || c == 0x7F || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF;
 }
@@ -32,20 +30,28 @@ bool needsEscape(wchar_t w)
 // Texts are written as UTF-8 with backslash escapes, so that every wchar_t value
 // survives: "\\" backslash, "\n" "\r" "\t", and "\u{hex}" for any other control
 // character or value that UTF-8 cannot carry.
-std::string escape(const std::wstring& text)
-{
+std::string escape(const std::wstring& text) {
     std::wstring out;
     out.reserve(text.size());
     for (wchar_t w : text) {
         switch (w) {
-        case L'\\': out += L"\\\\"; break;
-        case L'\n': out += L"\\n"; break;
-        case L'\r': out += L"\\r"; break;
-        case L'\t': out += L"\\t"; break;
+        case L'\\':
+            out += L"\\\\";
+            break;
+        case L'\n':
+            out += L"\\n";
+            break;
+        case L'\r':
+            out += L"\\r";
+            break;
+        case L'\t':
+            out += L"\\t";
+            break;
         default:
             if (needsEscape(w)) {
                 wchar_t buf[16];
-                std::swprintf(buf, 16, L"\\u{%X}", static_cast<unsigned>(static_cast<std::uint32_t>(w)));
+                std::swprintf(buf, 16, L"\\u{%X}",
+                              static_cast<unsigned>(static_cast<std::uint32_t>(w)));
                 out += buf;
             } else {
                 out += w;
@@ -55,8 +61,7 @@ std::string escape(const std::wstring& text)
     return core_detail::toUtf8(out);
 }
 
-bool unescape(std::wstring_view in, std::wstring& out)
-{
+bool unescape(std::wstring_view in, std::wstring& out) {
     out.clear();
     for (size_t i = 0; i < in.size(); ++i) {
         wchar_t c = in[i];
@@ -67,10 +72,18 @@ bool unescape(std::wstring_view in, std::wstring& out)
         if (++i >= in.size())
             return false;
         switch (in[i]) {
-        case L'\\': out += L'\\'; break;
-        case L'n': out += L'\n'; break;
-        case L'r': out += L'\r'; break;
-        case L't': out += L'\t'; break;
+        case L'\\':
+            out += L'\\';
+            break;
+        case L'n':
+            out += L'\n';
+            break;
+        case L'r':
+            out += L'\r';
+            break;
+        case L't':
+            out += L'\t';
+            break;
         case L'u': {
             if (++i >= in.size() || in[i] != L'{')
                 return false;
@@ -78,9 +91,10 @@ bool unescape(std::wstring_view in, std::wstring& out)
             size_t digits = 0;
             while (++i < in.size() && in[i] != L'}') {
                 wchar_t h = in[i];
-                int d = (h >= L'0' && h <= L'9') ? h - L'0'
-                      : (h >= L'A' && h <= L'F') ? h - L'A' + 10
-                      : (h >= L'a' && h <= L'f') ? h - L'a' + 10 : -1;
+                int d = (h >= L'0' && h <= L'9')   ? h - L'0'
+                        : (h >= L'A' && h <= L'F') ? h - L'A' + 10
+                        : (h >= L'a' && h <= L'f') ? h - L'a' + 10
+                                                   : -1;
                 if (d < 0 || ++digits > 8)
                     return false;
                 v = v * 16 + static_cast<std::uint64_t>(d);
@@ -97,16 +111,14 @@ bool unescape(std::wstring_view in, std::wstring& out)
     return true;
 }
 
-std::string formatDouble(double v)
-{
+std::string formatDouble(double v) {
     // %.17g is exact for every finite double; the C locale keeps "." as separator.
     return core_detail::toUtf8(core_detail::formatC(L"%.17g", v));
 }
 
 } // namespace
 
-const wchar_t* acadErrorStatusText(Acad::ErrorStatus status)
-{
+const wchar_t* acadErrorStatusText(Acad::ErrorStatus status) {
     struct Name {
         Acad::ErrorStatus status;
         const wchar_t* text;
@@ -128,21 +140,18 @@ const wchar_t* acadErrorStatusText(Acad::ErrorStatus status)
     return L"other";
 }
 
-int Tvl_PropertiesList::indexOf(const Tvl_String& name) const
-{
+int Tvl_PropertiesList::indexOf(const Tvl_String& name) const {
     auto it = m_index.find(name);
     return it == m_index.end() ? -1 : static_cast<int>(it->second);
 }
 
-void Tvl_PropertiesList::rebuildIndex()
-{
+void Tvl_PropertiesList::rebuildIndex() {
     m_index.clear();
     for (size_t i = 0; i < m_entries.size(); ++i)
         m_index.emplace(m_entries[i].name, i);
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::set(const Tvl_String& name, Value value)
-{
+Acad::ErrorStatus Tvl_PropertiesList::set(const Tvl_String& name, Value value) {
     if (!validName(name))
         return Acad::eInvalidInput;
     int i = indexOf(name);
@@ -156,8 +165,7 @@ Acad::ErrorStatus Tvl_PropertiesList::set(const Tvl_String& name, Value value)
 }
 
 template <class T>
-Acad::ErrorStatus Tvl_PropertiesList::get(const Tvl_String& name, T& value) const
-{
+Acad::ErrorStatus Tvl_PropertiesList::get(const Tvl_String& name, T& value) const {
     int i = indexOf(name);
     if (i < 0)
         return Acad::eKeyNotFound;
@@ -168,43 +176,35 @@ Acad::ErrorStatus Tvl_PropertiesList::get(const Tvl_String& name, T& value) cons
     return Acad::eOk;
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::getProperty(const Tvl_String& name, Tvl_String& value) const
-{
+Acad::ErrorStatus Tvl_PropertiesList::getProperty(const Tvl_String& name, Tvl_String& value) const {
     return get(name, value);
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::getProperty(const Tvl_String& name, double& value) const
-{
+Acad::ErrorStatus Tvl_PropertiesList::getProperty(const Tvl_String& name, double& value) const {
     return get(name, value);
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::getProperty(const Tvl_String& name, int& value) const
-{
+Acad::ErrorStatus Tvl_PropertiesList::getProperty(const Tvl_String& name, int& value) const {
     return get(name, value);
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::setProperty(const Tvl_String& name, const Tvl_String& value)
-{
+Acad::ErrorStatus Tvl_PropertiesList::setProperty(const Tvl_String& name, const Tvl_String& value) {
     return set(name, value);
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::setProperty(const Tvl_String& name, const wchar_t* value)
-{
+Acad::ErrorStatus Tvl_PropertiesList::setProperty(const Tvl_String& name, const wchar_t* value) {
     return set(name, Tvl_String(value));
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::setProperty(const Tvl_String& name, double value)
-{
+Acad::ErrorStatus Tvl_PropertiesList::setProperty(const Tvl_String& name, double value) {
     return set(name, value);
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::setProperty(const Tvl_String& name, int value)
-{
+Acad::ErrorStatus Tvl_PropertiesList::setProperty(const Tvl_String& name, int value) {
     return set(name, value);
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::getType(const Tvl_String& name, Type& type) const
-{
+Acad::ErrorStatus Tvl_PropertiesList::getType(const Tvl_String& name, Type& type) const {
     int i = indexOf(name);
     if (i < 0)
         return Acad::eKeyNotFound;
@@ -212,8 +212,7 @@ Acad::ErrorStatus Tvl_PropertiesList::getType(const Tvl_String& name, Type& type
     return Acad::eOk;
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::removeProperty(const Tvl_String& name)
-{
+Acad::ErrorStatus Tvl_PropertiesList::removeProperty(const Tvl_String& name) {
     int i = indexOf(name);
     if (i < 0)
         return Acad::eKeyNotFound;
@@ -222,28 +221,31 @@ Acad::ErrorStatus Tvl_PropertiesList::removeProperty(const Tvl_String& name)
     return Acad::eOk;
 }
 
-Tvl_StringArray Tvl_PropertiesList::names() const
-{
+Tvl_StringArray Tvl_PropertiesList::names() const {
     Tvl_StringArray list;
     for (const Entry& e : m_entries)
         list.append(e.name);
     return list;
 }
 
-bool Tvl_PropertiesList::operator==(const Tvl_PropertiesList& other) const
-{
+bool Tvl_PropertiesList::operator==(const Tvl_PropertiesList& other) const {
     return m_entries == other.m_entries;
 }
 
-std::string Tvl_PropertiesList::writeToText() const
-{
+std::string Tvl_PropertiesList::writeToText() const {
     std::string out(kHeader);
     out += '\n';
     for (const Entry& e : m_entries) {
         switch (e.value.index()) {
-        case 0: out += "s "; break;
-        case 1: out += "r "; break;
-        default: out += "i "; break;
+        case 0:
+            out += "s ";
+            break;
+        case 1:
+            out += "r ";
+            break;
+        default:
+            out += "i ";
+            break;
         }
         out += escape(e.name.str());
         out += '=';
@@ -261,8 +263,7 @@ std::string Tvl_PropertiesList::writeToText() const
     return out;
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::readFromText(const std::string& bytes)
-{
+Acad::ErrorStatus Tvl_PropertiesList::readFromText(const std::string& bytes) {
     if (bytes.find('\0') != std::string::npos)
         return CoreStatus::eBadFileFormat;
     std::wstring text;
@@ -301,7 +302,8 @@ Acad::ErrorStatus Tvl_PropertiesList::readFromText(const std::string& bytes)
         if (line.starts_with(L"END ")) {
             Tvl_String count(line.substr(4));
             int n = -1;
-            if (!count.toInt(n) || n != result.length() || count.str().find(L' ') != std::wstring::npos)
+            if (!count.toInt(n) || n != result.length() ||
+                count.str().find(L' ') != std::wstring::npos)
                 return CoreStatus::eBadFileFormat;
             endSeen = true;
             continue;
@@ -351,8 +353,7 @@ Acad::ErrorStatus Tvl_PropertiesList::readFromText(const std::string& bytes)
     return Acad::eOk;
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::readFromFile(const Tvl_String& path)
-{
+Acad::ErrorStatus Tvl_PropertiesList::readFromFile(const Tvl_String& path) {
     std::string bytes;
     Acad::ErrorStatus es = core_detail::readWholeFile(path, kMaxFileBytes, bytes);
     if (es != Acad::eOk)
@@ -360,9 +361,9 @@ Acad::ErrorStatus Tvl_PropertiesList::readFromFile(const Tvl_String& path)
     return readFromText(bytes);
 }
 
-Acad::ErrorStatus Tvl_PropertiesList::writeToFile(const Tvl_String& path) const
-{
+Acad::ErrorStatus Tvl_PropertiesList::writeToFile(const Tvl_String& path) const {
     if (path.isEmpty())
         return Acad::eInvalidInput;
-    return core_detail::writeWholeFileAtomic(path, writeToText()) ? Acad::eOk : CoreStatus::eFileAccessErr;
+    return core_detail::writeWholeFileAtomic(path, writeToText()) ? Acad::eOk
+                                                                  : CoreStatus::eFileAccessErr;
 }

@@ -56,8 +56,7 @@ public:
     int length() const { return static_cast<int>(m_entries.size()); }
     // Names in insertion order.
     Tvl_StringArray names() const;
-    void clear()
-    {
+    void clear() {
         m_entries.clear();
         m_index.clear();
     }
@@ -74,8 +73,7 @@ private:
 
     int indexOf(const Tvl_String& name) const;
     Acad::ErrorStatus set(const Tvl_String& name, Value value);
-    template <class T>
-    Acad::ErrorStatus get(const Tvl_String& name, T& value) const;
+    template <class T> Acad::ErrorStatus get(const Tvl_String& name, T& value) const;
 
     void rebuildIndex();
 

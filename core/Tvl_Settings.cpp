@@ -6,8 +6,8 @@
 #include "platform/base/Files.h"
 
 #include <cstdlib>
-#include <optional>
 #include <dlfcn.h>
+#include <optional>
 
 Tvl_Settings gSettings;
 
@@ -15,16 +15,14 @@ namespace {
 
 const wchar_t* const kLanguages[] = {L"EN", L"NL", L"DE", L"FR"};
 
-Tvl_String withBackslash(Tvl_String dir)
-{
+Tvl_String withBackslash(Tvl_String dir) {
     if (!dir.isEmpty() && !dir.endsWith(L"\\") && !dir.endsWith(L"/"))
         dir.append(L'\\');
     return dir;
 }
 
 // An environment value as a product-form folder; empty when unset.
-Tvl_String envFolder(const char* name)
-{
+Tvl_String envFolder(const char* name) {
     const char* v = std::getenv(name);
     if (!v || !*v)
         return {};
@@ -34,8 +32,7 @@ Tvl_String envFolder(const char* name)
 }
 
 // The folder of the file that holds this module.
-Tvl_String moduleFolder()
-{
+Tvl_String moduleFolder() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&moduleFolder), &info) && info.dli_fname) {
         std::error_code ec;
@@ -48,8 +45,7 @@ Tvl_String moduleFolder()
 
 // Value of the last line of `file` that starts with `prefix` (compared without regard
 // to case), as the launcher reads its settings; nullopt when no line matches.
-std::optional<Tvl_String> lastValue(const Tvl_String& file, const Tvl_String& prefix)
-{
+std::optional<Tvl_String> lastValue(const Tvl_String& file, const Tvl_String& prefix) {
     auto lines = base::readLines(core_detail::nativePath(file));
     std::optional<Tvl_String> value;
     if (!lines)
@@ -64,14 +60,12 @@ std::optional<Tvl_String> lastValue(const Tvl_String& file, const Tvl_String& pr
 
 } // namespace
 
-Tvl_String Tvl_Settings::normaliseLanguage(const Tvl_String& code)
-{
+Tvl_String Tvl_Settings::normaliseLanguage(const Tvl_String& code) {
     Tvl_String c = code.trimmed().upper();
     return isKnownLanguage(c) ? c : Tvl_String(L"EN");
 }
 
-bool Tvl_Settings::isKnownLanguage(const Tvl_String& code)
-{
+bool Tvl_Settings::isKnownLanguage(const Tvl_String& code) {
     for (const wchar_t* known : kLanguages) {
         if (code == known)
             return true;
@@ -79,8 +73,7 @@ bool Tvl_Settings::isKnownLanguage(const Tvl_String& code)
     return false;
 }
 
-void Tvl_Settings::ensureLoaded()
-{
+void Tvl_Settings::ensureLoaded() {
     if (m_loaded)
         return;
     m_loaded = true;
@@ -102,26 +95,22 @@ void Tvl_Settings::ensureLoaded()
     m_language = normaliseLanguage(code.value_or(Tvl_String()));
 }
 
-const Tvl_String& Tvl_Settings::tvlDir()
-{
+const Tvl_String& Tvl_Settings::tvlDir() {
     ensureLoaded();
     return m_tvlDir;
 }
 
-const Tvl_String& Tvl_Settings::libDir()
-{
+const Tvl_String& Tvl_Settings::libDir() {
     ensureLoaded();
     return m_libDir;
 }
 
-const Tvl_String& Tvl_Settings::language()
-{
+const Tvl_String& Tvl_Settings::language() {
     ensureLoaded();
     return m_language;
 }
 
-bool Tvl_Settings::setLanguage(const Tvl_String& code)
-{
+bool Tvl_Settings::setLanguage(const Tvl_String& code) {
     Tvl_String c = code.trimmed().upper();
     if (!isKnownLanguage(c))
         return false;
@@ -130,7 +119,6 @@ bool Tvl_Settings::setLanguage(const Tvl_String& code)
     return true;
 }
 
-void Tvl_Settings::reload()
-{
+void Tvl_Settings::reload() {
     m_loaded = false;
 }

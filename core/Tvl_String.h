@@ -11,8 +11,8 @@
 class Tvl_String {
 public:
     Tvl_String() = default;
-    Tvl_String(const wchar_t* text);                 // nullptr gives the empty string
-    Tvl_String(const wchar_t* text, int count);      // the first `count` characters
+    Tvl_String(const wchar_t* text);            // nullptr gives the empty string
+    Tvl_String(const wchar_t* text, int count); // the first `count` characters
     Tvl_String(std::wstring text);
     Tvl_String(std::wstring_view text);
 
@@ -88,7 +88,8 @@ public:
     bool removeAt(int index, int count = 1);
     // Replaces every non-overlapping occurrence of `oldText`, left to right; returns the
     // number of replacements. An empty `oldText` replaces nothing.
-    int replaceSubString(const Tvl_String& oldText, const Tvl_String& newText, bool ignoreCase = false);
+    int replaceSubString(const Tvl_String& oldText, const Tvl_String& newText,
+                         bool ignoreCase = false);
     int replaceChar(wchar_t oldChar, wchar_t newChar);
     // Removes every occurrence of each character of `chars`; returns how many.
     int removeChars(const Tvl_String& chars);
@@ -113,9 +114,15 @@ public:
     bool toDouble(double& value) const;
     bool toInt(int& value) const;
 
-    friend bool operator==(const Tvl_String& a, const Tvl_String& b) { return a.m_text == b.m_text; }
-    friend bool operator==(const Tvl_String& a, const wchar_t* b) { return a.m_text == (b ? b : L""); }
-    friend auto operator<=>(const Tvl_String& a, const Tvl_String& b) { return a.m_text <=> b.m_text; }
+    friend bool operator==(const Tvl_String& a, const Tvl_String& b) {
+        return a.m_text == b.m_text;
+    }
+    friend bool operator==(const Tvl_String& a, const wchar_t* b) {
+        return a.m_text == (b ? b : L"");
+    }
+    friend auto operator<=>(const Tvl_String& a, const Tvl_String& b) {
+        return a.m_text <=> b.m_text;
+    }
 
     friend Tvl_String operator+(const Tvl_String& a, const Tvl_String& b);
     friend Tvl_String operator+(const Tvl_String& a, const wchar_t* b);
@@ -126,7 +133,8 @@ private:
     std::wstring m_text;
 };
 
-template <>
-struct std::hash<Tvl_String> {
-    size_t operator()(const Tvl_String& s) const noexcept { return std::hash<std::wstring>()(s.str()); }
+template <> struct std::hash<Tvl_String> {
+    size_t operator()(const Tvl_String& s) const noexcept {
+        return std::hash<std::wstring>()(s.str());
+    }
 };

@@ -2,8 +2,7 @@
 
 #include "core/CorePrint.h"
 
-void tvlReportArrayFault(Tvl_ArrayFault fault)
-{
+void tvlReportArrayFault(Tvl_ArrayFault fault) {
     switch (fault) {
     case Tvl_ArrayFault::Insert:
         corePrint(L"*Error* Invalid index passed to insert.\n");
@@ -20,8 +19,7 @@ void tvlReportArrayFault(Tvl_ArrayFault fault)
     }
 }
 
-bool Tvl_StringArray::find(const Tvl_String& text, int& index, bool ignoreCase) const
-{
+bool Tvl_StringArray::find(const Tvl_String& text, int& index, bool ignoreCase) const {
     for (int i = 0; i < length(); ++i) {
         if ((*this)[i].equal(text, ignoreCase)) {
             index = i;
@@ -32,8 +30,7 @@ bool Tvl_StringArray::find(const Tvl_String& text, int& index, bool ignoreCase) 
     return false;
 }
 
-bool Tvl_StringArray::contains(const Tvl_String& text, bool ignoreCase) const
-{
+bool Tvl_StringArray::contains(const Tvl_String& text, bool ignoreCase) const {
     int index;
     return find(text, index, ignoreCase);
 }

@@ -5,8 +5,7 @@
 
 #include "platform/host/AcRxDynamicLinker.h"
 
-ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appPacket)
-{
+ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appPacket) {
     if (msg == AcRx::kInitAppMsg) {
         if (AcRxDynamicLinker* linker = acrxDynamicLinker) {
             linker->unlockApplication(appPacket);

@@ -11,8 +11,7 @@ namespace {
 // The native file a product path names: as written if it exists, else an entry of
 // the same folder whose name differs only in case. Wildcards are not interpreted:
 // on the product's platform they make a name invalid, not a pattern.
-std::optional<std::filesystem::path> resolve(const std::wstring& productPath)
-{
+std::optional<std::filesystem::path> resolve(const std::wstring& productPath) {
     const std::filesystem::path native = base::toNative(std::wstring_view(productPath));
     if (native.empty())
         return std::nullopt;
@@ -25,24 +24,23 @@ std::optional<std::filesystem::path> resolve(const std::wstring& productPath)
 
 } // namespace
 
-bool NativeEnvironment::exists(const std::wstring& productPath) { return resolve(productPath).has_value(); }
+bool NativeEnvironment::exists(const std::wstring& productPath) {
+    return resolve(productPath).has_value();
+}
 
-std::optional<std::string> NativeEnvironment::readFile(const std::wstring& productPath)
-{
+std::optional<std::string> NativeEnvironment::readFile(const std::wstring& productPath) {
     const auto native = resolve(productPath);
     if (!native)
         return std::nullopt;
     return base::readFile(*native);
 }
 
-void NativeEnvironment::showMessage(const std::wstring& caption, const std::wstring& text)
-{
+void NativeEnvironment::showMessage(const std::wstring& caption, const std::wstring& text) {
     if (m_messages)
         m_messages(caption, text);
 }
 
-void NativeEnvironment::startProgram(const std::wstring& file, const std::wstring& parameters)
-{
+void NativeEnvironment::startProgram(const std::wstring& file, const std::wstring& parameters) {
     const auto native = resolve(file);
     if (!native)
         return;
@@ -52,6 +50,8 @@ void NativeEnvironment::startProgram(const std::wstring& file, const std::wstrin
     base::startDetached(*native, args);
 }
 
-std::wstring ownLauncherFolder() { return launcherFolderOf(base::toProduct(base::ownProgramPath())); }
+std::wstring ownLauncherFolder() {
+    return launcherFolderOf(base::toProduct(base::ownProgramPath()));
+}
 
 } // namespace launcher

@@ -13,11 +13,18 @@ namespace {
 // owns them.
 class SplashOwnedEnvironment : public StartupEnvironment {
 public:
-    SplashOwnedEnvironment(StartupEnvironment& inner, SplashDialog& splash) : m_inner(inner), m_splash(splash) {}
+    SplashOwnedEnvironment(StartupEnvironment& inner, SplashDialog& splash)
+        : m_inner(inner), m_splash(splash) {}
     bool exists(const std::wstring& p) override { return m_inner.exists(p); }
-    std::optional<std::string> readFile(const std::wstring& p) override { return m_inner.readFile(p); }
-    void showMessage(const std::wstring& caption, const std::wstring& text) override { m_splash.showMessage(caption, text); }
-    void startProgram(const std::wstring& file, const std::wstring& params) override { m_inner.startProgram(file, params); }
+    std::optional<std::string> readFile(const std::wstring& p) override {
+        return m_inner.readFile(p);
+    }
+    void showMessage(const std::wstring& caption, const std::wstring& text) override {
+        m_splash.showMessage(caption, text);
+    }
+    void startProgram(const std::wstring& file, const std::wstring& params) override {
+        m_inner.startProgram(file, params);
+    }
 
 private:
     StartupEnvironment& m_inner;
@@ -27,17 +34,14 @@ private:
 } // namespace
 
 SplashDialog::SplashDialog(StartupEnvironment& env, std::wstring launcherFolder, unsigned timerMs)
-    : ui::Dialog(kSplashTemplateId), m_env(env), m_folder(std::move(launcherFolder)), m_timerMs(timerMs)
-{
-}
+    : ui::Dialog(kSplashTemplateId), m_env(env), m_folder(std::move(launcherFolder)),
+      m_timerMs(timerMs) {}
 
-void SplashDialog::showMessage(const std::wstring& caption, const std::wstring& text)
-{
+void SplashDialog::showMessage(const std::wstring& caption, const std::wstring& text) {
     messageBox(text, caption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
-bool SplashDialog::onInitDialog()
-{
+bool SplashDialog::onInitDialog() {
     setTimer(kSplashTimerId, m_timerMs);
     modifyStyleEx(0, ui::WS_EX_TOOLWINDOW); // no taskbar button
 
@@ -63,16 +67,14 @@ bool SplashDialog::onInitDialog()
     return true;
 }
 
-void SplashDialog::onTimer(unsigned id)
-{
+void SplashDialog::onTimer(unsigned id) {
     if (id != kSplashTimerId)
         return ui::Dialog::onTimer(id);
     killTimer(kSplashTimerId);
     endDialog(ui::IDOK);
 }
 
-bool SplashDialog::onCtlColor(ui::CtlColor& color)
-{
+bool SplashDialog::onCtlColor(ui::CtlColor& color) {
     if (color.kind != ui::CTLCOLOR_STATIC)
         return ui::Dialog::onCtlColor(color);
     color.transparentText = true;
@@ -81,8 +83,7 @@ bool SplashDialog::onCtlColor(ui::CtlColor& color)
     return true;
 }
 
-void runSplash(StartupEnvironment& env, const std::wstring& launcherFolder, unsigned timerMs)
-{
+void runSplash(StartupEnvironment& env, const std::wstring& launcherFolder, unsigned timerMs) {
     registerLauncherResources();
     ui::app().setDialogColors(SplashDialog::kBackground, ui::Color::fromRgb(0, 0, 0));
     SplashDialog splash(env, launcherFolder, timerMs);

@@ -14,25 +14,24 @@ class Raster {
 public:
     Raster(int w, int h) : m_w(w), m_h(h), m_px(static_cast<size_t>(w) * h) {}
 
-    void blend(int x, int y, Rgb c, double a)
-    {
+    void blend(int x, int y, Rgb c, double a) {
         if (x < 0 || y < 0 || x >= m_w || y >= m_h || a <= 0)
             return;
         a = std::min(a, 1.0);
         Rgb& p = m_px[static_cast<size_t>(y) * m_w + x];
         p = {p.r + (c.r - p.r) * a, p.g + (c.g - p.g) * a, p.b + (c.b - p.b) * a};
     }
-    void fill(int x0, int y0, int x1, int y1, Rgb c, double a = 1.0)
-    {
+    void fill(int x0, int y0, int x1, int y1, Rgb c, double a = 1.0) {
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x)
                 blend(x, y, c, a);
     }
     // A straight stroke of width w with soft edges.
-    void line(double x0, double y0, double x1, double y1, double w, Rgb c)
-    {
-        const int bx0 = static_cast<int>(std::floor(std::min(x0, x1) - w)), bx1 = static_cast<int>(std::ceil(std::max(x0, x1) + w));
-        const int by0 = static_cast<int>(std::floor(std::min(y0, y1) - w)), by1 = static_cast<int>(std::ceil(std::max(y0, y1) + w));
+    void line(double x0, double y0, double x1, double y1, double w, Rgb c) {
+        const int bx0 = static_cast<int>(std::floor(std::min(x0, x1) - w)),
+                  bx1 = static_cast<int>(std::ceil(std::max(x0, x1) + w));
+        const int by0 = static_cast<int>(std::floor(std::min(y0, y1) - w)),
+                  by1 = static_cast<int>(std::ceil(std::max(y0, y1) + w));
         const double dx = x1 - x0, dy = y1 - y0, len2 = dx * dx + dy * dy;
         for (int y = by0; y <= by1; ++y) {
             for (int x = bx0; x <= bx1; ++x) {
@@ -68,8 +67,7 @@ constexpr Glyph kGlyphs[] = {
     {'N', {"10001", "11001", "10101", "10011", "10001", "10001", "10001"}},
 };
 
-void drawText(Raster& r, const char* text, int x, int y, int cell, Rgb c)
-{
+void drawText(Raster& r, const char* text, int x, int y, int cell, Rgb c) {
     for (const char* p = text; *p; ++p, x += cell * 6) {
         for (const auto& g : kGlyphs) {
             if (g.ch != *p)
@@ -77,14 +75,14 @@ void drawText(Raster& r, const char* text, int x, int y, int cell, Rgb c)
             for (int row = 0; row < 7; ++row)
                 for (int col = 0; col < 5; ++col)
                     if (g.rows[row][col] == '1')
-                        r.fill(x + col * cell, y + row * cell, x + (col + 1) * cell, y + (row + 1) * cell, c);
+                        r.fill(x + col * cell, y + row * cell, x + (col + 1) * cell,
+                               y + (row + 1) * cell, c);
         }
     }
 }
 
 // An I-section seen end on: flanges and web, with a lit upper edge.
-void drawISection(Raster& r, int cx, int top, int height, int width, Rgb steel, Rgb light)
-{
+void drawISection(Raster& r, int cx, int top, int height, int width, Rgb steel, Rgb light) {
     const int flange = height / 9, web = width / 7;
     r.fill(cx - width / 2, top, cx + width / 2, top + flange, steel);
     r.fill(cx - width / 2, top + height - flange, cx + width / 2, top + height, steel);
@@ -94,8 +92,8 @@ void drawISection(Raster& r, int cx, int top, int height, int width, Rgb steel, 
 }
 
 // A portal frame in elevation: columns, pitched rafters, purlin ticks, bracing.
-void drawFrame(Raster& r, double x0, double base, double span, double eaves, double rise, Rgb steel, Rgb brace)
-{
+void drawFrame(Raster& r, double x0, double base, double span, double eaves, double rise, Rgb steel,
+               Rgb brace) {
     const double x1 = x0 + span, xm = x0 + span / 2, top = base - eaves;
     r.line(x0, base, x0, top, 7, steel);
     r.line(x1, base, x1, top, 7, steel);
@@ -107,31 +105,34 @@ void drawFrame(Raster& r, double x0, double base, double span, double eaves, dou
     r.line(x1 - 4, base - 4, x0 + 4, top + 30, 2, brace);
     for (int i = 1; i < 6; ++i) {
         const double t = i / 6.0, px = x0 + (xm - x0) * t, py = top - rise * t;
-        r.fill(static_cast<int>(px) - 3, static_cast<int>(py) - 10, static_cast<int>(px) + 3, static_cast<int>(py) - 4, steel);
+        r.fill(static_cast<int>(px) - 3, static_cast<int>(py) - 10, static_cast<int>(px) + 3,
+               static_cast<int>(py) - 4, steel);
         const double qx = x1 - (x1 - xm) * t;
-        r.fill(static_cast<int>(qx) - 3, static_cast<int>(py) - 10, static_cast<int>(qx) + 3, static_cast<int>(py) - 4, steel);
+        r.fill(static_cast<int>(qx) - 3, static_cast<int>(py) - 10, static_cast<int>(qx) + 3,
+               static_cast<int>(py) - 4, steel);
     }
-    r.fill(static_cast<int>(x0) - 10, static_cast<int>(base), static_cast<int>(x0) + 11, static_cast<int>(base) + 4, steel);
-    r.fill(static_cast<int>(x1) - 10, static_cast<int>(base), static_cast<int>(x1) + 11, static_cast<int>(base) + 4, steel);
+    r.fill(static_cast<int>(x0) - 10, static_cast<int>(base), static_cast<int>(x0) + 11,
+           static_cast<int>(base) + 4, steel);
+    r.fill(static_cast<int>(x1) - 10, static_cast<int>(base), static_cast<int>(x1) + 11,
+           static_cast<int>(base) + 4, steel);
 }
 
-void put16(std::vector<std::uint8_t>& v, unsigned x)
-{
+void put16(std::vector<std::uint8_t>& v, unsigned x) {
     v.push_back(static_cast<std::uint8_t>(x));
     v.push_back(static_cast<std::uint8_t>(x >> 8));
 }
-void put32(std::vector<std::uint8_t>& v, unsigned x)
-{
+void put32(std::vector<std::uint8_t>& v, unsigned x) {
     put16(v, x & 0xFFFF);
     put16(v, x >> 16);
 }
 
-std::uint8_t byte(double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+std::uint8_t byte(double v) {
+    return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+}
 
 } // namespace
 
-std::vector<std::uint8_t> splashPictureBmp()
-{
+std::vector<std::uint8_t> splashPictureBmp() {
     const int w = kSplashPictureWidth, h = kSplashPictureHeight;
     Raster r(w, h);
     // Sky: a soft vertical gradient, lightest where the texts sit.
@@ -139,7 +140,8 @@ std::vector<std::uint8_t> splashPictureBmp()
         const double t = static_cast<double>(y) / (h - 1);
         r.fill(0, y, w, y + 1, {236 - 14 * t, 241 - 10 * t, 248 - 6 * t});
     }
-    const Rgb navy{0, 50, 127}, steel{72, 92, 122}, brace{150, 165, 185}, accent{228, 122, 36}, light{200, 212, 228};
+    const Rgb navy{0, 50, 127}, steel{72, 92, 122}, brace{150, 165, 185}, accent{228, 122, 36},
+        light{200, 212, 228};
 
     drawText(r, "TREVLON", 30, 26, 7, navy);
     r.fill(30, 86, 500, 89, accent);

@@ -19,21 +19,20 @@ namespace {
 class ImaginedFolder : public launcher::StartupEnvironment {
 public:
     explicit ImaginedFolder(std::string mode) : m_mode(std::move(mode)) {}
-    bool exists(const std::wstring& p) override
-    {
+    bool exists(const std::wstring& p) override {
         if (p.ends_with(L"Acad2000") || p.ends_with(L"Acad2004"))
             return false;
         if (p.ends_with(L"viewer.cfg"))
             return m_mode == "viewer";
         return true;
     }
-    std::optional<std::string> readFile(const std::wstring& p) override
-    {
+    std::optional<std::string> readFile(const std::wstring& p) override {
         if (!p.ends_with(L"tvlv6.cfg"))
             return std::nullopt;
         if (m_mode == "report")
             return std::string("tvllib=\nacaddir=c:\\cad\n");
-        return "tvllib=c:\\tvllib\\\nacaddir=c:\\cad\\\nlanguage=" + (m_mode == "viewer" ? std::string("EN") : m_mode) + "\n";
+        return "tvllib=c:\\tvllib\\\nacaddir=c:\\cad\\\nlanguage=" +
+               (m_mode == "viewer" ? std::string("EN") : m_mode) + "\n";
     }
     void showMessage(const std::wstring&, const std::wstring&) override {}
     void startProgram(const std::wstring&, const std::wstring&) override {}
@@ -44,8 +43,7 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: %s OUT.png [EN|NL|DE|FR|viewer|report]\n", argv[0]);
         return 2;

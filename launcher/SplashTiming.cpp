@@ -5,8 +5,7 @@
 
 namespace launcher {
 
-unsigned splashMilliseconds()
-{
+unsigned splashMilliseconds() {
     const char* env = std::getenv("TREVLON_SPLASH_MS");
     if (!env || !*env)
         return kSplashMilliseconds;

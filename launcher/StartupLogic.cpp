@@ -8,28 +8,24 @@ namespace {
 // The reading buffer of the original file reader: 1024 bytes including the terminator.
 constexpr size_t kMaxLine = 1023;
 
-std::wstring decodeLine(std::string_view bytes)
-{
+std::wstring decodeLine(std::string_view bytes) {
     return base::isValidUtf8(bytes) ? base::fromUtf8(bytes) : base::fromCp1252(bytes);
 }
 
-std::wstring folderFile(const std::wstring& folder, std::wstring_view name)
-{
+std::wstring folderFile(const std::wstring& folder, std::wstring_view name) {
     return folder + std::wstring(name);
 }
 
 } // namespace
 
-std::wstring launcherFolderOf(std::wstring_view programPath)
-{
+std::wstring launcherFolderOf(std::wstring_view programPath) {
     const auto pos = programPath.rfind(L'\\');
     if (pos == std::wstring_view::npos)
         return {};
     return std::wstring(programPath.substr(0, pos + 1));
 }
 
-Generation generationFrom(const std::wstring& folder, StartupEnvironment& env)
-{
+Generation generationFrom(const std::wstring& folder, StartupEnvironment& env) {
     if (env.exists(folderFile(folder, L"Acad2000")))
         return Generation::Acad2000;
     if (env.exists(folderFile(folder, L"Acad2004")))
@@ -37,13 +33,11 @@ Generation generationFrom(const std::wstring& folder, StartupEnvironment& env)
     return Generation::Acad2007;
 }
 
-std::wstring programFileFor(Generation generation)
-{
+std::wstring programFileFor(Generation generation) {
     return std::wstring(generation == Generation::Acad2000 ? kCoreModule : kLoaderModule);
 }
 
-std::vector<std::wstring> splitSettingsLines(std::string_view bytes)
-{
+std::vector<std::wstring> splitSettingsLines(std::string_view bytes) {
     // Text mode: a Ctrl-Z ends the text, "\r\n" reads as "\n".
     if (const auto eof = bytes.find('\x1A'); eof != std::string_view::npos)
         bytes = bytes.substr(0, eof);
@@ -74,8 +68,7 @@ std::vector<std::wstring> splitSettingsLines(std::string_view bytes)
     return lines;
 }
 
-std::optional<std::wstring> matchKey(std::wstring_view line, std::wstring_view key)
-{
+std::optional<std::wstring> matchKey(std::wstring_view line, std::wstring_view key) {
     const size_t n = key.size() + 1;
     if (line.size() < n)
         return std::nullopt;
@@ -84,8 +77,8 @@ std::optional<std::wstring> matchKey(std::wstring_view line, std::wstring_view k
     return std::wstring(line.substr(n));
 }
 
-Settings readSettings(const std::optional<std::string>& settingsFile, const std::optional<std::string>& defaultsFile)
-{
+Settings readSettings(const std::optional<std::string>& settingsFile,
+                      const std::optional<std::string>& defaultsFile) {
     Settings s;
     if (settingsFile) {
         for (const auto& line : splitSettingsLines(*settingsFile)) {
@@ -101,15 +94,15 @@ Settings readSettings(const std::optional<std::string>& settingsFile, const std:
         constexpr std::wstring_view kWorkLanguage = L"worklanguage = ";
         for (const auto& line : splitSettingsLines(*defaultsFile)) {
             if (line.size() >= kWorkLanguage.size() &&
-                base::equalsNoCase(std::wstring_view(line).substr(0, kWorkLanguage.size()), kWorkLanguage))
+                base::equalsNoCase(std::wstring_view(line).substr(0, kWorkLanguage.size()),
+                                   kWorkLanguage))
                 s.language = line.substr(kWorkLanguage.size());
         }
     }
     return s;
 }
 
-std::wstring normaliseFolder(std::wstring_view location)
-{
+std::wstring normaliseFolder(std::wstring_view location) {
     std::wstring out(location);
     for (auto& c : out)
         if (c == L'/')
@@ -119,8 +112,7 @@ std::wstring normaliseFolder(std::wstring_view location)
     return out;
 }
 
-std::wstring versionLine(std::wstring_view language)
-{
+std::wstring versionLine(std::wstring_view language) {
     if (language == L"EN" || language == L"DE" || language == L"FR")
         return L"version 1.1";
     if (language == L"NL")
@@ -128,8 +120,7 @@ std::wstring versionLine(std::wstring_view language)
     return {};
 }
 
-std::wstring noticeLine(std::wstring_view language)
-{
+std::wstring noticeLine(std::wstring_view language) {
     if (language == L"NL")
         return L"Copyright \u00A9 Brindmark. Alle rechten voorbehouden.";
     if (language == L"DE")
@@ -139,7 +130,9 @@ std::wstring noticeLine(std::wstring_view language)
     return L"Copyright \u00A9 Brindmark. All rights reserved.";
 }
 
-std::wstring webLine() { return L"brindmark.example"; }
+std::wstring webLine() {
+    return L"brindmark.example";
+}
 
 namespace {
 
@@ -148,8 +141,7 @@ namespace {
 // rules (the backslashes before it doubled, then \"), so that it cannot end the
 // quoted argument early and smuggle in arguments of its own. Paths without quotes
 // are unchanged.
-std::wstring quoted(std::wstring_view text)
-{
+std::wstring quoted(std::wstring_view text) {
     std::wstring out;
     size_t backslashes = 0;
     for (wchar_t c : text) {
@@ -166,18 +158,17 @@ std::wstring quoted(std::wstring_view text)
 
 } // namespace
 
-std::wstring hostParameters(Generation generation, const std::wstring& folderText, const std::wstring& acadText)
-{
+std::wstring hostParameters(Generation generation, const std::wstring& folderText,
+                            const std::wstring& acadText) {
     const std::wstring folder = quoted(folderText);
     const std::wstring acad = quoted(acadText);
     if (generation != Generation::Acad2000)
         return L"/ld \"" + folder + std::wstring(kLoaderModule) + L"\" /nologo";
-    return L"/s \"" + acad + L"support;" + acad + L"express;" + acad + L"fonts;" + acad + L"help;" + folder + L";" +
-        folder + L"icons\" /nologo";
+    return L"/s \"" + acad + L"support;" + acad + L"express;" + acad + L"fonts;" + acad + L"help;" +
+           folder + L";" + folder + L"icons\" /nologo";
 }
 
-std::wstring settingsReportText(bool libraryFlagged, bool acadFlagged)
-{
+std::wstring settingsReportText(bool libraryFlagged, bool acadFlagged) {
     std::wstring text = L"The following setting(s) are incorrect:\n\n";
     if (libraryFlagged)
         text += L"      - location of the Brindmark Library\n";
@@ -187,8 +178,7 @@ std::wstring settingsReportText(bool libraryFlagged, bool acadFlagged)
     return text;
 }
 
-StartupOutcome runStartup(const std::wstring& folder, StartupEnvironment& env)
-{
+StartupOutcome runStartup(const std::wstring& folder, StartupEnvironment& env) {
     StartupOutcome out;
     out.viewerMode = env.exists(folderFile(folder, kViewerMarker));
     out.generation = generationFrom(folder, env);
@@ -215,7 +205,8 @@ StartupOutcome runStartup(const std::wstring& folder, StartupEnvironment& env)
         out.path = StartupPath::SettingsReport;
         if (!env.exists(folderFile(folder, kSettingsProgram)))
             return out;
-        env.showMessage(std::wstring(kSettingsCaption), settingsReportText(libraryFlagged, acadFlagged));
+        env.showMessage(std::wstring(kSettingsCaption),
+                        settingsReportText(libraryFlagged, acadFlagged));
         env.startProgram(folderFile(folder, kSettingsProgram), L"");
         return out;
     }

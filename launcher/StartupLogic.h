@@ -51,7 +51,7 @@ struct StartupOutcome {
     StartupPath path = StartupPath::SettingsReport;
     bool viewerMode = false;
     Generation generation = Generation::Acad2007;
-    Settings settings;     // as read; normalised when the host was started
+    Settings settings; // as read; normalised when the host was started
     SplashTexts splash;
 };
 
@@ -91,7 +91,8 @@ std::vector<std::wstring> splitSettingsLines(std::string_view bytes);
 
 // Settings from the contents of tvlv6.cfg and defset.dat (nullopt = missing or
 // unreadable: the file holds nothing).
-Settings readSettings(const std::optional<std::string>& settingsFile, const std::optional<std::string>& defaultsFile);
+Settings readSettings(const std::optional<std::string>& settingsFile,
+                      const std::optional<std::string>& defaultsFile);
 
 // The value after "key=" when the line's first key-length+1 characters equal key + "="
 // without regard to case.

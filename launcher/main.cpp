@@ -8,8 +8,7 @@
 #include "launcher/SplashDialog.h"
 #include "launcher/SplashTiming.h"
 
-int main()
-{
+int main() {
     launcher::HeadlessDriver driver;
     launcher::NativeEnvironment env(nullptr);
     launcher::runSplash(env, launcher::ownLauncherFolder(), launcher::splashMilliseconds());

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     return host::runHostSession(host::parseStartupOptions(args), std::cin);
 }

@@ -19,7 +19,6 @@ grid::IoStatus readSheetFile(grid::Sheet& sheet, const std::string& path);
 
 } // namespace kwsheet
 
-
 // `kwsheet convert IN OUT`: reads a .kws or .csv file and writes it as .kws,
 // .csv, .txt, .htm/.html or .xls, chosen by the extensions. `argv` holds the
 // arguments after the sub-command. Returns 0 on success; otherwise prints one

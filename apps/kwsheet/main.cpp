@@ -22,7 +22,7 @@ void usage(std::ostream& out) {
            "       kwsheet show FILE [REF...]\n";
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -30,12 +30,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     const char* cmd = argv[1];
-    if (!std::strcmp(cmd, "calc")) return runCalc(argc - 2, argv + 2);
+    if (!std::strcmp(cmd, "calc"))
+        return runCalc(argc - 2, argv + 2);
 #ifdef KWSHEET_HAS_CONVERT
-    if (!std::strcmp(cmd, "convert")) return runConvert(argc - 2, argv + 2);
+    if (!std::strcmp(cmd, "convert"))
+        return runConvert(argc - 2, argv + 2);
 #endif
 #ifdef KWSHEET_HAS_SHOW
-    if (!std::strcmp(cmd, "show")) return runShow(argc - 2, argv + 2);
+    if (!std::strcmp(cmd, "show"))
+        return runShow(argc - 2, argv + 2);
 #endif
     if (!std::strcmp(cmd, "--help") || !std::strcmp(cmd, "-h")) {
         usage(std::cout);

@@ -13,16 +13,15 @@
 
 namespace {
 
-std::string englishTable()
-{
-    std::ifstream in(std::filesystem::path(TVL_SOURCE_DIR) / "resources" / "lang" / "EN.lang", std::ios::binary);
+std::string englishTable() {
+    std::ifstream in(std::filesystem::path(TVL_SOURCE_DIR) / "resources" / "lang" / "EN.lang",
+                     std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-Tvl_PropertiesList designWith(int controls)
-{
+Tvl_PropertiesList designWith(int controls) {
     Tvl_PropertiesList p;
     p.setProperty(L"nrOfControls", controls);
     for (int i = 0; i < controls; ++i) {
@@ -37,8 +36,7 @@ Tvl_PropertiesList designWith(int controls)
     return p;
 }
 
-void LanguageTableLoad(benchmark::State& state)
-{
+void LanguageTableLoad(benchmark::State& state) {
     std::string bytes = englishTable();
     for (auto _ : state) {
         LanguageTable t;
@@ -48,8 +46,7 @@ void LanguageTableLoad(benchmark::State& state)
 }
 BENCHMARK(LanguageTableLoad);
 
-void LanguageTableLookup(benchmark::State& state)
-{
+void LanguageTableLookup(benchmark::State& state) {
     LanguageTable t;
     t.loadFromText(englishTable());
     int n = 0;
@@ -59,8 +56,7 @@ void LanguageTableLookup(benchmark::State& state)
 }
 BENCHMARK(LanguageTableLookup);
 
-void PropertiesWriteRead(benchmark::State& state)
-{
+void PropertiesWriteRead(benchmark::State& state) {
     Tvl_PropertiesList p = designWith(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         Tvl_PropertiesList q;
@@ -69,8 +65,7 @@ void PropertiesWriteRead(benchmark::State& state)
 }
 BENCHMARK(PropertiesWriteRead)->Arg(100)->Arg(1000);
 
-void FindNonExisting(benchmark::State& state)
-{
+void FindNonExisting(benchmark::State& state) {
     Tvl_StringArray names;
     for (int i = 0; i < 500; ++i)
         names.append(L"HEA " + Tvl_String(i));

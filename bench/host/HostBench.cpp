@@ -17,17 +17,16 @@
 
 namespace {
 
-void BM_FormatPrintf(benchmark::State& state)
-{
+void BM_FormatPrintf(benchmark::State& state) {
     for (auto _ : state) {
-        std::wstring s = host::formatPrintfV(L"Loading spreadsheet:%s row %i value %.2f\n", L"c:\\a\\t3.kws", 42, 3.14159);
+        std::wstring s = host::formatPrintfV(L"Loading spreadsheet:%s row %i value %.2f\n",
+                                             L"c:\\a\\t3.kws", 42, 3.14159);
         benchmark::DoNotOptimize(s);
     }
 }
 BENCHMARK(BM_FormatPrintf);
 
-void BM_AcutPrintfIntoCommandLine(benchmark::State& state)
-{
+void BM_AcutPrintfIntoCommandLine(benchmark::State& state) {
     host::commandLine().clear();
     for (auto _ : state) {
         acutPrintf(L"*Error* Invalid index passed to insert.\n");
@@ -39,24 +38,23 @@ BENCHMARK(BM_AcutPrintfIntoCommandLine);
 
 void noop() {}
 
-void BM_CommandLookup(benchmark::State& state)
-{
+void BM_CommandLookup(benchmark::State& state) {
     host::commands().clear();
     for (int i = 0; i < state.range(0); ++i) {
         const std::wstring name = L"CMD" + std::to_wstring(i);
         acedRegCmds->addCommand(L"BENCH", name.c_str(), name.c_str(), ACRX_CMD_MODAL, noop);
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(host::commands().find(L"cmd0"));   // worst case: the oldest
+        benchmark::DoNotOptimize(host::commands().find(L"cmd0")); // worst case: the oldest
     host::commands().clear();
 }
 BENCHMARK(BM_CommandLookup)->Arg(10)->Arg(200);
 
-void BM_ParseScript(benchmark::State& state)
-{
+void BM_ParseScript(benchmark::State& state) {
     std::string script;
     for (int i = 0; i < 1000; ++i)
-        script += "type 8003 'value " + std::to_string(i) + "'\nexpect text 8003 \"value\"\nclick IDOK\n";
+        script +=
+            "type 8003 'value " + std::to_string(i) + "'\nexpect text 8003 \"value\"\nclick IDOK\n";
     for (auto _ : state) {
         auto parsed = host::parseScript(script);
         benchmark::DoNotOptimize(parsed);
@@ -65,8 +63,7 @@ void BM_ParseScript(benchmark::State& state)
 }
 BENCHMARK(BM_ParseScript);
 
-void BM_ProfileGetInt(benchmark::State& state)
-{
+void BM_ProfileGetInt(benchmark::State& state) {
     const auto file = std::filesystem::temp_directory_path() / "bench-host-profile.ini";
     std::filesystem::remove(file);
     host::profile().setPath(file);

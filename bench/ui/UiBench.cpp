@@ -23,7 +23,8 @@ DialogTemplate hundredControls() {
         c.id = 1000 + i;
         c.className = classes[i % 5];
         c.text = L"Control " + std::to_wstring(i);
-        c.style = c.className == L"Button" ? BS_AUTOCHECKBOX : (c.className == L"ComboBox" ? CBS_DROPDOWN : 0u);
+        c.style = c.className == L"Button" ? BS_AUTOCHECKBOX
+                                           : (c.className == L"ComboBox" ? CBS_DROPDOWN : 0u);
         c.rect = dlu((i % 10) * 40, (i / 10) * 28, 36, 12);
         t.controls.push_back(c);
     }

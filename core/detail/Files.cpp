@@ -7,18 +7,15 @@
 
 namespace core_detail {
 
-std::filesystem::path nativePath(const Tvl_String& productPath)
-{
+std::filesystem::path nativePath(const Tvl_String& productPath) {
     return base::toNative(std::wstring_view(productPath.str()));
 }
 
-Tvl_String productPath(const std::filesystem::path& native)
-{
+Tvl_String productPath(const std::filesystem::path& native) {
     return Tvl_String(base::toProduct(native));
 }
 
-Acad::ErrorStatus readWholeFile(const Tvl_String& path, long long maxBytes, std::string& bytes)
-{
+Acad::ErrorStatus readWholeFile(const Tvl_String& path, long long maxBytes, std::string& bytes) {
     if (path.isEmpty())
         return CoreStatus::eFileNotFound;
     std::filesystem::path native = nativePath(path);
@@ -42,8 +39,7 @@ Acad::ErrorStatus readWholeFile(const Tvl_String& path, long long maxBytes, std:
     return Acad::eOk;
 }
 
-bool writeWholeFileAtomic(const Tvl_String& path, const std::string& bytes)
-{
+bool writeWholeFileAtomic(const Tvl_String& path, const std::string& bytes) {
     if (path.isEmpty())
         return false;
     return base::writeFileAtomic(nativePath(path), bytes);

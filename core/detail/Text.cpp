@@ -13,8 +13,7 @@ namespace core_detail {
 
 namespace {
 
-locale_t cLocale()
-{
+locale_t cLocale() {
     static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return loc;
 }
@@ -31,10 +30,8 @@ private:
     locale_t m_old;
 };
 
-
 // Decodes one sequence at `i`; returns false when it is malformed.
-bool decodeOne(std::string_view b, size_t& i, char32_t& c)
-{
+bool decodeOne(std::string_view b, size_t& i, char32_t& c) {
     unsigned char first = static_cast<unsigned char>(b[i]);
     int extra;
     char32_t min;
@@ -73,8 +70,7 @@ bool decodeOne(std::string_view b, size_t& i, char32_t& c)
 
 } // namespace
 
-std::string toUtf8(std::wstring_view text)
-{
+std::string toUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
     for (wchar_t w : text) {
@@ -83,8 +79,7 @@ std::string toUtf8(std::wstring_view text)
     return out;
 }
 
-bool fromUtf8(std::string_view bytes, std::wstring& out)
-{
+bool fromUtf8(std::string_view bytes, std::wstring& out) {
     out.clear();
     out.reserve(bytes.size());
     size_t i = 0;
@@ -97,8 +92,7 @@ bool fromUtf8(std::string_view bytes, std::wstring& out)
     return true;
 }
 
-std::wstring fromUtf8Lenient(std::string_view bytes)
-{
+std::wstring fromUtf8Lenient(std::string_view bytes) {
     std::wstring out;
     out.reserve(bytes.size());
     size_t i = 0;
@@ -114,8 +108,7 @@ std::wstring fromUtf8Lenient(std::string_view bytes)
     return out;
 }
 
-wchar_t toUpperChar(wchar_t c)
-{
+wchar_t toUpperChar(wchar_t c) {
     if (c >= L'a' && c <= L'z')
         return c - 32;
     if (c < 0xB5)
@@ -144,8 +137,7 @@ wchar_t toUpperChar(wchar_t c)
     return c;
 }
 
-wchar_t toLowerChar(wchar_t c)
-{
+wchar_t toLowerChar(wchar_t c) {
     if (c >= L'A' && c <= L'Z')
         return c + 32;
     if (c < 0xC0)
@@ -172,8 +164,7 @@ wchar_t toLowerChar(wchar_t c)
     return c;
 }
 
-double parseLeadingDouble(std::wstring_view text, size_t* end)
-{
+double parseLeadingDouble(std::wstring_view text, size_t* end) {
     std::wstring copy(text);
     wchar_t* stop = nullptr;
     double v = wcstod_l(copy.c_str(), &stop, cLocale());
@@ -183,8 +174,7 @@ double parseLeadingDouble(std::wstring_view text, size_t* end)
     return used == 0 ? 0.0 : v;
 }
 
-long long parseLeadingInteger(std::wstring_view text, size_t* end)
-{
+long long parseLeadingInteger(std::wstring_view text, size_t* end) {
     std::wstring copy(text);
     wchar_t* stop = nullptr;
     errno = 0;
@@ -195,8 +185,7 @@ long long parseLeadingInteger(std::wstring_view text, size_t* end)
     return used == 0 ? 0 : v;
 }
 
-std::wstring vformatC(const wchar_t* format, va_list args)
-{
+std::wstring vformatC(const wchar_t* format, va_list args) {
     if (!format)
         return {};
     CLocaleScope scope;
@@ -216,8 +205,7 @@ std::wstring vformatC(const wchar_t* format, va_list args)
     }
 }
 
-std::wstring formatC(const wchar_t* format, ...)
-{
+std::wstring formatC(const wchar_t* format, ...) {
     va_list args;
     va_start(args, format);
     std::wstring s = vformatC(format, args);

@@ -39,8 +39,7 @@ void addTemplate(ui::ResourceModule& module) {
     t.rect = ui::dlu(0, 0, 198, 183);
     t.controls = {
         {CDlgOpenSave::kListId, L"ListBox", L"",
-         ui::WS_TABSTOP | ui::WS_BORDER | ui::WS_VSCROLL | ui::LBS_NOTIFY,
-         ui::dlu(5, 5, 166, 114)},
+         ui::WS_TABSTOP | ui::WS_BORDER | ui::WS_VSCROLL | ui::LBS_NOTIFY, ui::dlu(5, 5, 166, 114)},
         {CDlgOpenSave::kDeleteId, L"Button", L"", ui::WS_TABSTOP, ui::dlu(178, 5, 15, 15)},
         {CDlgOpenSave::kNameId, L"Edit", L"", ui::WS_TABSTOP | ui::WS_BORDER | ui::ES_AUTOHSCROLL,
          ui::dlu(5, 130, 188, 12)},

@@ -3,10 +3,10 @@
 // two name lists, folder and extension (a name N stands for folder + N + extension),
 // chooses open or save mode, runs it modally and reads m_chosenName after OK.
 
+#include "core/CButtonST.h"
 #include "core/Tvl_String.h"
 #include "core/Tvl_StringArray.h"
 #include "kw/frame/DlgResizeLayout.h"
-#include "core/CButtonST.h"
 #include "platform/ui/Dialog.h"
 
 class CDlgOpenSave : public ui::Dialog {

@@ -27,9 +27,9 @@ public:
         kKeepSize = 1,
         kKeepNear = 2,
         kFollowFar = 4,
-        kStretch = kKeepNear | kFollowFar,  // 6
-        kMoveFar = kKeepSize | kFollowFar,  // 5
-        kStay = kKeepSize | kKeepNear,      // 3
+        kStretch = kKeepNear | kFollowFar, // 6
+        kMoveFar = kKeepSize | kFollowFar, // 5
+        kStay = kKeepSize | kKeepNear,     // 3
     };
 
     // Remembers the dialog's and its children's current rectangles. False without a dialog.

@@ -43,9 +43,8 @@ KW_EXPORT void ReadKWFile(const Tvl_String& file, Tvl_String& result, Tvl_String
 // The string grid dialog (switch). False without column headers; an empty placement
 // name means "DLG_KW_STRINGARRAY".
 KW_EXPORT bool startGridDialog(const Tvl_StringArray& columnHeaders,
-                               const Tvl_StringArray& rowHeaders,
-                               Tvl_Array<Tvl_StringArray>& data, bool rowsEditable,
-                               Tvl_String placementName, Tvl_String caption);
+                               const Tvl_StringArray& rowHeaders, Tvl_Array<Tvl_StringArray>& data,
+                               bool rowsEditable, Tvl_String placementName, Tvl_String caption);
 
 // ---- Macro dialogs ----------------------------------------------------------------------
 // Modal macro dialog; the record is copied back however the dialog was closed.

@@ -86,7 +86,8 @@ bool MacroDialogTable::close(int index) {
     if (dialog == nullptr)
         return false;
     if (dialog->m_macroData.busy()) {
-        const unsigned id = ui::app().setThreadTimer(kDeferredCloseMs, &MacroDialogTable::deferredClose);
+        const unsigned id =
+            ui::app().setThreadTimer(kDeferredCloseMs, &MacroDialogTable::deferredClose);
         m_pending.emplace_back(id, index);
         return true;
     }

@@ -15,7 +15,7 @@ public:
 
     Tvl_String m_caption;
     Tvl_String m_prompt;
-    Tvl_String m_value;       // preset before the run; what the user typed after OK
+    Tvl_String m_value; // preset before the run; what the user typed after OK
     Tvl_String m_okLabel;
     Tvl_String m_cancelLabel;
     bool m_inputWanted = true; // false: a plain confirmation, the edit is hidden

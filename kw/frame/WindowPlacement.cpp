@@ -16,8 +16,8 @@ std::wstring key(const Tvl_String& name, const wchar_t* edge) {
 
 } // namespace
 
-bool restoreWindowPlacement(ui::Window* window, const Tvl_String& name, bool keepSize,
-                            int minWidth, int minHeight) {
+bool restoreWindowPlacement(ui::Window* window, const Tvl_String& name, bool keepSize, int minWidth,
+                            int minHeight) {
     if (window == nullptr || !window->isWindow())
         return false;
     const ui::Rect current = window->getWindowRect();

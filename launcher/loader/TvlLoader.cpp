@@ -16,8 +16,7 @@ namespace {
 const wchar_t* const kModules[] = {L"zelcor.arx", L"KW.arx"};
 
 // This module's own folder in the product's form, ending with "\".
-std::wstring ownFolder()
-{
+std::wstring ownFolder() {
     Dl_info info{};
     if (::dladdr(reinterpret_cast<const void*>(&ownFolder), &info) == 0 || !info.dli_fname)
         return {};
@@ -27,8 +26,7 @@ std::wstring ownFolder()
 
 } // namespace
 
-ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appPacket)
-{
+ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appPacket) {
     switch (msg) {
     case AcRx::kInitAppMsg: {
         if (AcRxDynamicLinker* linker = acrxDynamicLinker) {

@@ -9,12 +9,13 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool isScalar(char32_t c) { return c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF); }
+bool isScalar(char32_t c) {
+    return c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF);
+}
 
 // Decodes one sequence at s[i]; returns the code point (or kReplacement) and
 // advances i past what was consumed (at least one byte).
-char32_t decodeOne(std::string_view s, size_t& i)
-{
+char32_t decodeOne(std::string_view s, size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     if (b0 < 0x80) {
         ++i;
@@ -24,11 +25,17 @@ char32_t decodeOne(std::string_view s, size_t& i)
     char32_t cp;
     char32_t minimum;
     if (b0 >= 0xC2 && b0 <= 0xDF) {
-        extra = 1; cp = b0 & 0x1F; minimum = 0x80;
+        extra = 1;
+        cp = b0 & 0x1F;
+        minimum = 0x80;
     } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        extra = 2; cp = b0 & 0x0F; minimum = 0x800;
+        extra = 2;
+        cp = b0 & 0x0F;
+        minimum = 0x800;
     } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        extra = 3; cp = b0 & 0x07; minimum = 0x10000;
+        extra = 3;
+        cp = b0 & 0x07;
+        minimum = 0x10000;
     } else {
         ++i;
         return kReplacement;
@@ -57,8 +64,7 @@ char32_t decodeOne(std::string_view s, size_t& i)
 
 } // namespace
 
-void appendUtf8(std::string& out, char32_t c)
-{
+void appendUtf8(std::string& out, char32_t c) {
     if (!isScalar(c))
         c = kReplacement;
     if (c < 0x80) {
@@ -82,15 +88,13 @@ namespace {
 
 // Windows-1252 bytes 0x80..0x9F. Unassigned bytes keep their control-character value.
 constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 // A locale object for case mapping that never changes with setlocale().
-locale_t caseLocale()
-{
+locale_t caseLocale() {
     static locale_t loc = [] {
         locale_t l = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
         return l;
@@ -100,8 +104,7 @@ locale_t caseLocale()
 
 } // namespace
 
-std::wstring fromUtf8(std::string_view utf8)
-{
+std::wstring fromUtf8(std::string_view utf8) {
     std::wstring out;
     out.reserve(utf8.size());
     size_t i = 0;
@@ -110,8 +113,7 @@ std::wstring fromUtf8(std::string_view utf8)
     return out;
 }
 
-std::string toUtf8(std::wstring_view wide)
-{
+std::string toUtf8(std::wstring_view wide) {
     std::string out;
     out.reserve(wide.size());
     for (wchar_t c : wide)
@@ -119,8 +121,7 @@ std::string toUtf8(std::wstring_view wide)
     return out;
 }
 
-bool isValidUtf8(std::string_view bytes)
-{
+bool isValidUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {
         const size_t start = i;
@@ -134,8 +135,7 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
-std::wstring from8Bit(std::string_view bytes, CodePage page)
-{
+std::wstring from8Bit(std::string_view bytes, CodePage page) {
     std::wstring out;
     out.reserve(bytes.size());
     for (char ch : bytes) {
@@ -148,8 +148,7 @@ std::wstring from8Bit(std::string_view bytes, CodePage page)
     return out;
 }
 
-std::string to8Bit(std::wstring_view wide, CodePage page, char replacement)
-{
+std::string to8Bit(std::wstring_view wide, CodePage page, char replacement) {
     std::string out;
     out.reserve(wide.size());
     for (wchar_t c : wide) {
@@ -174,8 +173,7 @@ std::string to8Bit(std::wstring_view wide, CodePage page, char replacement)
     return out;
 }
 
-wchar_t toLowerChar(wchar_t c)
-{
+wchar_t toLowerChar(wchar_t c) {
     if (c < 0x80)
         return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
     if (locale_t loc = caseLocale())
@@ -185,8 +183,7 @@ wchar_t toLowerChar(wchar_t c)
     return c;
 }
 
-wchar_t toUpperChar(wchar_t c)
-{
+wchar_t toUpperChar(wchar_t c) {
     if (c < 0x80)
         return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
     if (locale_t loc = caseLocale())
@@ -196,24 +193,21 @@ wchar_t toUpperChar(wchar_t c)
     return c;
 }
 
-std::wstring toLower(std::wstring_view s)
-{
+std::wstring toLower(std::wstring_view s) {
     std::wstring out(s);
     for (auto& c : out)
         c = toLowerChar(c);
     return out;
 }
 
-std::wstring toUpper(std::wstring_view s)
-{
+std::wstring toUpper(std::wstring_view s) {
     std::wstring out(s);
     for (auto& c : out)
         c = toUpperChar(c);
     return out;
 }
 
-bool equalsNoCase(std::wstring_view a, std::wstring_view b)
-{
+bool equalsNoCase(std::wstring_view a, std::wstring_view b) {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i) {

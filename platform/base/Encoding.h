@@ -41,10 +41,18 @@ std::wstring from8Bit(std::string_view bytes, CodePage page);
 std::string to8Bit(std::wstring_view wide, CodePage page, char replacement = '?');
 
 // Shorthands.
-inline std::wstring fromLatin1(std::string_view s) { return from8Bit(s, CodePage::Latin1); }
-inline std::string toLatin1(std::wstring_view s) { return to8Bit(s, CodePage::Latin1); }
-inline std::wstring fromCp1252(std::string_view s) { return from8Bit(s, CodePage::Windows1252); }
-inline std::string toCp1252(std::wstring_view s) { return to8Bit(s, CodePage::Windows1252); }
+inline std::wstring fromLatin1(std::string_view s) {
+    return from8Bit(s, CodePage::Latin1);
+}
+inline std::string toLatin1(std::wstring_view s) {
+    return to8Bit(s, CodePage::Latin1);
+}
+inline std::wstring fromCp1252(std::string_view s) {
+    return from8Bit(s, CodePage::Windows1252);
+}
+inline std::string toCp1252(std::wstring_view s) {
+    return to8Bit(s, CodePage::Windows1252);
+}
 
 // Case folding that does not depend on the process locale: simple one-to-one
 // Unicode lower/upper case mapping (no expansions such as German sharp s).

@@ -15,11 +15,12 @@ namespace fs = std::filesystem;
 namespace base {
 namespace {
 
-bool hasWildcards(std::wstring_view s) { return s.find_first_of(L"*?") != std::wstring_view::npos; }
+bool hasWildcards(std::wstring_view s) {
+    return s.find_first_of(L"*?") != std::wstring_view::npos;
+}
 
 // Wildcard match with backtracking on the last '*'; linear for ordinary patterns.
-bool match(std::wstring_view name, std::wstring_view pat)
-{
+bool match(std::wstring_view name, std::wstring_view pat) {
     size_t n = 0, p = 0, starP = std::wstring_view::npos, starN = 0;
     while (n < name.size()) {
         if (p < pat.size() && (pat[p] == L'?' || toLowerChar(pat[p]) == toLowerChar(name[n]))) {
@@ -40,8 +41,7 @@ bool match(std::wstring_view name, std::wstring_view pat)
     return p == pat.size();
 }
 
-std::vector<fs::path> sortedEntries(const fs::path& folder)
-{
+std::vector<fs::path> sortedEntries(const fs::path& folder) {
     std::vector<fs::path> names;
     std::error_code ec;
     fs::directory_iterator it(folder, ec), end;
@@ -51,8 +51,7 @@ std::vector<fs::path> sortedEntries(const fs::path& folder)
     return names;
 }
 
-bool writeAll(int fd, std::string_view bytes)
-{
+bool writeAll(int fd, std::string_view bytes) {
     const char* p = bytes.data();
     size_t left = bytes.size();
     while (left > 0) {
@@ -70,21 +69,18 @@ bool writeAll(int fd, std::string_view bytes)
 
 } // namespace
 
-bool pathExists(const NativePath& path)
-{
+bool pathExists(const NativePath& path) {
     std::error_code ec;
     return !path.empty() && fs::exists(path, ec);
 }
 
-bool matchesWildcard(std::wstring_view name, std::wstring_view pattern)
-{
+bool matchesWildcard(std::wstring_view name, std::wstring_view pattern) {
     if (pattern == L"*.*")
         return true;
     return match(name, pattern);
 }
 
-std::optional<NativePath> findFirst(const NativePath& pattern)
-{
+std::optional<NativePath> findFirst(const NativePath& pattern) {
     if (pattern.empty())
         return std::nullopt;
     const std::wstring last = fromUtf8(pattern.filename().string());
@@ -115,21 +111,26 @@ std::optional<NativePath> findFirst(const NativePath& pattern)
     return std::nullopt;
 }
 
-bool existsMatching(const NativePath& pattern) { return findFirst(pattern).has_value(); }
+bool existsMatching(const NativePath& pattern) {
+    return findFirst(pattern).has_value();
+}
 
-std::vector<NativePath> findFiles(const NativePath& folder, std::wstring_view pattern, Recurse recurse)
-{
+std::vector<NativePath> findFiles(const NativePath& folder, std::wstring_view pattern,
+                                  Recurse recurse) {
     std::vector<NativePath> out;
     std::error_code ec;
     if (!fs::is_directory(folder, ec))
         return out;
     auto consider = [&](const fs::directory_entry& e) {
         std::error_code fec;
-        if (e.is_regular_file(fec) && matchesWildcard(fromUtf8(e.path().filename().string()), pattern))
+        if (e.is_regular_file(fec) &&
+            matchesWildcard(fromUtf8(e.path().filename().string()), pattern))
             out.push_back(e.path());
     };
     if (recurse == Recurse::Yes) {
-        fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec), end;
+        fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
+                                            ec),
+            end;
         for (; !ec && it != end; it.increment(ec))
             consider(*it);
     } else {
@@ -141,8 +142,7 @@ std::vector<NativePath> findFiles(const NativePath& folder, std::wstring_view pa
     return out;
 }
 
-std::optional<std::string> readFile(const NativePath& path)
-{
+std::optional<std::string> readFile(const NativePath& path) {
     std::error_code ec;
     if (fs::is_directory(path, ec))
         return std::nullopt;
@@ -161,8 +161,7 @@ std::optional<std::string> readFile(const NativePath& path)
     return data;
 }
 
-std::optional<std::vector<std::string>> readLines(const NativePath& path)
-{
+std::optional<std::vector<std::string>> readLines(const NativePath& path) {
     auto data = readFile(path);
     if (!data)
         return std::nullopt;
@@ -182,8 +181,7 @@ std::optional<std::vector<std::string>> readLines(const NativePath& path)
     return lines;
 }
 
-bool writeFile(const NativePath& path, std::string_view bytes)
-{
+bool writeFile(const NativePath& path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
@@ -191,19 +189,19 @@ bool writeFile(const NativePath& path, std::string_view bytes)
     return (::close(fd) == 0) && ok;
 }
 
-bool writeFileAtomic(const NativePath& path, std::string_view bytes)
-{
+bool writeFileAtomic(const NativePath& path, std::string_view bytes) {
     if (path.empty() || !path.has_filename())
         return false;
     // A temporary name in the same folder, so that rename() is atomic.
     std::random_device rd;
-    const fs::path temp = path.parent_path() /
-        (std::string(".") + path.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
+    const fs::path temp =
+        path.parent_path() / (std::string(".") + path.filename().string() + ".tmp" +
+                              std::to_string(::getpid()) + "-" + std::to_string(rd()));
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     // Keep the permissions of a file we replace.
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) == 0)
         ::fchmod(fd, st.st_mode & 07777);
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -224,29 +222,26 @@ bool writeFileAtomic(const NativePath& path, std::string_view bytes)
     return true;
 }
 
-bool copyFile(const NativePath& from, const NativePath& to)
-{
+bool copyFile(const NativePath& from, const NativePath& to) {
     auto data = readFile(from);
     if (!data)
         return false;
     if (!writeFileAtomic(to, *data))
         return false;
-    struct stat st{};
+    struct stat st {};
     if (::stat(from.c_str(), &st) == 0)
         ::chmod(to.c_str(), st.st_mode & 07777);
     return true;
 }
 
-bool removeFile(const NativePath& path)
-{
+bool removeFile(const NativePath& path) {
     std::error_code ec;
     if (fs::is_directory(fs::symlink_status(path, ec)))
         return false;
     return fs::remove(path, ec) && !ec;
 }
 
-bool createFolder(const NativePath& path)
-{
+bool createFolder(const NativePath& path) {
     if (path.empty())
         return false;
     std::error_code ec;
@@ -254,18 +249,17 @@ bool createFolder(const NativePath& path)
     return fs::is_directory(path, ec);
 }
 
-std::optional<std::time_t> modificationTime(const NativePath& path)
-{
-    struct stat st{};
+std::optional<std::time_t> modificationTime(const NativePath& path) {
+    struct stat st {};
     if (path.empty() || ::stat(path.c_str(), &st) != 0)
         return std::nullopt;
     return st.st_mtime;
 }
 
-std::string formatLocalTime(std::time_t t, const char* format)
-{
-    static const char* const kMonths[] = {"January", "February", "March", "April", "May", "June", "July",
-                                          "August", "September", "October", "November", "December"};
+std::string formatLocalTime(std::time_t t, const char* format) {
+    static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
     std::tm tm{};
     if (!localtime_r(&t, &tm))
         return {};

@@ -35,7 +35,8 @@ bool matchesWildcard(std::wstring_view name, std::wstring_view pattern);
 // Every file (not folder) matching `pattern` (wildcards as above) in `folder`, and in
 // all its sub-folders when recursive, sorted by path. Missing folder: empty list.
 enum class Recurse { No, Yes };
-std::vector<NativePath> findFiles(const NativePath& folder, std::wstring_view pattern, Recurse recurse);
+std::vector<NativePath> findFiles(const NativePath& folder, std::wstring_view pattern,
+                                  Recurse recurse);
 
 // Whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> readFile(const NativePath& path);

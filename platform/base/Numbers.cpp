@@ -15,15 +15,13 @@
 namespace base {
 namespace {
 
-locale_t cLocale()
-{
+locale_t cLocale() {
     static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return loc;
 }
 
 // C conventions for numbers, UTF-8 for narrow strings in wide formats.
-locale_t cUtf8Locale()
-{
+locale_t cUtf8Locale() {
     static locale_t loc = [] {
         locale_t l = newlocale(LC_ALL_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
         return l ? l : cLocale();
@@ -43,12 +41,15 @@ private:
     locale_t m_old;
 };
 
-bool isBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r'; }
-bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool isBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+}
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 // Rewrites a wide format from the product platform's conventions to the C library's.
-std::wstring translateWideFormat(const wchar_t* f)
-{
+std::wstring translateWideFormat(const wchar_t* f) {
     std::wstring out;
     for (const wchar_t* p = f; *p;) {
         if (*p != L'%') {
@@ -111,8 +112,7 @@ std::wstring translateWideFormat(const wchar_t* f)
 // Validates the leading number of `s` by the runtime's grammar and returns it as
 // ASCII text; `used` receives the characters consumed (0 when there is no number).
 template <class Char>
-std::string leadingNumber(std::basic_string_view<Char> s, size_t& used, bool allowFraction)
-{
+std::string leadingNumber(std::basic_string_view<Char> s, size_t& used, bool allowFraction) {
     used = 0;
     size_t i = 0;
     while (i < s.size() && isBlank(static_cast<wchar_t>(s[i])))
@@ -158,9 +158,7 @@ std::string leadingNumber(std::basic_string_view<Char> s, size_t& used, bool all
     return text;
 }
 
-template <class Char>
-double parseDoubleImpl(std::basic_string_view<Char> s, size_t* consumed)
-{
+template <class Char> double parseDoubleImpl(std::basic_string_view<Char> s, size_t* consumed) {
     size_t used = 0;
     const std::string text = leadingNumber(s, used, true);
     if (consumed)
@@ -174,8 +172,7 @@ double parseDoubleImpl(std::basic_string_view<Char> s, size_t* consumed)
 
 } // namespace
 
-std::string vformatC(const char* format, va_list args)
-{
+std::string vformatC(const char* format, va_list args) {
     CLocaleScope scope(cLocale());
     va_list copy;
     va_copy(copy, args);
@@ -192,8 +189,7 @@ std::string vformatC(const char* format, va_list args)
     return out;
 }
 
-std::string formatC(const char* format, ...)
-{
+std::string formatC(const char* format, ...) {
     va_list args;
     va_start(args, format);
     std::string out = vformatC(format, args);
@@ -201,8 +197,7 @@ std::string formatC(const char* format, ...)
     return out;
 }
 
-std::string formatFixed(double value, int decimals)
-{
+std::string formatFixed(double value, int decimals) {
     if (decimals < 0)
         decimals = 0;
     if (decimals > 100)
@@ -210,16 +205,18 @@ std::string formatFixed(double value, int decimals)
     if (!std::isfinite(value))
         return formatC("%.*f", decimals, value);
     char buf[512];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
     if (ec != std::errc())
         return formatC("%.*f", decimals, value);
     return std::string(buf, end);
 }
 
-std::wstring formatFixedW(double value, int decimals) { return fromUtf8(formatFixed(value, decimals)); }
+std::wstring formatFixedW(double value, int decimals) {
+    return fromUtf8(formatFixed(value, decimals));
+}
 
-std::wstring vformatW(const wchar_t* format, va_list args)
-{
+std::wstring vformatW(const wchar_t* format, va_list args) {
     const std::wstring fmt = translateWideFormat(format);
     CLocaleScope scope(cUtf8Locale());
     // vswprintf does not say how much room it needs: grow until it fits.
@@ -238,8 +235,7 @@ std::wstring vformatW(const wchar_t* format, va_list args)
     }
 }
 
-std::wstring formatW(const wchar_t* format, ...)
-{
+std::wstring formatW(const wchar_t* format, ...) {
     va_list args;
     va_start(args, format);
     std::wstring out = vformatW(format, args);
@@ -247,11 +243,14 @@ std::wstring formatW(const wchar_t* format, ...)
     return out;
 }
 
-double parseDouble(std::wstring_view text, size_t* consumed) { return parseDoubleImpl(text, consumed); }
-double parseDouble(std::string_view text, size_t* consumed) { return parseDoubleImpl(text, consumed); }
+double parseDouble(std::wstring_view text, size_t* consumed) {
+    return parseDoubleImpl(text, consumed);
+}
+double parseDouble(std::string_view text, size_t* consumed) {
+    return parseDoubleImpl(text, consumed);
+}
 
-long long parseLongLong(std::wstring_view text, size_t* consumed)
-{
+long long parseLongLong(std::wstring_view text, size_t* consumed) {
     size_t used = 0;
     const std::string digits = leadingNumber(text, used, false);
     if (consumed)
@@ -262,8 +261,7 @@ long long parseLongLong(std::wstring_view text, size_t* consumed)
     return strtoll_l(digits.c_str(), nullptr, 10, cLocale());
 }
 
-int parseInt(std::wstring_view text, size_t* consumed)
-{
+int parseInt(std::wstring_view text, size_t* consumed) {
     const long long v = parseLongLong(text, consumed);
     if (v > INT_MAX)
         return INT_MAX;

@@ -11,12 +11,15 @@ namespace {
 std::mutex g_rootMutex;
 std::filesystem::path g_root; // empty = not set by API
 
-bool isSep(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool isSep(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
 
-bool isDriveLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
+bool isDriveLetter(wchar_t c) {
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+}
 
-std::filesystem::path defaultRoot()
-{
+std::filesystem::path defaultRoot() {
     if (const char* env = std::getenv("TVL_DRIVE_ROOT"); env && *env)
         return env;
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
@@ -27,16 +30,14 @@ std::filesystem::path defaultRoot()
 }
 
 // The root as text without a trailing slash (except for "/" itself).
-std::string rootText()
-{
+std::string rootText() {
     std::string r = driveRoot().lexically_normal().string();
     while (r.size() > 1 && r.back() == '/')
         r.pop_back();
     return r;
 }
 
-std::string slashes(std::wstring_view rest)
-{
+std::string slashes(std::wstring_view rest) {
     std::wstring w(rest);
     for (auto& c : w)
         if (c == L'\\')
@@ -44,8 +45,7 @@ std::string slashes(std::wstring_view rest)
     return toUtf8(w);
 }
 
-std::string stripLeadingSeps(std::wstring_view rest)
-{
+std::string stripLeadingSeps(std::wstring_view rest) {
     size_t i = 0;
     while (i < rest.size() && isSep(rest[i]))
         ++i;
@@ -54,8 +54,7 @@ std::string stripLeadingSeps(std::wstring_view rest)
 
 } // namespace
 
-std::filesystem::path driveRoot()
-{
+std::filesystem::path driveRoot() {
     {
         std::lock_guard lock(g_rootMutex);
         if (!g_root.empty())
@@ -64,14 +63,12 @@ std::filesystem::path driveRoot()
     return defaultRoot();
 }
 
-void setDriveRoot(const std::filesystem::path& root)
-{
+void setDriveRoot(const std::filesystem::path& root) {
     std::lock_guard lock(g_rootMutex);
     g_root = root;
 }
 
-std::filesystem::path toNative(std::wstring_view p)
-{
+std::filesystem::path toNative(std::wstring_view p) {
     // Drive path: "x:" followed by anything.
     if (p.size() >= 2 && isDriveLetter(p[0]) && p[1] == L':') {
         std::string out = rootText();
@@ -96,13 +93,11 @@ std::filesystem::path toNative(std::wstring_view p)
     return slashes(p);
 }
 
-std::filesystem::path toNative(std::string_view productPathUtf8)
-{
+std::filesystem::path toNative(std::string_view productPathUtf8) {
     return toNative(fromUtf8(productPathUtf8));
 }
 
-std::wstring toProduct(const std::filesystem::path& nativePath)
-{
+std::wstring toProduct(const std::filesystem::path& nativePath) {
     const std::string text = nativePath.string();
     const std::string root = rootText();
     std::wstring out;
@@ -111,7 +106,8 @@ std::wstring toProduct(const std::filesystem::path& nativePath)
         if (text.compare(0, prefix.size(), prefix) == 0) {
             const std::string rest = text.substr(prefix.size());
             // <root>/x or <root>/x/...
-            if (!rest.empty() && rest[0] >= 'a' && rest[0] <= 'z' && (rest.size() == 1 || rest[1] == '/')) {
+            if (!rest.empty() && rest[0] >= 'a' && rest[0] <= 'z' &&
+                (rest.size() == 1 || rest[1] == '/')) {
                 out = fromUtf8(rest.substr(0, 1)) + L":";
                 out += rest.size() == 1 ? std::wstring(L"\\") : fromUtf8(rest.substr(1));
             } else if (rest.compare(0, 4, "unc/") == 0 && rest.size() > 4) {
@@ -127,22 +123,19 @@ std::wstring toProduct(const std::filesystem::path& nativePath)
     return out;
 }
 
-std::wstring productFolder(std::wstring_view p)
-{
+std::wstring productFolder(std::wstring_view p) {
     const auto pos = p.find_last_of(L"\\/");
     if (pos == std::wstring_view::npos)
         return {};
     return std::wstring(p.substr(0, pos + 1));
 }
 
-std::wstring productFileName(std::wstring_view p)
-{
+std::wstring productFileName(std::wstring_view p) {
     const auto pos = p.find_last_of(L"\\/");
     return std::wstring(pos == std::wstring_view::npos ? p : p.substr(pos + 1));
 }
 
-std::wstring productJoin(std::wstring_view folder, std::wstring_view name)
-{
+std::wstring productJoin(std::wstring_view folder, std::wstring_view name) {
     std::wstring out(folder);
     while (!out.empty() && isSep(out.back()))
         out.pop_back();

@@ -9,8 +9,7 @@
 
 namespace base {
 
-std::filesystem::path ownProgramPath()
-{
+std::filesystem::path ownProgramPath() {
     char buf[PATH_MAX + 1];
     const ssize_t n = ::readlink("/proc/self/exe", buf, PATH_MAX);
     if (n <= 0)
@@ -18,8 +17,7 @@ std::filesystem::path ownProgramPath()
     return std::string(buf, static_cast<size_t>(n));
 }
 
-std::vector<std::wstring> splitCommandLine(std::wstring_view s)
-{
+std::vector<std::wstring> splitCommandLine(std::wstring_view s) {
     std::vector<std::wstring> args;
     size_t i = 0;
     const size_t n = s.size();
@@ -70,8 +68,7 @@ std::vector<std::wstring> splitCommandLine(std::wstring_view s)
     return args;
 }
 
-bool startDetached(const std::filesystem::path& program, const std::vector<std::string>& args)
-{
+bool startDetached(const std::filesystem::path& program, const std::vector<std::string>& args) {
     // The grandchild reports a failed exec through a close-on-exec pipe: a successful
     // exec closes it with nothing written.
     int pipefd[2];

@@ -11,13 +11,20 @@
 class AcDbObjectId {
 public:
     constexpr AcDbObjectId() = default;
-    static AcDbObjectId fromOldId(Adesk::IntDbId id) { AcDbObjectId o; o.m_id = id; return o; }
+    static AcDbObjectId fromOldId(Adesk::IntDbId id) {
+        AcDbObjectId o;
+        o.m_id = id;
+        return o;
+    }
 
     bool isNull() const { return m_id == 0; }
     bool isValid() const { return m_id != 0; }
     void setNull() { m_id = 0; }
     Adesk::IntDbId asOldId() const { return m_id; }
-    AcDbObjectId& setFromOldId(Adesk::IntDbId id) { m_id = id; return *this; }
+    AcDbObjectId& setFromOldId(Adesk::IntDbId id) {
+        m_id = id;
+        return *this;
+    }
 
     friend bool operator==(const AcDbObjectId&, const AcDbObjectId&) = default;
     friend auto operator<=>(const AcDbObjectId&, const AcDbObjectId&) = default;
@@ -30,7 +37,8 @@ private:
 
 inline const AcDbObjectId AcDbObjectId::kNull{};
 
-template <>
-struct std::hash<AcDbObjectId> {
-    size_t operator()(const AcDbObjectId& id) const noexcept { return std::hash<Adesk::IntDbId>()(id.asOldId()); }
+template <> struct std::hash<AcDbObjectId> {
+    size_t operator()(const AcDbObjectId& id) const noexcept {
+        return std::hash<Adesk::IntDbId>()(id.asOldId());
+    }
 };

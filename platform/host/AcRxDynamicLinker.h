@@ -46,7 +46,9 @@ AcRxDictionary* acrxSysRegistry();
 
 class AcRxDynamicLinker : public AcRxObject {
 public:
-    static AcRxDynamicLinker* cast(AcRxObject* obj) { return dynamic_cast<AcRxDynamicLinker*>(obj); }
+    static AcRxDynamicLinker* cast(AcRxObject* obj) {
+        return dynamic_cast<AcRxDynamicLinker*>(obj);
+    }
 
     // Lets the user unload the module whose packet this is. False for an unknown packet.
     bool unlockApplication(void* appPacket) const;

@@ -16,28 +16,24 @@
 
 namespace {
 
-AcRxDynamicLinker& linker()
-{
+AcRxDynamicLinker& linker() {
     static AcRxDynamicLinker* l = new AcRxDynamicLinker;
     return *l;
 }
 
-AcEdCommandStack& commandStack()
-{
+AcEdCommandStack& commandStack() {
     static AcEdCommandStack* s = new AcEdCommandStack;
     return *s;
 }
 
 } // namespace
 
-AcRxDictionary* acrxSysRegistry()
-{
+AcRxDictionary* acrxSysRegistry() {
     static AcRxDictionary registry;
     return &registry;
 }
 
-AcRxObject* AcRxDictionary::at(const ACHAR* key) const
-{
+AcRxObject* AcRxDictionary::at(const ACHAR* key) const {
     if (!key)
         return nullptr;
     const std::wstring_view k(key);
@@ -48,8 +44,7 @@ AcRxObject* AcRxDictionary::at(const ACHAR* key) const
     return nullptr;
 }
 
-bool AcRxDynamicLinker::unlockApplication(void* appPacket) const
-{
+bool AcRxDynamicLinker::unlockApplication(void* appPacket) const {
     host::Module* m = host::moduleLoader().fromPacket(appPacket);
     if (!m)
         return false;
@@ -57,8 +52,7 @@ bool AcRxDynamicLinker::unlockApplication(void* appPacket) const
     return true;
 }
 
-bool AcRxDynamicLinker::lockApplication(void* appPacket) const
-{
+bool AcRxDynamicLinker::lockApplication(void* appPacket) const {
     host::Module* m = host::moduleLoader().fromPacket(appPacket);
     if (!m)
         return false;
@@ -66,14 +60,12 @@ bool AcRxDynamicLinker::lockApplication(void* appPacket) const
     return true;
 }
 
-bool AcRxDynamicLinker::isApplicationLocked(const ACHAR* moduleName) const
-{
+bool AcRxDynamicLinker::isApplicationLocked(const ACHAR* moduleName) const {
     host::Module* m = moduleName ? host::moduleLoader().find(moduleName) : nullptr;
     return m && m->locked;
 }
 
-Acad::ErrorStatus AcRxDynamicLinker::registerAppMDIAware(void* appPacket) const
-{
+Acad::ErrorStatus AcRxDynamicLinker::registerAppMDIAware(void* appPacket) const {
     host::Module* m = host::moduleLoader().fromPacket(appPacket);
     if (!m)
         return Acad::eUnknownApplication;
@@ -81,8 +73,7 @@ Acad::ErrorStatus AcRxDynamicLinker::registerAppMDIAware(void* appPacket) const
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcRxDynamicLinker::registerAppNotMDIAware(void* appPacket) const
-{
+Acad::ErrorStatus AcRxDynamicLinker::registerAppNotMDIAware(void* appPacket) const {
     host::Module* m = host::moduleLoader().fromPacket(appPacket);
     if (!m)
         return Acad::eUnknownApplication;
@@ -90,34 +81,30 @@ Acad::ErrorStatus AcRxDynamicLinker::registerAppNotMDIAware(void* appPacket) con
     return Acad::eOk;
 }
 
-bool AcRxDynamicLinker::loadModule(const ACHAR* fileName, bool printit, bool)
-{
+bool AcRxDynamicLinker::loadModule(const ACHAR* fileName, bool printit, bool) {
     if (!fileName)
         return false;
     const host::LoadResult r = host::moduleLoader().load(fileName, printit);
     return r == host::LoadResult::Loaded || r == host::LoadResult::AlreadyLoaded;
 }
 
-bool AcRxDynamicLinker::unloadModule(const ACHAR* fileName, bool printit, bool asCmd)
-{
+bool AcRxDynamicLinker::unloadModule(const ACHAR* fileName, bool printit, bool asCmd) {
     if (!fileName)
         return false;
-    return host::moduleLoader().unload(fileName, asCmd ? host::UnloadMode::User : host::UnloadMode::Forced,
+    return host::moduleLoader().unload(fileName,
+                                       asCmd ? host::UnloadMode::User : host::UnloadMode::Forced,
                                        printit) == host::UnloadResult::Unloaded;
 }
 
-bool acrxLoadModule(const ACHAR* fileName, bool printit, bool asCmd)
-{
+bool acrxLoadModule(const ACHAR* fileName, bool printit, bool asCmd) {
     return linker().loadModule(fileName, printit, asCmd);
 }
 
-bool acrxUnloadModule(const ACHAR* fileName, bool asCmd)
-{
+bool acrxUnloadModule(const ACHAR* fileName, bool asCmd) {
     return linker().unloadModule(fileName, true, asCmd);
 }
 
-int acutPrintf(const ACHAR* format, ...)
-{
+int acutPrintf(const ACHAR* format, ...) {
     va_list ap;
     va_start(ap, format);
     const std::wstring text = host::formatPrintf(format, ap);
@@ -126,8 +113,14 @@ int acutPrintf(const ACHAR* format, ...)
     return static_cast<int>(text.size());
 }
 
-void acedPostCommandPrompt() { host::commandLine().countPrompt(); }
+void acedPostCommandPrompt() {
+    host::commandLine().countPrompt();
+}
 
-void acedUpdateDisplay() { host::commandLine().countUpdateDisplay(); }
+void acedUpdateDisplay() {
+    host::commandLine().countUpdateDisplay();
+}
 
-ui::Window* adsw_acadMainWnd() { return &host::mainWindow(); }
+ui::Window* adsw_acadMainWnd() {
+    return &host::mainWindow();
+}

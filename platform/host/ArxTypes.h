@@ -50,15 +50,8 @@ enum ErrorStatus {
 namespace AcRx {
 // Messages a module's acrxEntryPoint receives. Other values exist on the product's
 // platform; a module ignores what it does not know.
-enum AppMsgCode {
-    kNullMsg = 0,
-    kInitAppMsg = 1,
-    kUnloadAppMsg = 2
-};
-enum AppRetCode {
-    kRetOK = 0,
-    kRetError = 3
-};
+enum AppMsgCode { kNullMsg = 0, kInitAppMsg = 1, kUnloadAppMsg = 2 };
+enum AppRetCode { kRetOK = 0, kRetError = 3 };
 } // namespace AcRx
 
 // Result codes of the interactive functions (acedGetPoint, acedEntSel, ...).

@@ -4,17 +4,12 @@
 #include "platform/ui/Application.h"
 
 CAdUiBaseDialog::CAdUiBaseDialog(int templateId, ui::Window* parent, HINSTANCE)
-    : ui::Dialog(templateId, parent)
-{
-}
+    : ui::Dialog(templateId, parent) {}
 
 CAdUiBaseDialog::CAdUiBaseDialog(const ui::DialogTemplate& tpl, ui::Window* parent)
-    : ui::Dialog(tpl, parent)
-{
-}
+    : ui::Dialog(tpl, parent) {}
 
-void CAdUiBaseDialog::BeginEditorCommand()
-{
+void CAdUiBaseDialog::BeginEditorCommand() {
     if (m_editorCommand || !isWindow())
         return;
     m_editorCommand = true;
@@ -28,8 +23,7 @@ void CAdUiBaseDialog::BeginEditorCommand()
     }
 }
 
-void CAdUiBaseDialog::CompleteEditorCommand(bool restoreDialogs)
-{
+void CAdUiBaseDialog::CompleteEditorCommand(bool restoreDialogs) {
     if (!m_editorCommand)
         return;
     m_editorCommand = false;
@@ -44,4 +38,6 @@ void CAdUiBaseDialog::CompleteEditorCommand(bool restoreDialogs)
     }
 }
 
-void CAdUiBaseDialog::CancelEditorCommand() { CompleteEditorCommand(true); }
+void CAdUiBaseDialog::CancelEditorCommand() {
+    CompleteEditorCommand(true);
+}

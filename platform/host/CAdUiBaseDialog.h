@@ -17,7 +17,8 @@
 
 class CAdUiBaseDialog : public ui::Dialog {
 public:
-    explicit CAdUiBaseDialog(int templateId, ui::Window* parent = nullptr, HINSTANCE resource = nullptr);
+    explicit CAdUiBaseDialog(int templateId, ui::Window* parent = nullptr,
+                             HINSTANCE resource = nullptr);
     explicit CAdUiBaseDialog(const ui::DialogTemplate& tpl, ui::Window* parent = nullptr);
 
     void BeginEditorCommand();

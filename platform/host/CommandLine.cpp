@@ -10,10 +10,9 @@ namespace host {
 namespace {
 bool g_adding = false;
 bool g_exiting = false;
-}
+} // namespace
 
-CommandLine& commandLine()
-{
+CommandLine& commandLine() {
     // Never destroyed: modules may print while the process ends. The windowing layer's
     // application object is a static that is destroyed at exit; the handler registered
     // after it exists runs before that, and from then on lines no longer go to its
@@ -26,10 +25,11 @@ CommandLine& commandLine()
     return *line;
 }
 
-bool commandLineAddingToTranscript() { return g_adding; }
+bool commandLineAddingToTranscript() {
+    return g_adding;
+}
 
-void CommandLine::write(std::wstring_view text)
-{
+void CommandLine::write(std::wstring_view text) {
     if (text.empty())
         return;
     m_text.append(text);
@@ -53,21 +53,18 @@ void CommandLine::write(std::wstring_view text)
     }
 }
 
-std::wstring CommandLine::textSince(std::size_t mark) const
-{
+std::wstring CommandLine::textSince(std::size_t mark) const {
     return mark >= m_text.size() ? std::wstring() : m_text.substr(mark);
 }
 
-void CommandLine::clear()
-{
+void CommandLine::clear() {
     m_text.clear();
     m_pendingLine.clear();
     m_prompts = 0;
     m_updates = 0;
 }
 
-void CommandLine::breakLine()
-{
+void CommandLine::breakLine() {
     if (m_echo && m_echoMidLine) {
         std::fputc('\n', stdout);
         std::fflush(stdout);

@@ -21,7 +21,9 @@ public:
     // A position in text(), and what was written after it.
     std::size_t mark() const { return m_text.size(); }
     std::wstring textSince(std::size_t mark) const;
-    bool contains(std::wstring_view fragment) const { return m_text.find(fragment) != std::wstring::npos; }
+    bool contains(std::wstring_view fragment) const {
+        return m_text.find(fragment) != std::wstring::npos;
+    }
     void clear();
 
     void setEcho(bool echo) { m_echo = echo; }
@@ -37,7 +39,7 @@ public:
 
 private:
     std::wstring m_text;
-    std::wstring m_pendingLine;   // not yet ended, not yet in the transcript
+    std::wstring m_pendingLine; // not yet ended, not yet in the transcript
     bool m_echo = false;
     bool m_echoMidLine = false;
     int m_prompts = 0;

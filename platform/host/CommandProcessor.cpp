@@ -1,10 +1,10 @@
 #include "platform/host/CommandProcessor.h"
 
+#include "platform/base/Encoding.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/CommandRegistry.h"
 #include "platform/host/ModuleLoader.h"
 #include "platform/host/Printf.h"
-#include "platform/base/Encoding.h"
 #include "platform/ui/Application.h"
 
 #include <exception>
@@ -12,30 +12,30 @@
 namespace host {
 namespace {
 
-void say(const std::wstring& s) { commandLine().write(s); }
+void say(const std::wstring& s) {
+    commandLine().write(s);
+}
 
-bool isName(const std::wstring& word, std::initializer_list<const wchar_t*> names)
-{
+bool isName(const std::wstring& word, std::initializer_list<const wchar_t*> names) {
     for (const wchar_t* n : names)
         if (base::equalsNoCase(word, n))
             return true;
     return false;
 }
 
-void listModules()
-{
+void listModules() {
     const auto modules = moduleLoader().modules();
     if (modules.empty()) {
         say(L"No modules loaded.\n");
         return;
     }
     for (const Module* m : modules)
-        say(formatPrintfV(L"  %-20s %-9s %s\n", m->name.c_str(), m->locked ? L"locked" : L"unlocked",
+        say(formatPrintfV(L"  %-20s %-9s %s\n", m->name.c_str(),
+                          m->locked ? L"locked" : L"unlocked",
                           base::fromUtf8(m->nativePath.string()).c_str()));
 }
 
-void listCommands()
-{
+void listCommands() {
     const auto& all = commands().all();
     if (all.empty()) {
         say(L"No commands registered.\n");
@@ -45,14 +45,12 @@ void listCommands()
         say(formatPrintfV(L"  %-20s %s\n", c.group.c_str(), c.globalName.c_str()));
 }
 
-void help()
-{
+void help() {
     say(L"Built-in commands: MODULES, LOAD <module>, UNLOAD <module>, COMMANDS, HELP, QUIT.\n"
         L"Registered commands run by name (see COMMANDS).\n");
 }
 
-CommandOutcome runRegistered(const Command& command)
-{
+CommandOutcome runRegistered(const Command& command) {
     const AcRxFunctionPtr function = command.function;
     const std::wstring name = command.globalName;
     Module* module = moduleLoader().moduleAt(reinterpret_cast<const void*>(function));
@@ -76,8 +74,7 @@ CommandOutcome runRegistered(const Command& command)
 
 } // namespace
 
-CommandOutcome CommandProcessor::execute(const std::vector<std::wstring>& words)
-{
+CommandOutcome CommandProcessor::execute(const std::vector<std::wstring>& words) {
     if (words.empty() || words[0].empty())
         return CommandOutcome::Done;
     const std::wstring& name = words[0];
@@ -103,15 +100,17 @@ CommandOutcome CommandProcessor::execute(const std::vector<std::wstring>& words)
             return CommandOutcome::Failed;
         }
         const LoadResult r = moduleLoader().load(words[1]);
-        return (r == LoadResult::Loaded || r == LoadResult::AlreadyLoaded) ? CommandOutcome::Done : CommandOutcome::Failed;
+        return (r == LoadResult::Loaded || r == LoadResult::AlreadyLoaded) ? CommandOutcome::Done
+                                                                           : CommandOutcome::Failed;
     }
     if (isName(name, {L"UNLOAD", L"ARXUNLOAD"})) {
         if (argc != 1) {
             say(L"Usage: UNLOAD <module name or path>\n");
             return CommandOutcome::Failed;
         }
-        return moduleLoader().unload(words[1], UnloadMode::User) == UnloadResult::Unloaded ? CommandOutcome::Done
-                                                                                             : CommandOutcome::Failed;
+        return moduleLoader().unload(words[1], UnloadMode::User) == UnloadResult::Unloaded
+                   ? CommandOutcome::Done
+                   : CommandOutcome::Failed;
     }
 
     const Command* command = commands().find(name);
@@ -120,8 +119,9 @@ CommandOutcome CommandProcessor::execute(const std::vector<std::wstring>& words)
         return CommandOutcome::Unknown;
     }
     if (argc > 0)
-        say(L"Command " + command->globalName + L" takes no arguments; ignored the rest of the line.\n");
-    const Command copy = *command;   // the command may remove its own group
+        say(L"Command " + command->globalName +
+            L" takes no arguments; ignored the rest of the line.\n");
+    const Command copy = *command; // the command may remove its own group
     return runRegistered(copy);
 }
 

@@ -6,27 +6,25 @@
 
 namespace host {
 
-CommandRegistry& commands()
-{
+CommandRegistry& commands() {
     static CommandRegistry* registry = new CommandRegistry;
     return *registry;
 }
 
-Acad::ErrorStatus CommandRegistry::add(Command command)
-{
+Acad::ErrorStatus CommandRegistry::add(Command command) {
     if (command.group.empty() || command.globalName.empty() || !command.function)
         return Acad::eInvalidInput;
     if (command.localName.empty())
         command.localName = command.globalName;
     for (const Command& c : m_commands)
-        if (base::equalsNoCase(c.group, command.group) && base::equalsNoCase(c.globalName, command.globalName))
+        if (base::equalsNoCase(c.group, command.group) &&
+            base::equalsNoCase(c.globalName, command.globalName))
             return Acad::eDuplicateKey;
     m_commands.push_back(std::move(command));
     return Acad::eOk;
 }
 
-Acad::ErrorStatus CommandRegistry::remove(std::wstring_view group, std::wstring_view globalName)
-{
+Acad::ErrorStatus CommandRegistry::remove(std::wstring_view group, std::wstring_view globalName) {
     if (!hasGroup(group))
         return Acad::eNotInGroup;
     const int n = removeIf([&](const Command& c) {
@@ -35,27 +33,23 @@ Acad::ErrorStatus CommandRegistry::remove(std::wstring_view group, std::wstring_
     return n > 0 ? Acad::eOk : Acad::eKeyNotFound;
 }
 
-Acad::ErrorStatus CommandRegistry::removeGroup(std::wstring_view group)
-{
+Acad::ErrorStatus CommandRegistry::removeGroup(std::wstring_view group) {
     const int n = removeIf([&](const Command& c) { return base::equalsNoCase(c.group, group); });
     return n > 0 ? Acad::eOk : Acad::eNotInGroup;
 }
 
-int CommandRegistry::removeIf(const std::function<bool(const Command&)>& pick)
-{
+int CommandRegistry::removeIf(const std::function<bool(const Command&)>& pick) {
     const auto before = m_commands.size();
     std::erase_if(m_commands, pick);
     return static_cast<int>(before - m_commands.size());
 }
 
-bool CommandRegistry::hasGroup(std::wstring_view group) const
-{
+bool CommandRegistry::hasGroup(std::wstring_view group) const {
     return std::any_of(m_commands.begin(), m_commands.end(),
                        [&](const Command& c) { return base::equalsNoCase(c.group, group); });
 }
 
-const Command* CommandRegistry::find(std::wstring_view typed) const
-{
+const Command* CommandRegistry::find(std::wstring_view typed) const {
     bool globalOnly = false;
     if (!typed.empty() && typed.front() == L'_') {
         globalOnly = true;
@@ -71,7 +65,8 @@ const Command* CommandRegistry::find(std::wstring_view typed) const
     for (auto it = m_commands.rbegin(); it != m_commands.rend(); ++it) {
         if (!group.empty() && !base::equalsNoCase(it->group, group))
             continue;
-        if (base::equalsNoCase(it->globalName, typed) || (!globalOnly && base::equalsNoCase(it->localName, typed)))
+        if (base::equalsNoCase(it->globalName, typed) ||
+            (!globalOnly && base::equalsNoCase(it->localName, typed)))
             return &*it;
     }
     return nullptr;
@@ -84,8 +79,7 @@ const Command* CommandRegistry::find(std::wstring_view typed) const
 Acad::ErrorStatus AcEdCommandStack::addCommand(const ACHAR* group, const ACHAR* globalName,
                                                const ACHAR* localName, Adesk::Int32 flags,
                                                AcRxFunctionPtr function, AcEdUIContext*, int fcode,
-                                               HINSTANCE resourceHandle, AcEdCommand** cmdPtrRet)
-{
+                                               HINSTANCE resourceHandle, AcEdCommand** cmdPtrRet) {
     if (cmdPtrRet)
         *cmdPtrRet = nullptr;
     host::Command c;
@@ -99,12 +93,10 @@ Acad::ErrorStatus AcEdCommandStack::addCommand(const ACHAR* group, const ACHAR* 
     return host::commands().add(std::move(c));
 }
 
-Acad::ErrorStatus AcEdCommandStack::removeCmd(const ACHAR* group, const ACHAR* globalName)
-{
+Acad::ErrorStatus AcEdCommandStack::removeCmd(const ACHAR* group, const ACHAR* globalName) {
     return host::commands().remove(group ? group : L"", globalName ? globalName : L"");
 }
 
-Acad::ErrorStatus AcEdCommandStack::removeGroup(const ACHAR* group)
-{
+Acad::ErrorStatus AcEdCommandStack::removeGroup(const ACHAR* group) {
     return host::commands().removeGroup(group ? group : L"");
 }

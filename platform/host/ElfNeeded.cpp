@@ -9,9 +9,7 @@
 namespace host {
 namespace {
 
-template <class T>
-bool readAt(const std::string& bytes, std::uint64_t offset, T& out)
-{
+template <class T> bool readAt(const std::string& bytes, std::uint64_t offset, T& out) {
     if (offset > bytes.size() || bytes.size() - offset < sizeof(T))
         return false;
     std::memcpy(&out, bytes.data() + offset, sizeof(T));
@@ -20,8 +18,7 @@ bool readAt(const std::string& bytes, std::uint64_t offset, T& out)
 
 } // namespace
 
-std::vector<std::string> neededLibraries(const std::filesystem::path& file)
-{
+std::vector<std::string> neededLibraries(const std::filesystem::path& file) {
     std::vector<std::string> out;
     const auto bytes = base::readFile(file);
     Elf64_Ehdr eh{};
@@ -31,13 +28,15 @@ std::vector<std::string> neededLibraries(const std::filesystem::path& file)
         return out;
     for (unsigned i = 0; i < eh.e_shnum; ++i) {
         Elf64_Shdr dyn{};
-        if (!readAt(*bytes, eh.e_shoff + std::uint64_t(i) * sizeof(Elf64_Shdr), dyn) || dyn.sh_type != SHT_DYNAMIC)
+        if (!readAt(*bytes, eh.e_shoff + std::uint64_t(i) * sizeof(Elf64_Shdr), dyn) ||
+            dyn.sh_type != SHT_DYNAMIC)
             continue;
         Elf64_Shdr strtab{};
         if (dyn.sh_link >= eh.e_shnum ||
             !readAt(*bytes, eh.e_shoff + std::uint64_t(dyn.sh_link) * sizeof(Elf64_Shdr), strtab))
             return out;
-        for (std::uint64_t off = 0; off + sizeof(Elf64_Dyn) <= dyn.sh_size; off += sizeof(Elf64_Dyn)) {
+        for (std::uint64_t off = 0; off + sizeof(Elf64_Dyn) <= dyn.sh_size;
+             off += sizeof(Elf64_Dyn)) {
             Elf64_Dyn entry{};
             if (!readAt(*bytes, dyn.sh_offset + off, entry) || entry.d_tag == DT_NULL)
                 break;

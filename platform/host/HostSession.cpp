@@ -1,15 +1,15 @@
 #include "platform/host/HostSession.h"
 
+#include "platform/base/Encoding.h"
+#include "platform/base/Files.h"
+#include "platform/base/Paths.h"
+#include "platform/base/Process.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/CommandProcessor.h"
 #include "platform/host/MainWindow.h"
 #include "platform/host/ModuleLoader.h"
 #include "platform/host/ScriptDriver.h"
 #include "platform/host/StepSource.h"
-#include "platform/base/Encoding.h"
-#include "platform/base/Files.h"
-#include "platform/base/Paths.h"
-#include "platform/base/Process.h"
 #include "platform/ui/Application.h"
 
 #include <cstdio>
@@ -23,13 +23,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isSwitch(const std::string& a, const char* name)
-{
+bool isSwitch(const std::string& a, const char* name) {
     return base::equalsNoCase(base::fromUtf8(a), base::fromUtf8(name));
 }
 
-void echoTranscriptLine(const std::string& line)
-{
+void echoTranscriptLine(const std::string& line) {
     // The command line prints its own lines as they come; failures go to stderr.
     if (commandLineAddingToTranscript() || line.rfind("FAILED ", 0) == 0)
         return;
@@ -38,14 +36,12 @@ void echoTranscriptLine(const std::string& line)
     std::fflush(stdout);
 }
 
-fs::path programFolder()
-{
+fs::path programFolder() {
     const fs::path p = base::ownProgramPath();
     return p.empty() ? fs::current_path() : p.parent_path();
 }
 
-std::vector<fs::path> supportPath(const std::vector<std::wstring>& folders)
-{
+std::vector<fs::path> supportPath(const std::vector<std::wstring>& folders) {
     std::vector<fs::path> out;
     for (const auto& f : folders)
         out.push_back(base::toNative(f));
@@ -54,13 +50,11 @@ std::vector<fs::path> supportPath(const std::vector<std::wstring>& folders)
 
 } // namespace
 
-std::string startupUsage()
-{
+std::string startupUsage() {
     return "usage: acad [/ld MODULE]... [/s \"FOLDER;FOLDER...\"] [/nologo] [--script FILE]\n";
 }
 
-StartupOptions parseStartupOptions(const std::vector<std::string>& args)
-{
+StartupOptions parseStartupOptions(const std::vector<std::string>& args) {
     StartupOptions o;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -105,8 +99,7 @@ StartupOptions parseStartupOptions(const std::vector<std::string>& args)
     return o;
 }
 
-int loadModulesFromAcadRx(const std::vector<std::wstring>& supportFolders)
-{
+int loadModulesFromAcadRx(const std::vector<std::wstring>& supportFolders) {
     std::vector<fs::path> folders = supportPath(supportFolders);
     folders.push_back(programFolder());
     for (const fs::path& folder : folders) {
@@ -120,8 +113,10 @@ int loadModulesFromAcadRx(const std::vector<std::wstring>& supportFolders)
         }
         int loaded = 0;
         for (const std::string& raw : *lines) {
-            std::wstring line = base::isValidUtf8(raw) ? base::fromUtf8(raw) : base::fromCp1252(raw);
-            while (!line.empty() && (line.back() == L' ' || line.back() == L'\t' || line.back() == L'\r'))
+            std::wstring line =
+                base::isValidUtf8(raw) ? base::fromUtf8(raw) : base::fromCp1252(raw);
+            while (!line.empty() &&
+                   (line.back() == L' ' || line.back() == L'\t' || line.back() == L'\r'))
                 line.pop_back();
             const size_t start = line.find_first_not_of(L" \t");
             if (start == std::wstring::npos || line[start] == L'#' || line[start] == L';')
@@ -142,8 +137,7 @@ int loadModulesFromAcadRx(const std::vector<std::wstring>& supportFolders)
     return 0;
 }
 
-std::optional<bool> runScriptFile(const std::string& path, bool* quit)
-{
+std::optional<bool> runScriptFile(const std::string& path, bool* quit) {
     const fs::path native = base::toNative(path);
     const auto text = base::readFile(native);
     if (!text) {
@@ -168,8 +162,7 @@ std::optional<bool> runScriptFile(const std::string& path, bool* quit)
     return ok;
 }
 
-int runHostSession(const StartupOptions& options, std::istream& input)
-{
+int runHostSession(const StartupOptions& options, std::istream& input) {
     if (options.help) {
         std::fputs(startupUsage().c_str(), stdout);
         return 0;

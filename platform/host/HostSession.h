@@ -31,13 +31,13 @@
 namespace host {
 
 struct StartupOptions {
-    std::vector<std::wstring> modules;          // /ld, in order
-    std::vector<std::wstring> supportFolders;   // /s, split at ';'
+    std::vector<std::wstring> modules;        // /ld, in order
+    std::vector<std::wstring> supportFolders; // /s, split at ';'
     bool noLogo = false;
     bool help = false;
-    std::optional<std::string> script;          // --script
-    std::vector<std::string> warnings;          // ignored arguments
-    std::string error;                          // not empty: the command line is wrong
+    std::optional<std::string> script; // --script
+    std::vector<std::string> warnings; // ignored arguments
+    std::string error;                 // not empty: the command line is wrong
 };
 
 StartupOptions parseStartupOptions(const std::vector<std::string>& args);

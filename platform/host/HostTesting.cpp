@@ -8,8 +8,7 @@
 
 namespace host {
 
-void resetHostForTests()
-{
+void resetHostForTests() {
     moduleLoader().unloadAll();
     moduleLoader().setSearchPath({});
     commands().clear();

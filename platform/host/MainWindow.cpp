@@ -6,28 +6,27 @@
 
 namespace host {
 
-MainWindow& mainWindow()
-{
+MainWindow& mainWindow() {
     static MainWindow* w = new MainWindow;
     w->ensureCreated();
     return *w;
 }
 
-void MainWindow::ensureCreated()
-{
+void MainWindow::ensureCreated() {
     if (isWindow())
         return;
     const ui::Rect area = ui::app().workArea();
-    create(kClassName, L"acad - [Drawing1]", ui::WS_OVERLAPPEDWINDOW | ui::WS_VISIBLE, area, nullptr, 0);
+    create(kClassName, L"acad - [Drawing1]", ui::WS_OVERLAPPEDWINDOW | ui::WS_VISIBLE, area,
+           nullptr, 0);
     ui::app().setMainWindow(this);
 }
 
-bool MainWindow::mouseOverDrawing()
-{
+bool MainWindow::mouseOverDrawing() {
     std::vector<ui::WindowRef<ui::Dialog>> modeless;
     for (ui::Window* w : ui::app().topLevelWindows()) {
         auto* dialog = dynamic_cast<ui::Dialog*>(w);
-        if (dialog && static_cast<ui::Window*>(dialog) != this && !dialog->inModalLoop() && dialog->isWindowVisible())
+        if (dialog && static_cast<ui::Window*>(dialog) != this && !dialog->inModalLoop() &&
+            dialog->isWindowVisible())
             modeless.emplace_back(dialog);
     }
     bool kept = false;

@@ -1,13 +1,13 @@
 #include "platform/host/ModuleLoader.h"
 
-#include "platform/host/CommandLine.h"
-#include "platform/host/CommandRegistry.h"
-#include "platform/host/ElfNeeded.h"
-#include "platform/host/Printf.h"
 #include "platform/base/Encoding.h"
 #include "platform/base/Files.h"
 #include "platform/base/Paths.h"
 #include "platform/base/Process.h"
+#include "platform/host/CommandLine.h"
+#include "platform/host/CommandRegistry.h"
+#include "platform/host/ElfNeeded.h"
+#include "platform/host/Printf.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
 
@@ -23,10 +23,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void say(const std::wstring& text) { commandLine().write(text); }
+void say(const std::wstring& text) {
+    commandLine().write(text);
+}
 
-std::string linkNameOf(void* handle)
-{
+std::string linkNameOf(void* handle) {
     link_map* map = nullptr;
     if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name)
         return {};
@@ -34,8 +35,7 @@ std::string linkNameOf(void* handle)
 }
 
 // A symbol defined by the library itself, not by one it depends on.
-void* ownSymbol(void* handle, const std::string& linkName, const char* name)
-{
+void* ownSymbol(void* handle, const std::string& linkName, const char* name) {
     void* symbol = dlsym(handle, name);
     if (!symbol)
         return nullptr;
@@ -45,22 +45,19 @@ void* ownSymbol(void* handle, const std::string& linkName, const char* name)
     return linkName == info.dli_fname ? symbol : nullptr;
 }
 
-std::string libraryOf(const void* address)
-{
+std::string libraryOf(const void* address) {
     Dl_info info{};
     if (!address || !dladdr(address, &info) || !info.dli_fname)
         return {};
     return info.dli_fname;
 }
 
-bool hasFolder(std::wstring_view path)
-{
+bool hasFolder(std::wstring_view path) {
     return path.find_first_of(L"\\/") != std::wstring_view::npos ||
            (path.size() >= 2 && path[1] == L':');
 }
 
-fs::path canonicalOf(const fs::path& p)
-{
+fs::path canonicalOf(const fs::path& p) {
     std::error_code ec;
     fs::path c = fs::weakly_canonical(p, ec);
     return ec ? p : c;
@@ -68,40 +65,43 @@ fs::path canonicalOf(const fs::path& p)
 
 } // namespace
 
-const char* loadResultText(LoadResult r)
-{
+const char* loadResultText(LoadResult r) {
     switch (r) {
-    case LoadResult::Loaded: return "loaded";
-    case LoadResult::AlreadyLoaded: return "already loaded";
-    case LoadResult::NotFound: return "file not found";
-    case LoadResult::NotAModule: return "not a loadable module";
-    case LoadResult::NoEntryPoint: return "no acrxEntryPoint";
-    case LoadResult::WrongApiVersion: return "wrong API version";
-    case LoadResult::AttachRefused: return "attach refused";
-    case LoadResult::InitRefused: return "initialisation refused";
+    case LoadResult::Loaded:
+        return "loaded";
+    case LoadResult::AlreadyLoaded:
+        return "already loaded";
+    case LoadResult::NotFound:
+        return "file not found";
+    case LoadResult::NotAModule:
+        return "not a loadable module";
+    case LoadResult::NoEntryPoint:
+        return "no acrxEntryPoint";
+    case LoadResult::WrongApiVersion:
+        return "wrong API version";
+    case LoadResult::AttachRefused:
+        return "attach refused";
+    case LoadResult::InitRefused:
+        return "initialisation refused";
     }
     return "?";
 }
 
-ModuleLoader& moduleLoader()
-{
+ModuleLoader& moduleLoader() {
     static ModuleLoader* loader = new ModuleLoader;
     return *loader;
 }
 
-bool loadModule(std::wstring_view productPath)
-{
+bool loadModule(std::wstring_view productPath) {
     const LoadResult r = moduleLoader().load(productPath);
     return r == LoadResult::Loaded || r == LoadResult::AlreadyLoaded;
 }
 
-bool unloadModule(std::wstring_view nameOrPath)
-{
+bool unloadModule(std::wstring_view nameOrPath) {
     return moduleLoader().unload(nameOrPath, UnloadMode::Forced) == UnloadResult::Unloaded;
 }
 
-fs::path ModuleLoader::resolve(std::wstring_view path) const
-{
+fs::path ModuleLoader::resolve(std::wstring_view path) const {
     if (path.empty())
         return {};
     const fs::path native = base::toNative(path);
@@ -125,37 +125,35 @@ fs::path ModuleLoader::resolve(std::wstring_view path) const
     return {};
 }
 
-std::vector<Module*> ModuleLoader::modules() const
-{
+std::vector<Module*> ModuleLoader::modules() const {
     std::vector<Module*> out;
     for (const auto& m : m_modules)
         out.push_back(m.get());
     return out;
 }
 
-Module* ModuleLoader::find(std::wstring_view nameOrPath) const
-{
+Module* ModuleLoader::find(std::wstring_view nameOrPath) const {
     if (nameOrPath.empty())
         return nullptr;
-    const fs::path resolved = hasFolder(nameOrPath) ? canonicalOf(base::toNative(nameOrPath)) : fs::path();
+    const fs::path resolved =
+        hasFolder(nameOrPath) ? canonicalOf(base::toNative(nameOrPath)) : fs::path();
     for (const auto& m : m_modules) {
-        if (base::equalsNoCase(m->name, nameOrPath) || base::equalsNoCase(m->requestedPath, nameOrPath) ||
+        if (base::equalsNoCase(m->name, nameOrPath) ||
+            base::equalsNoCase(m->requestedPath, nameOrPath) ||
             (!resolved.empty() && m->nativePath == resolved))
             return m.get();
     }
     return nullptr;
 }
 
-Module* ModuleLoader::fromPacket(void* packet) const
-{
+Module* ModuleLoader::fromPacket(void* packet) const {
     for (const auto& m : m_modules)
         if (m.get() == packet)
             return m.get();
     return nullptr;
 }
 
-Module* ModuleLoader::moduleAt(const void* address) const
-{
+Module* ModuleLoader::moduleAt(const void* address) const {
     const std::string lib = libraryOf(address);
     if (lib.empty())
         return nullptr;
@@ -165,8 +163,7 @@ Module* ModuleLoader::moduleAt(const void* address) const
     return nullptr;
 }
 
-LoadResult ModuleLoader::load(std::wstring_view path, bool printResult)
-{
+LoadResult ModuleLoader::load(std::wstring_view path, bool printResult) {
     const std::wstring shown(path);
     auto fail = [&](LoadResult r, const std::wstring& why) {
         say(L"Cannot load module " + shown + L": " + why + L"\n");
@@ -188,8 +185,9 @@ LoadResult ModuleLoader::load(std::wstring_view path, bool printResult)
     void* handle = dlopen(native.c_str(), RTLD_NOW | RTLD_GLOBAL);
     if (!handle) {
         const char* err = dlerror();
-        return fail(LoadResult::NotAModule,
-                    L"not a loadable module (" + base::fromUtf8(err ? err : "unknown error") + L").");
+        return fail(LoadResult::NotAModule, L"not a loadable module (" +
+                                                base::fromUtf8(err ? err : "unknown error") +
+                                                L").");
     }
 
     auto module = std::make_unique<Module>();
@@ -199,18 +197,22 @@ LoadResult ModuleLoader::load(std::wstring_view path, bool printResult)
     module->handle = handle;
     module->linkName = linkNameOf(handle);
     module->needed = neededLibraries(native);
-    module->entryPoint = reinterpret_cast<AcRxEntryPointFn>(ownSymbol(handle, module->linkName, "acrxEntryPoint"));
-    module->dllMain = reinterpret_cast<AcRxDllMainFn>(ownSymbol(handle, module->linkName, "DllMain"));
+    module->entryPoint =
+        reinterpret_cast<AcRxEntryPointFn>(ownSymbol(handle, module->linkName, "acrxEntryPoint"));
+    module->dllMain =
+        reinterpret_cast<AcRxDllMainFn>(ownSymbol(handle, module->linkName, "DllMain"));
     if (!module->entryPoint) {
         dlclose(handle);
         return fail(LoadResult::NoEntryPoint, L"it has no acrxEntryPoint.");
     }
-    if (auto version = reinterpret_cast<AcRxApiVersionFn>(ownSymbol(handle, module->linkName, "acrxGetApiVersion"))) {
+    if (auto version = reinterpret_cast<AcRxApiVersionFn>(
+            ownSymbol(handle, module->linkName, "acrxGetApiVersion"))) {
         const int v = version();
         if (v / 100 != kTvlArxApiVersion / 100) {
             dlclose(handle);
             return fail(LoadResult::WrongApiVersion,
-                        formatPrintfV(L"it was built for API version %d, the host speaks %d.", v, kTvlArxApiVersion));
+                        formatPrintfV(L"it was built for API version %d, the host speaks %d.", v,
+                                      kTvlArxApiVersion));
         }
     }
 
@@ -238,8 +240,7 @@ LoadResult ModuleLoader::load(std::wstring_view path, bool printResult)
     return LoadResult::Loaded;
 }
 
-UnloadResult ModuleLoader::unload(std::wstring_view nameOrPath, UnloadMode mode, bool printResult)
-{
+UnloadResult ModuleLoader::unload(std::wstring_view nameOrPath, UnloadMode mode, bool printResult) {
     Module* m = find(nameOrPath);
     if (!m || !m->initialised) {
         if (printResult)
@@ -249,8 +250,7 @@ UnloadResult ModuleLoader::unload(std::wstring_view nameOrPath, UnloadMode mode,
     return unload(m, mode, printResult);
 }
 
-UnloadResult ModuleLoader::unload(Module* m, UnloadMode mode, bool printResult)
-{
+UnloadResult ModuleLoader::unload(Module* m, UnloadMode mode, bool printResult) {
     if (m->busy > 0) {
         say(L"Module " + m->name + L" is busy and cannot be unloaded now.\n");
         return UnloadResult::Busy;
@@ -261,7 +261,8 @@ UnloadResult ModuleLoader::unload(Module* m, UnloadMode mode, bool printResult)
     }
     if (!m_shuttingDown) {
         if (Module* user = dependentOf(*m)) {
-            say(L"Module " + m->name + L" is used by " + user->name + L" and cannot be unloaded before it.\n");
+            say(L"Module " + m->name + L" is used by " + user->name +
+                L" and cannot be unloaded before it.\n");
             return UnloadResult::InUse;
         }
     }
@@ -279,8 +280,7 @@ UnloadResult ModuleLoader::unload(Module* m, UnloadMode mode, bool printResult)
     return UnloadResult::Unloaded;
 }
 
-Module* ModuleLoader::dependentOf(const Module& module) const
-{
+Module* ModuleLoader::dependentOf(const Module& module) const {
     const std::wstring fileName = base::fromUtf8(module.nativePath.filename().string());
     for (const auto& other : m_modules) {
         if (other.get() == &module || !other->initialised)
@@ -292,8 +292,7 @@ Module* ModuleLoader::dependentOf(const Module& module) const
     return nullptr;
 }
 
-void ModuleLoader::unloadAll()
-{
+void ModuleLoader::unloadAll() {
     m_shuttingDown = true;
     while (!m_modules.empty()) {
         // Last loaded first, but never a module that another one still links against.
@@ -315,14 +314,14 @@ void ModuleLoader::unloadAll()
     m_shuttingDown = false;
 }
 
-void ModuleLoader::removeLeftovers(Module& module)
-{
+void ModuleLoader::removeLeftovers(Module& module) {
     const std::string lib = module.linkName;
     const int commandsLeft = commands().removeIf([&](const Command& c) {
         return libraryOf(reinterpret_cast<const void*>(c.function)) == lib;
     });
     if (commandsLeft > 0)
-        say(formatPrintfV(L"Module %s left %d command(s) registered; removed them.\n", module.name.c_str(), commandsLeft));
+        say(formatPrintfV(L"Module %s left %d command(s) registered; removed them.\n",
+                          module.name.c_str(), commandsLeft));
 
     int windowsLeft = 0;
     std::vector<ui::WindowRef<>> topLevel;
@@ -341,11 +340,11 @@ void ModuleLoader::removeLeftovers(Module& module)
         }
     }
     if (windowsLeft > 0)
-        say(formatPrintfV(L"Module %s left %d window(s) open; closed them.\n", module.name.c_str(), windowsLeft));
+        say(formatPrintfV(L"Module %s left %d window(s) open; closed them.\n", module.name.c_str(),
+                          windowsLeft));
 }
 
-void ModuleLoader::discard(Module* module, bool detach)
-{
+void ModuleLoader::discard(Module* module, bool detach) {
     if (detach && module->dllMain)
         module->dllMain(module, DLL_PROCESS_DETACH, nullptr);
     if (module->handle)

@@ -41,33 +41,33 @@ enum class LoadResult {
     Loaded,
     AlreadyLoaded,
     NotFound,
-    NotAModule,        // dlopen failed (not a shared library, unresolved symbols, ...)
+    NotAModule, // dlopen failed (not a shared library, unresolved symbols, ...)
     NoEntryPoint,
     WrongApiVersion,
-    AttachRefused,     // DllMain(attach) returned 0
-    InitRefused        // acrxEntryPoint(kInitAppMsg) did not return kRetOK (or threw)
+    AttachRefused, // DllMain(attach) returned 0
+    InitRefused    // acrxEntryPoint(kInitAppMsg) did not return kRetOK (or threw)
 };
 
 enum class UnloadResult { Unloaded, NotLoaded, Locked, Busy, InUse };
 
 enum class UnloadMode {
-    User,     // honours the lock
-    Forced    // host shutdown, tests
+    User,  // honours the lock
+    Forced // host shutdown, tests
 };
 
 struct Module {
-    std::wstring requestedPath;          // as asked for
-    std::filesystem::path nativePath;    // resolved
-    std::wstring name;                   // file name, e.g. "KW.arx"
+    std::wstring requestedPath;       // as asked for
+    std::filesystem::path nativePath; // resolved
+    std::wstring name;                // file name, e.g. "KW.arx"
     bool locked = true;
     bool mdiAware = false;
-    int busy = 0;                        // running commands of this module
+    int busy = 0; // running commands of this module
     bool initialised = false;
 
     // Internal.
     void* handle = nullptr;
-    std::string linkName;                // the dynamic linker's name of the library
-    std::vector<std::string> needed;     // libraries it links against (file names)
+    std::string linkName;            // the dynamic linker's name of the library
+    std::vector<std::string> needed; // libraries it links against (file names)
     AcRxEntryPointFn entryPoint = nullptr;
     AcRxDllMainFn dllMain = nullptr;
 };
@@ -92,7 +92,9 @@ public:
     Module* moduleAt(const void* address) const;
 
     // Where bare file names are looked for (native folders, in order).
-    void setSearchPath(std::vector<std::filesystem::path> folders) { m_searchPath = std::move(folders); }
+    void setSearchPath(std::vector<std::filesystem::path> folders) {
+        m_searchPath = std::move(folders);
+    }
     const std::vector<std::filesystem::path>& searchPath() const { return m_searchPath; }
     // Resolves a module path as described above; empty when not found.
     std::filesystem::path resolve(std::wstring_view path) const;

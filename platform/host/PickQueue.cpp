@@ -1,21 +1,19 @@
 #include "platform/host/PickQueue.h"
 
+#include "platform/base/Encoding.h"
 #include "platform/host/AcEd.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/Printf.h"
-#include "platform/base/Encoding.h"
 #include "platform/ui/Application.h"
 
 namespace host {
 
-PickQueue& picks()
-{
+PickQueue& picks() {
     static PickQueue* queue = new PickQueue;
     return *queue;
 }
 
-std::optional<std::optional<PickPoint>> PickQueue::takePoint()
-{
+std::optional<std::optional<PickPoint>> PickQueue::takePoint() {
     ++m_asked;
     if (m_points.empty())
         return std::nullopt;
@@ -24,8 +22,7 @@ std::optional<std::optional<PickPoint>> PickQueue::takePoint()
     return answer;
 }
 
-std::optional<std::optional<std::vector<AcDbObjectId>>> PickQueue::takeEntities()
-{
+std::optional<std::optional<std::vector<AcDbObjectId>>> PickQueue::takeEntities() {
     ++m_asked;
     if (m_entities.empty())
         return std::nullopt;
@@ -38,14 +35,12 @@ std::optional<std::optional<std::vector<AcDbObjectId>>> PickQueue::takeEntities(
 
 namespace {
 
-void showPrompt(const ACHAR* prompt)
-{
+void showPrompt(const ACHAR* prompt) {
     if (prompt && *prompt)
         host::commandLine().write(prompt);
 }
 
-void unanswered(const char* what, const ACHAR* prompt)
-{
+void unanswered(const char* what, const ACHAR* prompt) {
     std::string message = std::string("unanswered pick in the drawing (") + what + ")";
     if (prompt && *prompt)
         message += ": " + base::toUtf8(prompt);
@@ -55,8 +50,7 @@ void unanswered(const char* what, const ACHAR* prompt)
 
 } // namespace
 
-int acedGetPoint(const ads_point /*base*/, const ACHAR* prompt, ads_point result)
-{
+int acedGetPoint(const ads_point /*base*/, const ACHAR* prompt, ads_point result) {
     showPrompt(prompt);
     auto answer = host::picks().takePoint();
     if (!answer) {
@@ -77,8 +71,7 @@ int acedGetPoint(const ads_point /*base*/, const ACHAR* prompt, ads_point result
     return RTNORM;
 }
 
-int acedEntSel(const ACHAR* prompt, AcDbObjectId& entity, ads_point pickPoint)
-{
+int acedEntSel(const ACHAR* prompt, AcDbObjectId& entity, ads_point pickPoint) {
     showPrompt(prompt);
     auto answer = host::picks().takeEntities();
     if (!answer) {
@@ -96,8 +89,7 @@ int acedEntSel(const ACHAR* prompt, AcDbObjectId& entity, ads_point pickPoint)
     return RTNORM;
 }
 
-int acedSSGetIds(const ACHAR* prompt, AcArray<AcDbObjectId>& ids)
-{
+int acedSSGetIds(const ACHAR* prompt, AcArray<AcDbObjectId>& ids) {
     showPrompt(prompt);
     auto answer = host::picks().takeEntities();
     if (!answer) {
@@ -110,6 +102,7 @@ int acedSSGetIds(const ACHAR* prompt, AcArray<AcDbObjectId>& ids)
     }
     for (const auto& id : **answer)
         ids.append(id);
-    host::commandLine().write(host::formatPrintfV(L"%d found\n", static_cast<int>((*answer)->size())));
+    host::commandLine().write(
+        host::formatPrintfV(L"%d found\n", static_cast<int>((*answer)->size())));
     return RTNORM;
 }

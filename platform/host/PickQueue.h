@@ -21,7 +21,9 @@ class PickQueue {
 public:
     // nullopt queues a cancel.
     void queuePoint(std::optional<PickPoint> point) { m_points.push_back(point); }
-    void queueEntities(std::optional<std::vector<AcDbObjectId>> ids) { m_entities.push_back(std::move(ids)); }
+    void queueEntities(std::optional<std::vector<AcDbObjectId>> ids) {
+        m_entities.push_back(std::move(ids));
+    }
 
     // Takes the next answer. The outer optional is empty when nothing was queued (the
     // caller records an unanswered pick); the inner one when the answer is "cancel".
@@ -29,7 +31,10 @@ public:
     std::optional<std::optional<std::vector<AcDbObjectId>>> takeEntities();
 
     int pendingCount() const { return static_cast<int>(m_points.size() + m_entities.size()); }
-    void clear() { m_points.clear(); m_entities.clear(); }
+    void clear() {
+        m_points.clear();
+        m_entities.clear();
+    }
     int picksAsked() const { return m_asked; }
 
 private:

@@ -25,9 +25,7 @@ struct Spec {
 };
 
 // snprintf in the C locale, whatever the process locale is.
-template <class... Args>
-std::string cFormat(const std::string& fmt, Args... args)
-{
+template <class... Args> std::string cFormat(const std::string& fmt, Args... args) {
     static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     const locale_t old = cLocale ? uselocale(cLocale) : nullptr;
     char small[128];
@@ -45,8 +43,7 @@ std::string cFormat(const std::string& fmt, Args... args)
     return out;
 }
 
-std::string narrowSpec(const Spec& s, const char* lengthAndConv)
-{
+std::string narrowSpec(const Spec& s, const char* lengthAndConv) {
     std::string f = "%" + s.flags;
     if (s.width >= 0)
         f += std::to_string(s.width);
@@ -55,8 +52,7 @@ std::string narrowSpec(const Spec& s, const char* lengthAndConv)
     return f + lengthAndConv;
 }
 
-void pad(std::wstring& out, std::wstring_view body, const Spec& s)
-{
+void pad(std::wstring& out, std::wstring_view body, const Spec& s) {
     const bool left = s.flags.find('-') != std::string::npos;
     const size_t width = s.width > 0 ? static_cast<size_t>(s.width) : 0;
     const size_t fill = width > body.size() ? width - body.size() : 0;
@@ -67,54 +63,82 @@ void pad(std::wstring& out, std::wstring_view body, const Spec& s)
         out.append(fill, L' ');
 }
 
-std::wstring narrowToWide(const char* s)
-{
+std::wstring narrowToWide(const char* s) {
     const std::string_view v(s);
     return base::isValidUtf8(v) ? base::fromUtf8(v) : base::fromCp1252(v);
 }
 
-void appendAscii(std::wstring& out, const std::string& s)
-{
+void appendAscii(std::wstring& out, const std::string& s) {
     for (char c : s)
         out += static_cast<wchar_t>(static_cast<unsigned char>(c));
 }
 
-void formatInteger(std::wstring& out, const Spec& s, va_list& ap)
-{
+void formatInteger(std::wstring& out, const Spec& s, va_list& ap) {
     const bool isSigned = s.conv == L'd' || s.conv == L'i';
     char conv[2] = {static_cast<char>(s.conv == L'i' ? 'd' : s.conv), 0};
     std::string lc = std::string("ll") + conv;
     if (isSigned) {
         long long v = 0;
         switch (s.length) {
-        case Length::Char: v = static_cast<signed char>(va_arg(ap, int)); break;
-        case Length::Short: v = static_cast<short>(va_arg(ap, int)); break;
-        case Length::Long: v = va_arg(ap, long); break;
-        case Length::LongLong: v = va_arg(ap, long long); break;
-        case Length::Size: v = static_cast<long long>(va_arg(ap, size_t)); break;
-        case Length::IntMax: v = va_arg(ap, intmax_t); break;
-        case Length::PtrDiff: v = va_arg(ap, std::ptrdiff_t); break;
-        default: v = va_arg(ap, int); break;
+        case Length::Char:
+            v = static_cast<signed char>(va_arg(ap, int));
+            break;
+        case Length::Short:
+            v = static_cast<short>(va_arg(ap, int));
+            break;
+        case Length::Long:
+            v = va_arg(ap, long);
+            break;
+        case Length::LongLong:
+            v = va_arg(ap, long long);
+            break;
+        case Length::Size:
+            v = static_cast<long long>(va_arg(ap, size_t));
+            break;
+        case Length::IntMax:
+            v = va_arg(ap, intmax_t);
+            break;
+        case Length::PtrDiff:
+            v = va_arg(ap, std::ptrdiff_t);
+            break;
+        default:
+            v = va_arg(ap, int);
+            break;
         }
         appendAscii(out, cFormat(narrowSpec(s, lc.c_str()), v));
     } else {
         unsigned long long v = 0;
         switch (s.length) {
-        case Length::Char: v = static_cast<unsigned char>(va_arg(ap, unsigned)); break;
-        case Length::Short: v = static_cast<unsigned short>(va_arg(ap, unsigned)); break;
-        case Length::Long: v = va_arg(ap, unsigned long); break;
-        case Length::LongLong: v = va_arg(ap, unsigned long long); break;
-        case Length::Size: v = va_arg(ap, size_t); break;
-        case Length::IntMax: v = va_arg(ap, uintmax_t); break;
-        case Length::PtrDiff: v = static_cast<unsigned long long>(va_arg(ap, std::ptrdiff_t)); break;
-        default: v = va_arg(ap, unsigned); break;
+        case Length::Char:
+            v = static_cast<unsigned char>(va_arg(ap, unsigned));
+            break;
+        case Length::Short:
+            v = static_cast<unsigned short>(va_arg(ap, unsigned));
+            break;
+        case Length::Long:
+            v = va_arg(ap, unsigned long);
+            break;
+        case Length::LongLong:
+            v = va_arg(ap, unsigned long long);
+            break;
+        case Length::Size:
+            v = va_arg(ap, size_t);
+            break;
+        case Length::IntMax:
+            v = va_arg(ap, uintmax_t);
+            break;
+        case Length::PtrDiff:
+            v = static_cast<unsigned long long>(va_arg(ap, std::ptrdiff_t));
+            break;
+        default:
+            v = va_arg(ap, unsigned);
+            break;
         }
         appendAscii(out, cFormat(narrowSpec(s, lc.c_str()), v));
     }
 }
 
-void formatFloating(std::wstring& out, const Spec& s, va_list& ap)
-{
+void formatFloating(std::wstring& out, const Spec& s, va_list& ap) {
     char conv[3] = {static_cast<char>(s.conv), 0, 0};
     if (s.length == Length::LongDouble) {
         const long double v = va_arg(ap, long double);
@@ -126,8 +150,7 @@ void formatFloating(std::wstring& out, const Spec& s, va_list& ap)
     }
 }
 
-void formatString(std::wstring& out, const Spec& s, bool wide, va_list& ap)
-{
+void formatString(std::wstring& out, const Spec& s, bool wide, va_list& ap) {
     std::wstring text;
     if (wide) {
         const wchar_t* p = va_arg(ap, const wchar_t*);
@@ -141,8 +164,7 @@ void formatString(std::wstring& out, const Spec& s, bool wide, va_list& ap)
     pad(out, text, s);
 }
 
-void formatChar(std::wstring& out, const Spec& s, bool wide, va_list& ap)
-{
+void formatChar(std::wstring& out, const Spec& s, bool wide, va_list& ap) {
     const int v = va_arg(ap, int);
     wchar_t c = wide ? static_cast<wchar_t>(static_cast<unsigned>(v))
                      : base::fromCp1252(std::string(1, static_cast<char>(v)))[0];
@@ -151,8 +173,7 @@ void formatChar(std::wstring& out, const Spec& s, bool wide, va_list& ap)
 
 } // namespace
 
-std::wstring formatPrintf(const wchar_t* format, va_list args)
-{
+std::wstring formatPrintf(const wchar_t* format, va_list args) {
     std::wstring out;
     if (!format)
         return out;
@@ -248,10 +269,22 @@ std::wstring formatPrintf(const wchar_t* format, va_list args)
         }
         ++p;
         switch (s.conv) {
-        case L'd': case L'i': case L'u': case L'x': case L'X': case L'o':
+        case L'd':
+        case L'i':
+        case L'u':
+        case L'x':
+        case L'X':
+        case L'o':
             formatInteger(out, s, ap);
             break;
-        case L'f': case L'F': case L'e': case L'E': case L'g': case L'G': case L'a': case L'A':
+        case L'f':
+        case L'F':
+        case L'e':
+        case L'E':
+        case L'g':
+        case L'G':
+        case L'a':
+        case L'A':
             formatFloating(out, s, ap);
             break;
         case L's':
@@ -281,8 +314,7 @@ std::wstring formatPrintf(const wchar_t* format, va_list args)
     return out;
 }
 
-std::wstring formatPrintfV(const wchar_t* format, ...)
-{
+std::wstring formatPrintfV(const wchar_t* format, ...) {
     va_list ap;
     va_start(ap, format);
     std::wstring s = formatPrintf(format, ap);

@@ -12,9 +12,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::wstring_view trim(std::wstring_view s)
-{
-    const auto blank = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\f' || c == L'\v'; };
+std::wstring_view trim(std::wstring_view s) {
+    const auto blank = [](wchar_t c) {
+        return c == L' ' || c == L'\t' || c == L'\r' || c == L'\f' || c == L'\v';
+    };
     while (!s.empty() && blank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && blank(s.back()))
@@ -23,8 +24,7 @@ std::wstring_view trim(std::wstring_view s)
 }
 
 // Names may not hold characters that would break the file's structure.
-bool validName(std::wstring_view s)
-{
+bool validName(std::wstring_view s) {
     if (trim(s).empty() || trim(s).size() != s.size())
         return false;
     for (wchar_t c : s)
@@ -33,8 +33,7 @@ bool validName(std::wstring_view s)
     return true;
 }
 
-std::optional<int> parseStrictInt(std::wstring_view text)
-{
+std::optional<int> parseStrictInt(std::wstring_view text) {
     text = trim(text);
     if (text.empty() || text.size() > 20)
         return std::nullopt;
@@ -62,14 +61,12 @@ std::optional<int> parseStrictInt(std::wstring_view text)
 
 } // namespace
 
-Profile& profile()
-{
+Profile& profile() {
     static Profile* p = new Profile;
     return *p;
 }
 
-fs::path Profile::defaultPath()
-{
+fs::path Profile::defaultPath() {
     if (const char* env = std::getenv("TVL_PROFILE"); env && *env)
         return fs::path(env);
     fs::path config;
@@ -82,19 +79,16 @@ fs::path Profile::defaultPath()
     return config / "trevlon" / "acad-profile.ini";
 }
 
-fs::path Profile::path()
-{
+fs::path Profile::path() {
     return m_override.empty() ? defaultPath() : m_override;
 }
 
-void Profile::setPath(const fs::path& file)
-{
+void Profile::setPath(const fs::path& file) {
     m_override = file;
     m_loaded = false;
 }
 
-void Profile::ensureLoaded()
-{
+void Profile::ensureLoaded() {
     const fs::path p = path();
     if (m_loaded && p == m_loadedFrom)
         return;
@@ -105,8 +99,7 @@ void Profile::ensureLoaded()
         parse(*bytes);
 }
 
-void Profile::parse(std::string_view bytes)
-{
+void Profile::parse(std::string_view bytes) {
     Section* current = nullptr;
     size_t pos = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     while (pos < bytes.size()) {
@@ -123,9 +116,11 @@ void Profile::parse(std::string_view bytes)
             continue;
         if (line.front() == L'[') {
             const size_t close = line.find(L']');
-            const std::wstring_view name = close == std::wstring_view::npos ? std::wstring_view() : trim(line.substr(1, close - 1));
+            const std::wstring_view name = close == std::wstring_view::npos
+                                               ? std::wstring_view()
+                                               : trim(line.substr(1, close - 1));
             if (!validName(name)) {
-                current = nullptr;   // keys of a damaged header are dropped
+                current = nullptr; // keys of a damaged header are dropped
                 continue;
             }
             current = findSection(name);
@@ -145,7 +140,7 @@ void Profile::parse(std::string_view bytes)
         bool replaced = false;
         for (Entry& e : current->entries) {
             if (base::equalsNoCase(e.key, key)) {
-                e.value = value;   // the last one wins
+                e.value = value; // the last one wins
                 replaced = true;
             }
         }
@@ -154,8 +149,7 @@ void Profile::parse(std::string_view bytes)
     }
 }
 
-std::string Profile::serialize() const
-{
+std::string Profile::serialize() const {
     std::string out;
     for (const Section& s : m_sections) {
         if (!out.empty())
@@ -167,24 +161,21 @@ std::string Profile::serialize() const
     return out;
 }
 
-bool Profile::save()
-{
+bool Profile::save() {
     const fs::path p = path();
     if (p.has_parent_path())
         base::createFolder(p.parent_path());
     return base::writeFileAtomic(p, serialize());
 }
 
-Profile::Section* Profile::findSection(std::wstring_view name)
-{
+Profile::Section* Profile::findSection(std::wstring_view name) {
     for (Section& s : m_sections)
         if (base::equalsNoCase(s.name, name))
             return &s;
     return nullptr;
 }
 
-const std::wstring* Profile::findValue(std::wstring_view section, std::wstring_view key)
-{
+const std::wstring* Profile::findValue(std::wstring_view section, std::wstring_view key) {
     ensureLoaded();
     Section* s = findSection(section);
     if (!s)
@@ -195,28 +186,26 @@ const std::wstring* Profile::findValue(std::wstring_view section, std::wstring_v
     return nullptr;
 }
 
-int Profile::getInt(std::wstring_view section, std::wstring_view key, int defaultValue)
-{
+int Profile::getInt(std::wstring_view section, std::wstring_view key, int defaultValue) {
     const std::wstring* v = findValue(section, key);
     if (!v)
         return defaultValue;
     return parseStrictInt(*v).value_or(defaultValue);
 }
 
-std::wstring Profile::getString(std::wstring_view section, std::wstring_view key, std::wstring_view defaultValue)
-{
+std::wstring Profile::getString(std::wstring_view section, std::wstring_view key,
+                                std::wstring_view defaultValue) {
     const std::wstring* v = findValue(section, key);
     return v ? *v : std::wstring(defaultValue);
 }
 
-bool Profile::putInt(std::wstring_view section, std::wstring_view key, int value)
-{
+bool Profile::putInt(std::wstring_view section, std::wstring_view key, int value) {
     return putString(section, key, std::to_wstring(value));
 }
 
-bool Profile::putString(std::wstring_view section, std::wstring_view key, std::wstring_view value)
-{
-    if (!validName(section) || !validName(key) || value.find_first_of(L"\r\n") != std::wstring_view::npos)
+bool Profile::putString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+    if (!validName(section) || !validName(key) ||
+        value.find_first_of(L"\r\n") != std::wstring_view::npos)
         return false;
     ensureLoaded();
     Section* s = findSection(section);
@@ -237,13 +226,13 @@ bool Profile::putString(std::wstring_view section, std::wstring_view key, std::w
     return save();
 }
 
-bool Profile::removeKey(std::wstring_view section, std::wstring_view key)
-{
+bool Profile::removeKey(std::wstring_view section, std::wstring_view key) {
     ensureLoaded();
     Section* s = findSection(section);
     if (!s)
         return false;
-    const auto n = std::erase_if(s->entries, [&](const Entry& e) { return base::equalsNoCase(e.key, key); });
+    const auto n =
+        std::erase_if(s->entries, [&](const Entry& e) { return base::equalsNoCase(e.key, key); });
     return n > 0 && save();
 }
 

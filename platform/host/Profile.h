@@ -32,7 +32,8 @@ public:
 
     int getInt(std::wstring_view section, std::wstring_view key, int defaultValue);
     bool putInt(std::wstring_view section, std::wstring_view key, int value);
-    std::wstring getString(std::wstring_view section, std::wstring_view key, std::wstring_view defaultValue);
+    std::wstring getString(std::wstring_view section, std::wstring_view key,
+                           std::wstring_view defaultValue);
     bool putString(std::wstring_view section, std::wstring_view key, std::wstring_view value);
     bool removeKey(std::wstring_view section, std::wstring_view key);
 

@@ -15,8 +15,7 @@ struct Token {
     bool quoted = false;
 };
 
-bool tokenize(std::string_view utf8, std::vector<Token>& out, std::string& error)
-{
+bool tokenize(std::string_view utf8, std::vector<Token>& out, std::string& error) {
     const std::wstring line = base::fromUtf8(utf8);
     size_t i = 0;
     while (i < line.size()) {
@@ -46,9 +45,21 @@ bool tokenize(std::string_view utf8, std::vector<Token>& out, std::string& error
                 }
                 if (d == L'\\' && j + 1 < line.size()) {
                     const wchar_t e = line[j + 1];
-                    if (e == L'\\' || e == L'"') { t.text += e; ++j; continue; }
-                    if (e == L'n') { t.text += L'\n'; ++j; continue; }
-                    if (e == L't') { t.text += L'\t'; ++j; continue; }
+                    if (e == L'\\' || e == L'"') {
+                        t.text += e;
+                        ++j;
+                        continue;
+                    }
+                    if (e == L'n') {
+                        t.text += L'\n';
+                        ++j;
+                        continue;
+                    }
+                    if (e == L't') {
+                        t.text += L'\t';
+                        ++j;
+                        continue;
+                    }
                 }
                 t.text += d;
             }
@@ -73,10 +84,11 @@ bool tokenize(std::string_view utf8, std::vector<Token>& out, std::string& error
     return true;
 }
 
-bool is(const Token& t, std::wstring_view keyword) { return !t.quoted && base::equalsNoCase(t.text, keyword); }
+bool is(const Token& t, std::wstring_view keyword) {
+    return !t.quoted && base::equalsNoCase(t.text, keyword);
+}
 
-std::optional<long long> parseInteger(std::wstring_view s)
-{
+std::optional<long long> parseInteger(std::wstring_view s) {
     if (s.empty())
         return std::nullopt;
     const std::string a = base::toUtf8(s);
@@ -88,16 +100,14 @@ std::optional<long long> parseInteger(std::wstring_view s)
     return v;
 }
 
-std::optional<int> parseInt(std::wstring_view s)
-{
+std::optional<int> parseInt(std::wstring_view s) {
     auto v = parseInteger(s);
     if (!v || *v < -2147483647LL - 1 || *v > 2147483647LL)
         return std::nullopt;
     return static_cast<int>(*v);
 }
 
-std::optional<double> parseReal(std::wstring_view s)
-{
+std::optional<double> parseReal(std::wstring_view s) {
     if (s.empty())
         return std::nullopt;
     const std::string a = base::toUtf8(s);
@@ -108,17 +118,15 @@ std::optional<double> parseReal(std::wstring_view s)
     return v;
 }
 
-const std::map<std::wstring, int>& idNames()
-{
+const std::map<std::wstring, int>& idNames() {
     static const std::map<std::wstring, int> names{
-        {L"IDOK", ui::IDOK}, {L"IDCANCEL", ui::IDCANCEL}, {L"IDABORT", ui::IDABORT},
+        {L"IDOK", ui::IDOK},       {L"IDCANCEL", ui::IDCANCEL}, {L"IDABORT", ui::IDABORT},
         {L"IDRETRY", ui::IDRETRY}, {L"IDIGNORE", ui::IDIGNORE}, {L"IDYES", ui::IDYES},
-        {L"IDNO", ui::IDNO}, {L"IDCLOSE", ui::IDCLOSE}, {L"IDHELP", ui::IDHELP}};
+        {L"IDNO", ui::IDNO},       {L"IDCLOSE", ui::IDCLOSE},   {L"IDHELP", ui::IDHELP}};
     return names;
 }
 
-std::optional<ControlRef> parseControl(const Token& t)
-{
+std::optional<ControlRef> parseControl(const Token& t) {
     ControlRef r;
     r.present = true;
     if (!t.quoted) {
@@ -138,11 +146,11 @@ std::optional<ControlRef> parseControl(const Token& t)
     return r;
 }
 
-std::optional<int> parseResult(const Token& t)
-{
+std::optional<int> parseResult(const Token& t) {
     static const std::map<std::wstring, int> names{
-        {L"ok", ui::IDOK}, {L"cancel", ui::IDCANCEL}, {L"abort", ui::IDABORT}, {L"retry", ui::IDRETRY},
-        {L"ignore", ui::IDIGNORE}, {L"yes", ui::IDYES}, {L"no", ui::IDNO}, {L"close", ui::IDCLOSE}};
+        {L"ok", ui::IDOK},       {L"cancel", ui::IDCANCEL}, {L"abort", ui::IDABORT},
+        {L"retry", ui::IDRETRY}, {L"ignore", ui::IDIGNORE}, {L"yes", ui::IDYES},
+        {L"no", ui::IDNO},       {L"close", ui::IDCLOSE}};
     const auto it = names.find(base::toLower(t.text));
     if (it != names.end())
         return it->second;
@@ -158,16 +166,17 @@ public:
     bool parse();
 
 private:
-    bool fail(std::string message) { err = std::move(message); return false; }
-    bool count(size_t minArgs, size_t maxArgs, const char* usage)
-    {
+    bool fail(std::string message) {
+        err = std::move(message);
+        return false;
+    }
+    bool count(size_t minArgs, size_t maxArgs, const char* usage) {
         const size_t n = t.size() - 1;
         if (n < minArgs || n > maxArgs)
             return fail(std::string("usage: ") + usage);
         return true;
     }
-    bool control(size_t i, const char* usage)
-    {
+    bool control(size_t i, const char* usage) {
         if (i >= t.size())
             return fail(std::string("usage: ") + usage);
         auto c = parseControl(t[i]);
@@ -176,29 +185,33 @@ private:
         s.control = *c;
         return true;
     }
-    bool integer(size_t i, int& out, const char* what)
-    {
+    bool integer(size_t i, int& out, const char* what) {
         auto v = i < t.size() ? parseInt(t[i].text) : std::nullopt;
         if (!v)
-            return fail(std::string(what) + " must be a whole number" + (i < t.size() ? ", not \"" + base::toUtf8(t[i].text) + "\"" : ""));
+            return fail(std::string(what) + " must be a whole number" +
+                        (i < t.size() ? ", not \"" + base::toUtf8(t[i].text) + "\"" : ""));
         out = *v;
         return true;
     }
-    bool real(size_t i, const char* what)
-    {
+    bool real(size_t i, const char* what) {
         auto v = i < t.size() ? parseReal(t[i].text) : std::nullopt;
         if (!v)
-            return fail(std::string(what) + " must be a number" + (i < t.size() ? ", not \"" + base::toUtf8(t[i].text) + "\"" : ""));
+            return fail(std::string(what) + " must be a number" +
+                        (i < t.size() ? ", not \"" + base::toUtf8(t[i].text) + "\"" : ""));
         s.values.push_back(*v);
         return true;
     }
-    bool modifiersFrom(size_t i)
-    {
+    bool modifiersFrom(size_t i) {
         for (; i < t.size(); ++i) {
-            if (is(t[i], L"shift")) s.modifiers |= ui::kModShift;
-            else if (is(t[i], L"ctrl")) s.modifiers |= ui::kModCtrl;
-            else if (is(t[i], L"alt")) s.modifiers |= ui::kModAlt;
-            else return fail("unknown modifier \"" + base::toUtf8(t[i].text) + "\" (shift, ctrl or alt)");
+            if (is(t[i], L"shift"))
+                s.modifiers |= ui::kModShift;
+            else if (is(t[i], L"ctrl"))
+                s.modifiers |= ui::kModCtrl;
+            else if (is(t[i], L"alt"))
+                s.modifiers |= ui::kModAlt;
+            else
+                return fail("unknown modifier \"" + base::toUtf8(t[i].text) +
+                            "\" (shift, ctrl or alt)");
         }
         return true;
     }
@@ -210,8 +223,7 @@ private:
     std::string& err;
 };
 
-bool LineParser::parse()
-{
+bool LineParser::parse() {
     const Token& k = t[0];
     if (is(k, L"click")) {
         s.op = ScriptOp::Click;
@@ -241,7 +253,8 @@ bool LineParser::parse()
             return true;
         }
         if (t.size() != 3)
-            return fail(s.op == ScriptOp::Type ? "usage: type [CONTROL] TEXT" : "usage: append CONTROL TEXT");
+            return fail(s.op == ScriptOp::Type ? "usage: type [CONTROL] TEXT"
+                                               : "usage: append CONTROL TEXT");
         s.text = t[2].text;
         return control(1, "");
     }
@@ -274,10 +287,14 @@ bool LineParser::parse()
             return false;
         s.number = is(k, L"uncheck") ? 0 : 1;
         if (t.size() == 3) {
-            if (is(t[2], L"on") || t[2].text == L"1") s.number = 1;
-            else if (is(t[2], L"off") || t[2].text == L"0") s.number = 0;
-            else if (is(t[2], L"indeterminate") || t[2].text == L"2") s.number = 2;
-            else return fail("check state must be on, off or indeterminate");
+            if (is(t[2], L"on") || t[2].text == L"1")
+                s.number = 1;
+            else if (is(t[2], L"off") || t[2].text == L"0")
+                s.number = 0;
+            else if (is(t[2], L"indeterminate") || t[2].text == L"2")
+                s.number = 2;
+            else
+                return fail("check state must be on, off or indeterminate");
         }
         return control(1, "");
     }
@@ -309,7 +326,8 @@ bool LineParser::parse()
     }
     if (is(k, L"hover")) {
         s.op = ScriptOp::HoverDrawing;
-        return (t.size() == 1 || (t.size() == 2 && is(t[1], L"drawing"))) || fail("usage: hover drawing");
+        return (t.size() == 1 || (t.size() == 2 && is(t[1], L"drawing"))) ||
+               fail("usage: hover drawing");
     }
     if (is(k, L"menu")) {
         s.op = ScriptOp::MenuCommand;
@@ -341,8 +359,7 @@ bool LineParser::parse()
     return true;
 }
 
-bool LineParser::parseAnswer()
-{
+bool LineParser::parseAnswer() {
     if (t.size() < 2)
         return fail("usage: answer msgbox|file|color|font|print|menu|point|entities ...");
     const Token& kind = t[1];
@@ -350,7 +367,8 @@ bool LineParser::parseAnswer()
     if (is(kind, L"msgbox")) {
         s.op = ScriptOp::AnswerMsgBox;
         if (t.size() != 3 && t.size() != 4)
-            return fail("usage: answer msgbox ok|cancel|yes|no|abort|retry|ignore [TEXT-IT-CONTAINS]");
+            return fail(
+                "usage: answer msgbox ok|cancel|yes|no|abort|retry|ignore [TEXT-IT-CONTAINS]");
         auto r = parseResult(t[2]);
         if (!r)
             return fail("unknown message box answer \"" + base::toUtf8(t[2].text) + "\"");
@@ -395,9 +413,12 @@ bool LineParser::parseAnswer()
         if (!real(3, "POINTS"))
             return false;
         for (size_t i = 4; i < t.size(); ++i) {
-            if (is(t[i], L"bold")) s.bold = true;
-            else if (is(t[i], L"italic")) s.italic = true;
-            else return fail("font style must be bold or italic");
+            if (is(t[i], L"bold"))
+                s.bold = true;
+            else if (is(t[i], L"italic"))
+                s.italic = true;
+            else
+                return fail("font style must be bold or italic");
         }
         return true;
     }
@@ -432,7 +453,8 @@ bool LineParser::parseAnswer()
             while (!rest.empty()) {
                 const size_t comma = rest.find(L',');
                 parts.push_back({std::wstring(rest.substr(0, comma)), false});
-                rest = comma == std::wstring_view::npos ? std::wstring_view() : rest.substr(comma + 1);
+                rest =
+                    comma == std::wstring_view::npos ? std::wstring_view() : rest.substr(comma + 1);
             }
         }
         if (parts.size() < 2 || parts.size() > 3)
@@ -465,10 +487,11 @@ bool LineParser::parseAnswer()
     return fail("unknown answer kind \"" + base::toUtf8(kind.text) + "\"");
 }
 
-bool LineParser::parseExpect()
-{
+bool LineParser::parseExpect() {
     if (t.size() < 2)
-        return fail("usage: expect dialog|text|check|enabled|disabled|visible|hidden|output|msgbox|prompts|no ...");
+        return fail(
+            "usage: expect "
+            "dialog|text|check|enabled|disabled|visible|hidden|output|msgbox|prompts|no ...");
     const Token& kind = t[1];
     auto textArg = [&](size_t i, const char* usage) {
         if (t.size() != i + 1)
@@ -500,15 +523,23 @@ bool LineParser::parseExpect()
         s.op = ScriptOp::ExpectCheck;
         if (t.size() != 4)
             return fail("usage: expect check CONTROL 0|1|2");
-        if (is(t[3], L"on")) s.number = 1;
-        else if (is(t[3], L"off")) s.number = 0;
-        else if (is(t[3], L"indeterminate")) s.number = 2;
-        else if (!integer(3, s.number, "check state")) return false;
+        if (is(t[3], L"on"))
+            s.number = 1;
+        else if (is(t[3], L"off"))
+            s.number = 0;
+        else if (is(t[3], L"indeterminate"))
+            s.number = 2;
+        else if (!integer(3, s.number, "check state"))
+            return false;
         return control(2, "");
     }
-    const struct { const wchar_t* word; ScriptOp op; } states[] = {
-        {L"enabled", ScriptOp::ExpectEnabled}, {L"disabled", ScriptOp::ExpectDisabled},
-        {L"visible", ScriptOp::ExpectVisible}, {L"hidden", ScriptOp::ExpectHidden}};
+    const struct {
+        const wchar_t* word;
+        ScriptOp op;
+    } states[] = {{L"enabled", ScriptOp::ExpectEnabled},
+                  {L"disabled", ScriptOp::ExpectDisabled},
+                  {L"visible", ScriptOp::ExpectVisible},
+                  {L"hidden", ScriptOp::ExpectHidden}};
     for (const auto& st : states) {
         if (is(kind, st.word)) {
             s.op = st.op;
@@ -542,15 +573,14 @@ bool LineParser::parseExpect()
 
 } // namespace
 
-std::wstring ControlRef::describe() const
-{
+std::wstring ControlRef::describe() const {
     if (!caption.empty())
         return L"\"" + caption + L"\"";
     return std::to_wstring(id);
 }
 
-bool splitScriptWords(std::string_view utf8Line, std::vector<std::wstring>& words, std::string& error)
-{
+bool splitScriptWords(std::string_view utf8Line, std::vector<std::wstring>& words,
+                      std::string& error) {
     std::vector<Token> tokens;
     if (!tokenize(utf8Line, tokens, error))
         return false;
@@ -559,8 +589,8 @@ bool splitScriptWords(std::string_view utf8Line, std::vector<std::wstring>& word
     return true;
 }
 
-std::optional<ScriptStep> parseScriptLine(std::string_view utf8Line, int lineNumber, std::string& error)
-{
+std::optional<ScriptStep> parseScriptLine(std::string_view utf8Line, int lineNumber,
+                                          std::string& error) {
     error.clear();
     if (!base::isValidUtf8(utf8Line)) {
         error = "the line is not valid UTF-8 text";
@@ -583,8 +613,7 @@ std::optional<ScriptStep> parseScriptLine(std::string_view utf8Line, int lineNum
     return step;
 }
 
-ParsedScript parseScript(std::string_view text)
-{
+ParsedScript parseScript(std::string_view text) {
     ParsedScript out;
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
@@ -607,8 +636,7 @@ ParsedScript parseScript(std::string_view text)
     return out;
 }
 
-bool parseKeySpec(std::wstring_view spec, int& vk, unsigned& modifiers)
-{
+bool parseKeySpec(std::wstring_view spec, int& vk, unsigned& modifiers) {
     modifiers = 0;
     std::wstring rest(spec);
     for (;;) {
@@ -616,20 +644,24 @@ bool parseKeySpec(std::wstring_view spec, int& vk, unsigned& modifiers)
         if (plus == std::wstring::npos || plus == rest.size() - 1)
             break;
         const std::wstring mod = base::toLower(rest.substr(0, plus));
-        if (mod == L"shift") modifiers |= ui::kModShift;
-        else if (mod == L"ctrl" || mod == L"control") modifiers |= ui::kModCtrl;
-        else if (mod == L"alt") modifiers |= ui::kModAlt;
-        else return false;
+        if (mod == L"shift")
+            modifiers |= ui::kModShift;
+        else if (mod == L"ctrl" || mod == L"control")
+            modifiers |= ui::kModCtrl;
+        else if (mod == L"alt")
+            modifiers |= ui::kModAlt;
+        else
+            return false;
         rest = rest.substr(plus + 1);
     }
     static const std::map<std::wstring, int> names{
-        {L"enter", ui::VK_RETURN}, {L"return", ui::VK_RETURN}, {L"esc", ui::VK_ESCAPE},
-        {L"escape", ui::VK_ESCAPE}, {L"tab", ui::VK_TAB}, {L"space", ui::VK_SPACE},
+        {L"enter", ui::VK_RETURN},   {L"return", ui::VK_RETURN}, {L"esc", ui::VK_ESCAPE},
+        {L"escape", ui::VK_ESCAPE},  {L"tab", ui::VK_TAB},       {L"space", ui::VK_SPACE},
         {L"backspace", ui::VK_BACK}, {L"delete", ui::VK_DELETE}, {L"del", ui::VK_DELETE},
-        {L"insert", ui::VK_INSERT}, {L"home", ui::VK_HOME}, {L"end", ui::VK_END},
-        {L"pageup", ui::VK_PRIOR}, {L"pgup", ui::VK_PRIOR}, {L"pagedown", ui::VK_NEXT},
-        {L"pgdn", ui::VK_NEXT}, {L"left", ui::VK_LEFT}, {L"right", ui::VK_RIGHT},
-        {L"up", ui::VK_UP}, {L"down", ui::VK_DOWN}};
+        {L"insert", ui::VK_INSERT},  {L"home", ui::VK_HOME},     {L"end", ui::VK_END},
+        {L"pageup", ui::VK_PRIOR},   {L"pgup", ui::VK_PRIOR},    {L"pagedown", ui::VK_NEXT},
+        {L"pgdn", ui::VK_NEXT},      {L"left", ui::VK_LEFT},     {L"right", ui::VK_RIGHT},
+        {L"up", ui::VK_UP},          {L"down", ui::VK_DOWN}};
     const std::wstring lower = base::toLower(rest);
     if (const auto it = names.find(lower); it != names.end()) {
         vk = it->second;

@@ -18,14 +18,47 @@
 namespace host {
 
 enum class ScriptOp {
-    Command,        // words: command name and its arguments
-    Click, DoubleClick, RightClick, Drag, Type, Append, Key, Select, Check, Focus,
-    Close, Resize, Wait, UseDialog, HoverDrawing, MenuCommand, Snapshot, Echo,
-    AnswerMsgBox, AnswerFile, AnswerColor, AnswerFont, AnswerPrint, AnswerMenu,
-    AnswerPoint, AnswerEntities,
-    ExpectDialog, ExpectNoDialog, ExpectText, ExpectCheck, ExpectEnabled, ExpectDisabled,
-    ExpectVisible, ExpectHidden, ExpectOutput, ExpectNoOutput, ExpectMsgBox, ExpectPrompts,
-    ExpectFocus, ExpectSelected
+    Command, // words: command name and its arguments
+    Click,
+    DoubleClick,
+    RightClick,
+    Drag,
+    Type,
+    Append,
+    Key,
+    Select,
+    Check,
+    Focus,
+    Close,
+    Resize,
+    Wait,
+    UseDialog,
+    HoverDrawing,
+    MenuCommand,
+    Snapshot,
+    Echo,
+    AnswerMsgBox,
+    AnswerFile,
+    AnswerColor,
+    AnswerFont,
+    AnswerPrint,
+    AnswerMenu,
+    AnswerPoint,
+    AnswerEntities,
+    ExpectDialog,
+    ExpectNoDialog,
+    ExpectText,
+    ExpectCheck,
+    ExpectEnabled,
+    ExpectDisabled,
+    ExpectVisible,
+    ExpectHidden,
+    ExpectOutput,
+    ExpectNoOutput,
+    ExpectMsgBox,
+    ExpectPrompts,
+    ExpectFocus,
+    ExpectSelected
 };
 
 // A control named by id (number or IDOK-style name) or by its caption (the text
@@ -33,25 +66,25 @@ enum class ScriptOp {
 struct ControlRef {
     bool present = false;
     int id = 0;
-    std::wstring caption;     // used when not empty
+    std::wstring caption; // used when not empty
     std::wstring describe() const;
 };
 
 struct ScriptStep {
     int line = 0;
     ScriptOp op = ScriptOp::Command;
-    std::wstring source;                 // the line as written (for messages)
-    std::vector<std::wstring> words;     // Command: name and arguments
+    std::wstring source;             // the line as written (for messages)
+    std::vector<std::wstring> words; // Command: name and arguments
     ControlRef control;
-    std::wstring text;                   // text, caption, path, item text, fragment
-    std::wstring fragment;               // AnswerMsgBox: only a box whose text contains it
-    bool cancel = false;                 // answers: a deliberate cancel
-    bool hasIndex = false;               // Select: by index (number) instead of text
-    int number = 0;                      // id, index, check state, result, ms, vk, count
-    unsigned modifiers = 0;              // ui::kModShift / kModCtrl / kModAlt
-    std::vector<double> values;          // Resize w h, points, colour, font size, pages
-    std::vector<long long> ids;          // AnswerEntities
-    bool bold = false, italic = false;   // AnswerFont
+    std::wstring text;                 // text, caption, path, item text, fragment
+    std::wstring fragment;             // AnswerMsgBox: only a box whose text contains it
+    bool cancel = false;               // answers: a deliberate cancel
+    bool hasIndex = false;             // Select: by index (number) instead of text
+    int number = 0;                    // id, index, check state, result, ms, vk, count
+    unsigned modifiers = 0;            // ui::kModShift / kModCtrl / kModAlt
+    std::vector<double> values;        // Resize w h, points, colour, font size, pages
+    std::vector<long long> ids;        // AnswerEntities
+    bool bold = false, italic = false; // AnswerFont
 };
 
 struct ScriptError {
@@ -61,7 +94,8 @@ struct ScriptError {
 
 // Parses one line. nullopt with `error` empty for blank and comment lines; nullopt with
 // `error` set for a line that is wrong.
-std::optional<ScriptStep> parseScriptLine(std::string_view utf8Line, int lineNumber, std::string& error);
+std::optional<ScriptStep> parseScriptLine(std::string_view utf8Line, int lineNumber,
+                                          std::string& error);
 
 struct ParsedScript {
     std::vector<ScriptStep> steps;
@@ -73,7 +107,8 @@ ParsedScript parseScript(std::string_view text);
 
 // Splits a line into words by the rules above; false with `error` on an unterminated
 // quote.
-bool splitScriptWords(std::string_view utf8Line, std::vector<std::wstring>& words, std::string& error);
+bool splitScriptWords(std::string_view utf8Line, std::vector<std::wstring>& words,
+                      std::string& error);
 
 // Key names: "Enter", "Esc", "Tab", "F3", "A", "Ctrl+S", "Shift+Tab", "0x72", ...
 bool parseKeySpec(std::wstring_view spec, int& vk, unsigned& modifiers);

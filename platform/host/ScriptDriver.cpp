@@ -1,11 +1,11 @@
 #include "platform/host/ScriptDriver.h"
 
-#include "platform/host/CommandLine.h"
-#include "platform/host/MainWindow.h"
-#include "platform/host/PickQueue.h"
 #include "platform/base/Encoding.h"
 #include "platform/base/Files.h"
 #include "platform/base/Paths.h"
+#include "platform/host/CommandLine.h"
+#include "platform/host/MainWindow.h"
+#include "platform/host/PickQueue.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Input.h"
@@ -21,25 +21,28 @@
 namespace host {
 namespace {
 
-std::string u8(std::wstring_view s) { return base::toUtf8(s); }
-std::string inQuotes(std::wstring_view s) { return "\"" + u8(s) + "\""; }
+std::string u8(std::wstring_view s) {
+    return base::toUtf8(s);
+}
+std::string inQuotes(std::wstring_view s) {
+    return "\"" + u8(s) + "\"";
+}
 
-std::wstring withoutAmpersands(std::wstring_view text)
-{
+std::wstring withoutAmpersands(std::wstring_view text) {
     std::wstring out;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == L'&' && i + 1 < text.size()) {
-            ++i;   // "&&" stands for one '&'
+            ++i; // "&&" stands for one '&'
         }
         out += text[i];
     }
     return out;
 }
 
-ui::Window* findByCaption(ui::Window& root, std::wstring_view caption, bool visibleOnly)
-{
+ui::Window* findByCaption(ui::Window& root, std::wstring_view caption, bool visibleOnly) {
     for (ui::Window* child : root.children()) {
-        if ((!visibleOnly || child->isWindowVisible()) && base::equalsNoCase(withoutAmpersands(child->text()), caption))
+        if ((!visibleOnly || child->isWindowVisible()) &&
+            base::equalsNoCase(withoutAmpersands(child->text()), caption))
             return child;
         if (ui::Window* w = findByCaption(*child, caption, visibleOnly))
             return w;
@@ -47,45 +50,46 @@ ui::Window* findByCaption(ui::Window& root, std::wstring_view caption, bool visi
     return nullptr;
 }
 
-std::string describeDialog(const ui::Window& w)
-{
+std::string describeDialog(const ui::Window& w) {
     std::string s = inQuotes(w.text());
     if (const auto* d = dynamic_cast<const ui::Dialog*>(&w); d && d->templateId() != 0)
         s += " (template " + std::to_string(d->templateId()) + ")";
     return s;
 }
 
-bool isAnswer(ScriptOp op)
-{
+bool isAnswer(ScriptOp op) {
     switch (op) {
-    case ScriptOp::AnswerMsgBox: case ScriptOp::AnswerFile: case ScriptOp::AnswerColor:
-    case ScriptOp::AnswerFont: case ScriptOp::AnswerPrint: case ScriptOp::AnswerMenu:
-    case ScriptOp::AnswerPoint: case ScriptOp::AnswerEntities:
+    case ScriptOp::AnswerMsgBox:
+    case ScriptOp::AnswerFile:
+    case ScriptOp::AnswerColor:
+    case ScriptOp::AnswerFont:
+    case ScriptOp::AnswerPrint:
+    case ScriptOp::AnswerMenu:
+    case ScriptOp::AnswerPoint:
+    case ScriptOp::AnswerEntities:
         return true;
     default:
         return false;
     }
 }
 
-bool isExpectation(ScriptOp op) { return op >= ScriptOp::ExpectDialog; }
+bool isExpectation(ScriptOp op) {
+    return op >= ScriptOp::ExpectDialog;
+}
 
 } // namespace
 
 ScriptDriver::ScriptDriver(StepSource& source, CommandProcessor& processor)
-    : m_source(source), m_processor(processor)
-{
-}
+    : m_source(source), m_processor(processor) {}
 
-ScriptDriver::~ScriptDriver()
-{
+ScriptDriver::~ScriptDriver() {
     if (ui::app().driver() == this)
         ui::app().setDriver(m_previous);
 }
 
 // ---- Running --------------------------------------------------------------------------
 
-bool ScriptDriver::run()
-{
+bool ScriptDriver::run() {
     m_previous = ui::app().setDriver(this);
     m_layerFailuresSeen = ui::app().failures().size();
     while (!stopped() && !m_endOfInput) {
@@ -102,8 +106,7 @@ bool ScriptDriver::run()
     return m_failures.empty();
 }
 
-void ScriptDriver::execute(const ScriptStep& step, ui::Dialog* modal)
-{
+void ScriptDriver::execute(const ScriptStep& step, ui::Dialog* modal) {
     if (step.op == ScriptOp::Command)
         runCommand(step);
     else if (isAnswer(step.op))
@@ -114,8 +117,7 @@ void ScriptDriver::execute(const ScriptStep& step, ui::Dialog* modal)
         runAction(step, modal);
 }
 
-void ScriptDriver::runCommand(const ScriptStep& step)
-{
+void ScriptDriver::runCommand(const ScriptStep& step) {
     if (!m_source.interactive()) {
         std::wstring line;
         for (const auto& w : step.words)
@@ -131,8 +133,7 @@ void ScriptDriver::runCommand(const ScriptStep& step)
         fail(step, "unknown command " + inQuotes(step.words[0]));
 }
 
-ui::DriverStep ScriptDriver::modalStep(ui::Dialog& dialog)
-{
+ui::DriverStep ScriptDriver::modalStep(ui::Dialog& dialog) {
     if (stopped() || m_endOfInput) {
         dialog.endDialog(ui::IDCANCEL);
         return ui::DriverStep::Acted;
@@ -142,15 +143,15 @@ ui::DriverStep ScriptDriver::modalStep(ui::Dialog& dialog)
     if (!step) {
         m_endOfInput = true;
         if (!m_source.interactive())
-            fail(m_currentLine, "the script ended while the modal dialog " + describeDialog(dialog) +
-                                    " was still open; it was cancelled");
+            fail(m_currentLine, "the script ended while the modal dialog " +
+                                    describeDialog(dialog) + " was still open; it was cancelled");
         dialog.endDialog(ui::IDCANCEL);
         return ui::DriverStep::Acted;
     }
     m_currentLine = step->line;
     if (step->op == ScriptOp::Command) {
-        fail(*step, "host command " + inQuotes(step->words[0]) + " while the modal dialog " + describeDialog(dialog) +
-                        " is open; answer or close the dialog first");
+        fail(*step, "host command " + inQuotes(step->words[0]) + " while the modal dialog " +
+                        describeDialog(dialog) + " is open; answer or close the dialog first");
         if (!m_source.interactive())
             dialog.endDialog(ui::IDCANCEL);
         return ui::DriverStep::Acted;
@@ -163,18 +164,17 @@ ui::DriverStep ScriptDriver::modalStep(ui::Dialog& dialog)
     return ui::DriverStep::Acted;
 }
 
-void ScriptDriver::windowShown(ui::Window& window)
-{
+void ScriptDriver::windowShown(ui::Window& window) {
     if (auto* d = dynamic_cast<ui::Dialog*>(&window); d && !d->isChildWindow()) {
-        std::erase_if(m_shown, [&](const ui::WindowRef<ui::Dialog>& r) { return !r || r.get() == d; });
+        std::erase_if(m_shown,
+                      [&](const ui::WindowRef<ui::Dialog>& r) { return !r || r.get() == d; });
         m_shown.emplace_back(d);
     }
 }
 
 // ---- Failures ---------------------------------------------------------------------------
 
-void ScriptDriver::fail(int line, const std::string& message)
-{
+void ScriptDriver::fail(int line, const std::string& message) {
     const std::string text = m_source.name() + ":" + std::to_string(line) + ": " + message;
     m_failures.push_back(text);
     ui::app().transcript().add("FAILED " + text);
@@ -185,8 +185,7 @@ void ScriptDriver::fail(int line, const std::string& message)
         m_aborted = true;
 }
 
-void ScriptDriver::collectLayerFailures(int line)
-{
+void ScriptDriver::collectLayerFailures(int line) {
     const auto& all = ui::app().failures();
     while (m_layerFailuresSeen < all.size()) {
         const std::string message = all[m_layerFailuresSeen++];
@@ -194,13 +193,13 @@ void ScriptDriver::collectLayerFailures(int line)
     }
 }
 
-void ScriptDriver::checkLeftovers()
-{
+void ScriptDriver::checkLeftovers() {
     for (const ScriptStep& a : m_answers)
         fail(a.line, "this answer was never used: " + u8(a.source));
     m_answers.clear();
     if (const int n = picks().pendingCount(); n > 0) {
-        fail(m_currentLine, std::to_string(n) + " answer(s) to picks in the drawing were never used");
+        fail(m_currentLine,
+             std::to_string(n) + " answer(s) to picks in the drawing were never used");
         picks().clear();
     }
     collectLayerFailures(m_currentLine);
@@ -208,11 +207,11 @@ void ScriptDriver::checkLeftovers()
 
 // ---- Targets ------------------------------------------------------------------------------
 
-ui::Window* ScriptDriver::targetDialog(ui::Dialog* modal)
-{
+ui::Window* ScriptDriver::targetDialog(ui::Dialog* modal) {
     // A choice made with "dialog CAPTION" holds at the modal depth it was made at: a
     // modal dialog opened on top takes the actions until it ends.
-    if (ui::Dialog* d = m_selected.get(); d && d->isWindow() && m_selectedDepth == ui::app().modalDepth())
+    if (ui::Dialog* d = m_selected.get();
+        d && d->isWindow() && m_selectedDepth == ui::app().modalDepth())
         return d;
     if (modal)
         return modal;
@@ -226,8 +225,7 @@ ui::Window* ScriptDriver::targetDialog(ui::Dialog* modal)
     return nullptr;
 }
 
-ui::Window* ScriptDriver::control(const ScriptStep& step, ui::Dialog* modal)
-{
+ui::Window* ScriptDriver::control(const ScriptStep& step, ui::Dialog* modal) {
     ui::Window* dialog = targetDialog(modal);
     if (!dialog) {
         fail(step, "no dialog is open");
@@ -242,14 +240,14 @@ ui::Window* ScriptDriver::control(const ScriptStep& step, ui::Dialog* modal)
         w = dialog->findDescendant(step.control.id);
     }
     if (!w)
-        fail(step, "dialog " + describeDialog(*dialog) + " has no control " + u8(step.control.describe()));
+        fail(step, "dialog " + describeDialog(*dialog) + " has no control " +
+                       u8(step.control.describe()));
     return w;
 }
 
 // ---- Actions --------------------------------------------------------------------------------
 
-void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
-{
+void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal) {
     const std::string what = u8(step.source);
     auto couldNot = [&](ui::Window* w) {
         std::string why;
@@ -300,8 +298,9 @@ void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
     }
 
     // Actions on the dialog itself.
-    if (step.op == ScriptOp::Close || step.op == ScriptOp::Resize || step.op == ScriptOp::MenuCommand ||
-        step.op == ScriptOp::Snapshot || (step.op == ScriptOp::Key && !step.control.present)) {
+    if (step.op == ScriptOp::Close || step.op == ScriptOp::Resize ||
+        step.op == ScriptOp::MenuCommand || step.op == ScriptOp::Snapshot ||
+        (step.op == ScriptOp::Key && !step.control.present)) {
         ui::Window* dialog = targetDialog(modal);
         if (!dialog && step.op != ScriptOp::Key) {
             fail(step, "no dialog is open");
@@ -309,12 +308,19 @@ void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
         }
         bool ok = true;
         switch (step.op) {
-        case ScriptOp::Close: ok = ui::closeBox(*dialog); break;
-        case ScriptOp::Resize:
-            ok = ui::resize(*dialog, static_cast<int>(std::lround(step.values[0])), static_cast<int>(std::lround(step.values[1])));
+        case ScriptOp::Close:
+            ok = ui::closeBox(*dialog);
             break;
-        case ScriptOp::MenuCommand: ok = ui::chooseMenuCommand(*dialog, step.number); break;
-        case ScriptOp::Key: ok = ui::key(step.number, step.modifiers); break;
+        case ScriptOp::Resize:
+            ok = ui::resize(*dialog, static_cast<int>(std::lround(step.values[0])),
+                            static_cast<int>(std::lround(step.values[1])));
+            break;
+        case ScriptOp::MenuCommand:
+            ok = ui::chooseMenuCommand(*dialog, step.number);
+            break;
+        case ScriptOp::Key:
+            ok = ui::key(step.number, step.modifiers);
+            break;
         case ScriptOp::Snapshot: {
             const std::filesystem::path file = base::toNative(step.text);
             if (file.has_parent_path())
@@ -326,7 +332,8 @@ void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
             commandLine().write(L"Snapshot written: " + base::fromUtf8(file.string()) + L"\n");
             return;
         }
-        default: break;
+        default:
+            break;
         }
         if (!ok)
             couldNot(dialog);
@@ -340,7 +347,9 @@ void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
     ui::Window* parent = w->parent() ? w->parent() : w;
     bool ok = true;
     switch (step.op) {
-    case ScriptOp::Click: ok = ui::click(*w, step.modifiers); break;
+    case ScriptOp::Click:
+        ok = ui::click(*w, step.modifiers);
+        break;
     case ScriptOp::DoubleClick: {
         const ui::Rect r = w->getClientRect();
         ok = ui::doubleClickAt(*w, {r.width() / 2, r.height() / 2});
@@ -348,30 +357,33 @@ void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
     }
     case ScriptOp::Drag: {
         auto pt = [&](size_t i) {
-            return ui::Point{static_cast<int>(std::lround(step.values[i])), static_cast<int>(std::lround(step.values[i + 1]))};
+            return ui::Point{static_cast<int>(std::lround(step.values[i])),
+                             static_cast<int>(std::lround(step.values[i + 1]))};
         };
         ok = ui::drag(*w, pt(0), pt(2), step.modifiers);
         break;
     }
     case ScriptOp::RightClick: {
         const ui::Rect r = w->getClientRect();
-        const ui::Point p = step.values.size() == 2
-                                ? ui::Point{static_cast<int>(step.values[0]), static_cast<int>(step.values[1])}
-                                : ui::Point{r.width() / 2, r.height() / 2};
+        const ui::Point p = step.values.size() == 2 ? ui::Point{static_cast<int>(step.values[0]),
+                                                                static_cast<int>(step.values[1])}
+                                                    : ui::Point{r.width() / 2, r.height() / 2};
         ok = ui::rightClick(*w, p);
         break;
     }
     case ScriptOp::Type:
     case ScriptOp::Append:
         ok = ui::typeText(*parent, w->id(), step.text,
-                          step.op == ScriptOp::Append ? ui::TypeMode::Append : ui::TypeMode::Replace);
+                          step.op == ScriptOp::Append ? ui::TypeMode::Append
+                                                      : ui::TypeMode::Replace);
         break;
     case ScriptOp::Key:
         w->setFocus();
         ok = w->hasFocus() && ui::key(step.number, step.modifiers);
         break;
     case ScriptOp::Select:
-        ok = step.hasIndex ? ui::selectItem(*parent, w->id(), step.number) : ui::selectItem(*parent, w->id(), step.text);
+        ok = step.hasIndex ? ui::selectItem(*parent, w->id(), step.number)
+                           : ui::selectItem(*parent, w->id(), step.text);
         break;
     case ScriptOp::Check:
         ok = false;
@@ -399,15 +411,17 @@ void ScriptDriver::runAction(const ScriptStep& step, ui::Dialog* modal)
 
 // ---- Expectations -----------------------------------------------------------------------------
 
-void ScriptDriver::checkExpectation(const ScriptStep& step, ui::Dialog* modal)
-{
+void ScriptDriver::checkExpectation(const ScriptStep& step, ui::Dialog* modal) {
     const std::string what = u8(step.source);
-    auto expectFailed = [&](const std::string& found) { fail(step, "expectation failed: " + what + ": " + found); };
+    auto expectFailed = [&](const std::string& found) {
+        fail(step, "expectation failed: " + what + ": " + found);
+    };
 
     switch (step.op) {
     case ScriptOp::ExpectOutput:
     case ScriptOp::ExpectNoOutput: {
-        const bool found = commandLine().textSince(m_outputMark).find(step.text) != std::wstring::npos;
+        const bool found =
+            commandLine().textSince(m_outputMark).find(step.text) != std::wstring::npos;
         if (step.op == ScriptOp::ExpectOutput && !found)
             expectFailed("the command line since the last command does not contain it:\n" +
                          u8(commandLine().textSince(m_outputMark)));
@@ -423,7 +437,8 @@ void ScriptDriver::checkExpectation(const ScriptStep& step, ui::Dialog* modal)
         return;
     case ScriptOp::ExpectPrompts:
         if (commandLine().promptCount() != step.number)
-            expectFailed("the command prompt was posted " + std::to_string(commandLine().promptCount()) + " time(s)");
+            expectFailed("the command prompt was posted " +
+                         std::to_string(commandLine().promptCount()) + " time(s)");
         return;
     case ScriptOp::ExpectNoDialog: {
         ui::Window* d = modal ? modal : targetDialog(nullptr);
@@ -449,19 +464,22 @@ void ScriptDriver::checkExpectation(const ScriptStep& step, ui::Dialog* modal)
     switch (step.op) {
     case ScriptOp::ExpectText:
         if (w->getWindowText() != step.text)
-            expectFailed("control " + u8(step.control.describe()) + " shows " + inQuotes(w->getWindowText()));
+            expectFailed("control " + u8(step.control.describe()) + " shows " +
+                         inQuotes(w->getWindowText()));
         return;
     case ScriptOp::ExpectCheck: {
         const int state = static_cast<int>(w->sendMessage(ui::BM_GETCHECK));
         if (state != step.number)
-            expectFailed("control " + u8(step.control.describe()) + " has check state " + std::to_string(state));
+            expectFailed("control " + u8(step.control.describe()) + " has check state " +
+                         std::to_string(state));
         return;
     }
     case ScriptOp::ExpectFocus: {
         ui::Window* focus = ui::Window::getFocus();
         // The focus may sit in a control's own child (the edit of a combo box).
         if (!focus || (focus != w && !w->isChild(focus)))
-            expectFailed(focus ? "the focus is on control " + std::to_string(focus->id()) + " " + inQuotes(focus->text())
+            expectFailed(focus ? "the focus is on control " + std::to_string(focus->id()) + " " +
+                                     inQuotes(focus->text())
                                : std::string("nothing has the focus"));
         return;
     }
@@ -475,9 +493,11 @@ void ScriptDriver::checkExpectation(const ScriptStep& step, ui::Dialog* modal)
         else if (base::equalsNoCase(cls, L"SysTabControl32"))
             index = static_cast<long long>(w->sendMessage(ui::TCM_GETCURSEL));
         else if (base::equalsNoCase(cls, L"SysListView32"))
-            index = static_cast<long long>(w->sendMessage(ui::LVM_GETNEXTITEM, static_cast<ui::WPARAM>(-1), ui::LVNI_SELECTED));
+            index = static_cast<long long>(w->sendMessage(
+                ui::LVM_GETNEXTITEM, static_cast<ui::WPARAM>(-1), ui::LVNI_SELECTED));
         if (index == -2)
-            expectFailed("control " + u8(step.control.describe()) + " (" + u8(cls) + ") has no item selection");
+            expectFailed("control " + u8(step.control.describe()) + " (" + u8(cls) +
+                         ") has no item selection");
         else if (index != step.number)
             expectFailed("item " + std::to_string(index) + " is selected");
         return;
@@ -505,8 +525,7 @@ void ScriptDriver::checkExpectation(const ScriptStep& step, ui::Dialog* modal)
 
 // ---- Answers ----------------------------------------------------------------------------------
 
-void ScriptDriver::queueAnswer(const ScriptStep& step)
-{
+void ScriptDriver::queueAnswer(const ScriptStep& step) {
     if (step.op == ScriptOp::AnswerPoint) {
         if (step.cancel)
             picks().queuePoint(std::nullopt);
@@ -528,10 +547,10 @@ void ScriptDriver::queueAnswer(const ScriptStep& step)
     m_answers.push_back(step);
 }
 
-std::optional<ScriptStep> ScriptDriver::takeAnswer(ScriptOp op, std::wstring_view boxText)
-{
+std::optional<ScriptStep> ScriptDriver::takeAnswer(ScriptOp op, std::wstring_view boxText) {
     for (auto it = m_answers.begin(); it != m_answers.end(); ++it) {
-        if (it->op == op && (it->fragment.empty() || boxText.find(it->fragment) != std::wstring_view::npos)) {
+        if (it->op == op &&
+            (it->fragment.empty() || boxText.find(it->fragment) != std::wstring_view::npos)) {
             ScriptStep s = *it;
             m_answers.erase(it);
             return s;
@@ -540,8 +559,7 @@ std::optional<ScriptStep> ScriptDriver::takeAnswer(ScriptOp op, std::wstring_vie
     return std::nullopt;
 }
 
-std::optional<int> ScriptDriver::answerMessageBox(const ui::MessageBoxRequest& request)
-{
+std::optional<int> ScriptDriver::answerMessageBox(const ui::MessageBoxRequest& request) {
     m_lastMessageBox = request.text;
     if (stopped())
         return request.cancelResult();
@@ -557,27 +575,29 @@ std::optional<int> ScriptDriver::answerMessageBox(const ui::MessageBoxRequest& r
         }
     }
     if (!answer) {
-        fail(m_currentLine, "the message box " + inQuotes(request.text) +
-                                " was not answered (put \"answer msgbox ...\" before the line that opens it)");
+        fail(m_currentLine,
+             "the message box " + inQuotes(request.text) +
+                 " was not answered (put \"answer msgbox ...\" before the line that opens it)");
         return request.cancelResult();
     }
     const auto possible = request.possibleResults();
     if (std::find(possible.begin(), possible.end(), answer->number) == possible.end()) {
-        fail(answer->line, "the answer " + ui::resultName(answer->number) + " does not fit the message box " +
-                               inQuotes(request.text));
+        fail(answer->line, "the answer " + ui::resultName(answer->number) +
+                               " does not fit the message box " + inQuotes(request.text));
         return request.cancelResult();
     }
     return answer->number;
 }
 
-std::optional<std::optional<std::wstring>> ScriptDriver::answerFileDialog(const ui::FileDialogRequest& request)
-{
+std::optional<std::optional<std::wstring>>
+ScriptDriver::answerFileDialog(const ui::FileDialogRequest& request) {
     if (stopped())
         return std::optional<std::wstring>();
     auto answer = takeAnswer(ScriptOp::AnswerFile);
     if (!answer) {
-        fail(m_currentLine, "the file dialog " + inQuotes(request.title) +
-                                " was not answered (put \"answer file ...\" before the line that opens it)");
+        fail(m_currentLine,
+             "the file dialog " + inQuotes(request.title) +
+                 " was not answered (put \"answer file ...\" before the line that opens it)");
         return std::optional<std::wstring>();
     }
     if (answer->cancel)
@@ -585,13 +605,14 @@ std::optional<std::optional<std::wstring>> ScriptDriver::answerFileDialog(const 
     return std::optional<std::wstring>(answer->text);
 }
 
-std::optional<std::optional<ui::Color>> ScriptDriver::answerColorDialog(const ui::ColorDialogRequest&)
-{
+std::optional<std::optional<ui::Color>>
+ScriptDriver::answerColorDialog(const ui::ColorDialogRequest&) {
     if (stopped())
         return std::optional<ui::Color>();
     auto answer = takeAnswer(ScriptOp::AnswerColor);
     if (!answer) {
-        fail(m_currentLine, "the colour dialog was not answered (put \"answer color ...\" before the line that opens it)");
+        fail(m_currentLine, "the colour dialog was not answered (put \"answer color ...\" before "
+                            "the line that opens it)");
         return std::optional<ui::Color>();
     }
     if (answer->cancel)
@@ -601,13 +622,14 @@ std::optional<std::optional<ui::Color>> ScriptDriver::answerColorDialog(const ui
                                                        static_cast<int>(answer->values[2])));
 }
 
-std::optional<std::optional<ui::FontDialogResult>> ScriptDriver::answerFontDialog(const ui::FontDialogRequest& request)
-{
+std::optional<std::optional<ui::FontDialogResult>>
+ScriptDriver::answerFontDialog(const ui::FontDialogRequest& request) {
     if (stopped())
         return std::optional<ui::FontDialogResult>();
     auto answer = takeAnswer(ScriptOp::AnswerFont);
     if (!answer) {
-        fail(m_currentLine, "the font dialog was not answered (put \"answer font ...\" before the line that opens it)");
+        fail(m_currentLine, "the font dialog was not answered (put \"answer font ...\" before the "
+                            "line that opens it)");
         return std::optional<ui::FontDialogResult>();
     }
     if (answer->cancel)
@@ -622,8 +644,8 @@ std::optional<std::optional<ui::FontDialogResult>> ScriptDriver::answerFontDialo
     return std::optional<ui::FontDialogResult>(result);
 }
 
-std::optional<std::optional<ui::PrintDialogResult>> ScriptDriver::answerPrintDialog(const ui::PrintDialogRequest& request)
-{
+std::optional<std::optional<ui::PrintDialogResult>>
+ScriptDriver::answerPrintDialog(const ui::PrintDialogRequest& request) {
     ui::PrintDialogResult result;
     result.deviceMode = request.deviceMode;
     if (request.kind == ui::PrintDialogKind::ReturnDefault)
@@ -632,7 +654,8 @@ std::optional<std::optional<ui::PrintDialogResult>> ScriptDriver::answerPrintDia
         return std::optional<ui::PrintDialogResult>();
     auto answer = takeAnswer(ScriptOp::AnswerPrint);
     if (!answer) {
-        fail(m_currentLine, "the print dialog was not answered (put \"answer print ...\" before the line that opens it)");
+        fail(m_currentLine, "the print dialog was not answered (put \"answer print ...\" before "
+                            "the line that opens it)");
         return std::optional<ui::PrintDialogResult>();
     }
     if (answer->cancel)
@@ -643,20 +666,21 @@ std::optional<std::optional<ui::PrintDialogResult>> ScriptDriver::answerPrintDia
         result.toPage = static_cast<int>(answer->values[1]);
     }
     if (request.kind == ui::PrintDialogKind::Print) {
-        const auto file = std::filesystem::temp_directory_path() /
-                          ("trevlon-print-" + std::to_string(getpid()) + "-" + std::to_string(++m_printJobs) + ".pdf");
+        const auto file =
+            std::filesystem::temp_directory_path() / ("trevlon-print-" + std::to_string(getpid()) +
+                                                      "-" + std::to_string(++m_printJobs) + ".pdf");
         result.outputPath = file.string();
     }
     return std::optional<ui::PrintDialogResult>(result);
 }
 
-std::optional<int> ScriptDriver::choosePopupMenuItem(const ui::PopupMenuRequest&)
-{
+std::optional<int> ScriptDriver::choosePopupMenuItem(const ui::PopupMenuRequest&) {
     if (stopped())
         return 0;
     auto answer = takeAnswer(ScriptOp::AnswerMenu);
     if (!answer) {
-        fail(m_currentLine, "the popup menu was not answered (put \"answer menu ...\" before the line that opens it)");
+        fail(m_currentLine, "the popup menu was not answered (put \"answer menu ...\" before the "
+                            "line that opens it)");
         return 0;
     }
     return answer->number;

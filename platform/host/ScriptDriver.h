@@ -51,10 +51,14 @@ public:
     ui::DriverStep modalStep(ui::Dialog& dialog) override;
     void windowShown(ui::Window& window) override;
     std::optional<int> answerMessageBox(const ui::MessageBoxRequest& request) override;
-    std::optional<std::optional<std::wstring>> answerFileDialog(const ui::FileDialogRequest& request) override;
-    std::optional<std::optional<ui::Color>> answerColorDialog(const ui::ColorDialogRequest& request) override;
-    std::optional<std::optional<ui::FontDialogResult>> answerFontDialog(const ui::FontDialogRequest& request) override;
-    std::optional<std::optional<ui::PrintDialogResult>> answerPrintDialog(const ui::PrintDialogRequest& request) override;
+    std::optional<std::optional<std::wstring>>
+    answerFileDialog(const ui::FileDialogRequest& request) override;
+    std::optional<std::optional<ui::Color>>
+    answerColorDialog(const ui::ColorDialogRequest& request) override;
+    std::optional<std::optional<ui::FontDialogResult>>
+    answerFontDialog(const ui::FontDialogRequest& request) override;
+    std::optional<std::optional<ui::PrintDialogResult>>
+    answerPrintDialog(const ui::PrintDialogRequest& request) override;
     std::optional<int> choosePopupMenuItem(const ui::PopupMenuRequest& request) override;
 
 private:
@@ -85,11 +89,11 @@ private:
     std::vector<std::string> m_failures;
     std::size_t m_layerFailuresSeen = 0;
 
-    std::deque<ScriptStep> m_answers;              // queued answers, in script order
-    std::size_t m_outputMark = 0;                  // start of the current command's output
-    std::optional<std::wstring> m_lastMessageBox;  // since the last host command
-    ui::WindowRef<ui::Dialog> m_selected;          // chosen with "dialog CAPTION" ...
-    int m_selectedDepth = 0;                       // ... at this modal depth
+    std::deque<ScriptStep> m_answers;             // queued answers, in script order
+    std::size_t m_outputMark = 0;                 // start of the current command's output
+    std::optional<std::wstring> m_lastMessageBox; // since the last host command
+    ui::WindowRef<ui::Dialog> m_selected;         // chosen with "dialog CAPTION" ...
+    int m_selectedDepth = 0;                      // ... at this modal depth
     std::vector<ui::WindowRef<ui::Dialog>> m_shown;
     int m_printJobs = 0;
 };

@@ -7,15 +7,13 @@
 
 namespace host {
 
-std::optional<ScriptStep> ScriptStepSource::next(std::string_view)
-{
+std::optional<ScriptStep> ScriptStepSource::next(std::string_view) {
     if (m_next >= m_steps.size())
         return std::nullopt;
     return m_steps[m_next++];
 }
 
-std::optional<ScriptStep> StreamStepSource::next(std::string_view prompt)
-{
+std::optional<ScriptStep> StreamStepSource::next(std::string_view prompt) {
     for (;;) {
         commandLine().breakLine();
         m_prompts << prompt << std::flush;
@@ -35,8 +33,7 @@ std::optional<ScriptStep> StreamStepSource::next(std::string_view prompt)
     }
 }
 
-std::optional<std::string> StreamStepSource::ask(std::string_view question)
-{
+std::optional<std::string> StreamStepSource::ask(std::string_view question) {
     commandLine().breakLine();
     m_prompts << question << std::flush;
     std::string line;

@@ -49,7 +49,8 @@ bool Application::killThreadTimer(unsigned id) {
 
 bool Application::removeWindowTimer(Window* w, unsigned windowTimerId) {
     for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
-        if (it->second.window && it->second.window == w->handle() && it->second.windowTimerId == windowTimerId) {
+        if (it->second.window && it->second.window == w->handle() &&
+            it->second.windowTimerId == windowTimerId) {
             m_timers.erase(it);
             return true;
         }
@@ -174,7 +175,9 @@ Driver* Application::setDriver(Driver* driver) {
 
 // ---- Focus, capture, keys ------------------------------------------------------------------
 
-Window* Application::focus() const { return fromHandle(m_focus); }
+Window* Application::focus() const {
+    return fromHandle(m_focus);
+}
 
 Window* Application::setFocus(Window* w) {
     Window* old = focus();
@@ -194,18 +197,28 @@ Window* Application::setFocus(Window* w) {
     return old;
 }
 
-Window* Application::capture() const { return fromHandle(m_capture); }
-void Application::setCapture(Window* w) { m_capture = w ? w->handle() : Hwnd{}; }
+Window* Application::capture() const {
+    return fromHandle(m_capture);
+}
+void Application::setCapture(Window* w) {
+    m_capture = w ? w->handle() : Hwnd{};
+}
 
 short Application::keyState(int vk) const {
     auto it = m_keys.find(vk);
     return it != m_keys.end() && it->second ? kKeyDown : 0;
 }
 
-void Application::setKeyDown(int vk, bool down) { m_keys[vk] = down; }
+void Application::setKeyDown(int vk, bool down) {
+    m_keys[vk] = down;
+}
 
-Window* Application::foregroundWindow() const { return fromHandle(m_foreground); }
-void Application::setForegroundWindow(Window* w) { m_foreground = w ? w->topLevel()->handle() : Hwnd{}; }
+Window* Application::foregroundWindow() const {
+    return fromHandle(m_foreground);
+}
+void Application::setForegroundWindow(Window* w) {
+    m_foreground = w ? w->topLevel()->handle() : Hwnd{};
+}
 
 // ---- Windows --------------------------------------------------------------------------------
 
@@ -214,7 +227,9 @@ void Application::registerWindow(Window* w) {
     m_windows[w->m_handle.value] = w;
 }
 
-void Application::unregisterWindow(Window* w) { m_windows.erase(w->m_handle.value); }
+void Application::unregisterWindow(Window* w) {
+    m_windows.erase(w->m_handle.value);
+}
 
 void Application::windowDestroyed(Window* w) {
     if (m_main == w->handle())
@@ -238,8 +253,12 @@ std::vector<Window*> Application::topLevelWindows() const {
     return out;
 }
 
-Window* Application::mainWindow() const { return fromHandle(m_main); }
-void Application::setMainWindow(Window* w) { m_main = w ? w->handle() : Hwnd{}; }
+Window* Application::mainWindow() const {
+    return fromHandle(m_main);
+}
+void Application::setMainWindow(Window* w) {
+    m_main = w ? w->handle() : Hwnd{};
+}
 
 bool Application::dialogColors(Color& background, Color& text) const {
     if (!m_dlgColorsSet)

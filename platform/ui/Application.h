@@ -37,7 +37,18 @@ class Dialog;
 class Driver;
 
 // Mouse cursor shapes (SetCursor); the live backend maps them, tests read them back.
-enum class CursorKind { Arrow, IBeam, Wait, Cross, SizeAll, SizeNWSE, SizeNESW, SizeWE, SizeNS, Hand };
+enum class CursorKind {
+    Arrow,
+    IBeam,
+    Wait,
+    Cross,
+    SizeAll,
+    SizeNWSE,
+    SizeNESW,
+    SizeWE,
+    SizeNS,
+    Hand
+};
 
 using TimerProc = std::function<void(unsigned timerId)>;
 
@@ -67,11 +78,11 @@ public:
 
     // ---- Driver ------------------------------------------------------------------------
     Driver* driver() const { return m_driver; }
-    Driver* setDriver(Driver* driver);      // not owned; returns the previous one
+    Driver* setDriver(Driver* driver); // not owned; returns the previous one
 
     // ---- Focus, capture, keys -----------------------------------------------------------
     Window* focus() const;
-    Window* setFocus(Window* w);             // see Window::setFocus
+    Window* setFocus(Window* w); // see Window::setFocus
     Window* capture() const;
     void setCapture(Window* w);
     void releaseCapture() { setCapture(nullptr); }
@@ -88,7 +99,11 @@ public:
     std::uint32_t currentThreadId() const { return 1; }
     bool attachThreadInput(std::uint32_t, std::uint32_t, bool) { return true; }
     // SetCursor; returns the previous shape.
-    CursorKind setCursor(CursorKind c) { CursorKind old = m_cursorKind; m_cursorKind = c; return old; }
+    CursorKind setCursor(CursorKind c) {
+        CursorKind old = m_cursorKind;
+        m_cursorKind = c;
+        return old;
+    }
     CursorKind cursor() const { return m_cursorKind; }
     // Mouse-input hand-off for tracking loops: input queued by Input.h's drag functions,
     // taken by a handler that runs its own capture loop. nullopt when none is left.
@@ -115,13 +130,17 @@ public:
     int maxModalSteps() const { return m_maxModalSteps; }
 
     // ---- Screen ---------------------------------------------------------------------------
-    Size screenSize() const { return m_screen; }        // full-screen client size
+    Size screenSize() const { return m_screen; } // full-screen client size
     Rect workArea() const { return m_workArea; }
     void setScreenSize(Size s) { m_screen = s; }
     void setWorkArea(const Rect& r) { m_workArea = r; }
 
     // ---- Application-wide dialog colours (launcher) -------------------------------------
-    void setDialogColors(Color background, Color text) { m_dlgBk = background; m_dlgText = text; m_dlgColorsSet = true; }
+    void setDialogColors(Color background, Color text) {
+        m_dlgBk = background;
+        m_dlgText = text;
+        m_dlgColorsSet = true;
+    }
     bool dialogColors(Color& background, Color& text) const;
 
     // ---- Resources, transcript, failures ------------------------------------------------
@@ -143,7 +162,7 @@ private:
 
     struct Timer {
         unsigned id = 0;
-        Hwnd window;                 // empty for thread timers
+        Hwnd window; // empty for thread timers
         unsigned windowTimerId = 0;
         std::uint64_t due = 0;
         unsigned elapse = 1;
@@ -161,7 +180,7 @@ private:
     bool destroyRefused(Window& w) { return m_destroyFail && m_destroyFail(w); }
 
     std::uint64_t m_now = 0;
-    std::map<unsigned, Timer> m_timers;     // by internal id
+    std::map<unsigned, Timer> m_timers; // by internal id
     unsigned m_nextTimerId = 1;
     std::uint64_t m_timerSerial = 0;
     struct Posted {
@@ -195,10 +214,16 @@ private:
     std::function<bool(Window&)> m_destroyFail;
 };
 
-inline Application& app() { return Application::instance(); }
+inline Application& app() {
+    return Application::instance();
+}
 
 // Win32-like conveniences.
-inline short getKeyState(int vk) { return app().keyState(vk); }
-inline Point getCursorPos() { return app().cursorPos(); }
+inline short getKeyState(int vk) {
+    return app().keyState(vk);
+}
+inline Point getCursorPos() {
+    return app().cursorPos();
+}
 
 } // namespace ui

@@ -45,7 +45,8 @@ std::string hex(Color c) {
 std::optional<std::wstring> fileDialog(const FileDialogRequest& request) {
     std::string what = std::string(request.mode == FileDialogMode::Open ? "open" : "save") +
                        " file dialog \"" + toUtf8(request.title) + "\"";
-    auto r = ask<std::wstring>(request.owner, what, [&](Driver& d) { return d.answerFileDialog(request); });
+    auto r = ask<std::wstring>(request.owner, what,
+                               [&](Driver& d) { return d.answerFileDialog(request); });
     if (r)
         app().transcript().add("  -> " + toUtf8(*r));
     return r;
@@ -60,11 +61,13 @@ std::optional<Color> colorDialog(const ColorDialogRequest& request) {
 }
 
 std::optional<FontDialogResult> fontDialog(const FontDialogRequest& request) {
-    auto r = ask<FontDialogResult>(request.owner, "font dialog \"" + toUtf8(request.initial.faceName) + "\"",
+    auto r = ask<FontDialogResult>(request.owner,
+                                   "font dialog \"" + toUtf8(request.initial.faceName) + "\"",
                                    [&](Driver& d) { return d.answerFontDialog(request); });
     if (r)
-        app().transcript().add("  -> " + toUtf8(r->font.faceName) + " " + std::to_string(r->font.height) +
-                               " weight " + std::to_string(r->font.weight));
+        app().transcript().add("  -> " + toUtf8(r->font.faceName) + " " +
+                               std::to_string(r->font.height) + " weight " +
+                               std::to_string(r->font.weight));
     return r;
 }
 
@@ -76,12 +79,16 @@ std::optional<PrintDialogResult> printDialog(const PrintDialogRequest& request) 
         app().transcript().add("default printer: " + toUtf8(r.deviceMode.printerName));
         return r;
     }
-    std::string what = request.kind == PrintDialogKind::Setup ? "print setup dialog" : "print dialog";
-    auto r = ask<PrintDialogResult>(request.owner, what, [&](Driver& d) { return d.answerPrintDialog(request); });
+    std::string what =
+        request.kind == PrintDialogKind::Setup ? "print setup dialog" : "print dialog";
+    auto r = ask<PrintDialogResult>(request.owner, what,
+                                    [&](Driver& d) { return d.answerPrintDialog(request); });
     if (r) {
-        std::string range = r->range == PrintRange::All ? "all"
-                          : r->range == PrintRange::Selection ? "selection"
-                                                              : "pages " + std::to_string(r->fromPage) + "-" + std::to_string(r->toPage);
+        std::string range =
+            r->range == PrintRange::All ? "all"
+            : r->range == PrintRange::Selection
+                ? "selection"
+                : "pages " + std::to_string(r->fromPage) + "-" + std::to_string(r->toPage);
         app().transcript().add("  -> " + toUtf8(r->deviceMode.printerName) + ", " + range +
                                (r->deviceMode.landscape ? ", landscape" : ", portrait"));
     }

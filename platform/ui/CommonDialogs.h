@@ -27,10 +27,10 @@ struct FileDialogRequest {
     std::wstring title;
     // (description, pattern) pairs, e.g. {L"Spreadsheet (*.kws)", L"*.kws"}.
     std::vector<std::pair<std::wstring, std::wstring>> filters;
-    std::wstring defaultExtension;   // without dot
+    std::wstring defaultExtension; // without dot
     std::wstring initialFolder;
-    std::wstring initialFile;        // preset file name or path
-    unsigned flags = 0;              // OFN_*
+    std::wstring initialFile; // preset file name or path
+    unsigned flags = 0;       // OFN_*
 };
 // The chosen path (product form as the driver gives it), or nullopt when cancelled.
 std::optional<std::wstring> fileDialog(const FileDialogRequest& request);
@@ -50,7 +50,7 @@ struct LogFont {
     int weight = 400;
     bool italic = false;
     bool underline = false;
-    int charSet = 1;           // DEFAULT_CHARSET
+    int charSet = 1; // DEFAULT_CHARSET
     std::wstring faceName;
     friend bool operator==(const LogFont&, const LogFont&) = default;
 };
@@ -78,14 +78,14 @@ struct DeviceMode {
 };
 enum class PrintRange { All, Pages, Selection };
 enum class PrintDialogKind {
-    ReturnDefault,  // default printer's device mode, no UI, never fails
-    Print,          // the print dialog: range, copies, returns a "device context"
-    Setup           // print setup: replaced device mode on OK
+    ReturnDefault, // default printer's device mode, no UI, never fails
+    Print,         // the print dialog: range, copies, returns a "device context"
+    Setup          // print setup: replaced device mode on OK
 };
 struct PrintDialogRequest {
     Window* owner = nullptr;
     PrintDialogKind kind = PrintDialogKind::Print;
-    DeviceMode deviceMode;     // current device mode
+    DeviceMode deviceMode; // current device mode
     int minPage = 1;
     int maxPage = 999;
     int fromPage = 1;

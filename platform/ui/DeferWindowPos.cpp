@@ -2,7 +2,8 @@
 
 namespace ui {
 
-void DeferWindowPos::defer(Window* window, Window* insertAfter, int x, int y, int cx, int cy, unsigned flags) {
+void DeferWindowPos::defer(Window* window, Window* insertAfter, int x, int y, int cx, int cy,
+                           unsigned flags) {
     if (!window)
         return;
     Rect r = window->rect();
@@ -27,7 +28,8 @@ bool DeferWindowPos::apply() {
         if (!w || !w->isWindow())
             continue;
         if (!(m.flags & SWP_NOZORDER))
-            w->setWindowPos(m.insertAfter.get(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW);
+            w->setWindowPos(m.insertAfter.get(), 0, 0, 0, 0,
+                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW);
         pending.push_back({w, w->getClientRect().size(), m.flags});
         w->m_rect = m.rect;
         w->m_maximized = false;

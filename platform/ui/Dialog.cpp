@@ -62,7 +62,9 @@ const DialogTemplate* Dialog::dialogTemplate() const {
     return app().resources().findDialog(m_templateId);
 }
 
-Rect Dialog::mapDialogRect(const Rect& dluRect) const { return ui::mapDialogRect(dluRect, font()); }
+Rect Dialog::mapDialogRect(const Rect& dluRect) const {
+    return ui::mapDialogRect(dluRect, font());
+}
 
 bool Dialog::buildFromTemplate(const DialogTemplate& tpl, Window* parent) {
     Application& a = app();
@@ -84,11 +86,15 @@ bool Dialog::buildFromTemplate(const DialogTemplate& tpl, Window* parent) {
     if (style & WS_CHILD) {
         r = Rect::fromSize(client.left, client.top, w, h);
     } else {
-        Rect area = parent && parent->isWindow() && parent->isWindowVisible() ? parent->getWindowRect() : a.workArea();
-        r = Rect::fromSize(area.left + (area.width() - w) / 2, area.top + (area.height() - h) / 2, w, h);
+        Rect area = parent && parent->isWindow() && parent->isWindowVisible()
+                        ? parent->getWindowRect()
+                        : a.workArea();
+        r = Rect::fromSize(area.left + (area.width() - w) / 2, area.top + (area.height() - h) / 2,
+                           w, h);
     }
     m_menu = m_templateMenu.get();
-    if (!Window::create(L"#32770", tpl.caption, style, r, parent, (style & WS_CHILD) ? m_templateId : 0, tpl.exStyle))
+    if (!Window::create(L"#32770", tpl.caption, style, r, parent,
+                        (style & WS_CHILD) ? m_templateId : 0, tpl.exStyle))
         return false;
     for (const ControlTemplate& ct : tpl.controls) {
         unsigned cs = ct.style | WS_CHILD;
@@ -149,7 +155,8 @@ int Dialog::doModal() {
     WindowRef<Dialog> self(this);
     int result = IDCANCEL;
     m_loopResult = &result;
-    Window* owner = m_parentArg && m_parentArg->isWindow() ? m_parentArg->topLevel() : a.mainWindow();
+    Window* owner =
+        m_parentArg && m_parentArg->isWindow() ? m_parentArg->topLevel() : a.mainWindow();
     WindowRef<Window> ownerRef(owner);
     WindowRef<Window> previousFocus(a.focus());
     m_inModal = true;
@@ -300,14 +307,17 @@ bool Dialog::onCommand(int id, int code, Window*) {
 
 void Dialog::onClose() {
     Window* cancel = findDescendant(IDCANCEL);
-    sendMessage(WM_COMMAND, makeWParam(IDCANCEL, BN_CLICKED), cancel ? static_cast<LPARAM>(cancel->handle().value) : 0);
+    sendMessage(WM_COMMAND, makeWParam(IDCANCEL, BN_CLICKED),
+                cancel ? static_cast<LPARAM>(cancel->handle().value) : 0);
 }
 
 // ---- Dialog manager --------------------------------------------------------------------------
 
 namespace {
 
-bool isTabCandidate(Window* w) { return w->isShown() && w->isWindowEnabled() && (w->style() & WS_TABSTOP); }
+bool isTabCandidate(Window* w) {
+    return w->isShown() && w->isWindowEnabled() && (w->style() & WS_TABSTOP);
+}
 
 bool isControlParent(Window* w) {
     return dynamic_cast<Dialog*>(w) != nullptr || (w->exStyle() & WS_EX_CONTROLPARENT) != 0;
@@ -398,7 +408,9 @@ int Dialog::getDefID() const {
     return IDOK;
 }
 
-void Dialog::setDefID(int id) { m_defId = id; }
+void Dialog::setDefID(int id) {
+    m_defId = id;
+}
 
 void Dialog::pressButton(int id) {
     Window* b = findDescendant(id);
@@ -406,7 +418,9 @@ void Dialog::pressButton(int id) {
                 b ? static_cast<LPARAM>(b->handle().value) : 0);
 }
 
-bool Dialog::preTranslateMessage(Message& msg) { return isDialogMessage(msg); }
+bool Dialog::preTranslateMessage(Message& msg) {
+    return isDialogMessage(msg);
+}
 
 bool Dialog::isDialogMessage(Message& msg) {
     Window* t = msg.target;
@@ -485,6 +499,8 @@ bool Dialog::isDialogMessage(Message& msg) {
     }
 }
 
-bool Dialog::onEraseBkgnd(Canvas& canvas) { return Window::onEraseBkgnd(canvas); }
+bool Dialog::onEraseBkgnd(Canvas& canvas) {
+    return Window::onEraseBkgnd(canvas);
+}
 
 } // namespace ui

@@ -104,8 +104,8 @@ private:
     bool m_endRequested = false;
     bool m_shownOnce = false;
     int m_result = 0;
-    int m_defId = 0;               // 0 = BS_DEFPUSHBUTTON child, else IDOK
-    int* m_loopResult = nullptr;   // where a dialog deleted in its loop leaves its result
+    int m_defId = 0;             // 0 = BS_DEFPUSHBUTTON child, else IDOK
+    int* m_loopResult = nullptr; // where a dialog deleted in its loop leaves its result
     std::unique_ptr<Menu> m_templateMenu;
 };
 

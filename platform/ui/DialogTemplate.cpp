@@ -6,7 +6,8 @@ namespace ui {
 
 Size dialogBaseUnits(const FontSpec& font) {
     int pt = font.pointSize > 0 ? font.pointSize : 8;
-    return {static_cast<int>(std::lround(6.0 * pt / 8.0)), static_cast<int>(std::lround(13.0 * pt / 8.0))};
+    return {static_cast<int>(std::lround(6.0 * pt / 8.0)),
+            static_cast<int>(std::lround(13.0 * pt / 8.0))};
 }
 
 Rect mapDialogRect(const Rect& r, const FontSpec& font) {

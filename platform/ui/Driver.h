@@ -22,14 +22,14 @@ class Window;
 struct PopupMenuRequest {
     const Menu* menu = nullptr;
     Window* owner = nullptr;
-    int x = 0;                // screen point
+    int x = 0; // screen point
     int y = 0;
-    unsigned flags = 0;       // TPM_*
+    unsigned flags = 0; // TPM_*
 };
 
 enum class DriverStep {
-    Acted,    // did something (the loop checks whether the dialog ended and asks again)
-    Idle      // nothing to do for this dialog: the loop fails it and cancels it
+    Acted, // did something (the loop checks whether the dialog ended and asks again)
+    Idle   // nothing to do for this dialog: the loop fails it and cancels it
 };
 
 class Driver {
@@ -43,10 +43,20 @@ public:
 
     // Answers: nullopt = no answer (the layer records a failure and cancels).
     virtual std::optional<int> answerMessageBox(const MessageBoxRequest& request) = 0;
-    virtual std::optional<std::optional<std::wstring>> answerFileDialog(const FileDialogRequest&) { return std::nullopt; }
-    virtual std::optional<std::optional<Color>> answerColorDialog(const ColorDialogRequest&) { return std::nullopt; }
-    virtual std::optional<std::optional<FontDialogResult>> answerFontDialog(const FontDialogRequest&) { return std::nullopt; }
-    virtual std::optional<std::optional<PrintDialogResult>> answerPrintDialog(const PrintDialogRequest&) { return std::nullopt; }
+    virtual std::optional<std::optional<std::wstring>> answerFileDialog(const FileDialogRequest&) {
+        return std::nullopt;
+    }
+    virtual std::optional<std::optional<Color>> answerColorDialog(const ColorDialogRequest&) {
+        return std::nullopt;
+    }
+    virtual std::optional<std::optional<FontDialogResult>>
+    answerFontDialog(const FontDialogRequest&) {
+        return std::nullopt;
+    }
+    virtual std::optional<std::optional<PrintDialogResult>>
+    answerPrintDialog(const PrintDialogRequest&) {
+        return std::nullopt;
+    }
     // The command id chosen (0 = dismissed on purpose); nullopt = no answer.
     virtual std::optional<int> choosePopupMenuItem(const PopupMenuRequest&) { return std::nullopt; }
 };

@@ -29,7 +29,9 @@ struct Rect {
     int height() const { return bottom - top; }
     Size size() const { return {width(), height()}; }
     bool isEmpty() const { return right <= left || bottom <= top; }
-    bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     Rect offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     Rect inflate(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
     Rect normalized() const {

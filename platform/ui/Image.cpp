@@ -7,7 +7,8 @@ namespace ui {
 
 namespace {
 std::int32_t le32(const std::vector<std::uint8_t>& b, size_t at) {
-    return static_cast<std::int32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24));
+    return static_cast<std::int32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+                                     (static_cast<std::uint32_t>(b[at + 3]) << 24));
 }
 } // namespace
 
@@ -23,7 +24,8 @@ Image loadImageFile(const std::string& nativePath) {
     std::ifstream in(nativePath, std::ios::binary);
     if (!in)
         return {};
-    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
     if (data.size() < 26 || data[0] != 'B' || data[1] != 'M')
         return {};
     Image img;

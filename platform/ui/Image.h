@@ -14,10 +14,10 @@
 namespace ui {
 
 struct Image {
-    int resourceId = 0;                 // resource number, 0 when loaded from a file
-    std::wstring file;                  // native path when loaded from a file
+    int resourceId = 0; // resource number, 0 when loaded from a file
+    std::wstring file;  // native path when loaded from a file
     std::shared_ptr<const std::vector<std::uint8_t>> bmp; // encoded BMP bytes; null = none
-    std::optional<Color> transparent;   // key colour drawn as transparent (button pictures)
+    std::optional<Color> transparent; // key colour drawn as transparent (button pictures)
 
     bool empty() const { return !bmp || bmp->empty(); }
     // Width and height read from the BMP header; {0,0} when empty or not a BMP.

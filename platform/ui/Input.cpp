@@ -75,7 +75,8 @@ bool deliverMouse(Window* target, unsigned msg, Point client, unsigned wParamFla
     a.setCursorPos(screen);
     WindowRef<Window> t(target);
     if (msg == WM_MOUSEMOVE || msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN)
-        target->sendMessage(WM_SETCURSOR, target->handle().value, makeLParam(HTCLIENT, static_cast<int>(msg)));
+        target->sendMessage(WM_SETCURSOR, target->handle().value,
+                            makeLParam(HTCLIENT, static_cast<int>(msg)));
     if (!t)
         return true;
     if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN)
@@ -105,12 +106,18 @@ wchar_t charFor(int vk, unsigned mods) {
     if (vk >= '0' && vk <= '9')
         return static_cast<wchar_t>(vk);
     switch (vk) {
-    case VK_RETURN: return L'\r';
-    case VK_ESCAPE: return 27;
-    case VK_TAB: return L'\t';
-    case VK_BACK: return 8;
-    case VK_SPACE: return L' ';
-    default: return 0;
+    case VK_RETURN:
+        return L'\r';
+    case VK_ESCAPE:
+        return 27;
+    case VK_TAB:
+        return L'\t';
+    case VK_BACK:
+        return 8;
+    case VK_SPACE:
+        return L' ';
+    default:
+        return 0;
     }
 }
 
@@ -185,7 +192,8 @@ bool typeText(std::wstring_view text) {
         int vk = vkFor(ch);
         Application& a = app();
         WindowRef<Window> t(target);
-        bool consumed = vk && a.dispatchInput(Message{target, WM_KEYDOWN, static_cast<WPARAM>(vk), 1});
+        bool consumed =
+            vk && a.dispatchInput(Message{target, WM_KEYDOWN, static_cast<WPARAM>(vk), 1});
         if (!consumed && t)
             a.dispatchInput(Message{t.get(), WM_CHAR, static_cast<WPARAM>(ch), 1});
         if (vk)
@@ -216,7 +224,8 @@ bool keyUp(int vk, unsigned modifiers) {
     if (!target || !reachable(target))
         return false;
     Modifiers held(modifiers);
-    app().dispatchInput(Message{target, WM_KEYUP, static_cast<WPARAM>(vk), static_cast<LPARAM>(0xC0000001u)});
+    app().dispatchInput(
+        Message{target, WM_KEYUP, static_cast<WPARAM>(vk), static_cast<LPARAM>(0xC0000001u)});
     app().pumpMessages();
     return true;
 }
@@ -333,7 +342,8 @@ bool mouseDown(Window& window, Point client, unsigned modifiers, MouseButton but
     if (app().capture())
         local = client;
     unsigned f = mouseFlags(modifiers) | (button == MouseButton::Left ? MK_LBUTTON : MK_RBUTTON);
-    return deliverMouse(target, button == MouseButton::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, local, f);
+    return deliverMouse(target, button == MouseButton::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN,
+                        local, f);
 }
 
 bool mouseMove(Window& window, Point client, unsigned modifiers) {
@@ -351,7 +361,8 @@ bool mouseUp(Window& window, Point client, unsigned modifiers, MouseButton butto
     Modifiers held(modifiers);
     Point local = client;
     Window* target = app().capture() ? &window : hit(window, client, local);
-    return deliverMouse(target, button == MouseButton::Left ? WM_LBUTTONUP : WM_RBUTTONUP, local, mouseFlags(modifiers));
+    return deliverMouse(target, button == MouseButton::Left ? WM_LBUTTONUP : WM_RBUTTONUP, local,
+                        mouseFlags(modifiers));
 }
 
 bool rightClick(Window& window, Point client, unsigned modifiers) {
@@ -459,6 +470,8 @@ bool resize(Window& topLevel, int width, int height) {
     return true;
 }
 
-void advanceTime(std::uint64_t ms) { app().advanceTime(ms); }
+void advanceTime(std::uint64_t ms) {
+    app().advanceTime(ms);
+}
 
 } // namespace ui

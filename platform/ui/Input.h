@@ -42,7 +42,9 @@ bool keyDown(int vk, unsigned modifiers = 0);
 bool keyUp(int vk, unsigned modifiers = 0);
 bool charInput(wchar_t ch);
 // Moves the focus as Tab / Shift+Tab do.
-inline bool tab(bool shift = false) { return key(VK_TAB, shift ? kModShift : 0); }
+inline bool tab(bool shift = false) {
+    return key(VK_TAB, shift ? kModShift : 0);
+}
 
 // Selects item `index` of a combo box, list box, tab control or list view, as a person
 // would (clicking it), with the control's notifications. -1 clears a list selection.
@@ -58,9 +60,11 @@ bool chooseMenuCommand(Window& window, int commandId);
 // Mouse messages at a point in `window`'s client coordinates. The message goes to the
 // deepest child at that point that takes mouse input (or the capture window). Modifiers
 // add MK_SHIFT / MK_CONTROL.
-bool mouseDown(Window& window, Point client, unsigned modifiers = 0, MouseButton button = MouseButton::Left);
+bool mouseDown(Window& window, Point client, unsigned modifiers = 0,
+               MouseButton button = MouseButton::Left);
 bool mouseMove(Window& window, Point client, unsigned modifiers = 0);
-bool mouseUp(Window& window, Point client, unsigned modifiers = 0, MouseButton button = MouseButton::Left);
+bool mouseUp(Window& window, Point client, unsigned modifiers = 0,
+             MouseButton button = MouseButton::Left);
 bool rightClick(Window& window, Point client, unsigned modifiers = 0);
 bool doubleClickAt(Window& window, Point client, unsigned modifiers = 0);
 // Press at `from`, move to `to`, release. The move and release are queued first, so a

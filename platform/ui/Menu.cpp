@@ -14,7 +14,8 @@ std::unique_ptr<Menu> Menu::load(int resourceId) {
 }
 
 namespace {
-void build(Menu& menu, const std::vector<MenuTemplateItem>& items, std::vector<std::unique_ptr<Menu>>& owned);
+void build(Menu& menu, const std::vector<MenuTemplateItem>& items,
+           std::vector<std::unique_ptr<Menu>>& owned);
 }
 
 std::unique_ptr<Menu> Menu::fromTemplate(const MenuTemplate& tpl) {
@@ -24,7 +25,8 @@ std::unique_ptr<Menu> Menu::fromTemplate(const MenuTemplate& tpl) {
 }
 
 namespace {
-void build(Menu& menu, const std::vector<MenuTemplateItem>& items, std::vector<std::unique_ptr<Menu>>& owned) {
+void build(Menu& menu, const std::vector<MenuTemplateItem>& items,
+           std::vector<std::unique_ptr<Menu>>& owned) {
     for (const auto& it : items) {
         if (!it.children.empty() || (it.flags & MF_POPUP)) {
             auto sub = std::make_unique<Menu>();
@@ -88,11 +90,14 @@ MenuItem* Menu::findCommand(int id) {
 
 MenuItem* Menu::locate(int idOrPos, unsigned flags) {
     if (flags & MF_BYPOSITION)
-        return idOrPos >= 0 && idOrPos < itemCount() ? &m_items[static_cast<size_t>(idOrPos)] : nullptr;
+        return idOrPos >= 0 && idOrPos < itemCount() ? &m_items[static_cast<size_t>(idOrPos)]
+                                                     : nullptr;
     return findCommand(idOrPos);
 }
 
-const MenuItem* Menu::locate(int idOrPos, unsigned flags) const { return const_cast<Menu*>(this)->locate(idOrPos, flags); }
+const MenuItem* Menu::locate(int idOrPos, unsigned flags) const {
+    return const_cast<Menu*>(this)->locate(idOrPos, flags);
+}
 
 bool Menu::deleteMenu(int idOrPos, unsigned flags) {
     if (flags & MF_BYPOSITION) {
@@ -129,7 +134,8 @@ int Menu::checkMenuItem(int idOrPos, unsigned flags) {
     if (!it)
         return -1;
     int old = static_cast<int>(it->flags & MF_CHECKED);
-    it->flags = (flags & MF_CHECKED) ? (it->flags | MF_CHECKED) : (it->flags & ~(MF_CHECKED | MFT_RADIOCHECK));
+    it->flags = (flags & MF_CHECKED) ? (it->flags | MF_CHECKED)
+                                     : (it->flags & ~(MF_CHECKED | MFT_RADIOCHECK));
     return old;
 }
 
@@ -244,7 +250,8 @@ int Menu::trackPopupMenu(unsigned flags, int x, int y, Window* owner) {
         if (c->id == *answer)
             chosen = c;
     if (!chosen) {
-        a.reportFailure("popup menu: command " + std::to_string(*answer) + " is not an enabled item");
+        a.reportFailure("popup menu: command " + std::to_string(*answer) +
+                        " is not an enabled item");
         a.transcript().add("  -> dismissed");
         return 0;
     }

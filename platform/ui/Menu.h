@@ -21,8 +21,9 @@ class Window;
 
 struct MenuItem {
     std::wstring text;
-    int id = 0;                // command id (0 for separators and popups)
-    unsigned flags = 0;        // MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_SEPARATOR, MF_POPUP, MFT_RADIOCHECK
+    int id = 0; // command id (0 for separators and popups)
+    unsigned flags =
+        0; // MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_SEPARATOR, MF_POPUP, MFT_RADIOCHECK
     class Menu* submenu = nullptr;
     bool isSeparator() const { return (flags & MF_SEPARATOR) != 0; }
     bool isEnabled() const { return (flags & (MF_GRAYED | MF_DISABLED)) == 0; }
@@ -68,10 +69,10 @@ public:
 
     int itemCount() const { return static_cast<int>(m_items.size()); }
     const MenuItem* item(int pos) const;
-    MenuItem* findCommand(int id);             // searches submenus
+    MenuItem* findCommand(int id); // searches submenus
     Menu* getSubMenu(int pos) const;
     std::wstring getMenuString(int idOrPos, unsigned flags) const;
-    int getMenuItemID(int pos) const;          // -1 for a popup, 0 for a separator
+    int getMenuItemID(int pos) const; // -1 for a popup, 0 for a separator
 
     // Shows the menu at screen point (x, y) for `owner`; see the header comment.
     // Returns the command with TPM_RETURNCMD, otherwise nonzero when a command was chosen.

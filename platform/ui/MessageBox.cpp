@@ -26,12 +26,18 @@ std::string oneLine(std::wstring_view text) {
 
 std::vector<int> MessageBoxRequest::possibleResults() const {
     switch (buttons()) {
-    case MB_OKCANCEL: return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO: return {IDYES, IDNO};
-    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
-    default: return {IDOK};
+    case MB_OKCANCEL:
+        return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL:
+        return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO:
+        return {IDYES, IDNO};
+    case MB_RETRYCANCEL:
+        return {IDRETRY, IDCANCEL};
+    default:
+        return {IDOK};
     }
 }
 
@@ -39,24 +45,37 @@ int MessageBoxRequest::cancelResult() const {
     switch (buttons()) {
     case MB_OKCANCEL:
     case MB_YESNOCANCEL:
-    case MB_RETRYCANCEL: return IDCANCEL;
-    case MB_YESNO: return IDNO;
-    case MB_ABORTRETRYIGNORE: return IDABORT;
-    default: return IDOK;
+    case MB_RETRYCANCEL:
+        return IDCANCEL;
+    case MB_YESNO:
+        return IDNO;
+    case MB_ABORTRETRYIGNORE:
+        return IDABORT;
+    default:
+        return IDOK;
     }
 }
 
 std::string resultName(int id) {
     switch (id) {
-    case IDOK: return "OK";
-    case IDCANCEL: return "Cancel";
-    case IDABORT: return "Abort";
-    case IDRETRY: return "Retry";
-    case IDIGNORE: return "Ignore";
-    case IDYES: return "Yes";
-    case IDNO: return "No";
-    case IDCLOSE: return "Close";
-    default: return std::to_string(id);
+    case IDOK:
+        return "OK";
+    case IDCANCEL:
+        return "Cancel";
+    case IDABORT:
+        return "Abort";
+    case IDRETRY:
+        return "Retry";
+    case IDIGNORE:
+        return "Ignore";
+    case IDYES:
+        return "Yes";
+    case IDNO:
+        return "No";
+    case IDCLOSE:
+        return "Close";
+    default:
+        return std::to_string(id);
     }
 }
 

@@ -18,7 +18,7 @@ struct MessageBoxRequest {
     Window* owner = nullptr;
     std::wstring text;
     std::wstring caption;
-    unsigned type = MB_OK;       // MB_ buttons | icon | default button
+    unsigned type = MB_OK; // MB_ buttons | icon | default button
     unsigned buttons() const { return type & MB_TYPEMASK; }
     unsigned icon() const { return type & MB_ICONMASK; }
     // The results this box can give (IDOK, IDCANCEL, IDYES, ...), in button order.

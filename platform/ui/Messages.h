@@ -13,15 +13,26 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
-constexpr unsigned loWord(std::uintptr_t v) { return static_cast<unsigned>(v & 0xffff); }
-constexpr unsigned hiWord(std::uintptr_t v) { return static_cast<unsigned>((v >> 16) & 0xffff); }
-constexpr WPARAM makeWParam(unsigned lo, unsigned hi) { return (lo & 0xffff) | ((hi & 0xffff) << 16); }
+constexpr unsigned loWord(std::uintptr_t v) {
+    return static_cast<unsigned>(v & 0xffff);
+}
+constexpr unsigned hiWord(std::uintptr_t v) {
+    return static_cast<unsigned>((v >> 16) & 0xffff);
+}
+constexpr WPARAM makeWParam(unsigned lo, unsigned hi) {
+    return (lo & 0xffff) | ((hi & 0xffff) << 16);
+}
 constexpr LPARAM makeLParam(int lo, int hi) {
-    return static_cast<LPARAM>((static_cast<unsigned>(lo) & 0xffff) | ((static_cast<unsigned>(hi) & 0xffff) << 16));
+    return static_cast<LPARAM>((static_cast<unsigned>(lo) & 0xffff) |
+                               ((static_cast<unsigned>(hi) & 0xffff) << 16));
 }
 // Signed coordinates packed into an LPARAM (mouse messages).
-constexpr int xFromLParam(LPARAM l) { return static_cast<std::int16_t>(l & 0xffff); }
-constexpr int yFromLParam(LPARAM l) { return static_cast<std::int16_t>((l >> 16) & 0xffff); }
+constexpr int xFromLParam(LPARAM l) {
+    return static_cast<std::int16_t>(l & 0xffff);
+}
+constexpr int yFromLParam(LPARAM l) {
+    return static_cast<std::int16_t>((l >> 16) & 0xffff);
+}
 
 // A queued input message as the message filters see it.
 struct Message {
@@ -175,7 +186,8 @@ constexpr unsigned WS_GROUP = 0x00020000;
 constexpr unsigned WS_TABSTOP = 0x00010000;
 constexpr unsigned WS_MINIMIZEBOX = 0x00020000;
 constexpr unsigned WS_MAXIMIZEBOX = 0x00010000;
-constexpr unsigned WS_OVERLAPPEDWINDOW = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr unsigned WS_OVERLAPPEDWINDOW =
+    WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 constexpr unsigned WS_EX_DLGMODALFRAME = 0x00000001;
 constexpr unsigned WS_EX_TOPMOST = 0x00000008;
@@ -357,16 +369,16 @@ constexpr unsigned EM_GETLIMITTEXT = 0x00D5;
 constexpr unsigned CB_GETEDITSEL = 0x0140;
 constexpr unsigned CB_LIMITTEXT = 0x0141;
 constexpr unsigned CB_SETEDITSEL = 0x0142;
-constexpr unsigned CB_ADDSTRING = 0x0143;     // lParam const wchar_t*
+constexpr unsigned CB_ADDSTRING = 0x0143; // lParam const wchar_t*
 constexpr unsigned CB_DELETESTRING = 0x0144;
 constexpr unsigned CB_GETCOUNT = 0x0146;
 constexpr unsigned CB_GETCURSEL = 0x0147;
-constexpr unsigned CB_GETLBTEXT = 0x0148;     // lParam std::wstring*
+constexpr unsigned CB_GETLBTEXT = 0x0148; // lParam std::wstring*
 constexpr unsigned CB_GETLBTEXTLEN = 0x0149;
-constexpr unsigned CB_INSERTSTRING = 0x014A;  // lParam const wchar_t*
+constexpr unsigned CB_INSERTSTRING = 0x014A; // lParam const wchar_t*
 constexpr unsigned CB_RESETCONTENT = 0x014B;
-constexpr unsigned CB_FINDSTRING = 0x014C;    // lParam const wchar_t*
-constexpr unsigned CB_SELECTSTRING = 0x014D;  // lParam const wchar_t*
+constexpr unsigned CB_FINDSTRING = 0x014C;   // lParam const wchar_t*
+constexpr unsigned CB_SELECTSTRING = 0x014D; // lParam const wchar_t*
 constexpr unsigned CB_SETCURSEL = 0x014E;
 constexpr unsigned CB_SHOWDROPDOWN = 0x014F;
 constexpr unsigned CB_GETITEMDATA = 0x0150;
@@ -376,20 +388,20 @@ constexpr unsigned CB_FINDSTRINGEXACT = 0x0158; // lParam const wchar_t*
 constexpr unsigned CB_GETDROPPEDSTATE = 0x0157;
 constexpr unsigned CB_SETDROPPEDWIDTH = 0x0160;
 
-constexpr unsigned LB_ADDSTRING = 0x0180;     // lParam const wchar_t*
-constexpr unsigned LB_INSERTSTRING = 0x0181;  // lParam const wchar_t*
+constexpr unsigned LB_ADDSTRING = 0x0180;    // lParam const wchar_t*
+constexpr unsigned LB_INSERTSTRING = 0x0181; // lParam const wchar_t*
 constexpr unsigned LB_DELETESTRING = 0x0182;
 constexpr unsigned LB_RESETCONTENT = 0x0184;
 constexpr unsigned LB_SETSEL = 0x0185;
 constexpr unsigned LB_SETCURSEL = 0x0186;
 constexpr unsigned LB_GETSEL = 0x0187;
 constexpr unsigned LB_GETCURSEL = 0x0188;
-constexpr unsigned LB_GETTEXT = 0x0189;       // lParam std::wstring*
+constexpr unsigned LB_GETTEXT = 0x0189; // lParam std::wstring*
 constexpr unsigned LB_GETTEXTLEN = 0x018A;
 constexpr unsigned LB_GETCOUNT = 0x018B;
-constexpr unsigned LB_SELECTSTRING = 0x018C;  // lParam const wchar_t*
+constexpr unsigned LB_SELECTSTRING = 0x018C; // lParam const wchar_t*
 constexpr unsigned LB_GETSELCOUNT = 0x0190;
-constexpr unsigned LB_FINDSTRING = 0x018F;    // lParam const wchar_t*
+constexpr unsigned LB_FINDSTRING = 0x018F; // lParam const wchar_t*
 constexpr unsigned LB_GETITEMDATA = 0x0199;
 constexpr unsigned LB_SETITEMDATA = 0x019A;
 constexpr unsigned LB_FINDSTRINGEXACT = 0x01A2; // lParam const wchar_t*
@@ -399,10 +411,10 @@ constexpr int CB_ERR = -1;
 
 constexpr unsigned TCM_GETITEMCOUNT = 0x1304;
 constexpr unsigned TCM_DELETEALLITEMS = 0x1309;
-constexpr unsigned TCM_GETITEMRECT = 0x130A;  // lParam Rect*
+constexpr unsigned TCM_GETITEMRECT = 0x130A; // lParam Rect*
 constexpr unsigned TCM_GETCURSEL = 0x130B;
 constexpr unsigned TCM_SETCURSEL = 0x130C;
-constexpr unsigned TCM_ADJUSTRECT = 0x1328;   // wParam larger?; lParam Rect*
+constexpr unsigned TCM_ADJUSTRECT = 0x1328; // wParam larger?; lParam Rect*
 
 constexpr unsigned LVM_GETITEMCOUNT = 0x1004;
 constexpr unsigned LVM_DELETEALLITEMS = 0x1009;

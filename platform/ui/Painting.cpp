@@ -28,13 +28,16 @@ Font toFont(const FontSpec& spec) {
     return f;
 }
 
-int textWidth(const FontSpec& spec, std::wstring_view text) { return fixedTextExtent(toFont(spec), text).cx; }
+int textWidth(const FontSpec& spec, std::wstring_view text) {
+    return fixedTextExtent(toFont(spec), text).cx;
+}
 
 Bitmap decode(const Image& image) {
     Bitmap b;
     if (image.empty())
         return b;
-    if (decodeImageBytes(std::span<const std::uint8_t>(image.bmp->data(), image.bmp->size()), b) != BmpStatus::Ok)
+    if (decodeImageBytes(std::span<const std::uint8_t>(image.bmp->data(), image.bmp->size()), b) !=
+        BmpStatus::Ok)
         return Bitmap{};
     return b;
 }
@@ -64,7 +67,6 @@ void raised(Canvas& c, const Rect& r, bool pressed) {
 } // namespace paint
 
 using namespace paint;
-
 
 // ---- The tree -------------------------------------------------------------------------
 
@@ -108,14 +110,18 @@ void Window::paintTree(Canvas& canvas) {
 }
 
 void Window::onPaint(Canvas&) {}
-bool Window::onEraseBkgnd(Canvas&) { return false; }
+bool Window::onEraseBkgnd(Canvas&) {
+    return false;
+}
 
 // ---- Controls: each paints through the drawing part's theme functions ---------------
 
 namespace {
 
 TextFlags staticAlign(unsigned kind) {
-    return kind == SS_CENTER ? TextFlags::Center : kind == SS_RIGHT ? TextFlags::Right : TextFlags::Left;
+    return kind == SS_CENTER  ? TextFlags::Center
+           : kind == SS_RIGHT ? TextFlags::Right
+                              : TextFlags::Left;
 }
 
 std::optional<Color> ctlBackground(const CtlColor& cc) {
@@ -200,9 +206,9 @@ void Button::onPaint(Canvas& c) {
         st.focusRect = !st.flat;
         if (!img.empty()) {
             st.image = &img;
-            st.placement = text.empty() ? ImagePlacement::Only
-                         : r.height() >= img.height + 16 ? ImagePlacement::Above
-                                                          : ImagePlacement::Left;
+            st.placement = text.empty()                    ? ImagePlacement::Only
+                           : r.height() >= img.height + 16 ? ImagePlacement::Above
+                                                           : ImagePlacement::Left;
         }
         paintPushButton(c, r, text, st, f);
         return;
@@ -234,7 +240,9 @@ void Edit::onPaint(Canvas& c) {
     st.clientEdge = false; // the frame is non-client, painted with the tree
     st.selStart = m_selStart;
     st.selEnd = m_selEnd;
-    st.align = (style() & ES_CENTER) ? TextFlags::Center : (style() & ES_RIGHT) ? TextFlags::Right : TextFlags::Left;
+    st.align = (style() & ES_CENTER)  ? TextFlags::Center
+               : (style() & ES_RIGHT) ? TextFlags::Right
+                                      : TextFlags::Left;
     paintEdit(c, getClientRect(), getWindowText(), st, toFont(font()));
 }
 
@@ -245,8 +253,9 @@ void ComboBox::onPaint(Canvas& c) {
     st.disabled = !isWindowEnabled();
     st.editable = isEditable();
     st.checked = getItemCheck(m_cur);
-    paintComboBox(c, Rect{full.left, full.top, full.right, full.top + std::min(full.height(), kClosedHeight)},
-                  isEditable() ? std::wstring() : getLBText(m_cur), st, toFont(font()));
+    paintComboBox(
+        c, Rect{full.left, full.top, full.right, full.top + std::min(full.height(), kClosedHeight)},
+        isEditable() ? std::wstring() : getLBText(m_cur), st, toFont(font()));
 }
 
 void ListBox::onPaint(Canvas& c) {
@@ -286,7 +295,8 @@ void ListView::onPaint(Canvas& c) {
         row.selected = (it.state & LVIS_SELECTED) != 0;
         row.focused = (it.state & LVIS_FOCUSED) != 0;
         row.checked = it.checked;
-        if (it.image >= 0 && it.image < static_cast<int>(pictures.size()) && !pictures[static_cast<size_t>(it.image)].empty())
+        if (it.image >= 0 && it.image < static_cast<int>(pictures.size()) &&
+            !pictures[static_cast<size_t>(it.image)].empty())
             row.image = &pictures[static_cast<size_t>(it.image)];
         rows.push_back(std::move(row));
     }
@@ -315,6 +325,8 @@ void Toolbar::onPaint(Canvas& c) {
     }
 }
 
-void Progress::onPaint(Canvas& c) { paintProgress(c, getClientRect(), m_low, m_high, m_pos); }
+void Progress::onPaint(Canvas& c) {
+    paintProgress(c, getClientRect(), m_low, m_high, m_pos);
+}
 
 } // namespace ui

@@ -4,8 +4,12 @@
 
 namespace ui {
 
-void ResourceModule::addDialog(DialogTemplate tpl) { m_dialogs[tpl.id] = std::move(tpl); }
-void ResourceModule::addMenu(MenuTemplate tpl) { m_menus[tpl.id] = std::move(tpl); }
+void ResourceModule::addDialog(DialogTemplate tpl) {
+    m_dialogs[tpl.id] = std::move(tpl);
+}
+void ResourceModule::addMenu(MenuTemplate tpl) {
+    m_menus[tpl.id] = std::move(tpl);
+}
 
 void ResourceModule::addBitmap(int id, std::vector<std::uint8_t> bmp) {
     Image img;
@@ -39,7 +43,9 @@ bool ResourceModule::addIconFile(int id, const std::string& nativePath) {
     return true;
 }
 
-void ResourceModule::addString(int id, std::wstring text) { m_strings[id] = std::move(text); }
+void ResourceModule::addString(int id, std::wstring text) {
+    m_strings[id] = std::move(text);
+}
 
 const DialogTemplate* ResourceModule::findDialog(int id) const {
     auto it = m_dialogs.find(id);
@@ -84,7 +90,8 @@ ResourceModule* ResourceRegistry::setDefaultModule(ResourceModule* module) {
 }
 
 template <class F>
-auto ResourceRegistry::search(F f) const -> decltype(f(static_cast<const ResourceModule*>(nullptr))) {
+auto ResourceRegistry::search(F f) const
+    -> decltype(f(static_cast<const ResourceModule*>(nullptr))) {
     if (m_default)
         if (auto r = f(m_default))
             return r;
@@ -113,12 +120,16 @@ const MenuTemplate* ResourceRegistry::findMenu(int id) const {
 }
 
 Image ResourceRegistry::loadBitmap(int id) const {
-    auto p = search([id](const ResourceModule* m) -> const ResourceModule* { return m->findBitmap(id).empty() ? nullptr : m; });
+    auto p = search([id](const ResourceModule* m) -> const ResourceModule* {
+        return m->findBitmap(id).empty() ? nullptr : m;
+    });
     return p ? p->findBitmap(id) : Image{};
 }
 
 Image ResourceRegistry::loadIcon(int id) const {
-    auto p = search([id](const ResourceModule* m) -> const ResourceModule* { return m->findIcon(id).empty() ? nullptr : m; });
+    auto p = search([id](const ResourceModule* m) -> const ResourceModule* {
+        return m->findIcon(id).empty() ? nullptr : m;
+    });
     return p ? p->findIcon(id) : Image{};
 }
 

@@ -35,7 +35,7 @@ public:
 
     const DialogTemplate* findDialog(int id) const;
     const MenuTemplate* findMenu(int id) const;
-    Image findBitmap(int id) const;   // empty when missing
+    Image findBitmap(int id) const; // empty when missing
     Image findIcon(int id) const;
     const std::wstring* findString(int id) const;
 

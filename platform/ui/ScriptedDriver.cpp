@@ -7,7 +7,9 @@
 
 namespace ui {
 
-ScriptedDriver::ScriptedDriver() { m_previous = app().setDriver(this); }
+ScriptedDriver::ScriptedDriver() {
+    m_previous = app().setDriver(this);
+}
 
 ScriptedDriver::~ScriptedDriver() {
     if (app().driver() == this)
@@ -22,16 +24,28 @@ void ScriptedDriver::onDialogCaption(std::wstring caption, DialogHandler handler
     m_handlers.push_back(Handler{0, std::move(caption), std::move(handler)});
 }
 
-void ScriptedDriver::onAnyDialog(DialogHandler handler) { m_any = std::move(handler); }
+void ScriptedDriver::onAnyDialog(DialogHandler handler) {
+    m_any = std::move(handler);
+}
 
 void ScriptedDriver::answerMessageBox(int result, std::wstring textContains) {
     m_boxes.push_back(BoxAnswer{result, std::move(textContains)});
 }
-void ScriptedDriver::answerFile(std::optional<std::wstring> path) { m_files.push_back(std::move(path)); }
-void ScriptedDriver::answerColor(std::optional<Color> color) { m_colors.push_back(color); }
-void ScriptedDriver::answerFont(std::optional<FontDialogResult> font) { m_fonts.push_back(std::move(font)); }
-void ScriptedDriver::answerPrint(std::optional<PrintDialogResult> print) { m_prints.push_back(std::move(print)); }
-void ScriptedDriver::choosePopupItem(int commandId) { m_menus.push_back(commandId); }
+void ScriptedDriver::answerFile(std::optional<std::wstring> path) {
+    m_files.push_back(std::move(path));
+}
+void ScriptedDriver::answerColor(std::optional<Color> color) {
+    m_colors.push_back(color);
+}
+void ScriptedDriver::answerFont(std::optional<FontDialogResult> font) {
+    m_fonts.push_back(std::move(font));
+}
+void ScriptedDriver::answerPrint(std::optional<PrintDialogResult> print) {
+    m_prints.push_back(std::move(print));
+}
+void ScriptedDriver::choosePopupItem(int commandId) {
+    m_menus.push_back(commandId);
+}
 
 DriverStep ScriptedDriver::modalStep(Dialog& dialog) {
     for (auto it = m_handlers.begin(); it != m_handlers.end(); ++it) {
@@ -67,8 +81,7 @@ std::optional<int> ScriptedDriver::answerMessageBox(const MessageBoxRequest& req
 }
 
 namespace {
-template <class T>
-std::optional<T> take(std::deque<T>& q) {
+template <class T> std::optional<T> take(std::deque<T>& q) {
     if (q.empty())
         return std::nullopt;
     T v = std::move(q.front());
@@ -77,13 +90,20 @@ std::optional<T> take(std::deque<T>& q) {
 }
 } // namespace
 
-std::optional<std::optional<std::wstring>> ScriptedDriver::answerFileDialog(const FileDialogRequest& r) {
+std::optional<std::optional<std::wstring>>
+ScriptedDriver::answerFileDialog(const FileDialogRequest& r) {
     m_seenFiles.push_back(r);
     return take(m_files);
 }
-std::optional<std::optional<Color>> ScriptedDriver::answerColorDialog(const ColorDialogRequest&) { return take(m_colors); }
-std::optional<std::optional<FontDialogResult>> ScriptedDriver::answerFontDialog(const FontDialogRequest&) { return take(m_fonts); }
-std::optional<std::optional<PrintDialogResult>> ScriptedDriver::answerPrintDialog(const PrintDialogRequest& r) {
+std::optional<std::optional<Color>> ScriptedDriver::answerColorDialog(const ColorDialogRequest&) {
+    return take(m_colors);
+}
+std::optional<std::optional<FontDialogResult>>
+ScriptedDriver::answerFontDialog(const FontDialogRequest&) {
+    return take(m_fonts);
+}
+std::optional<std::optional<PrintDialogResult>>
+ScriptedDriver::answerPrintDialog(const PrintDialogRequest& r) {
     m_seenPrints.push_back(r);
     return take(m_prints);
 }
@@ -93,7 +113,9 @@ std::optional<int> ScriptedDriver::choosePopupMenuItem(const PopupMenuRequest& r
     return take(m_menus);
 }
 
-bool ScriptedDriver::allConsumed() const { return unconsumed().empty(); }
+bool ScriptedDriver::allConsumed() const {
+    return unconsumed().empty();
+}
 
 std::vector<std::string> ScriptedDriver::unconsumed() const {
     std::vector<std::string> out;
@@ -116,6 +138,8 @@ std::vector<std::string> ScriptedDriver::unconsumed() const {
     return out;
 }
 
-bool ScriptedDriver::done() const { return allConsumed() && app().failures().empty(); }
+bool ScriptedDriver::done() const {
+    return allConsumed() && app().failures().empty();
+}
 
 } // namespace ui

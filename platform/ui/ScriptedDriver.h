@@ -28,8 +28,8 @@ class ScriptedDriver : public Driver {
 public:
     using DialogHandler = std::function<void(Dialog&)>;
 
-    ScriptedDriver();                       // becomes Application's driver
-    ~ScriptedDriver() override;             // puts the previous driver back
+    ScriptedDriver();           // becomes Application's driver
+    ~ScriptedDriver() override; // puts the previous driver back
 
     void onDialog(int templateId, DialogHandler handler);
     void onDialogCaption(std::wstring caption, DialogHandler handler);
@@ -37,11 +37,11 @@ public:
     void onAnyDialog(DialogHandler handler);
 
     void answerMessageBox(int result, std::wstring textContains = {});
-    void answerFile(std::optional<std::wstring> path);        // nullopt = Cancel
+    void answerFile(std::optional<std::wstring> path); // nullopt = Cancel
     void answerColor(std::optional<Color> color);
     void answerFont(std::optional<FontDialogResult> font);
     void answerPrint(std::optional<PrintDialogResult> print);
-    void choosePopupItem(int commandId);                       // 0 = dismiss
+    void choosePopupItem(int commandId); // 0 = dismiss
 
     // Nothing queued is left over.
     bool allConsumed() const;
@@ -59,8 +59,10 @@ public:
     std::optional<int> answerMessageBox(const MessageBoxRequest& request) override;
     std::optional<std::optional<std::wstring>> answerFileDialog(const FileDialogRequest&) override;
     std::optional<std::optional<Color>> answerColorDialog(const ColorDialogRequest&) override;
-    std::optional<std::optional<FontDialogResult>> answerFontDialog(const FontDialogRequest&) override;
-    std::optional<std::optional<PrintDialogResult>> answerPrintDialog(const PrintDialogRequest&) override;
+    std::optional<std::optional<FontDialogResult>>
+    answerFontDialog(const FontDialogRequest&) override;
+    std::optional<std::optional<PrintDialogResult>>
+    answerPrintDialog(const PrintDialogRequest&) override;
     std::optional<int> choosePopupMenuItem(const PopupMenuRequest&) override;
 
 private:

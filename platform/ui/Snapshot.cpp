@@ -40,7 +40,8 @@ void paintNonClient(Canvas& c, const Window& w) {
         int iconW = 0;
         Bitmap icon = decode(w.icon());
         if (!icon.empty()) {
-            c.drawBitmap(icon, Rect::fromSize(bar.left + 2, bar.top + 1, h - 2, h - 2), icon.bounds(), BlitMode::Alpha);
+            c.drawBitmap(icon, Rect::fromSize(bar.left + 2, bar.top + 1, h - 2, h - 2),
+                         icon.bounds(), BlitMode::Alpha);
             iconW = h;
         }
         std::wstring caption = w.getWindowText();
@@ -48,7 +49,8 @@ void paintNonClient(Canvas& c, const Window& w) {
             if (ch == L'\n' || ch == L'\r')
                 ch = L' ';
         c.drawText(Rect{bar.left + 4 + iconW, bar.top, right, bar.bottom}, caption, f, kHighlight,
-                   TextFlags::SingleLine | TextFlags::VCenter | TextFlags::NoPrefix | TextFlags::EndEllipsis);
+                   TextFlags::SingleLine | TextFlags::VCenter | TextFlags::NoPrefix |
+                       TextFlags::EndEllipsis);
         top = bar.bottom;
     }
     if (Menu* m = w.getMenu(); m && !w.isChildWindow()) {
@@ -58,7 +60,8 @@ void paintNonClient(Canvas& c, const Window& w) {
         for (int i = 0; i < m->itemCount(); ++i) {
             const MenuItem* it = m->item(i);
             int tw = fixedTextExtent(f, it->text).cx;
-            c.drawText(Rect{x, bar.top, x + tw + 4, bar.bottom}, it->text, f, it->isEnabled() ? kText : kGrayText,
+            c.drawText(Rect{x, bar.top, x + tw + 4, bar.bottom}, it->text, f,
+                       it->isEnabled() ? kText : kGrayText,
                        TextFlags::SingleLine | TextFlags::VCenter);
             x += tw + 14;
         }

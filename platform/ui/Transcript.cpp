@@ -8,7 +8,9 @@ void Transcript::add(std::string line) {
     m_lines.push_back(std::move(line));
 }
 
-void Transcript::add(std::wstring_view line) { add(toUtf8(line)); }
+void Transcript::add(std::wstring_view line) {
+    add(toUtf8(line));
+}
 
 bool Transcript::contains(std::string_view fragment) const {
     for (const auto& l : m_lines)
@@ -72,7 +74,8 @@ std::wstring fromUtf8(std::string_view s) {
             len = 3;
         } else if ((b >> 3) == 30 && i + 3 < s.size()) {
             c = ((b & 0x07) << 18) | ((static_cast<unsigned char>(s[i + 1]) & 0x3F) << 12) |
-                ((static_cast<unsigned char>(s[i + 2]) & 0x3F) << 6) | (static_cast<unsigned char>(s[i + 3]) & 0x3F);
+                ((static_cast<unsigned char>(s[i + 2]) & 0x3F) << 6) |
+                (static_cast<unsigned char>(s[i + 3]) & 0x3F);
             len = 4;
         }
         out += static_cast<wchar_t>(c);

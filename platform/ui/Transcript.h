@@ -15,7 +15,7 @@ public:
     void add(std::wstring_view line);
     const std::vector<std::string>& lines() const { return m_lines; }
     bool contains(std::string_view fragment) const;
-    std::string text() const;        // all lines, each ending in '\n'
+    std::string text() const; // all lines, each ending in '\n'
     void clear() { m_lines.clear(); }
     // Optional mirror (for example standard output) called for every line.
     void setEcho(void (*echo)(const std::string&)) { m_echo = echo; }

@@ -214,7 +214,9 @@ void Window::adoptState(Window& from) {
 
 // ---- Text and style ---------------------------------------------------------------
 
-std::wstring Window::getWindowText() const { return m_text; }
+std::wstring Window::getWindowText() const {
+    return m_text;
+}
 
 void Window::setWindowText(std::wstring_view text) {
     if (m_text == text)
@@ -488,9 +490,15 @@ Window* Window::childFromPoint(Point client) {
 
 // ---- Focus ------------------------------------------------------------------------
 
-Window* Window::setFocus() { return app().setFocus(this); }
-bool Window::hasFocus() const { return app().focus() == this; }
-Window* Window::getFocus() { return app().focus(); }
+Window* Window::setFocus() {
+    return app().setFocus(this);
+}
+bool Window::hasFocus() const {
+    return app().focus() == this;
+}
+Window* Window::getFocus() {
+    return app().focus();
+}
 
 // ---- Timers and appearance ------------------------------------------------------------
 
@@ -501,7 +509,9 @@ unsigned Window::setTimer(unsigned id, unsigned elapseMs) {
     return id;
 }
 
-bool Window::killTimer(unsigned id) { return app().removeWindowTimer(this, id); }
+bool Window::killTimer(unsigned id) {
+    return app().removeWindowTimer(this, id);
+}
 
 void Window::setFont(const FontSpec& font, bool redraw) {
     m_font = font;

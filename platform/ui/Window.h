@@ -86,12 +86,12 @@ struct MinMaxInfo {
 enum class BrushKind { Default, Hollow, Solid };
 struct CtlColor {
     Window* control = nullptr;
-    int kind = CTLCOLOR_STATIC;      // CTLCOLOR_STATIC, CTLCOLOR_BTN, CTLCOLOR_EDIT, ...
-    bool transparentText = false;    // SetBkMode(TRANSPARENT)
-    std::optional<Color> textColor;  // SetTextColor
-    std::optional<Color> bkColor;    // SetBkColor
+    int kind = CTLCOLOR_STATIC;     // CTLCOLOR_STATIC, CTLCOLOR_BTN, CTLCOLOR_EDIT, ...
+    bool transparentText = false;   // SetBkMode(TRANSPARENT)
+    std::optional<Color> textColor; // SetTextColor
+    std::optional<Color> bkColor;   // SetBkColor
     BrushKind brush = BrushKind::Default;
-    Color brushColor;                // when brush == Solid
+    Color brushColor; // when brush == Solid
 };
 
 enum class MouseButton { Left, Right };
@@ -114,9 +114,8 @@ public:
 
     // Creates a control of a registered class (WindowClassRegistry) as a child owned by
     // `parent`. Returns the new child or null (unknown class, dead parent).
-    static Window* createChild(std::wstring_view className, std::wstring_view text,
-                               unsigned style, unsigned exStyle, const Rect& rect,
-                               Window* parent, int id);
+    static Window* createChild(std::wstring_view className, std::wstring_view text, unsigned style,
+                               unsigned exStyle, const Rect& rect, Window* parent, int id);
 
     // Destroys the window: owned top-level windows first, then WM_DESTROY to this window
     // (its children are still there to be read), then its children (each gets WM_DESTROY
@@ -151,10 +150,10 @@ public:
     bool isChildWindow() const { return (m_style & WS_CHILD) != 0; }
 
     // ---- Geometry ----------------------------------------------------------------------
-    const Rect& rect() const { return m_rect; }      // window rect in parent client coords
-    Rect getWindowRect() const;                      // window rect in screen coords
-    Rect getClientRect() const;                      // (0,0,w,h) of the client area
-    Rect nonClientInsets() const;                    // frame widths: left, top, right, bottom
+    const Rect& rect() const { return m_rect; } // window rect in parent client coords
+    Rect getWindowRect() const;                 // window rect in screen coords
+    Rect getClientRect() const;                 // (0,0,w,h) of the client area
+    Rect nonClientInsets() const;               // frame widths: left, top, right, bottom
     Point clientToScreen(Point p) const;
     Point screenToClient(Point p) const;
     Rect clientToScreen(const Rect& r) const;
@@ -164,7 +163,9 @@ public:
     // Moves and sizes; `r` in parent client coords. Sends WM_SIZE when the size changed
     // (and the first time a window gets its size, see create()).
     void moveWindow(const Rect& r, bool repaint = true);
-    void moveWindow(int x, int y, int cx, int cy, bool repaint = true) { moveWindow(Rect::fromSize(x, y, cx, cy), repaint); }
+    void moveWindow(int x, int y, int cx, int cy, bool repaint = true) {
+        moveWindow(Rect::fromSize(x, y, cx, cy), repaint);
+    }
     // SetWindowPos: SWP_NOMOVE, SWP_NOSIZE, SWP_NOZORDER, SWP_SHOWWINDOW, SWP_HIDEWINDOW.
     // insertAfter (when not SWP_NOZORDER): place after that sibling; null = top.
     bool setWindowPos(Window* insertAfter, int x, int y, int cx, int cy, unsigned flags);
@@ -173,21 +174,21 @@ public:
     // SW_HIDE, SW_SHOW*, SW_MAXIMIZE (fills the work area; WM_SIZE SIZE_MAXIMIZED),
     // SW_RESTORE. Returns whether the window was visible before.
     bool showWindow(int cmd);
-    bool isWindowVisible() const;   // this window and every ancestor shown
+    bool isWindowVisible() const; // this window and every ancestor shown
     bool isShown() const { return (m_style & WS_VISIBLE) != 0; }
     bool enableWindow(bool enable); // returns whether it was disabled before
     bool isWindowEnabled() const { return (m_style & WS_DISABLED) == 0; }
     bool isMaximized() const { return m_maximized; }
 
     // ---- Tree ----------------------------------------------------------------------
-    Window* parent() const { return m_parent; }      // tree parent (null for top level)
-    Window* owner() const { return m_owner; }        // owner of a top-level window
+    Window* parent() const { return m_parent; } // tree parent (null for top level)
+    Window* owner() const { return m_owner; }   // owner of a top-level window
     Window* getParent() const { return m_parent ? m_parent : m_owner; } // as GetParent
-    Window* topLevel();                              // this or the top-level ancestor
+    Window* topLevel(); // this or the top-level ancestor
     const std::vector<Window*>& children() const { return m_children; } // z-order, top first
-    Window* getDlgItem(int id) const;                // direct child with that id
-    Window* findDescendant(int id) const;            // depth-first, this excluded
-    bool isChild(const Window* w) const;             // w is a descendant of this
+    Window* getDlgItem(int id) const;                                   // direct child with that id
+    Window* findDescendant(int id) const; // depth-first, this excluded
+    bool isChild(const Window* w) const;  // w is a descendant of this
     // Nearest ancestor-or-self that is a Dialog (pages count), or null.
     Dialog* owningDialog();
 
@@ -353,8 +354,7 @@ private:
 };
 
 // A weak reference that turns null when the object is deleted.
-template <class T = Window>
-class WindowRef {
+template <class T = Window> class WindowRef {
 public:
     WindowRef() = default;
     WindowRef(T* w) : m_token(w ? w->lifeToken() : nullptr) {} // NOLINT: implicit on purpose

@@ -31,15 +31,16 @@ std::wstring key(std::wstring_view name) {
     return k;
 }
 
-template <class T>
-WindowFactory make() {
+template <class T> WindowFactory make() {
     return [] { return std::unique_ptr<Window>(std::make_unique<T>()); };
 }
 
 std::map<std::wstring, Entry>& table() {
     static std::map<std::wstring, Entry> t = [] {
         std::map<std::wstring, Entry> m;
-        auto add = [&](std::wstring name, WindowFactory f) { m[key(name)] = Entry{name, std::move(f)}; };
+        auto add = [&](std::wstring name, WindowFactory f) {
+            m[key(name)] = Entry{name, std::move(f)};
+        };
         add(L"Static", make<Static>());
         add(L"Button", make<Button>());
         add(L"Edit", make<Edit>());

@@ -23,9 +23,13 @@ bool Window::postMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {
     return true;
 }
 
-bool Window::preTranslateMessage(Message&) { return false; }
+bool Window::preTranslateMessage(Message&) {
+    return false;
+}
 
-bool Window::onMessage(unsigned, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Window::onMessage(unsigned, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 LRESULT Window::windowProc(unsigned msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
@@ -35,7 +39,9 @@ LRESULT Window::windowProc(unsigned msg, WPARAM wParam, LPARAM lParam) {
 }
 
 namespace {
-Point pointFrom(LPARAM l) { return {xFromLParam(l), yFromLParam(l)}; }
+Point pointFrom(LPARAM l) {
+    return {xFromLParam(l), yFromLParam(l)};
+}
 } // namespace
 
 LRESULT Window::defWindowProc(unsigned msg, WPARAM wParam, LPARAM lParam) {
@@ -61,7 +67,8 @@ LRESULT Window::defWindowProc(unsigned msg, WPARAM wParam, LPARAM lParam) {
         return r;
     }
     case WM_SIZE:
-        onSize(static_cast<unsigned>(wParam), xFromLParam(lParam) & 0xffff, yFromLParam(lParam) & 0xffff);
+        onSize(static_cast<unsigned>(wParam), xFromLParam(lParam) & 0xffff,
+               yFromLParam(lParam) & 0xffff);
         return 0;
     case WM_TIMER:
         onTimer(static_cast<unsigned>(wParam));
@@ -162,11 +169,17 @@ LRESULT Window::defWindowProc(unsigned msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-bool Window::onCommand(int, int, Window*) { return false; }
-bool Window::onNotify(NotifyHeader&, LRESULT&) { return false; }
+bool Window::onCommand(int, int, Window*) {
+    return false;
+}
+bool Window::onNotify(NotifyHeader&, LRESULT&) {
+    return false;
+}
 void Window::onSize(unsigned, int, int) {}
 void Window::onTimer(unsigned) {}
-bool Window::onCtlColor(CtlColor&) { return false; }
+bool Window::onCtlColor(CtlColor&) {
+    return false;
+}
 bool Window::onSetCursor(Window* window, int hitTest, unsigned mouseMsg) {
     // As the platform's default: the parent gets the first say.
     if (m_parent && (m_style & WS_CHILD))
@@ -177,12 +190,16 @@ bool Window::onSetCursor(Window* window, int hitTest, unsigned mouseMsg) {
 void Window::onMouseDown(MouseButton, unsigned, Point) {}
 void Window::onMouseUp(MouseButton, unsigned, Point) {}
 void Window::onMouseMove(unsigned, Point) {}
-void Window::onDoubleClick(MouseButton b, unsigned flags, Point p) { onMouseDown(b, flags, p); }
+void Window::onDoubleClick(MouseButton b, unsigned flags, Point p) {
+    onMouseDown(b, flags, p);
+}
 void Window::onKeyDown(int, unsigned) {}
 void Window::onKeyUp(int, unsigned) {}
 void Window::onChar(wchar_t, unsigned) {}
 void Window::onGetMinMaxInfo(MinMaxInfo&) {}
-void Window::onClose() { destroyWindow(); }
+void Window::onClose() {
+    destroyWindow();
+}
 void Window::onSetFocus(Window*) {}
 void Window::onKillFocus(Window*) {}
 void Window::onShowWindow(bool) {}
@@ -191,7 +208,8 @@ void Window::onEnable(bool) {}
 void Window::notifyParent(int code) {
     Window* target = getParent();
     if (target && target->isWindow())
-        target->sendMessage(WM_COMMAND, makeWParam(static_cast<unsigned>(m_id), static_cast<unsigned>(code)),
+        target->sendMessage(WM_COMMAND,
+                            makeWParam(static_cast<unsigned>(m_id), static_cast<unsigned>(code)),
                             static_cast<LPARAM>(m_handle.value));
 }
 
@@ -201,18 +219,19 @@ LRESULT Window::notifyParentEx(NotifyHeader& header) {
     Window* target = getParent();
     if (!target || !target->isWindow())
         return 0;
-    return target->sendMessage(WM_NOTIFY, static_cast<WPARAM>(m_id), reinterpret_cast<LPARAM>(&header));
+    return target->sendMessage(WM_NOTIFY, static_cast<WPARAM>(m_id),
+                               reinterpret_cast<LPARAM>(&header));
 }
 
 CtlColor Window::queryCtlColor(int kind) {
     CtlColor c;
     c.control = this;
     c.kind = kind;
-    unsigned msg = kind == CTLCOLOR_BTN ? WM_CTLCOLORBTN
-                 : kind == CTLCOLOR_EDIT ? WM_CTLCOLOREDIT
-                 : kind == CTLCOLOR_LISTBOX ? WM_CTLCOLORLISTBOX
-                 : kind == CTLCOLOR_DLG ? WM_CTLCOLORDLG
-                                        : WM_CTLCOLORSTATIC;
+    unsigned msg = kind == CTLCOLOR_BTN       ? WM_CTLCOLORBTN
+                   : kind == CTLCOLOR_EDIT    ? WM_CTLCOLOREDIT
+                   : kind == CTLCOLOR_LISTBOX ? WM_CTLCOLORLISTBOX
+                   : kind == CTLCOLOR_DLG     ? WM_CTLCOLORDLG
+                                              : WM_CTLCOLORSTATIC;
     Window* target = kind == CTLCOLOR_DLG ? this : getParent();
     if (target && target->isWindow())
         target->sendMessage(msg, static_cast<WPARAM>(m_handle.value), reinterpret_cast<LPARAM>(&c));

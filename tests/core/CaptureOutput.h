@@ -8,8 +8,7 @@
 
 class CaptureOutput {
 public:
-    CaptureOutput()
-    {
+    CaptureOutput() {
         m_previous = setCorePrintSink([this](const std::wstring& text) { m_text += text; });
     }
     ~CaptureOutput() { setCorePrintSink(m_previous); }

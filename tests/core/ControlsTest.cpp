@@ -24,8 +24,7 @@ constexpr int kEdit = 101;
 constexpr int kOk = 1;
 constexpr int kIconButton = 102;
 
-ui::DialogTemplate layoutTemplate()
-{
+ui::DialogTemplate layoutTemplate() {
     ui::DialogTemplate t;
     t.id = 9001;
     t.caption = L"Resize";
@@ -40,8 +39,7 @@ ui::DialogTemplate layoutTemplate()
     return t;
 }
 
-ui::Bitmap checkerPicture(ui::Color key)
-{
+ui::Bitmap checkerPicture(ui::Color key) {
     ui::Bitmap b(4, 4, ui::Bitmap::argb(key));
     b.set(1, 1, ui::Bitmap::argb(ui::Color{200, 0, 0}));
     return b;
@@ -54,21 +52,18 @@ public:
 };
 
 struct DialogFixture : ::testing::Test {
-    void SetUp() override
-    {
+    void SetUp() override {
         ui::Application::instance().resetForTests();
         dlg = std::make_unique<ui::Dialog>(layoutTemplate());
         ASSERT_TRUE(dlg->create());
         dlg->showWindow(ui::SW_SHOW);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         dlg.reset();
         EXPECT_TRUE(ui::Application::instance().takeFailures().empty());
     }
     ui::Rect rectOf(int id) { return dlg->getDlgItem(id)->rect(); }
-    void growBy(int dx, int dy)
-    {
+    void growBy(int dx, int dy) {
         ui::Rect r = dlg->rect();
         dlg->moveWindow(ui::Rect{r.left, r.top, r.right + dx, r.bottom + dy});
     }
@@ -77,19 +72,23 @@ struct DialogFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(DialogFixture, ResizerKeepsDistancesSizesAndProportions)
-{
-    const ui::Rect list0 = rectOf(kList), edit0 = rectOf(kEdit), ok0 = rectOf(kOk), icon0 = rectOf(kIconButton);
+TEST_F(DialogFixture, ResizerKeepsDistancesSizesAndProportions) {
+    const ui::Rect list0 = rectOf(kList), edit0 = rectOf(kEdit), ok0 = rectOf(kOk),
+                   icon0 = rectOf(kIconButton);
     CResizer r;
     ASSERT_TRUE(r.Init(dlg.get()));
-    EXPECT_TRUE(r.AnchorAll(kList));                                   // grows both ways
-    EXPECT_TRUE(r.KeepToParent(kEdit, CResizer::Side::Right));         // grows in width only...
-    EXPECT_TRUE(r.KeepToControl(kEdit, CResizer::Side::Top, kList, CResizer::Side::Bottom)); // ...and follows the list
+    EXPECT_TRUE(r.AnchorAll(kList));                           // grows both ways
+    EXPECT_TRUE(r.KeepToParent(kEdit, CResizer::Side::Right)); // grows in width only...
+    EXPECT_TRUE(r.KeepToControl(kEdit, CResizer::Side::Top, kList,
+                                CResizer::Side::Bottom)); // ...and follows the list
     EXPECT_TRUE(r.KeepSize(kEdit, CResizer::Side::Bottom));
-    EXPECT_TRUE(r.SetRule(kOk, CResizer::Side::Left, CResizer::Rule::Parent, 0, CResizer::Side::Right));
-    EXPECT_TRUE(r.SetRule(kOk, CResizer::Side::Top, CResizer::Rule::Parent, 0, CResizer::Side::Bottom));
+    EXPECT_TRUE(
+        r.SetRule(kOk, CResizer::Side::Left, CResizer::Rule::Parent, 0, CResizer::Side::Right));
+    EXPECT_TRUE(
+        r.SetRule(kOk, CResizer::Side::Top, CResizer::Rule::Parent, 0, CResizer::Side::Bottom));
     EXPECT_TRUE(r.Proportional(kIconButton, CResizer::Side::Left));
-    EXPECT_FALSE(r.SetRule(kOk, CResizer::Side::Left, CResizer::Rule::Parent, 0, CResizer::Side::Top));
+    EXPECT_FALSE(
+        r.SetRule(kOk, CResizer::Side::Left, CResizer::Rule::Parent, 0, CResizer::Side::Top));
     EXPECT_FALSE(r.KeepToControl(kEdit, CResizer::Side::Top, 999, CResizer::Side::Bottom));
 
     const ui::Size client0 = dlg->getClientRect().size();
@@ -97,11 +96,15 @@ TEST_F(DialogFixture, ResizerKeepsDistancesSizesAndProportions)
     r.Move();
     ASSERT_EQ(dlg->getClientRect().size(), (ui::Size{client0.cx + 100, client0.cy + 60}));
 
-    EXPECT_EQ(rectOf(kList), (ui::Rect{list0.left, list0.top, list0.right + 100, list0.bottom + 60}));
-    EXPECT_EQ(rectOf(kEdit), (ui::Rect{edit0.left, edit0.top + 60, edit0.right + 100, edit0.bottom + 60}));
+    EXPECT_EQ(rectOf(kList),
+              (ui::Rect{list0.left, list0.top, list0.right + 100, list0.bottom + 60}));
+    EXPECT_EQ(rectOf(kEdit),
+              (ui::Rect{edit0.left, edit0.top + 60, edit0.right + 100, edit0.bottom + 60}));
     EXPECT_EQ(rectOf(kOk), ok0.offset(100, 60));
-    const int expectedLeft = static_cast<int>(std::lround(double(icon0.left) * (client0.cx + 100) / client0.cx));
-    EXPECT_EQ(rectOf(kIconButton), ui::Rect::fromSize(expectedLeft, icon0.top, icon0.width(), icon0.height()));
+    const int expectedLeft =
+        static_cast<int>(std::lround(double(icon0.left) * (client0.cx + 100) / client0.cx));
+    EXPECT_EQ(rectOf(kIconButton),
+              ui::Rect::fromSize(expectedLeft, icon0.top, icon0.width(), icon0.height()));
 
     // Back to the design size gives the design layout; far too small never inverts a control.
     growBy(-100, -60);
@@ -117,8 +120,7 @@ TEST_F(DialogFixture, ResizerKeepsDistancesSizesAndProportions)
     r.Move();
 }
 
-TEST_F(DialogFixture, IconButtonFromSwitchedResourcesAndCheckMode)
-{
+TEST_F(DialogFixture, IconButtonFromSwitchedResourcesAndCheckMode) {
     ui::ResourceModule module("core-test");
     ui::Bitmap pic = checkerPicture(ui::Color{192, 192, 192});
     module.addIcon(206, ui::encodeBmp24(pic));
@@ -164,10 +166,10 @@ TEST_F(DialogFixture, IconButtonFromSwitchedResourcesAndCheckMode)
     ui::Application::instance().resources().unregisterModule(&module);
 }
 
-TEST_F(DialogFixture, PictureFrameFromFile)
-{
+TEST_F(DialogFixture, PictureFrameFromFile) {
     auto dir = scratchDir("button-bitmaps");
-    ASSERT_TRUE(ui::writeBmpFile((dir / "DrawBolt2.bmp").string(), checkerPicture(ui::Color{255, 0, 255})));
+    ASSERT_TRUE(
+        ui::writeBmpFile((dir / "DrawBolt2.bmp").string(), checkerPicture(ui::Color{255, 0, 255})));
     PaintedButton frame;
     ASSERT_TRUE(frame.SubclassDlgItem(kIconButton, dlg.get()));
     EXPECT_FALSE(frame.SetBitmaps(productForm(dir / "missing.bmp"), ui::Color{255, 0, 255}));
@@ -180,22 +182,24 @@ TEST_F(DialogFixture, PictureFrameFromFile)
 
     ui::RecordingCanvas canvas;
     frame.paint(canvas);
-    EXPECT_EQ(canvas.itemsOfKind(ui::DrawKind::Bitmap).size(), 1u); // disabled frames keep their picture
+    EXPECT_EQ(canvas.itemsOfKind(ui::DrawKind::Bitmap).size(),
+              1u); // disabled frames keep their picture
     EXPECT_TRUE(canvas.itemsOfKind(ui::DrawKind::FrameRect).empty());
     const ui::DrawItem* text = canvas.findText(L"Bolt");
     ASSERT_NE(text, nullptr);
-    EXPECT_GT(text->rect.top, canvas.itemsOfKind(ui::DrawKind::Bitmap)[0]->rect.top); // picture above text
+    EXPECT_GT(text->rect.top,
+              canvas.itemsOfKind(ui::DrawKind::Bitmap)[0]->rect.top); // picture above text
 }
 
-TEST(DlgOpenSave, AsksTheDriverAndCompletesTheExtension)
-{
+TEST(DlgOpenSave, AsksTheDriverAndCompletesTheExtension) {
     ui::Application::instance().resetForTests();
     ui::ScriptedDriver driver;
     driver.answerFile(std::wstring(L"c:\\designs\\frame"));
     driver.answerFile(std::nullopt);
 
     Tvl_String path(L"c:\\designs\\old.txt");
-    EXPECT_TRUE(DlgOpenSave(false, L".txt", L"Designs (*.txt)|*.txt|All files|*.*||", L"Save design", path));
+    EXPECT_TRUE(DlgOpenSave(false, L".txt", L"Designs (*.txt)|*.txt|All files|*.*||",
+                            L"Save design", path));
     EXPECT_EQ(path, L"c:\\designs\\frame.txt");
     ASSERT_EQ(driver.fileDialogs().size(), 1u);
     const ui::FileDialogRequest& seen = driver.fileDialogs()[0];
@@ -212,8 +216,7 @@ TEST(DlgOpenSave, AsksTheDriverAndCompletesTheExtension)
     EXPECT_TRUE(driver.done());
 }
 
-TEST_F(DialogFixture, EnableAndShowItems)
-{
+TEST_F(DialogFixture, EnableAndShowItems) {
     EXPECT_TRUE(EnDisCtrl(dlg.get(), kEdit, false));
     EXPECT_FALSE(dlg->getDlgItem(kEdit)->isWindowEnabled());
     EXPECT_TRUE(EnDisCtrl(dlg.get(), kEdit, true));

@@ -9,21 +9,18 @@
 
 namespace {
 
-std::string readBytes(const std::filesystem::path& p)
-{
+std::string readBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void writeBytes(const std::filesystem::path& p, const std::string& bytes)
-{
+void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
 }
 
 } // namespace
 
-TEST(FileHelpers, LineFiles)
-{
+TEST(FileHelpers, LineFiles) {
     auto dir = scratchDir("line-files");
     Tvl_String file = productForm(dir / "stock.shp");
     Tvl_StringArray lines{L"HEA100\u00BF6000", L"", L"  blanks  ", L"Größe"};
@@ -46,8 +43,7 @@ TEST(FileHelpers, LineFiles)
     EXPECT_TRUE(back.isEmpty());
 }
 
-TEST(FileHelpers, FoldersFindAndDelete)
-{
+TEST(FileHelpers, FoldersFindAndDelete) {
     auto dir = scratchDir("folders");
     Tvl_String sub = productForm(dir / "Cutting Stock") + L"\\";
     EXPECT_TRUE(ObjectExportCreateDirectory(sub));
@@ -70,8 +66,7 @@ TEST(FileHelpers, FoldersFindAndDelete)
     EXPECT_FALSE(deleteFile(sub)); // a folder is not a file
 }
 
-TEST(FileHelpers, PathText)
-{
+TEST(FileHelpers, PathText) {
     EXPECT_EQ(getPath(L"c:\\lib\\prof\\HEA.pr"), L"c:\\lib\\prof\\");
     EXPECT_EQ(getPath(L"HEA.pr"), L"");
     EXPECT_EQ(getFileName(L"c:\\lib/prof\\HEA.pr"), L"HEA.pr");
@@ -85,8 +80,7 @@ TEST(FileHelpers, PathText)
     EXPECT_EQ(changeExtension(L"x\\design.txt", L""), L"x\\design");
 }
 
-TEST(FileHelpers, RoundSortAndSortedInsert)
-{
+TEST(FileHelpers, RoundSortAndSortedInsert) {
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(2.5, 1.0), 3.0);
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(-2.5, 1.0), -3.0);
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(2.49, 1.0), 2.0);
@@ -114,8 +108,7 @@ TEST(FileHelpers, RoundSortAndSortedInsert)
     EXPECT_EQ(index, 1);
 }
 
-TEST(FileHelpers, TableFilesRoundTripExactly)
-{
+TEST(FileHelpers, TableFilesRoundTripExactly) {
     auto dir = scratchDir("tables");
     Tvl_String file = productForm(dir / "HEA.pr");
     Tvl_Array<Tvl_StringArray> rows;

@@ -12,24 +12,21 @@
 
 namespace {
 
-void writeBytes(const std::filesystem::path& p, const std::string& bytes)
-{
+void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
 }
 
 // Points the text lookup at a folder of language files and a language.
 class LanguageFolder {
 public:
-    LanguageFolder(const std::string& name, const char* language)
-    {
+    LanguageFolder(const std::string& name, const char* language) {
         m_dir = scratchDir(name);
         setenv("TVL_LANG_DIR", m_dir.c_str(), 1);
         setenv("TVL_LANGUAGE", language, 1);
         gSettings.reload();
         reloadLanguageTables();
     }
-    ~LanguageFolder()
-    {
+    ~LanguageFolder() {
         unsetenv("TVL_LANG_DIR");
         unsetenv("TVL_LANGUAGE");
         gSettings.reload();
@@ -43,8 +40,7 @@ private:
 
 } // namespace
 
-TEST(LanguageTable, ParsesEntriesEscapesAndLineEnds)
-{
+TEST(LanguageTable, ParsesEntriesEscapesAndLineEnds) {
     LanguageTable t;
     auto r = t.loadFromText("\xEF\xBB\xBF# comment\n"
                             "   # indented comment\n"
@@ -62,7 +58,8 @@ TEST(LanguageTable, ParsesEntriesEscapesAndLineEnds)
     EXPECT_EQ(r.entries, 8);
     EXPECT_EQ(*t.find(LanguageTable::Table::Dialog, 1), L"OK");
     EXPECT_EQ(*t.find(LanguageTable::Table::Dialog, 1126), L"Open settings");
-    EXPECT_EQ(*t.find(LanguageTable::Table::Dialog, 2), L"  Cancel"); // leading blanks of a text stay
+    EXPECT_EQ(*t.find(LanguageTable::Table::Dialog, 2),
+              L"  Cancel"); // leading blanks of a text stay
     EXPECT_EQ(*t.find(LanguageTable::Table::String, 2333), L"Object=\n\tline\\ \\q");
     EXPECT_EQ(*t.find(LanguageTable::Table::Dialog, 5), L"");
     EXPECT_EQ(*t.find(LanguageTable::Table::Dialog, 7), L"seven");
@@ -72,8 +69,7 @@ TEST(LanguageTable, ParsesEntriesEscapesAndLineEnds)
     EXPECT_EQ(t.find(LanguageTable::Table::Dialog, 2333), nullptr);
 }
 
-TEST(LanguageTable, DamagedLinesAreSkippedOneMessageEach)
-{
+TEST(LanguageTable, DamagedLinesAreSkippedOneMessageEach) {
     LanguageTable t;
     auto r = t.loadFromText("D1=OK\n"
                             "X2=bad table\n"
@@ -85,9 +81,8 @@ TEST(LanguageTable, DamagedLinesAreSkippedOneMessageEach)
                             "D99999999999=too big\n"
                             "D1=again\n"
                             "M=empty key\n"
-                            "D7=\xC3\x28\n"
-                            + std::string("D8=a\0b\n", 7) +
-                            "D9=fine\n");
+                            "D7=\xC3\x28\n" +
+                            std::string("D8=a\0b\n", 7) + "D9=fine\n");
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.entries, 2);
     ASSERT_EQ(r.problems.size(), 11u);
@@ -100,7 +95,8 @@ TEST(LanguageTable, DamagedLinesAreSkippedOneMessageEach)
     LanguageTable::printProblems(L"c:\\tvl\\lang\\NL.lang", r);
     std::wstring text = out.text();
     EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 11);
-    EXPECT_NE(text.find(L"*Error* Language file c:\\tvl\\lang\\NL.lang, line 9: number already defined; line skipped.\n"),
+    EXPECT_NE(text.find(L"*Error* Language file c:\\tvl\\lang\\NL.lang, line 9: number already "
+                        L"defined; line skipped.\n"),
               std::wstring::npos);
 
     // A binary file gives a bounded number of messages.
@@ -117,8 +113,7 @@ TEST(LanguageTable, DamagedLinesAreSkippedOneMessageEach)
     }
 }
 
-TEST(LanguageTexts, CurrentLanguageThenEnglishThenPlaceholder)
-{
+TEST(LanguageTexts, CurrentLanguageThenEnglishThenPlaceholder) {
     LanguageFolder folder("lang-fallback", "nl");
     folder.write("EN.lang", "D1=OK\nD2=Cancel\nS10=Message\nMRadius=Radius\n");
     folder.write("NL.lang", "D1=OK\nD2=Annuleren\nMRadius=Straal\n");
@@ -142,8 +137,7 @@ TEST(LanguageTexts, CurrentLanguageThenEnglishThenPlaceholder)
     EXPECT_EQ(gMacroLangs.GetCurLanguage(), L"DE");
 }
 
-TEST(LanguageTexts, UnknownLanguageIsEnglishAndFourCodesExist)
-{
+TEST(LanguageTexts, UnknownLanguageIsEnglishAndFourCodesExist) {
     LanguageFolder folder("lang-unknown", "Klingon");
     folder.write("EN.lang", "D1=OK\n");
     EXPECT_EQ(gMacroLangs.GetCurLanguage(), L"EN");
@@ -155,8 +149,7 @@ TEST(LanguageTexts, UnknownLanguageIsEnglishAndFourCodesExist)
     EXPECT_TRUE(codes.contains(gMacroLangs.GetCurLanguage()));
 }
 
-TEST(LanguageTexts, ChopSymbols)
-{
+TEST(LanguageTexts, ChopSymbols) {
     LanguageFolder folder("lang-chop", "EN");
     folder.write("EN.lang", "M&Length=&Length~ of &&bar\n");
     EXPECT_EQ(gMacroLangs.GetStringChopSymbols(L"&Length"), L"Length of &bar");
@@ -164,8 +157,7 @@ TEST(LanguageTexts, ChopSymbols)
     EXPECT_EQ(MacroLangs::chopSymbols(L"&&&&"), L"&&");
 }
 
-TEST(LanguageTexts, ShippedTablesLoadCleanly)
-{
+TEST(LanguageTexts, ShippedTablesLoadCleanly) {
     const char* src = std::getenv("TVL_SOURCE_DIR");
     if (!src)
         GTEST_SKIP() << "TVL_SOURCE_DIR not set";
@@ -178,7 +170,8 @@ TEST(LanguageTexts, ShippedTablesLoadCleanly)
             continue;
         LanguageTable t;
         auto r = t.loadFromFile(productForm(file));
-        EXPECT_TRUE(r.ok()) << code << ": " << (r.problems.empty() ? "" : r.problems[0].message.toUtf8());
+        EXPECT_TRUE(r.ok()) << code << ": "
+                            << (r.problems.empty() ? "" : r.problems[0].message.toUtf8());
         EXPECT_GT(r.entries, 0) << code;
     }
 }

@@ -4,8 +4,7 @@
 
 #include <memory>
 
-TEST(MacroData, FlagsTravelWithCopies)
-{
+TEST(MacroData, FlagsTravelWithCopies) {
     MacroData a;
     EXPECT_FALSE(a.busy());
     EXPECT_FALSE(a.closed());

@@ -13,8 +13,7 @@
 
 namespace {
 
-Tvl_PropertiesList sampleList()
-{
+Tvl_PropertiesList sampleList() {
     Tvl_PropertiesList p;
     p.setProperty(L"nrOfControls", 3);
     p.setProperty(L"type0", 7);
@@ -29,25 +28,23 @@ Tvl_PropertiesList sampleList()
     p.setProperty(L"  blanks  ", L"  lead and trail  ");
     p.setProperty(L"lines", L"one\ntwo\r\nthree\ttab\\n literal");
     p.setProperty(L"intl", L"Größe €, ☃, 𝄞, 日本");
-    p.setProperty(L"odd", Tvl_String(std::wstring{L'a', wchar_t(0xD800), wchar_t(1), wchar_t(0x7F), wchar_t(0x110000), L'z'}));
+    p.setProperty(L"odd", Tvl_String(std::wstring{L'a', wchar_t(0xD800), wchar_t(1), wchar_t(0x7F),
+                                                  wchar_t(0x110000), L'z'}));
     p.setProperty(L"ké\\y#", L"=value=with=equals");
     return p;
 }
 
-Tvl_String pathIn(const std::filesystem::path& dir, const char* name)
-{
+Tvl_String pathIn(const std::filesystem::path& dir, const char* name) {
     return productForm(dir / name);
 }
 
-void writeBytes(const std::filesystem::path& p, const std::string& bytes)
-{
+void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
 }
 
 } // namespace
 
-TEST(TvlPropertiesList, WriteThenReadGivesIdenticalValues)
-{
+TEST(TvlPropertiesList, WriteThenReadGivesIdenticalValues) {
     auto dir = scratchDir("props-roundtrip");
     Tvl_PropertiesList p = sampleList();
     ASSERT_EQ(p.writeToFile(pathIn(dir, "design.txt")), Acad::eOk);
@@ -83,8 +80,7 @@ TEST(TvlPropertiesList, WriteThenReadGivesIdenticalValues)
     }
 }
 
-TEST(TvlPropertiesList, TypedAccessLeavesOutValueUntouchedOnMismatch)
-{
+TEST(TvlPropertiesList, TypedAccessLeavesOutValueUntouchedOnMismatch) {
     Tvl_PropertiesList p = sampleList();
     int n = -1;
     double d = -1;
@@ -111,8 +107,7 @@ TEST(TvlPropertiesList, TypedAccessLeavesOutValueUntouchedOnMismatch)
     EXPECT_EQ(d, 0.1);
 }
 
-TEST(TvlPropertiesList, DamagedContentIsRefusedAndKeepsTheList)
-{
+TEST(TvlPropertiesList, DamagedContentIsRefusedAndKeepsTheList) {
     const std::string good = Tvl_PropertiesList(sampleList()).writeToText();
     struct Case {
         const char* what;
@@ -162,11 +157,11 @@ TEST(TvlPropertiesList, DamagedContentIsRefusedAndKeepsTheList)
     }
     // Comments, blank lines, CR LF line ends and a byte-order mark are accepted.
     Tvl_PropertiesList p;
-    EXPECT_EQ(p.readFromText("\xEF\xBB\xBFTVLPROPERTIES 1\r\n# note\r\n\r\ni a=1\r\nEND 1\r\n"), Acad::eOk);
+    EXPECT_EQ(p.readFromText("\xEF\xBB\xBFTVLPROPERTIES 1\r\n# note\r\n\r\ni a=1\r\nEND 1\r\n"),
+              Acad::eOk);
 }
 
-TEST(TvlPropertiesList, FileProblemsGiveTheirStatus)
-{
+TEST(TvlPropertiesList, FileProblemsGiveTheirStatus) {
     auto dir = scratchDir("props-files");
     Tvl_PropertiesList p = sampleList();
     EXPECT_EQ(p.readFromFile(pathIn(dir, "missing.txt")), CoreStatus::eFileNotFound);
@@ -187,8 +182,10 @@ TEST(TvlPropertiesList, FileProblemsGiveTheirStatus)
     // A failed save leaves the old file as it was.
     ASSERT_EQ(p.writeToFile(pathIn(dir, "keep.txt")), Acad::eOk);
     std::filesystem::create_directory(dir / "ro");
-    EXPECT_EQ(p.writeToFile(productForm(dir / "no" / "such" / "folder.txt")), CoreStatus::eFileAccessErr);
-    EXPECT_EQ(p.writeToFile(productForm(dir / "ro")), CoreStatus::eFileAccessErr); // a folder in the way
+    EXPECT_EQ(p.writeToFile(productForm(dir / "no" / "such" / "folder.txt")),
+              CoreStatus::eFileAccessErr);
+    EXPECT_EQ(p.writeToFile(productForm(dir / "ro")),
+              CoreStatus::eFileAccessErr); // a folder in the way
     EXPECT_TRUE(std::filesystem::is_directory(dir / "ro"));
     Tvl_PropertiesList q;
     EXPECT_EQ(q.readFromFile(pathIn(dir, "keep.txt")), Acad::eOk);

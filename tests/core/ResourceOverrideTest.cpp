@@ -9,16 +9,14 @@
 namespace {
 
 // Distinct fake module handles: only their identity matters here.
-ui::ResourceModule* fakeModule(int n)
-{
+ui::ResourceModule* fakeModule(int n) {
     static char storage[4];
     return reinterpret_cast<ui::ResourceModule*>(&storage[n]);
 }
 
 } // namespace
 
-TEST(BmTempResourceOverride, NestedPairsBalance)
-{
+TEST(BmTempResourceOverride, NestedPairsBalance) {
     BmTempResourceOverride sw;
     ui::ResourceModule* before = tvlCurrentDefaultResource();
     sw.SaveDefaultResource(fakeModule(1));
@@ -39,8 +37,7 @@ TEST(BmTempResourceOverride, NestedPairsBalance)
     EXPECT_EQ(tvlCurrentDefaultResource(), before);
 }
 
-TEST(BmTempResourceOverride, TwoModulesInterleaveAndScopesSurviveExceptions)
-{
+TEST(BmTempResourceOverride, TwoModulesInterleaveAndScopesSurviveExceptions) {
     BmTempResourceOverride a, b;
     ui::ResourceModule* before = tvlCurrentDefaultResource();
     a.SaveDefaultResource(fakeModule(1));

@@ -12,23 +12,20 @@ class CleanEnvironment : public ::testing::Test {
 protected:
     void SetUp() override { clear(); }
     void TearDown() override { clear(); }
-    static void clear()
-    {
+    static void clear() {
         for (const char* v : {"TVL_DIR", "TVL_LIB_DIR", "TVL_LANGUAGE"})
             unsetenv(v);
         gSettings.reload();
     }
 };
 
-void writeText(const std::filesystem::path& p, const std::string& text)
-{
+void writeText(const std::filesystem::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;
 }
 
 } // namespace
 
-TEST_F(CleanEnvironment, FoldersComeFromTheModuleLocation)
-{
+TEST_F(CleanEnvironment, FoldersComeFromTheModuleLocation) {
     // The test links zelcor.arx from the build's bin folder.
     const char* bin = std::getenv("TVL_BINARY_DIR");
     ASSERT_NE(bin, nullptr);
@@ -37,8 +34,7 @@ TEST_F(CleanEnvironment, FoldersComeFromTheModuleLocation)
     EXPECT_EQ(gSettings.libDir(), expected + L"tvllib\\");
 }
 
-TEST_F(CleanEnvironment, EnvironmentOverridesFolders)
-{
+TEST_F(CleanEnvironment, EnvironmentOverridesFolders) {
     setenv("TVL_DIR", "/opt/tvl", 1);
     setenv("TVL_LIB_DIR", "d:\\Library", 1);
     gSettings.reload();
@@ -50,15 +46,14 @@ TEST_F(CleanEnvironment, EnvironmentOverridesFolders)
     EXPECT_EQ(gSettings.libDir(), L"\\opt\\tvl\\tvllib\\");
 }
 
-TEST_F(CleanEnvironment, LanguageFollowsTheLauncherSettings)
-{
+TEST_F(CleanEnvironment, LanguageFollowsTheLauncherSettings) {
     auto dir = scratchDir("settings-language");
     setenv("TVL_DIR", dir.c_str(), 1);
 
     struct Case {
         const char* what;
-        const char* cfg;     // null: no file
-        const char* defset;  // null: no file
+        const char* cfg;    // null: no file
+        const char* defset; // null: no file
         const char* expected;
     } cases[] = {
         {"nothing", nullptr, nullptr, "EN"},

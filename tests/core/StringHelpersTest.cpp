@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(StringHelpers, SplitAndJoin)
-{
+TEST(StringHelpers, SplitAndJoin) {
     Tvl_StringArray list;
     strToArr(L"a;;b;", L";", list);
     EXPECT_EQ(list, (Tvl_StringArray{L"a", L"", L"b", L""}));
@@ -34,15 +33,14 @@ TEST(StringHelpers, SplitAndJoin)
     EXPECT_EQ(append(L"", -1), L"-1");
 }
 
-TEST(StringHelpers, NumberRecognition)
-{
+TEST(StringHelpers, NumberRecognition) {
     struct Case {
         const wchar_t* text;
         bool number;
     } cases[] = {
-        {L"12", true},   {L"-1.5", true}, {L"+.5", true},   {L" 7 ", true},   {L"1e3", true},
-        {L"1.5E-2", true}, {L"5.", true}, {L"", false},     {L".", false},    {L"-", false},
-        {L"1e", false},  {L"1,5", false}, {L"12a", false},  {L"a12", false},  {L"1 2", false},
+        {L"12", true},     {L"-1.5", true}, {L"+.5", true},  {L" 7 ", true},  {L"1e3", true},
+        {L"1.5E-2", true}, {L"5.", true},   {L"", false},    {L".", false},   {L"-", false},
+        {L"1e", false},    {L"1,5", false}, {L"12a", false}, {L"a12", false}, {L"1 2", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(isNumber(c.text), c.number) << Tvl_String(c.text).toUtf8();
@@ -57,15 +55,17 @@ TEST(StringHelpers, NumberRecognition)
     EXPECT_EQ(pos, -1);
 }
 
-TEST(StringHelpers, NonExistingNamesAreFreshAndDeterministic)
-{
-    Tvl_StringArray existing{L"1", L"2", L"Beam9", L"beam10", L"A009", L"New table", L"New table1", L"x99"};
+TEST(StringHelpers, NonExistingNamesAreFreshAndDeterministic) {
+    Tvl_StringArray existing{L"1",    L"2",         L"Beam9",      L"beam10",
+                             L"A009", L"New table", L"New table1", L"x99"};
     struct Case {
         const wchar_t* proposal;
         const wchar_t* expected;
     } cases[] = {
-        {L"Free", L"Free"}, {L"1", L"3"},           {L"", L"3"},          {L"Beam9", L"Beam11"},
-        {L"A009", L"A010"}, {L"New table", L"New table2"}, {L"X99", L"X100"}, {L"NEW TABLE1", L"NEW TABLE2"},
+        {L"Free", L"Free"}, {L"1", L"3"},
+        {L"", L"3"},        {L"Beam9", L"Beam11"},
+        {L"A009", L"A010"}, {L"New table", L"New table2"},
+        {L"X99", L"X100"},  {L"NEW TABLE1", L"NEW TABLE2"},
     };
     for (const Case& c : cases) {
         Tvl_String got = findNonExistingString(existing, c.proposal);
@@ -73,18 +73,19 @@ TEST(StringHelpers, NonExistingNamesAreFreshAndDeterministic)
         EXPECT_FALSE(existing.contains(got, true));
     }
     Tvl_StringArray nines{L"99999999999999999999999"};
-    EXPECT_EQ(findNonExistingString(nines, L"99999999999999999999999"), L"100000000000000000000000");
+    EXPECT_EQ(findNonExistingString(nines, L"99999999999999999999999"),
+              L"100000000000000000000000");
 }
 
-TEST(StringHelpers, ListsOfFieldsRoundTrip)
-{
+TEST(StringHelpers, ListsOfFieldsRoundTrip) {
     EXPECT_EQ(stringArr(L"a", L"b", L"c"), (Tvl_StringArray{L"a", L"b", L"c"}));
     EXPECT_EQ(stringArr(L"0", L"1", L"2", L"3"), (Tvl_StringArray{L"0", L"1", L"2", L"3"}));
     EXPECT_EQ(stringArr(L"a", L"", L"b"), (Tvl_StringArray{L"a", L"", L"b"}));
     EXPECT_TRUE(stringArr(L"").isEmpty());
 
     const wchar_t sep = 0xBF;
-    Tvl_StringArray lines{Tvl_String(L"HEA100\u00BF6000\u00BF2"), Tvl_String(L""), Tvl_String(L"\u00BF\u00BF")};
+    Tvl_StringArray lines{Tvl_String(L"HEA100\u00BF6000\u00BF2"), Tvl_String(L""),
+                          Tvl_String(L"\u00BF\u00BF")};
     Tvl_Array<Tvl_StringArray> rows;
     arrToArrArr(lines, sep, rows);
     ASSERT_EQ(rows.length(), 3);

@@ -1,12 +1,11 @@
-#include "core/Tvl_String.h"
 #include "TestSupport.h"
+#include "core/Tvl_String.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 
-TEST(TvlString, NumbersBecomeDecimalTextWithCLocaleRounding)
-{
+TEST(TvlString, NumbersBecomeDecimalTextWithCLocaleRounding) {
     EXPECT_EQ(Tvl_String(740), L"740");
     EXPECT_EQ(Tvl_String(-5), L"-5");
     EXPECT_EQ(Tvl_String(static_cast<long>(1234567890123L)), L"1234567890123");
@@ -29,8 +28,7 @@ TEST(TvlString, NumbersBecomeDecimalTextWithCLocaleRounding)
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-TEST(TvlString, ComparisonWithAndWithoutCase)
-{
+TEST(TvlString, ComparisonWithAndWithoutCase) {
     Tvl_String s(L"*Varieert*");
     EXPECT_TRUE(s.equal(L"*VARIEERT*", true));
     EXPECT_FALSE(s.equal(L"*VARIEERT*", false));
@@ -48,8 +46,7 @@ TEST(TvlString, ComparisonWithAndWithoutCase)
     EXPECT_TRUE(lib.startsWith(L""));
 }
 
-TEST(TvlString, SubstringsAreClippedNeverFaulty)
-{
+TEST(TvlString, SubstringsAreClippedNeverFaulty) {
     Tvl_String s(L"HEA100");
     EXPECT_EQ(s.getSubStringAt(0, 3), L"HEA");
     EXPECT_EQ(s.getSubStringAt(3), L"100");
@@ -71,8 +68,7 @@ TEST(TvlString, SubstringsAreClippedNeverFaulty)
     EXPECT_EQ(s.findOneOf(L"0123456789"), 3);
 }
 
-TEST(TvlString, EditingRespectsRanges)
-{
+TEST(TvlString, EditingRespectsRanges) {
     Tvl_String s(L"-Flex");
     EXPECT_TRUE(s.removeAt(0));
     EXPECT_EQ(s, L"Flex");
@@ -103,8 +99,7 @@ TEST(TvlString, EditingRespectsRanges)
     EXPECT_EQ(Tvl_String(L"ÀÉÎ").lower(), L"àéî");
 }
 
-TEST(TvlString, NumbersReadLikeTheRuntime)
-{
+TEST(TvlString, NumbersReadLikeTheRuntime) {
     EXPECT_EQ(Tvl_String(L"12abc").toInt(), 12);
     EXPECT_EQ(Tvl_String(L"abc").toInt(), 0);
     EXPECT_EQ(Tvl_String(L"  -7").toInt(), -7);
@@ -123,8 +118,7 @@ TEST(TvlString, NumbersReadLikeTheRuntime)
     EXPECT_EQ(i, -1);
 }
 
-TEST(TvlString, ConcatenationFormatAndUtf8)
-{
+TEST(TvlString, ConcatenationFormatAndUtf8) {
     Tvl_String s = Tvl_String(L"Offset") + L" " + Tvl_String(2);
     s += L'!';
     EXPECT_EQ(s, L"Offset 2!");

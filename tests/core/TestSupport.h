@@ -8,14 +8,12 @@
 #include <ostream>
 #include <string>
 
-inline void PrintTo(const Tvl_String& s, std::ostream* os)
-{
+inline void PrintTo(const Tvl_String& s, std::ostream* os) {
     *os << '"' << s.toUtf8() << '"';
 }
 
 // A fresh, empty scratch folder for one test (below TVL_TEST_TMP).
-inline std::filesystem::path scratchDir(const std::string& name)
-{
+inline std::filesystem::path scratchDir(const std::string& name) {
     const char* root = std::getenv("TVL_TEST_TMP");
     std::filesystem::path dir = std::filesystem::path(root ? root : "/tmp/tvl-core-tests") / name;
     std::filesystem::remove_all(dir);
@@ -24,8 +22,7 @@ inline std::filesystem::path scratchDir(const std::string& name)
 }
 
 // A native path as the product writes it (rooted paths map to themselves).
-inline Tvl_String productForm(const std::filesystem::path& p)
-{
+inline Tvl_String productForm(const std::filesystem::path& p) {
     std::wstring s = Tvl_String::fromUtf8(p.string()).str();
     for (wchar_t& c : s) {
         if (c == L'/')

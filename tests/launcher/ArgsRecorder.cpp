@@ -3,13 +3,12 @@
 // waiting test never reads half a record. Installed under the names of the programs
 // the launcher starts (acad.exe, Setvora.exe).
 
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
-#include <climits>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     char self[PATH_MAX + 1];
     const ssize_t n = ::readlink("/proc/self/exe", self, PATH_MAX);
     if (n <= 0)

@@ -19,10 +19,10 @@ const fs::path kBin = fs::path(TVL_BINARY_DIR) / "bin";
 
 class LauncherRun : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const char* tmp = std::getenv("TVL_TEST_TMP");
-        m_root = fs::path(tmp ? tmp : "/tmp/launcher_e2e") / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_root = fs::path(tmp ? tmp : "/tmp/launcher_e2e") /
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(m_root);
         m_folder = m_root / "Trevlon";
         m_cad = m_root / "cad";
@@ -35,14 +35,16 @@ protected:
     }
 
     void touch(const char* name) { ASSERT_TRUE(base::writeFile(m_folder / name, "")); }
-    void settings(const std::string& text) { ASSERT_TRUE(base::writeFile(m_folder / "tvlv6.cfg", text)); }
+    void settings(const std::string& text) {
+        ASSERT_TRUE(base::writeFile(m_folder / "tvlv6.cfg", text));
+    }
 
     // Runs the launcher; returns its standard error.
-    std::string run(unsigned splashMs = 50, const std::string& extraEnv = "")
-    {
+    std::string run(unsigned splashMs = 50, const std::string& extraEnv = "") {
         const fs::path err = m_root / "stderr.txt";
-        const std::string cmd = "cd / && env TREVLON_SPLASH_MS=" + std::to_string(splashMs) + " LD_LIBRARY_PATH='" +
-            kBin.string() + "' " + extraEnv + " '" + (m_folder / "Trevlon").string() + "' 2>'" + err.string() + "'";
+        const std::string cmd = "cd / && env TREVLON_SPLASH_MS=" + std::to_string(splashMs) +
+                                " LD_LIBRARY_PATH='" + kBin.string() + "' " + extraEnv + " '" +
+                                (m_folder / "Trevlon").string() + "' 2>'" + err.string() + "'";
         const auto start = std::chrono::steady_clock::now();
         m_status = std::system(cmd.c_str());
         m_elapsed = std::chrono::steady_clock::now() - start;
@@ -50,8 +52,8 @@ protected:
     }
 
     // The arguments a recorder was started with; nullopt when it was not started.
-    static std::optional<std::vector<std::string>> recorded(const fs::path& program, int waitMs = 3000)
-    {
+    static std::optional<std::vector<std::string>> recorded(const fs::path& program,
+                                                            int waitMs = 3000) {
         const fs::path file = program.string() + ".args";
         for (int waited = 0; !base::pathExists(file) && waited < waitMs; waited += 20)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -68,8 +70,7 @@ protected:
 
 } // namespace
 
-TEST_F(LauncherRun, GoodSettingsStartTheHostWithTheLoaderAndWaitForTheSplash)
-{
+TEST_F(LauncherRun, GoodSettingsStartTheHostWithTheLoaderAndWaitForTheSplash) {
     settings("tvllib=/opt/lib\nacaddir=" + m_cad.string() + "/\nlanguage=NL\n");
     const std::string err = run(400);
     EXPECT_EQ(m_status, 0);
@@ -77,15 +78,16 @@ TEST_F(LauncherRun, GoodSettingsStartTheHostWithTheLoaderAndWaitForTheSplash)
     EXPECT_GE(m_elapsed, std::chrono::milliseconds(400)); // the splash timer ran out first
     const auto args = recorded(m_cad / "acad.exe");
     ASSERT_TRUE(args);
-    EXPECT_EQ(*args, (std::vector<std::string>{"/ld", productFolder() + "TvlLoader.arx", "/nologo"}));
+    EXPECT_EQ(*args,
+              (std::vector<std::string>{"/ld", productFolder() + "TvlLoader.arx", "/nologo"}));
     EXPECT_FALSE(recorded(m_folder / "Setvora.exe", 0));
 }
 
-TEST_F(LauncherRun, DriveLetterLocationsMapBelowTheDriveRoot)
-{
+TEST_F(LauncherRun, DriveLetterLocationsMapBelowTheDriveRoot) {
     const fs::path drives = m_root / "drives";
     ASSERT_TRUE(base::createFolder(drives / "c" / "Program Files" / "cad"));
-    ASSERT_TRUE(base::copyFile(kBin / "trevlon_test_recorder", drives / "c" / "Program Files" / "cad" / "acad.exe"));
+    ASSERT_TRUE(base::copyFile(kBin / "trevlon_test_recorder",
+                               drives / "c" / "Program Files" / "cad" / "acad.exe"));
     touch("Acad2000");
     touch("zelcor.arx");
     settings("tvllib=c:\\lib\r\nACADDIR=C:/Program Files/cad/\r\n");
@@ -94,13 +96,14 @@ TEST_F(LauncherRun, DriveLetterLocationsMapBelowTheDriveRoot)
     const auto args = recorded(drives / "c" / "Program Files" / "cad" / "acad.exe");
     ASSERT_TRUE(args);
     const std::string cad = "C:\\Program Files\\cad\\", me = productFolder();
-    EXPECT_EQ(*args, (std::vector<std::string>{
-                         "/s", cad + "support;" + cad + "express;" + cad + "fonts;" + cad + "help;" + me + ";" + me + "icons",
-                         "/nologo"}));
+    EXPECT_EQ(*args,
+              (std::vector<std::string>{"/s",
+                                        cad + "support;" + cad + "express;" + cad + "fonts;" + cad +
+                                            "help;" + me + ";" + me + "icons",
+                                        "/nologo"}));
 }
 
-TEST_F(LauncherRun, WrongSettingsAreReportedOnStandardErrorAndSetvoraStarts)
-{
+TEST_F(LauncherRun, WrongSettingsAreReportedOnStandardErrorAndSetvoraStarts) {
     settings("tvllib=\nacaddir=" + m_cad.string() + "\n"); // no trailing separator
     const std::string err = run();
     EXPECT_EQ(m_status, 0);
@@ -114,42 +117,45 @@ TEST_F(LauncherRun, WrongSettingsAreReportedOnStandardErrorAndSetvoraStarts)
     EXPECT_FALSE(recorded(m_cad / "acad.exe", 0));
 }
 
-TEST_F(LauncherRun, MissingProgramFileIsReportedThenTheHostStarts)
-{
+TEST_F(LauncherRun, MissingProgramFileIsReportedThenTheHostStarts) {
     fs::remove(m_folder / "TvlLoader.arx");
     settings("tvllib=x\nacaddir=" + m_cad.string() + "/\n");
     const std::string err = run();
-    EXPECT_EQ(err, "Brindmark Startup: Brindmark program files not found.\n\nYou may have to reinstall Brindmark.\n\n");
+    EXPECT_EQ(err, "Brindmark Startup: Brindmark program files not found.\n\nYou may have to "
+                   "reinstall Brindmark.\n\n");
     EXPECT_TRUE(recorded(m_cad / "acad.exe"));
 }
 
-TEST_F(LauncherRun, NoSettingsAndNoSetvoraShowsNothing)
-{
+TEST_F(LauncherRun, NoSettingsAndNoSetvoraShowsNothing) {
     fs::remove(m_folder / "Setvora.exe");
     EXPECT_EQ(run(), "");
     EXPECT_EQ(m_status, 0);
     EXPECT_FALSE(recorded(m_cad / "acad.exe", 200));
 }
 
-TEST(SplashSnapshot, ToolWritesThePictureOfTheWholeWindow)
-{
+TEST(SplashSnapshot, ToolWritesThePictureOfTheWholeWindow) {
     const char* tmp = std::getenv("TVL_TEST_TMP");
     const fs::path dir = fs::path(tmp ? tmp : "/tmp/launcher_e2e") / "snapshot";
     fs::remove_all(dir);
     ASSERT_TRUE(base::createFolder(dir));
     const fs::path png = dir / "splash.png";
-    const std::string cmd = "LD_LIBRARY_PATH='" + kBin.string() + "' '" + (kBin / "trevlon_splash_snapshot").string() +
-        "' '" + png.string() + "' NL >/dev/null";
+    const std::string cmd = "LD_LIBRARY_PATH='" + kBin.string() + "' '" +
+                            (kBin / "trevlon_splash_snapshot").string() + "' '" + png.string() +
+                            "' NL >/dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     const auto bytes = base::readFile(png);
     ASSERT_TRUE(bytes);
     ASSERT_GT(bytes->size(), 24u);
     EXPECT_EQ(bytes->substr(0, 8), "\x89PNG\r\n\x1A\n");
     auto be32 = [&](size_t at) {
-        return (static_cast<unsigned char>((*bytes)[at]) << 24) | (static_cast<unsigned char>((*bytes)[at + 1]) << 16) |
-            (static_cast<unsigned char>((*bytes)[at + 2]) << 8) | static_cast<unsigned char>((*bytes)[at + 3]);
+        return (static_cast<unsigned char>((*bytes)[at]) << 24) |
+               (static_cast<unsigned char>((*bytes)[at + 1]) << 16) |
+               (static_cast<unsigned char>((*bytes)[at + 2]) << 8) |
+               static_cast<unsigned char>((*bytes)[at + 3]);
     };
     EXPECT_EQ(be32(16), 540); // 360 dialog units of an 8-point font
     EXPECT_NEAR(be32(20), 357, 1);
-    EXPECT_NE(std::system(("'" + (kBin / "trevlon_splash_snapshot").string() + "' 2>/dev/null").c_str()), 0); // usage
+    EXPECT_NE(
+        std::system(("'" + (kBin / "trevlon_splash_snapshot").string() + "' 2>/dev/null").c_str()),
+        0); // usage
 }

@@ -18,27 +18,28 @@ const fs::path kBin = fs::path(TVL_BINARY_DIR) / "bin";
 
 class LoaderModule : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         host::resetHostForTests();
         const char* tmp = std::getenv("TVL_TEST_TMP");
-        m_folder = fs::path(tmp ? tmp : "/tmp/launcher_loader") / ::testing::UnitTest::GetInstance()->current_test_info()->name() /
-            "Program Files" / "Trevlon";
+        m_folder = fs::path(tmp ? tmp : "/tmp/launcher_loader") /
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name() /
+                   "Program Files" / "Trevlon";
         fs::remove_all(m_folder);
         ASSERT_TRUE(base::createFolder(m_folder));
         ASSERT_TRUE(base::copyFile(kBin / "TvlLoader.arx", m_folder / "TvlLoader.arx"));
     }
     void TearDown() override { host::resetHostForTests(); }
 
-    void addModule(const char* name) { ASSERT_TRUE(base::copyFile(kBin / "trevlon_test_module.arx", m_folder / name)); }
+    void addModule(const char* name) {
+        ASSERT_TRUE(base::copyFile(kBin / "trevlon_test_module.arx", m_folder / name));
+    }
 
     fs::path m_folder;
 };
 
 } // namespace
 
-TEST_F(LoaderModule, LoadsCoreThenDialogsModuleFromItsOwnFolder)
-{
+TEST_F(LoaderModule, LoadsCoreThenDialogsModuleFromItsOwnFolder) {
     addModule("zelcor.arx");
     addModule("KW.arx");
     auto& loader = host::moduleLoader();
@@ -56,8 +57,7 @@ TEST_F(LoaderModule, LoadsCoreThenDialogsModuleFromItsOwnFolder)
     EXPECT_FALSE(loader.find(L"TvlLoader.arx")->locked);
 }
 
-TEST_F(LoaderModule, AMissingModuleDoesNotStopTheOthers)
-{
+TEST_F(LoaderModule, AMissingModuleDoesNotStopTheOthers) {
     addModule("KW.arx"); // no zelcor.arx
     auto& loader = host::moduleLoader();
     EXPECT_EQ(loader.load(base::toProduct(m_folder / "TvlLoader.arx")), host::LoadResult::Loaded);

@@ -13,8 +13,7 @@
 
 namespace fs = std::filesystem;
 
-TEST(SampleTour, LauncherStartsTheHostWhichLoadsTheModulesAndRunsTheTour)
-{
+TEST(SampleTour, LauncherStartsTheHostWhichLoadsTheModulesAndRunsTheTour) {
     const fs::path bin = fs::path(TVL_BINARY_DIR) / "bin";
     const fs::path source = TVL_SOURCE_DIR;
     const char* tmp = std::getenv("TVL_TEST_TMP");
@@ -25,16 +24,20 @@ TEST(SampleTour, LauncherStartsTheHostWhichLoadsTheModulesAndRunsTheTour)
     ASSERT_TRUE(base::createFolder(folder / "lang"));
     for (const char* name : {"Trevlon", "TvlLoader.arx", "zelcor.arx", "KW.arx"})
         ASSERT_TRUE(base::copyFile(bin / name, folder / name)) << name;
-    for (const auto& table : base::findFiles(source / "resources" / "lang", L"*.lang", base::Recurse::No))
+    for (const auto& table :
+         base::findFiles(source / "resources" / "lang", L"*.lang", base::Recurse::No))
         ASSERT_TRUE(base::copyFile(table, folder / "lang" / table.filename()));
-    ASSERT_TRUE(base::copyFile(source / "resources" / "install" / "defset.dat", folder / "defset.dat"));
-    ASSERT_TRUE(base::writeFile(folder / "tvlv6.cfg", "tvllib=" + (folder / "tvllib").string() + "/\nacaddir=" + host.string() + "/\n"));
+    ASSERT_TRUE(
+        base::copyFile(source / "resources" / "install" / "defset.dat", folder / "defset.dat"));
+    ASSERT_TRUE(base::writeFile(folder / "tvlv6.cfg", "tvllib=" + (folder / "tvllib").string() +
+                                                          "/\nacaddir=" + host.string() + "/\n"));
     ASSERT_TRUE(base::copyFile(bin / "acad", host / "acad.exe"));
-    ASSERT_TRUE(base::copyFile(source / "resources" / "install" / "startup.scr", host / "startup.scr"));
+    ASSERT_TRUE(
+        base::copyFile(source / "resources" / "install" / "startup.scr", host / "startup.scr"));
 
     // The pipe reaches end-of-file when the last program holding it, the host, ends.
-    const std::string cmd = "cd / && env TREVLON_SPLASH_MS=20 LD_LIBRARY_PATH='" + bin.string() + "' '" +
-        (folder / "Trevlon").string() + "' </dev/null 2>&1";
+    const std::string cmd = "cd / && env TREVLON_SPLASH_MS=20 LD_LIBRARY_PATH='" + bin.string() +
+                            "' '" + (folder / "Trevlon").string() + "' </dev/null 2>&1";
     FILE* out = ::popen(cmd.c_str(), "r");
     ASSERT_NE(out, nullptr);
     std::string transcript;
@@ -47,7 +50,8 @@ TEST(SampleTour, LauncherStartsTheHostWhichLoadsTheModulesAndRunsTheTour)
     SCOPED_TRACE(transcript);
     const std::string productFolder = base::toUtf8(base::toProduct(folder)) + "\\";
     for (const char* name : {"zelcor.arx", "KW.arx", "TvlLoader.arx"})
-        EXPECT_NE(transcript.find("Loaded module " + productFolder + name), std::string::npos) << name;
+        EXPECT_NE(transcript.find("Loaded module " + productFolder + name), std::string::npos)
+            << name;
     EXPECT_NE(transcript.find("=== End of the tour ==="), std::string::npos);
     EXPECT_EQ(transcript.find("FAILED"), std::string::npos);
     EXPECT_EQ(transcript.find("Brindmark S"), std::string::npos); // no launcher message box

@@ -19,24 +19,22 @@ const std::wstring kFolder = L"c:\\Trevlon\\";
 
 class SplashTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ui::app().resetForTests();
         m_windowsBefore = ui::app().liveWindowCount();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         EXPECT_EQ(ui::app().liveWindowCount(), m_windowsBefore); // the splash left nothing behind
         EXPECT_TRUE(ui::app().failures().empty());
         ui::app().resetForTests();
     }
 
-    static FakeEnvironment goodFolder(const std::string& language)
-    {
+    static FakeEnvironment goodFolder(const std::string& language) {
         FakeEnvironment env;
         env.add(kFolder + L"TvlLoader.arx");
         env.add(kFolder + L"Setvora.exe");
-        env.add(kFolder + L"tvlv6.cfg", "tvllib=c:\\lib\\\nacaddir=c:\\cad\\\nlanguage=" + language + "\n");
+        env.add(kFolder + L"tvlv6.cfg",
+                "tvllib=c:\\lib\\\nacaddir=c:\\cad\\\nlanguage=" + language + "\n");
         env.add(L"c:\\cad\\acad.exe");
         return env;
     }
@@ -46,8 +44,7 @@ protected:
 
 } // namespace
 
-TEST_F(SplashTest, InitialisationBuildsTheWindowAndStartsTheHost)
-{
+TEST_F(SplashTest, InitialisationBuildsTheWindowAndStartsTheHost) {
     auto env = goodFolder("NL");
     ui::ScriptedDriver driver;
     bool checked = false;
@@ -55,7 +52,8 @@ TEST_F(SplashTest, InitialisationBuildsTheWindowAndStartsTheHost)
         checked = true;
         EXPECT_NE(d.exStyle() & ui::WS_EX_TOOLWINDOW, 0u);
         EXPECT_EQ(d.getDlgItemText(kVersionControl), L"versie 1.1");
-        EXPECT_EQ(d.getDlgItemText(kNoticeControl), L"Copyright \u00A9 Brindmark. Alle rechten voorbehouden.");
+        EXPECT_EQ(d.getDlgItemText(kNoticeControl),
+                  L"Copyright \u00A9 Brindmark. Alle rechten voorbehouden.");
         EXPECT_EQ(d.getDlgItemText(kWebControl), L"brindmark.example");
         EXPECT_EQ(d.getDlgItem(kVersionControl)->font(), (ui::FontSpec{15, L"Verdana", 700}));
         EXPECT_EQ(d.getDlgItem(kNoticeControl)->font(), (ui::FontSpec{9, L"Verdana", 400}));
@@ -93,8 +91,7 @@ TEST_F(SplashTest, InitialisationBuildsTheWindowAndStartsTheHost)
     EXPECT_EQ(ui::app().pendingTimerCount(), 0);
 }
 
-TEST_F(SplashTest, MessagesAreOwnedByTheSplashAndTheTemplateTextStays)
-{
+TEST_F(SplashTest, MessagesAreOwnedByTheSplashAndTheTemplateTextStays) {
     FakeEnvironment env; // nothing there but the settings program
     env.add(kFolder + L"Setvora.exe");
     ui::ScriptedDriver driver;
@@ -119,8 +116,7 @@ TEST_F(SplashTest, MessagesAreOwnedByTheSplashAndTheTemplateTextStays)
     EXPECT_TRUE(driver.done());
 }
 
-TEST_F(SplashTest, ViewerModeShowsViewerAndNoNotice)
-{
+TEST_F(SplashTest, ViewerModeShowsViewerAndNoNotice) {
     auto env = goodFolder("EN");
     env.add(kFolder + L"viewer.cfg");
     ui::ScriptedDriver driver;
@@ -133,8 +129,7 @@ TEST_F(SplashTest, ViewerModeShowsViewerAndNoNotice)
     EXPECT_TRUE(driver.done());
 }
 
-TEST_F(SplashTest, TemplateGeometryInDialogUnits)
-{
+TEST_F(SplashTest, TemplateGeometryInDialogUnits) {
     const auto t = splashTemplate();
     EXPECT_EQ(t.id, 102);
     EXPECT_EQ(t.rect, ui::dlu(0, 0, 360, 220));

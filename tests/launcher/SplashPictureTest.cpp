@@ -5,14 +5,12 @@
 using namespace launcher;
 
 namespace {
-unsigned le32(const std::vector<std::uint8_t>& b, size_t at)
-{
+unsigned le32(const std::vector<std::uint8_t>& b, size_t at) {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<unsigned>(b[at + 3]) << 24);
 }
 } // namespace
 
-TEST(SplashPicture, IsA530By348TwentyFourBitBmpLightUnderTheTexts)
-{
+TEST(SplashPicture, IsA530By348TwentyFourBitBmpLightUnderTheTexts) {
     const auto bmp = splashPictureBmp();
     ASSERT_GE(bmp.size(), 54u);
     EXPECT_EQ(bmp[0], 'B');

@@ -25,8 +25,8 @@ const std::wstring kBothFlagged = L"The following setting(s) are incorrect:\n\n"
                                   L"\nPlease correct it in the dialog box that follows.";
 
 // A launcher folder that starts the host: program file, settings and acad.exe present.
-FakeEnvironment goodInstallation(const std::string& cfg = "tvllib=c:\\lib\\\nacaddir=c:\\cad\\\nlanguage=EN\n")
-{
+FakeEnvironment
+goodInstallation(const std::string& cfg = "tvllib=c:\\lib\\\nacaddir=c:\\cad\\\nlanguage=EN\n") {
     FakeEnvironment env;
     env.add(kFolder + L"TvlLoader.arx");
     env.add(kFolder + L"tvlv6.cfg", cfg);
@@ -37,26 +37,25 @@ FakeEnvironment goodInstallation(const std::string& cfg = "tvllib=c:\\lib\\\naca
 
 } // namespace
 
-TEST(StartupDecision, GoodSettingsStartTheHostWithTheLoader)
-{
+TEST(StartupDecision, GoodSettingsStartTheHostWithTheLoader) {
     auto env = goodInstallation();
     const auto out = runStartup(kFolder, env);
     EXPECT_EQ(out.path, StartupPath::HostStarted);
     EXPECT_TRUE(env.messages.empty());
     ASSERT_EQ(env.started.size(), 1u);
-    EXPECT_EQ(env.started[0], (Started{L"c:\\cad\\acad.exe", L"/ld \"c:\\Trevlon\\TvlLoader.arx\" /nologo"}));
+    EXPECT_EQ(env.started[0],
+              (Started{L"c:\\cad\\acad.exe", L"/ld \"c:\\Trevlon\\TvlLoader.arx\" /nologo"}));
     EXPECT_EQ(out.splash.version, L"version 1.1");
     EXPECT_FALSE(out.splash.notice->empty());
     EXPECT_EQ(out.settings.libraryLocation, L"c:\\lib\\");
 }
 
-TEST(StartupDecision, WrongSettingsGiveTheReportAndStartTheSettingsProgram)
-{
+TEST(StartupDecision, WrongSettingsGiveTheReportAndStartTheSettingsProgram) {
     struct Case {
         const char* name;
         std::optional<std::string> cfg; // nullopt: no tvlv6.cfg at all
         bool viewer;
-        std::wstring report;            // empty: the host is started
+        std::wstring report; // empty: the host is started
     };
     const std::wstring libOnly = L"The following setting(s) are incorrect:\n\n"
                                  L"      - location of the Brindmark Library\n"
@@ -73,7 +72,8 @@ TEST(StartupDecision, WrongSettingsGiveTheReportAndStartTheSettingsProgram)
         {"both wrong", "acaddir=c:\\nowhere\\\n", false, kBothFlagged},
         {"viewer, empty library, host found", "acaddir=c:\\cad\\\n", true, L""},
         {"viewer, empty library, host missing", "acaddir=c:\\x\\\n", true, kBothFlagged},
-        {"viewer, library set, host missing", "tvllib=c:\\lib\\\nacaddir=c:\\x\\\n", true, acadOnly},
+        {"viewer, library set, host missing", "tvllib=c:\\lib\\\nacaddir=c:\\x\\\n", true,
+         acadOnly},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,8 +101,7 @@ TEST(StartupDecision, WrongSettingsGiveTheReportAndStartTheSettingsProgram)
     }
 }
 
-TEST(StartupDecision, NoSettingsProgramMeansNoMessageAndNoStart)
-{
+TEST(StartupDecision, NoSettingsProgramMeansNoMessageAndNoStart) {
     FakeEnvironment env;
     env.add(kFolder + L"TvlLoader.arx");
     const auto out = runStartup(kFolder, env);
@@ -111,15 +110,16 @@ TEST(StartupDecision, NoSettingsProgramMeansNoMessageAndNoStart)
     EXPECT_TRUE(env.started.empty());
 }
 
-TEST(StartupDecision, MissingProgramFileIsReportedAndStartGoesOn)
-{
+TEST(StartupDecision, MissingProgramFileIsReportedAndStartGoesOn) {
     auto env = goodInstallation();
     env.files.erase(kFolder + L"TvlLoader.arx");
     env.add(kFolder + L"zelcor.arx"); // the wrong one for this generation
     runStartup(kFolder, env);
     ASSERT_EQ(env.messages.size(), 1u);
-    EXPECT_EQ(env.messages[0], (Shown{L"Brindmark Startup",
-                                      L"Brindmark program files not found.\n\nYou may have to reinstall Brindmark.\n"}));
+    EXPECT_EQ(
+        env.messages[0],
+        (Shown{L"Brindmark Startup",
+               L"Brindmark program files not found.\n\nYou may have to reinstall Brindmark.\n"}));
     ASSERT_EQ(env.started.size(), 1u);
     EXPECT_EQ(env.events.front(), L"message Brindmark Startup");
 
@@ -131,8 +131,7 @@ TEST(StartupDecision, MissingProgramFileIsReportedAndStartGoesOn)
     EXPECT_EQ(bare.messages[1].text, kBothFlagged);
 }
 
-TEST(StartupDecision, GenerationMarkersChooseProgramFileAndCommandLine)
-{
+TEST(StartupDecision, GenerationMarkersChooseProgramFileAndCommandLine) {
     // No marker: index 2, the loader is looked for and named.
     {
         auto env = goodInstallation();
@@ -161,8 +160,7 @@ TEST(StartupDecision, GenerationMarkersChooseProgramFileAndCommandLine)
     }
 }
 
-TEST(StartupDecision, ForwardSlashLocationsAreNormalisedForTheCommandLine)
-{
+TEST(StartupDecision, ForwardSlashLocationsAreNormalisedForTheCommandLine) {
     FakeEnvironment env;
     env.add(L"\\opt\\tvl\\TvlLoader.arx");
     env.add(L"\\opt\\tvl\\Acad2000");
@@ -178,8 +176,7 @@ TEST(StartupDecision, ForwardSlashLocationsAreNormalisedForTheCommandLine)
               L"\\opt\\tvl\\;\\opt\\tvl\\icons\" /nologo");
 }
 
-TEST(StartupDecision, SplashTextsFollowLanguageAndViewerMode)
-{
+TEST(StartupDecision, SplashTextsFollowLanguageAndViewerMode) {
     struct Case {
         std::string cfg;
         bool viewer;
@@ -187,10 +184,13 @@ TEST(StartupDecision, SplashTextsFollowLanguageAndViewerMode)
         bool notice;
     };
     const Case cases[] = {
-        {"language=EN", false, L"version 1.1", true}, {"language=DE", false, L"version 1.1", true},
-        {"language=FR", false, L"version 1.1", true}, {"language=NL", false, L"versie 1.1", true},
-        {"language=nl", false, L"", true},            {"language=ES", false, L"", true},
-        {"", false, L"version 1.1", true},            // empty language becomes EN
+        {"language=EN", false, L"version 1.1", true},
+        {"language=DE", false, L"version 1.1", true},
+        {"language=FR", false, L"version 1.1", true},
+        {"language=NL", false, L"versie 1.1", true},
+        {"language=nl", false, L"", true},
+        {"language=ES", false, L"", true},
+        {"", false, L"version 1.1", true}, // empty language becomes EN
         {"language=NL", true, L"viewer", false},
     };
     for (const auto& c : cases) {
@@ -205,18 +205,18 @@ TEST(StartupDecision, SplashTextsFollowLanguageAndViewerMode)
     EXPECT_EQ(noticeLine(L"NL"), L"Copyright \u00A9 Brindmark. Alle rechten voorbehouden.");
 }
 
-TEST(SettingsReading, KeysMatchWithTheirEqualsSignLastWins)
-{
-    const auto s = readSettings(std::string("# comment\n"
-                                            "TVLLIB=c:\\first\\\n"
-                                            "acaddir = c:\\blanks\\\n"  // blanks around '=' do not match
-                                            "tvllibrary=c:\\longer key\\\n"
-                                            "language=DE\n"
-                                            "\n\n"
-                                            "Language=FR \n"            // value unchanged, blank kept
-                                            "AcadDir=c:\\cad\\\n"
-                                            "tvllib=c:\\second\\\n"),
-                                std::nullopt);
+TEST(SettingsReading, KeysMatchWithTheirEqualsSignLastWins) {
+    const auto s =
+        readSettings(std::string("# comment\n"
+                                 "TVLLIB=c:\\first\\\n"
+                                 "acaddir = c:\\blanks\\\n" // blanks around '=' do not match
+                                 "tvllibrary=c:\\longer key\\\n"
+                                 "language=DE\n"
+                                 "\n\n"
+                                 "Language=FR \n" // value unchanged, blank kept
+                                 "AcadDir=c:\\cad\\\n"
+                                 "tvllib=c:\\second\\\n"),
+                     std::nullopt);
     EXPECT_EQ(s.libraryLocation, L"c:\\second\\");
     EXPECT_EQ(s.acadLocation, L"c:\\cad\\");
     EXPECT_EQ(s.language, L"FR ");
@@ -225,12 +225,13 @@ TEST(SettingsReading, KeysMatchWithTheirEqualsSignLastWins)
     EXPECT_FALSE(matchKey(L"tvlli=x", L"tvllib"));
 }
 
-TEST(SettingsReading, WorkLanguageOverridesAndLastWins)
-{
+TEST(SettingsReading, WorkLanguageOverridesAndLastWins) {
     const std::string cfg = "language=DE\nlanguage=FR\n";
     EXPECT_EQ(readSettings(cfg, std::nullopt).language, L"FR");
-    EXPECT_EQ(readSettings(cfg, std::string("WORKLANGUAGE = NL\nworklanguage = EN\n")).language, L"EN");
-    EXPECT_EQ(readSettings(cfg, std::string("worklanguage=NL\nworklanguage  = NL\n")).language, L"FR");
+    EXPECT_EQ(readSettings(cfg, std::string("WORKLANGUAGE = NL\nworklanguage = EN\n")).language,
+              L"EN");
+    EXPECT_EQ(readSettings(cfg, std::string("worklanguage=NL\nworklanguage  = NL\n")).language,
+              L"FR");
     EXPECT_EQ(readSettings(cfg, std::string("x\n")).language, L"FR");
     // The whole start-up: defset.dat is read only when present and readable.
     auto env = goodInstallation("tvllib=c:\\lib\\\nacaddir=c:\\cad\\\nlanguage=DE\n");
@@ -240,12 +241,13 @@ TEST(SettingsReading, WorkLanguageOverridesAndLastWins)
     EXPECT_EQ(runStartup(kFolder, env).settings.language, L"DE");
 }
 
-TEST(SettingsReading, LinesAreCutAt1023CharactersAndEmptyOnesSkipped)
-{
+TEST(SettingsReading, LinesAreCutAt1023CharactersAndEmptyOnesSkipped) {
     using V = std::vector<std::wstring>;
     EXPECT_EQ(splitSettingsLines("a\r\n\r\n\nb\n\nc"), (V{L"a", L"b", L"c"}));
     EXPECT_EQ(splitSettingsLines(""), V{});
-    EXPECT_EQ(splitSettingsLines("a\nb\x1A" "c\n"), (V{L"a", L"b"})); // Ctrl-Z ends the text
+    EXPECT_EQ(splitSettingsLines("a\nb\x1A"
+                                 "c\n"),
+              (V{L"a", L"b"})); // Ctrl-Z ends the text
     EXPECT_EQ(splitSettingsLines("caf\xC3\xA9\ncaf\xE9"), (V{L"caf\u00E9", L"caf\u00E9"}));
 
     const std::string exact(1023, 'x');
@@ -255,15 +257,16 @@ TEST(SettingsReading, LinesAreCutAt1023CharactersAndEmptyOnesSkipped)
     EXPECT_EQ(lines, (V{std::wstring(1023, L'y')}));
 
     const std::string longValue = "tvllib=" + std::string(1100, 'L');
-    const auto s = readSettings("acaddir=c:\\cad\\\n" + longValue + "\nlanguage=NL\n", std::nullopt);
+    const auto s =
+        readSettings("acaddir=c:\\cad\\\n" + longValue + "\nlanguage=NL\n", std::nullopt);
     EXPECT_EQ(s.libraryLocation.size(), 1023u - 7u);
     EXPECT_EQ(s.acadLocation, L"c:\\cad\\");
     EXPECT_EQ(s.language, L""); // never read
 }
 
-TEST(StartupSteps, FolderNormalisationAndCommandLines)
-{
-    EXPECT_EQ(launcherFolderOf(L"c:\\Program Files\\Trevlon\\Trevlon.exe"), L"c:\\Program Files\\Trevlon\\");
+TEST(StartupSteps, FolderNormalisationAndCommandLines) {
+    EXPECT_EQ(launcherFolderOf(L"c:\\Program Files\\Trevlon\\Trevlon.exe"),
+              L"c:\\Program Files\\Trevlon\\");
     EXPECT_EQ(launcherFolderOf(L"\\tmp\\x\\Trevlon"), L"\\tmp\\x\\");
     EXPECT_EQ(normaliseFolder(L"c:/cad"), L"c:\\cad\\");
     EXPECT_EQ(normaliseFolder(L"c:\\cad\\"), L"c:\\cad\\");
@@ -271,14 +274,15 @@ TEST(StartupSteps, FolderNormalisationAndCommandLines)
     EXPECT_EQ(normaliseFolder(L""), L"\\");
     EXPECT_EQ(programFileFor(Generation::Acad2000), L"zelcor.arx");
     EXPECT_EQ(programFileFor(Generation::Acad2004), L"TvlLoader.arx");
-    EXPECT_EQ(hostParameters(Generation::Acad2007, L"d:\\p q\\", L"c:\\cad\\"), L"/ld \"d:\\p q\\TvlLoader.arx\" /nologo");
+    EXPECT_EQ(hostParameters(Generation::Acad2007, L"d:\\p q\\", L"c:\\cad\\"),
+              L"/ld \"d:\\p q\\TvlLoader.arx\" /nologo");
     EXPECT_EQ(settingsReportText(false, false),
-              L"The following setting(s) are incorrect:\n\n\nPlease correct it in the dialog box that follows.");
+              L"The following setting(s) are incorrect:\n\n\nPlease correct it in the dialog box "
+              L"that follows.");
     EXPECT_EQ(settingsReportText(true, true), kBothFlagged);
 }
 
-TEST(StartupSteps, QuotesInNativeFoldersStayInsideTheirArgument)
-{
+TEST(StartupSteps, QuotesInNativeFoldersStayInsideTheirArgument) {
     using V = std::vector<std::wstring>;
     const std::wstring folder = L"\\tmp\\we\"ird\\";
     const std::wstring params = hostParameters(Generation::Acad2007, folder, L"\\cad\\");
@@ -286,19 +290,20 @@ TEST(StartupSteps, QuotesInNativeFoldersStayInsideTheirArgument)
     EXPECT_EQ(base::splitCommandLine(params), (V{L"/ld", folder + L"TvlLoader.arx", L"/nologo"}));
 
     const std::wstring odd = L"\\q\\\"x\\"; // a quote right after a separator
-    const auto args = base::splitCommandLine(hostParameters(Generation::Acad2000, odd, L"\\c\"d\\"));
+    const auto args =
+        base::splitCommandLine(hostParameters(Generation::Acad2000, odd, L"\\c\"d\\"));
     ASSERT_EQ(args.size(), 3u);
-    EXPECT_EQ(args[1], L"\\c\"d\\support;\\c\"d\\express;\\c\"d\\fonts;\\c\"d\\help;" + odd + L";" + odd + L"icons");
+    EXPECT_EQ(args[1], L"\\c\"d\\support;\\c\"d\\express;\\c\"d\\fonts;\\c\"d\\help;" + odd + L";" +
+                           odd + L"icons");
 }
 
-TEST(StartupSteps, SplashTimeFromTheEnvironment)
-{
+TEST(StartupSteps, SplashTimeFromTheEnvironment) {
     struct Case {
         const char* value; // nullptr: unset
         unsigned ms;
     };
-    const Case cases[] = {{nullptr, 10000}, {"", 10000}, {"250", 250}, {"0", 0},
-                          {"-5", 10000}, {"12abc", 10000}, {"9999999999", 10000}};
+    const Case cases[] = {{nullptr, 10000}, {"", 10000},      {"250", 250},         {"0", 0},
+                          {"-5", 10000},    {"12abc", 10000}, {"9999999999", 10000}};
     for (const auto& c : cases) {
         if (c.value)
             ::setenv("TREVLON_SPLASH_MS", c.value, 1);

@@ -14,8 +14,8 @@ constexpr Color kNoColor = 0xFFFFFFFFu;
 
 struct Font {
     std::string name = "Tahoma";
-    int height = 15;      // logical units (pixels)
-    int weight = 400;     // 400 normal, 700 bold
+    int height = 15;  // logical units (pixels)
+    int weight = 400; // 400 normal, 700 bold
     bool italic = false;
     bool underline = false;
     bool strikeout = false;
@@ -26,9 +26,9 @@ struct Font {
 enum BorderSide : uint8_t { kBorderLeft = 1, kBorderRight = 2, kBorderTop = 4, kBorderBottom = 8 };
 
 struct Border {
-    uint8_t sides = 0;     // kBorder* bits; 0 = no border
-    int lineStyle = 0;     // the product's line style numbers (0..6, 11..15), docs/grid-options.md
-    Color color = 0;       // line colour
+    uint8_t sides = 0; // kBorder* bits; 0 = no border
+    int lineStyle = 0; // the product's line style numbers (0..6, 11..15), docs/grid-options.md
+    Color color = 0;   // line colour
     friend bool operator==(const Border&, const Border&) = default;
 };
 
@@ -47,9 +47,9 @@ struct CellFormat {
     VAlign vAlign = VAlign::Default;
     // Locked cells cannot be edited by the user (the control enforces it).
     // Unset means the sheet default (not locked).
-    int8_t locked = -1;   // -1 unset, 0 unlocked, 1 locked
+    int8_t locked = -1; // -1 unset, 0 unlocked, 1 locked
     friend bool operator==(const CellFormat&, const CellFormat&) = default;
     bool isDefault() const { return *this == CellFormat{}; }
 };
 
-}  // namespace grid
+} // namespace grid

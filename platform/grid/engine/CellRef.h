@@ -20,7 +20,9 @@ struct CellRange {
     int32_t row1 = 0;
     int32_t col2 = 0;
     int32_t row2 = 0;
-    bool contains(int32_t c, int32_t r) const { return c >= col1 && c <= col2 && r >= row1 && r <= row2; }
+    bool contains(int32_t c, int32_t r) const {
+        return c >= col1 && c <= col2 && r >= row1 && r <= row2;
+    }
     friend bool operator==(const CellRange&, const CellRange&) = default;
 };
 
@@ -40,4 +42,4 @@ struct Span {
 std::string columnLetters(int32_t col);
 // "B3" -> (2,3); false when the text is not a plain A1 address (no '$').
 bool parseA1(std::string_view text, CellRef& out);
-}  // namespace grid
+} // namespace grid

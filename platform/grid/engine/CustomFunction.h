@@ -22,8 +22,8 @@ struct ValueRecord {
     int64_t longValue = 0;
     double doubleValue = 0;
     std::string text;
-    CellRef cell;       // CellReference
-    CellRange range;    // Range
+    CellRef cell;    // CellReference
+    CellRange range; // Range
 };
 
 // Called with the calling sheet, the result record (status NoResult on entry)
@@ -35,11 +35,11 @@ using CustomFunctionHandler =
     std::function<bool(Sheet& sheet, ValueRecord& result, const ValueRecord* args, int count)>;
 
 struct CustomFunction {
-    std::string name;   // compared case-insensitively
+    std::string name; // compared case-insensitively
     int minArgs = 0;
     int maxArgs = 0;
     uint32_t flags = 0; // stored; the product passes 1
     CustomFunctionHandler handler;
 };
 
-}  // namespace grid
+} // namespace grid

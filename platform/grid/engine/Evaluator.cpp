@@ -9,14 +9,18 @@ namespace grid {
 
 namespace {
 
-bool opIsArith(Op op) { return op >= Op::Add && op <= Op::Pow; }
+bool opIsArith(Op op) {
+    return op >= Op::Add && op <= Op::Pow;
+}
 
 bool validCell(int32_t c, int32_t r) {
     return c >= 1 && r >= 1 && c <= Sheet::kLimitCols && r <= Sheet::kLimitRows;
 }
 
 // Booleans are numbers that show as TRUE/FALSE, so they order with numbers.
-int typeRank(const EvalValue& v) { return v.kind == EvalValue::Text ? 1 : 0; }
+int typeRank(const EvalValue& v) {
+    return v.kind == EvalValue::Text ? 1 : 0;
+}
 
 // Alphabetical without regard to case; where that ties, lower case first.
 int compareText(const std::string& a, const std::string& b, bool caseSensitive) {
@@ -24,12 +28,16 @@ int compareText(const std::string& a, const std::string& b, bool caseSensitive) 
     for (size_t i = 0; i < n; ++i) {
         int x = std::tolower(static_cast<unsigned char>(a[i]));
         int y = std::tolower(static_cast<unsigned char>(b[i]));
-        if (x != y) return x < y ? -1 : 1;
+        if (x != y)
+            return x < y ? -1 : 1;
     }
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    if (!caseSensitive) return 0;
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    if (!caseSensitive)
+        return 0;
     for (size_t i = 0; i < n; ++i) {
-        if (a[i] == b[i]) continue;
+        if (a[i] == b[i])
+            continue;
         return std::islower(static_cast<unsigned char>(a[i])) ? -1 : 1;
     }
     return 0;
@@ -38,34 +46,43 @@ int compareText(const std::string& a, const std::string& b, bool caseSensitive) 
 // a+b and a-b that give 0 where the operands cancel up to rounding noise
 // (0.1+0.2-0.3 is 0, as a person computing in decimals expects).
 bool approxEqual(double a, double b) {
-    if (a == b) return true;
-    if (a == 0 || b == 0) return false;
+    if (a == b)
+        return true;
+    if (a == 0 || b == 0)
+        return false;
     const double e48 = 1.0 / (16777216.0 * 16777216.0);
     double d = std::fabs(a - b);
     return std::isfinite(d) && d < std::fabs(a) * e48 && d < std::fabs(b) * e48;
 }
 
-}  // namespace
+} // namespace
 
 std::string toUpperAscii(std::string s) {
-    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (auto& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
 
 double approxAdd(double a, double b) {
-    if (((a < 0 && b > 0) || (b < 0 && a > 0)) && approxEqual(a, -b)) return 0;
+    if (((a < 0 && b > 0) || (b < 0 && a > 0)) && approxEqual(a, -b))
+        return 0;
     return a + b;
 }
 
 double approxSub(double a, double b) {
-    if (((a < 0 && b < 0) || (a > 0 && b > 0)) && approxEqual(a, b)) return 0;
+    if (((a < 0 && b < 0) || (a > 0 && b > 0)) && approxEqual(a, b))
+        return 0;
     return a - b;
 }
 
 double power(double x, double y, ErrorCode& err) {
     err = ErrorCode::None;
-    if (x == 0 && y == 0) return 1;
-    if (x == 0 && y < 0) { err = ErrorCode::Num; return 0; }
+    if (x == 0 && y == 0)
+        return 1;
+    if (x == 0 && y < 0) {
+        err = ErrorCode::Num;
+        return 0;
+    }
     if (x < 0 && y != std::floor(y)) {
         // An odd root of a negative number is real: (-8)^(1/3) = -2.
         double inv = 1 / y;
@@ -75,46 +92,64 @@ double power(double x, double y, ErrorCode& err) {
         return 0;
     }
     double r = std::pow(x, y);
-    if (!std::isfinite(r)) err = ErrorCode::Num;
+    if (!std::isfinite(r))
+        err = ErrorCode::Num;
     return r;
 }
 
 int compareValues(const EvalValue& a0, const EvalValue& b0, bool caseSensitive) {
     EvalValue a = a0, b = b0;
     // Empty takes the other side's kind: 0, "" or FALSE.
-    if (a.kind == EvalValue::Empty && b.kind == EvalValue::Empty) return 0;
+    if (a.kind == EvalValue::Empty && b.kind == EvalValue::Empty)
+        return 0;
     if (a.kind == EvalValue::Empty) {
-        if (b.kind == EvalValue::Text) a = EvalValue::textValue("");
-        else if (b.kind == EvalValue::Bool) a = EvalValue::boolean(false);
-        else a = EvalValue::number(0);
+        if (b.kind == EvalValue::Text)
+            a = EvalValue::textValue("");
+        else if (b.kind == EvalValue::Bool)
+            a = EvalValue::boolean(false);
+        else
+            a = EvalValue::number(0);
     }
     if (b.kind == EvalValue::Empty) {
-        if (a.kind == EvalValue::Text) b = EvalValue::textValue("");
-        else if (a.kind == EvalValue::Bool) b = EvalValue::boolean(false);
-        else b = EvalValue::number(0);
+        if (a.kind == EvalValue::Text)
+            b = EvalValue::textValue("");
+        else if (a.kind == EvalValue::Bool)
+            b = EvalValue::boolean(false);
+        else
+            b = EvalValue::number(0);
     }
     int ra = typeRank(a), rb = typeRank(b);
-    if (ra != rb) return ra < rb ? -1 : 1;
-    if (a.kind == EvalValue::Text) return compareText(a.text, b.text, caseSensitive);
-    if (a.num == b.num) return 0;
+    if (ra != rb)
+        return ra < rb ? -1 : 1;
+    if (a.kind == EvalValue::Text)
+        return compareText(a.text, b.text, caseSensitive);
+    if (a.num == b.num)
+        return 0;
     return a.num < b.num ? -1 : 1;
 }
 
 EvalValue Evaluator::cellValue(int32_t col, int32_t row) const {
     const Slot* s = m_d.slot(col, row);
-    if (!s) return {};
+    if (!s)
+        return {};
     switch (s->type) {
-    case ValueType::Number: return EvalValue::number(s->num);
-    case ValueType::Boolean: return EvalValue::boolean(s->num != 0);
-    case ValueType::Text: return EvalValue::textValue(m_d.texts[s->aux]);
-    case ValueType::Error: return EvalValue::error(static_cast<ErrorCode>(s->aux));
-    default: return {};
+    case ValueType::Number:
+        return EvalValue::number(s->num);
+    case ValueType::Boolean:
+        return EvalValue::boolean(s->num != 0);
+    case ValueType::Text:
+        return EvalValue::textValue(m_d.texts[s->aux]);
+    case ValueType::Error:
+        return EvalValue::error(static_cast<ErrorCode>(s->aux));
+    default:
+        return {};
     }
 }
 
 EvalValue Evaluator::scalar(const EvalValue& v) const {
     if (v.kind == EvalValue::Ref) {
-        if (v.isSingleCell()) return cellValue(v.range.col1, v.range.row1);
+        if (v.isSingleCell())
+            return cellValue(v.range.col1, v.range.row1);
         // A range in a single-value place: the cell in the formula's own row or
         // column (implicit intersection), else #VALUE!.
         if (v.range.col1 == v.range.col2 && m_row >= v.range.row1 && m_row <= v.range.row2)
@@ -123,7 +158,8 @@ EvalValue Evaluator::scalar(const EvalValue& v) const {
             return cellValue(m_col, v.range.row1);
         return EvalValue::error(ErrorCode::Value);
     }
-    if (v.kind == EvalValue::Missing) return {};
+    if (v.kind == EvalValue::Missing)
+        return {};
     return v;
 }
 
@@ -131,28 +167,49 @@ bool Evaluator::toNumber(const EvalValue& v0, double& out, ErrorCode& err) const
     const EvalValue v = v0.kind == EvalValue::Ref ? scalar(v0) : v0;
     switch (v.kind) {
     case EvalValue::Number:
-    case EvalValue::Bool: out = v.num; return true;
+    case EvalValue::Bool:
+        out = v.num;
+        return true;
     case EvalValue::Empty:
-    case EvalValue::Missing: out = 0; return true;
+    case EvalValue::Missing:
+        out = 0;
+        return true;
     case EvalValue::Text:
-        if (parseNumber(v.text, out)) return true;
+        if (parseNumber(v.text, out))
+            return true;
         err = ErrorCode::Value;
         return false;
-    case EvalValue::Error: err = v.err; return false;
-    default: err = ErrorCode::Value; return false;
+    case EvalValue::Error:
+        err = v.err;
+        return false;
+    default:
+        err = ErrorCode::Value;
+        return false;
     }
 }
 
 bool Evaluator::toText(const EvalValue& v0, std::string& out, ErrorCode& err) const {
     const EvalValue v = v0.kind == EvalValue::Ref ? scalar(v0) : v0;
     switch (v.kind) {
-    case EvalValue::Number: out = formatNumber(v.num); return true;
-    case EvalValue::Bool: out.assign(1, v.num != 0 ? '1' : '0'); return true;
+    case EvalValue::Number:
+        out = formatNumber(v.num);
+        return true;
+    case EvalValue::Bool:
+        out.assign(1, v.num != 0 ? '1' : '0');
+        return true;
     case EvalValue::Empty:
-    case EvalValue::Missing: out.clear(); return true;
-    case EvalValue::Text: out = v.text; return true;
-    case EvalValue::Error: err = v.err; return false;
-    default: err = ErrorCode::Value; return false;
+    case EvalValue::Missing:
+        out.clear();
+        return true;
+    case EvalValue::Text:
+        out = v.text;
+        return true;
+    case EvalValue::Error:
+        err = v.err;
+        return false;
+    default:
+        err = ErrorCode::Value;
+        return false;
     }
 }
 
@@ -160,18 +217,32 @@ bool Evaluator::toBool(const EvalValue& v0, bool& out, ErrorCode& err) const {
     const EvalValue v = v0.kind == EvalValue::Ref ? scalar(v0) : v0;
     switch (v.kind) {
     case EvalValue::Number:
-    case EvalValue::Bool: out = v.num != 0; return true;
+    case EvalValue::Bool:
+        out = v.num != 0;
+        return true;
     case EvalValue::Empty:
-    case EvalValue::Missing: out = false; return true;
+    case EvalValue::Missing:
+        out = false;
+        return true;
     case EvalValue::Text: {
         std::string u = toUpperAscii(v.text);
-        if (u == "TRUE") { out = true; return true; }
-        if (u == "FALSE") { out = false; return true; }
+        if (u == "TRUE") {
+            out = true;
+            return true;
+        }
+        if (u == "FALSE") {
+            out = false;
+            return true;
+        }
         err = ErrorCode::Value;
         return false;
     }
-    case EvalValue::Error: err = v.err; return false;
-    default: err = ErrorCode::Value; return false;
+    case EvalValue::Error:
+        err = v.err;
+        return false;
+    default:
+        err = ErrorCode::Value;
+        return false;
     }
 }
 
@@ -181,17 +252,35 @@ void Evaluator::binary(Op op) {
     EvalValue& a = m_stack.back();
     if (op >= Op::Eq && op <= Op::Ge) {
         EvalValue x = scalar(a), y = scalar(b);
-        if (x.kind == EvalValue::Error) { a = x; return; }
-        if (y.kind == EvalValue::Error) { a = y; return; }
+        if (x.kind == EvalValue::Error) {
+            a = x;
+            return;
+        }
+        if (y.kind == EvalValue::Error) {
+            a = y;
+            return;
+        }
         int c = compareValues(x, y, true);
         bool r = false;
         switch (op) {
-        case Op::Eq: r = c == 0; break;
-        case Op::Ne: r = c != 0; break;
-        case Op::Lt: r = c < 0; break;
-        case Op::Le: r = c <= 0; break;
-        case Op::Gt: r = c > 0; break;
-        default: r = c >= 0; break;
+        case Op::Eq:
+            r = c == 0;
+            break;
+        case Op::Ne:
+            r = c != 0;
+            break;
+        case Op::Lt:
+            r = c < 0;
+            break;
+        case Op::Le:
+            r = c <= 0;
+            break;
+        case Op::Gt:
+            r = c > 0;
+            break;
+        default:
+            r = c >= 0;
+            break;
         }
         a = EvalValue::boolean(r);
         return;
@@ -199,7 +288,10 @@ void Evaluator::binary(Op op) {
     ErrorCode err = ErrorCode::None;
     if (op == Op::Concat) {
         std::string x, y;
-        if (!toText(a, x, err) || !toText(b, y, err)) { a = EvalValue::error(err); return; }
+        if (!toText(a, x, err) || !toText(b, y, err)) {
+            a = EvalValue::error(err);
+            return;
+        }
         a = EvalValue::textValue(x + y);
         return;
     }
@@ -214,20 +306,36 @@ void Evaluator::binary(Op op) {
     }
     double r = 0;
     switch (op) {
-    case Op::Add: r = approxAdd(x, y); break;
-    case Op::Sub: r = approxSub(x, y); break;
-    case Op::Mul: r = x * y; break;
+    case Op::Add:
+        r = approxAdd(x, y);
+        break;
+    case Op::Sub:
+        r = approxSub(x, y);
+        break;
+    case Op::Mul:
+        r = x * y;
+        break;
     case Op::Div:
-        if (y == 0) { a = EvalValue::error(ErrorCode::Div0); return; }
+        if (y == 0) {
+            a = EvalValue::error(ErrorCode::Div0);
+            return;
+        }
         r = x / y;
         break;
     case Op::Pow:
         r = power(x, y, err);
-        if (err != ErrorCode::None) { a = EvalValue::error(err); return; }
+        if (err != ErrorCode::None) {
+            a = EvalValue::error(err);
+            return;
+        }
         break;
-    default: break;
+    default:
+        break;
     }
-    if (!std::isfinite(r)) { a = EvalValue::error(ErrorCode::Num); return; }
+    if (!std::isfinite(r)) {
+        a = EvalValue::error(ErrorCode::Num);
+        return;
+    }
     a.kind = EvalValue::Number;
     a.num = r;
     a.text.clear();
@@ -239,7 +347,8 @@ void Evaluator::callCustom(const FormulaCode& code, const Token& t) {
     EvalValue result;
     if (!fn || t.argc < fn->minArgs || t.argc > fn->maxArgs || !fn->handler) {
         result = EvalValue::error(ErrorCode::Name);
-        if (fn) result = EvalValue::error(ErrorCode::Value);
+        if (fn)
+            result = EvalValue::error(ErrorCode::Value);
     } else {
         std::vector<ValueRecord> args(t.argc);
         bool ok = true;
@@ -257,7 +366,10 @@ void Evaluator::callCustom(const FormulaCode& code, const Token& t) {
                     rec.range = v.range;
                 }
                 break;
-            case EvalValue::Text: rec.type = RecordType::Text; rec.text = v.text; break;
+            case EvalValue::Text:
+                rec.type = RecordType::Text;
+                rec.text = v.text;
+                break;
             case EvalValue::Number:
                 if (v.num == std::floor(v.num) && std::fabs(v.num) < 9.2e18) {
                     rec.type = RecordType::Long;
@@ -267,9 +379,17 @@ void Evaluator::callCustom(const FormulaCode& code, const Token& t) {
                     rec.doubleValue = v.num;
                 }
                 break;
-            case EvalValue::Bool: rec.type = RecordType::Long; rec.longValue = v.num != 0; break;
-            case EvalValue::Error: result = v; ok = false; break;
-            default: rec.type = RecordType::Text; break;
+            case EvalValue::Bool:
+                rec.type = RecordType::Long;
+                rec.longValue = v.num != 0;
+                break;
+            case EvalValue::Error:
+                result = v;
+                ok = false;
+                break;
+            default:
+                rec.type = RecordType::Text;
+                break;
             }
         }
         if (ok) {
@@ -278,18 +398,29 @@ void Evaluator::callCustom(const FormulaCode& code, const Token& t) {
             // Copy the handler: it may replace or remove the function while running.
             CustomFunctionHandler handler = fn->handler;
             bool done = handler(m_sheet, res, args.data(), t.argc);
-            if (!done) result = EvalValue::error(ErrorCode::Value);
-            else if (res.status == RecordStatus::CannotRead) result = EvalValue::error(ErrorCode::NA);
-            else if (res.status != RecordStatus::Ok) result = {};
+            if (!done)
+                result = EvalValue::error(ErrorCode::Value);
+            else if (res.status == RecordStatus::CannotRead)
+                result = EvalValue::error(ErrorCode::NA);
+            else if (res.status != RecordStatus::Ok)
+                result = {};
             else {
                 switch (res.type) {
-                case RecordType::Long: result = EvalValue::number(static_cast<double>(res.longValue)); break;
-                case RecordType::Double: result = EvalValue::number(res.doubleValue); break;
-                case RecordType::Text: result = EvalValue::textValue(res.text); break;
+                case RecordType::Long:
+                    result = EvalValue::number(static_cast<double>(res.longValue));
+                    break;
+                case RecordType::Double:
+                    result = EvalValue::number(res.doubleValue);
+                    break;
+                case RecordType::Text:
+                    result = EvalValue::textValue(res.text);
+                    break;
                 case RecordType::CellReference:
                     result = cellValue(res.cell.col, res.cell.row);
                     break;
-                default: result = EvalValue::error(ErrorCode::Value); break;
+                default:
+                    result = EvalValue::error(ErrorCode::Value);
+                    break;
                 }
             }
         }
@@ -304,14 +435,31 @@ Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
     m_stack.clear();
     for (const Token& t : code.tokens) {
         switch (t.op) {
-        case Op::Number: m_stack.push_back(EvalValue::number(t.num)); break;
-        case Op::String: m_stack.push_back(EvalValue::textValue(code.strings[t.a])); break;
-        case Op::Bool: m_stack.push_back(EvalValue::boolean(t.num != 0)); break;
-        case Op::Error: m_stack.push_back(EvalValue::error(static_cast<ErrorCode>(t.a))); break;
-        case Op::Missing: { EvalValue e; e.kind = EvalValue::Missing; m_stack.push_back(e); break; }
+        case Op::Number:
+            m_stack.push_back(EvalValue::number(t.num));
+            break;
+        case Op::String:
+            m_stack.push_back(EvalValue::textValue(code.strings[t.a]));
+            break;
+        case Op::Bool:
+            m_stack.push_back(EvalValue::boolean(t.num != 0));
+            break;
+        case Op::Error:
+            m_stack.push_back(EvalValue::error(static_cast<ErrorCode>(t.a)));
+            break;
+        case Op::Missing: {
+            EvalValue e;
+            e.kind = EvalValue::Missing;
+            m_stack.push_back(e);
+            break;
+        }
         case Op::Ref: {
-            int32_t c = resolvePart(t.a, t.flags & kColAbs, col), r = resolvePart(t.b, t.flags & kRowAbs, row);
-            if (!validCell(c, r)) { m_stack.push_back(EvalValue::error(ErrorCode::Ref)); break; }
+            int32_t c = resolvePart(t.a, t.flags & kColAbs, col),
+                    r = resolvePart(t.b, t.flags & kRowAbs, row);
+            if (!validCell(c, r)) {
+                m_stack.push_back(EvalValue::error(ErrorCode::Ref));
+                break;
+            }
             EvalValue e;
             e.kind = EvalValue::Ref;
             e.range = {c, r, c, r};
@@ -319,9 +467,14 @@ Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
             break;
         }
         case Op::Range: {
-            int32_t c1 = resolvePart(t.a, t.flags & kColAbs, col), r1 = resolvePart(t.b, t.flags & kRowAbs, row);
-            int32_t c2 = resolvePart(t.c, t.flags & kCol2Abs, col), r2 = resolvePart(t.d, t.flags & kRow2Abs, row);
-            if (!validCell(c1, r1) || !validCell(c2, r2)) { m_stack.push_back(EvalValue::error(ErrorCode::Ref)); break; }
+            int32_t c1 = resolvePart(t.a, t.flags & kColAbs, col),
+                    r1 = resolvePart(t.b, t.flags & kRowAbs, row);
+            int32_t c2 = resolvePart(t.c, t.flags & kCol2Abs, col),
+                    r2 = resolvePart(t.d, t.flags & kRow2Abs, row);
+            if (!validCell(c1, r1) || !validCell(c2, r2)) {
+                m_stack.push_back(EvalValue::error(ErrorCode::Ref));
+                break;
+            }
             EvalValue e;
             e.kind = EvalValue::Ref;
             e.range = {std::min(c1, c2), std::min(r1, r2), std::max(c1, c2), std::max(r1, r2)};
@@ -330,23 +483,40 @@ Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
         }
         case Op::Name: {
             const CellRef* cell = m_d.findTag(code.strings[t.a]);
-            if (!cell) { m_stack.push_back(EvalValue::error(ErrorCode::Name)); break; }
+            if (!cell) {
+                m_stack.push_back(EvalValue::error(ErrorCode::Name));
+                break;
+            }
             EvalValue e;
             e.kind = EvalValue::Ref;
             e.range = {cell->col, cell->row, cell->col, cell->row};
             m_stack.push_back(std::move(e));
             break;
         }
-        case Op::Add: case Op::Sub: case Op::Mul: case Op::Div: case Op::Pow: case Op::Concat:
-        case Op::Eq: case Op::Ne: case Op::Lt: case Op::Le: case Op::Gt: case Op::Ge:
-            if (m_stack.size() < 2) return Value::error(ErrorCode::Value);
+        case Op::Add:
+        case Op::Sub:
+        case Op::Mul:
+        case Op::Div:
+        case Op::Pow:
+        case Op::Concat:
+        case Op::Eq:
+        case Op::Ne:
+        case Op::Lt:
+        case Op::Le:
+        case Op::Gt:
+        case Op::Ge:
+            if (m_stack.size() < 2)
+                return Value::error(ErrorCode::Value);
             // Fast path for references to number cells.
             for (size_t k = m_stack.size() - 2; k < m_stack.size(); ++k) {
                 EvalValue& v = m_stack[k];
                 if (v.kind == EvalValue::Ref && v.isSingleCell()) {
                     const Slot* s = m_d.slot(v.range.col1, v.range.row1);
                     if (!s || s->type == ValueType::Empty) {
-                        if (opIsArith(t.op)) { v.kind = EvalValue::Number; v.num = 0; }
+                        if (opIsArith(t.op)) {
+                            v.kind = EvalValue::Number;
+                            v.num = 0;
+                        }
                     } else if (s->type == ValueType::Number) {
                         v.kind = EvalValue::Number;
                         v.num = s->num;
@@ -358,18 +528,27 @@ Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
         case Op::Neg:
         case Op::Plus:
         case Op::Percent: {
-            if (m_stack.empty()) return Value::error(ErrorCode::Value);
+            if (m_stack.empty())
+                return Value::error(ErrorCode::Value);
             EvalValue& v = m_stack.back();
-            if (t.op == Op::Plus) { v = scalar(v); break; }
+            if (t.op == Op::Plus) {
+                v = scalar(v);
+                break;
+            }
             double x;
             ErrorCode err = ErrorCode::None;
-            if (!toNumber(v, x, err)) { v = EvalValue::error(err); break; }
+            if (!toNumber(v, x, err)) {
+                v = EvalValue::error(err);
+                break;
+            }
             v = EvalValue::number(t.op == Op::Neg ? -x : x / 100);
             break;
         }
-        case Op::Paren: break;
+        case Op::Paren:
+            break;
         case Op::Func: {
-            if (m_stack.size() < t.argc) return Value::error(ErrorCode::Value);
+            if (m_stack.size() < t.argc)
+                return Value::error(ErrorCode::Value);
             const size_t base = m_stack.size() - t.argc;
             EvalValue result;
             builtin(t.a).fn(*this, m_stack.data() + base, t.argc, result);
@@ -378,30 +557,40 @@ Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
             break;
         }
         case Op::Custom:
-            if (m_stack.size() < t.argc) return Value::error(ErrorCode::Value);
+            if (m_stack.size() < t.argc)
+                return Value::error(ErrorCode::Value);
             callCustom(code, t);
             break;
         }
     }
-    if (m_stack.size() != 1) return Value::error(ErrorCode::Value);
+    if (m_stack.size() != 1)
+        return Value::error(ErrorCode::Value);
     EvalValue v = scalar(m_stack.back());
     switch (v.kind) {
     case EvalValue::Number:
-        if (!std::isfinite(v.num)) return Value::error(ErrorCode::Num);
+        if (!std::isfinite(v.num))
+            return Value::error(ErrorCode::Num);
         return Value::number(v.num == 0 ? 0.0 : v.num);
-    case EvalValue::Text: return Value::text(std::move(v.text));
-    case EvalValue::Bool: return Value::boolean(v.num != 0);
-    case EvalValue::Error: return Value::error(v.err);
+    case EvalValue::Text:
+        return Value::text(std::move(v.text));
+    case EvalValue::Bool:
+        return Value::boolean(v.num != 0);
+    case EvalValue::Error:
+        return Value::error(v.err);
     case EvalValue::Empty:
         // A reference to an empty cell shows 0; a custom function without result stays empty.
-        if (m_stack.back().kind == EvalValue::Ref) return Value::number(0);
+        if (m_stack.back().kind == EvalValue::Ref)
+            return Value::number(0);
         return Value{};
-    default: return Value::number(0);
+    default:
+        return Value::number(0);
     }
 }
 
-}  // namespace grid
+} // namespace grid
 
 namespace grid {
-Value runFormula(Evaluator& ev, const FormulaCode& code, int32_t col, int32_t row) { return ev.run(code, col, row); }
-}  // namespace grid
+Value runFormula(Evaluator& ev, const FormulaCode& code, int32_t col, int32_t row) {
+    return ev.run(code, col, row);
+}
+} // namespace grid

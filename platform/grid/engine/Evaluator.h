@@ -20,12 +20,34 @@ struct EvalValue {
     CellRange range{};
     std::string text;
 
-    static EvalValue number(double v) { EvalValue e; e.kind = Number; e.num = v; return e; }
-    static EvalValue boolean(bool b) { EvalValue e; e.kind = Bool; e.num = b ? 1 : 0; return e; }
-    static EvalValue error(ErrorCode c) { EvalValue e; e.kind = Error; e.err = c; return e; }
-    static EvalValue textValue(std::string s) { EvalValue e; e.kind = Text; e.text = std::move(s); return e; }
+    static EvalValue number(double v) {
+        EvalValue e;
+        e.kind = Number;
+        e.num = v;
+        return e;
+    }
+    static EvalValue boolean(bool b) {
+        EvalValue e;
+        e.kind = Bool;
+        e.num = b ? 1 : 0;
+        return e;
+    }
+    static EvalValue error(ErrorCode c) {
+        EvalValue e;
+        e.kind = Error;
+        e.err = c;
+        return e;
+    }
+    static EvalValue textValue(std::string s) {
+        EvalValue e;
+        e.kind = Text;
+        e.text = std::move(s);
+        return e;
+    }
     bool isRef() const { return kind == Ref; }
-    bool isSingleCell() const { return kind == Ref && range.col1 == range.col2 && range.row1 == range.row2; }
+    bool isSingleCell() const {
+        return kind == Ref && range.col1 == range.col2 && range.row1 == range.row2;
+    }
     int32_t width() const { return range.col2 - range.col1 + 1; }
     int32_t height() const { return range.row2 - range.row1 + 1; }
 };
@@ -73,4 +95,4 @@ double approxSub(double a, double b);
 double power(double x, double y, ErrorCode& err);
 std::string toUpperAscii(std::string s);
 
-}  // namespace grid
+} // namespace grid

@@ -10,9 +10,32 @@
 namespace grid {
 
 enum class Op : uint8_t {
-    Number, String, Bool, Error, Ref, Range, Name, Missing,
-    Add, Sub, Mul, Div, Pow, Concat, Eq, Ne, Lt, Le, Gt, Ge,
-    Neg, Plus, Percent, Paren, Func, Custom,
+    Number,
+    String,
+    Bool,
+    Error,
+    Ref,
+    Range,
+    Name,
+    Missing,
+    Add,
+    Sub,
+    Mul,
+    Div,
+    Pow,
+    Concat,
+    Eq,
+    Ne,
+    Lt,
+    Le,
+    Gt,
+    Ge,
+    Neg,
+    Plus,
+    Percent,
+    Paren,
+    Func,
+    Custom,
 };
 
 // Ref flags: which parts are absolute. Range uses all four.
@@ -28,8 +51,8 @@ struct Token {
     int32_t a = 0, b = 0, c = 0, d = 0;
     double num = 0;
     bool operator==(const Token& o) const {
-        return op == o.op && flags == o.flags && argc == o.argc && a == o.a && b == o.b && c == o.c &&
-               d == o.d && (num == o.num || (num != num && o.num != o.num));
+        return op == o.op && flags == o.flags && argc == o.argc && a == o.a && b == o.b &&
+               c == o.c && d == o.d && (num == o.num || (num != num && o.num != o.num));
     }
 };
 
@@ -39,12 +62,16 @@ struct FormulaCode {
     bool hasNames = false;
     bool hasCustom = false;
     bool volatileCode = false;
-    bool operator==(const FormulaCode& o) const { return tokens == o.tokens && strings == o.strings; }
+    bool operator==(const FormulaCode& o) const {
+        return tokens == o.tokens && strings == o.strings;
+    }
     uint64_t hash() const;
 };
 
 // Resolving a reference part: absolute parts are taken as they are, relative ones
 // added to the anchor.
-inline int32_t resolvePart(int32_t v, bool abs, int32_t anchor) { return abs ? v : anchor + v; }
+inline int32_t resolvePart(int32_t v, bool abs, int32_t anchor) {
+    return abs ? v : anchor + v;
+}
 
-}  // namespace grid
+} // namespace grid

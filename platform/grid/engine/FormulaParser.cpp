@@ -13,11 +13,21 @@ namespace grid {
 namespace {
 
 // ASCII only, independent of the process locale.
-bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-bool isIdentStart(char c) { return isAlpha(c) || c == '_' || (c & 0x80); }
-bool isIdentChar(char c) { return isAlpha(c) || isDigit(c) || c == '_' || c == '.' || (c & 0x80); }
+bool isAlpha(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool isIdentStart(char c) {
+    return isAlpha(c) || c == '_' || (c & 0x80);
+}
+bool isIdentChar(char c) {
+    return isAlpha(c) || isDigit(c) || c == '_' || c == '.' || (c & 0x80);
+}
 
 // One part of a reference: value and whether it is absolute.
 struct Part {
@@ -32,12 +42,16 @@ public:
 
     ParseResult run() {
         skipSpace();
-        if (m_pos < m_s.size() && m_s[m_pos] == '=') ++m_pos;
+        if (m_pos < m_s.size() && m_s[m_pos] == '=')
+            ++m_pos;
         skipSpace();
-        if (m_pos >= m_s.size()) return fail("empty formula");
-        if (!expr(0)) return m_result;
+        if (m_pos >= m_s.size())
+            return fail("empty formula");
+        if (!expr(0))
+            return m_result;
         skipSpace();
-        if (m_pos < m_s.size()) return fail("unexpected text");
+        if (m_pos < m_s.size())
+            return fail("unexpected text");
         return m_result;
     }
 
@@ -57,70 +71,112 @@ private:
         }
         return m_result;
     }
-    bool failB(const char* msg) { fail(msg); return false; }
+    bool failB(const char* msg) {
+        fail(msg);
+        return false;
+    }
 
-    char peek(size_t ahead = 0) const { return m_pos + ahead < m_s.size() ? m_s[m_pos + ahead] : '\0'; }
-    void skipSpace() { while (m_pos < m_s.size() && (m_s[m_pos] == ' ' || m_s[m_pos] == '\t' || m_s[m_pos] == '\n' || m_s[m_pos] == '\r')) ++m_pos; }
-    void emit(Op op, uint16_t argc = 0) { Token t; t.op = op; t.argc = argc; m_out.tokens.push_back(t); }
+    char peek(size_t ahead = 0) const {
+        return m_pos + ahead < m_s.size() ? m_s[m_pos + ahead] : '\0';
+    }
+    void skipSpace() {
+        while (m_pos < m_s.size() && (m_s[m_pos] == ' ' || m_s[m_pos] == '\t' ||
+                                      m_s[m_pos] == '\n' || m_s[m_pos] == '\r'))
+            ++m_pos;
+    }
+    void emit(Op op, uint16_t argc = 0) {
+        Token t;
+        t.op = op;
+        t.argc = argc;
+        m_out.tokens.push_back(t);
+    }
 
     // comparison < concat < additive < multiplicative < power < unary < percent < primary
     bool expr(int depth) {
-        if (depth > FormulaParser::kMaxDepth) return failB("formula nested too deeply");
-        if (!concat(depth)) return false;
+        if (depth > FormulaParser::kMaxDepth)
+            return failB("formula nested too deeply");
+        if (!concat(depth))
+            return false;
         for (;;) {
             skipSpace();
             Op op;
             char c = peek(), n = peek(1);
-            if (c == '=') { op = Op::Eq; m_pos += 1; }
-            else if (c == '<' && n == '>') { op = Op::Ne; m_pos += 2; }
-            else if (c == '<' && n == '=') { op = Op::Le; m_pos += 2; }
-            else if (c == '>' && n == '=') { op = Op::Ge; m_pos += 2; }
-            else if (c == '<') { op = Op::Lt; m_pos += 1; }
-            else if (c == '>') { op = Op::Gt; m_pos += 1; }
-            else return true;
-            if (!concat(depth)) return false;
+            if (c == '=') {
+                op = Op::Eq;
+                m_pos += 1;
+            } else if (c == '<' && n == '>') {
+                op = Op::Ne;
+                m_pos += 2;
+            } else if (c == '<' && n == '=') {
+                op = Op::Le;
+                m_pos += 2;
+            } else if (c == '>' && n == '=') {
+                op = Op::Ge;
+                m_pos += 2;
+            } else if (c == '<') {
+                op = Op::Lt;
+                m_pos += 1;
+            } else if (c == '>') {
+                op = Op::Gt;
+                m_pos += 1;
+            } else
+                return true;
+            if (!concat(depth))
+                return false;
             emit(op);
         }
     }
     bool concat(int depth) {
-        if (!additive(depth)) return false;
+        if (!additive(depth))
+            return false;
         for (;;) {
             skipSpace();
-            if (peek() != '&') return true;
+            if (peek() != '&')
+                return true;
             ++m_pos;
-            if (!additive(depth)) return false;
+            if (!additive(depth))
+                return false;
             emit(Op::Concat);
         }
     }
     bool additive(int depth) {
-        if (!multiplicative(depth)) return false;
+        if (!multiplicative(depth))
+            return false;
         for (;;) {
             skipSpace();
             char c = peek();
-            if (c != '+' && c != '-') return true;
+            if (c != '+' && c != '-')
+                return true;
             ++m_pos;
-            if (!multiplicative(depth)) return false;
+            if (!multiplicative(depth))
+                return false;
             emit(c == '+' ? Op::Add : Op::Sub);
         }
     }
     bool multiplicative(int depth) {
-        if (!power(depth)) return false;
+        if (!power(depth))
+            return false;
         for (;;) {
             skipSpace();
             char c = peek();
-            if (c != '*' && c != '/') return true;
+            if (c != '*' && c != '/')
+                return true;
             ++m_pos;
-            if (!power(depth)) return false;
+            if (!power(depth))
+                return false;
             emit(c == '*' ? Op::Mul : Op::Div);
         }
     }
     bool power(int depth) {
-        if (!unary(depth)) return false;
+        if (!unary(depth))
+            return false;
         for (;;) {
             skipSpace();
-            if (peek() != '^') return true;
+            if (peek() != '^')
+                return true;
             ++m_pos;
-            if (!unary(depth)) return false;
+            if (!unary(depth))
+                return false;
             emit(Op::Pow);
         }
     }
@@ -132,51 +188,70 @@ private:
             signs.push_back(peek() == '-' ? Op::Neg : Op::Plus);
             ++m_pos;
             skipSpace();
-            if (signs.size() > 1000) return failB("too many signs");
+            if (signs.size() > 1000)
+                return failB("too many signs");
         }
-        if (!primary(depth)) return false;
+        if (!primary(depth))
+            return false;
         for (;;) {
             skipSpace();
-            if (peek() != '%') break;
+            if (peek() != '%')
+                break;
             ++m_pos;
             emit(Op::Percent);
         }
-        for (auto it = signs.rbegin(); it != signs.rend(); ++it) emit(*it);
+        for (auto it = signs.rbegin(); it != signs.rend(); ++it)
+            emit(*it);
         return true;
     }
 
     bool number() {
         size_t start = m_pos;
-        while (isDigit(peek())) ++m_pos;
-        if (peek() == '.') { ++m_pos; while (isDigit(peek())) ++m_pos; }
+        while (isDigit(peek()))
+            ++m_pos;
+        if (peek() == '.') {
+            ++m_pos;
+            while (isDigit(peek()))
+                ++m_pos;
+        }
         if ((peek() == 'e' || peek() == 'E') &&
             (isDigit(peek(1)) || ((peek(1) == '+' || peek(1) == '-') && isDigit(peek(2))))) {
             m_pos += 2;
-            while (isDigit(peek())) ++m_pos;
+            while (isDigit(peek()))
+                ++m_pos;
         }
         double v = 0;
         if (!parseNumber(m_s.substr(start, m_pos - start), v)) {
             m_pos = start;
             return failB("bad number");
         }
-        Token t; t.op = Op::Number; t.num = v;
+        Token t;
+        t.op = Op::Number;
+        t.num = v;
         m_out.tokens.push_back(t);
         return true;
     }
 
     bool string() {
-        ++m_pos;  // opening quote
+        ++m_pos; // opening quote
         std::string s;
         for (;;) {
-            if (m_pos >= m_s.size()) return failB("unterminated text");
+            if (m_pos >= m_s.size())
+                return failB("unterminated text");
             char c = m_s[m_pos++];
             if (c == '"') {
-                if (peek() == '"') { s += '"'; ++m_pos; continue; }
+                if (peek() == '"') {
+                    s += '"';
+                    ++m_pos;
+                    continue;
+                }
                 break;
             }
             s += c;
         }
-        Token t; t.op = Op::String; t.a = addString(std::move(s));
+        Token t;
+        t.op = Op::String;
+        t.a = addString(std::move(s));
         m_out.tokens.push_back(t);
         return true;
     }
@@ -194,7 +269,8 @@ private:
             v = v * 26 + (upper(m_s[p]) - 'A' + 1);
             ++p;
         }
-        if (p == start || v > Sheet::kLimitCols) return 0;
+        if (p == start || v > Sheet::kLimitCols)
+            return 0;
         return static_cast<int32_t>(v);
     }
     bool digits(size_t& p, int64_t& v) const {
@@ -202,18 +278,22 @@ private:
         v = 0;
         while (p < m_s.size() && isDigit(m_s[p])) {
             v = v * 10 + (m_s[p] - '0');
-            if (v > 1000000000) return false;
+            if (v > 1000000000)
+                return false;
             ++p;
         }
         return p > start;
     }
     // [+-]digits
     bool signedDigits(size_t& p, int64_t& v) const {
-        if (p >= m_s.size() || (m_s[p] != '+' && m_s[p] != '-')) return false;
+        if (p >= m_s.size() || (m_s[p] != '+' && m_s[p] != '-'))
+            return false;
         bool neg = m_s[p] == '-';
         size_t q = p + 1;
-        if (!digits(q, v)) return false;
-        if (neg) v = -v;
+        if (!digits(q, v))
+            return false;
+        if (neg)
+            v = -v;
         p = q;
         return true;
     }
@@ -221,20 +301,31 @@ private:
     // One cell address at p in the current style; on success p moves past it.
     bool address(size_t& p, Part& c, Part& r) const {
         switch (m_style) {
-        case RefStyle::A1: return addressA1(p, c, r);
-        case RefStyle::R1C1: return addressR1C1(p, c, r);
-        default: return addressDefault(p, c, r);
+        case RefStyle::A1:
+            return addressA1(p, c, r);
+        case RefStyle::R1C1:
+            return addressR1C1(p, c, r);
+        default:
+            return addressDefault(p, c, r);
         }
     }
     bool addressA1(size_t& p, Part& c, Part& r) const {
         size_t q = p;
         bool cabs = false, rabs = false;
-        if (q < m_s.size() && m_s[q] == '$') { cabs = true; ++q; }
+        if (q < m_s.size() && m_s[q] == '$') {
+            cabs = true;
+            ++q;
+        }
         int32_t col = letters(q);
-        if (!col) return false;
-        if (q < m_s.size() && m_s[q] == '$') { rabs = true; ++q; }
+        if (!col)
+            return false;
+        if (q < m_s.size() && m_s[q] == '$') {
+            rabs = true;
+            ++q;
+        }
         int64_t row;
-        if (!digits(q, row) || row < 1 || row > Sheet::kLimitRows) return false;
+        if (!digits(q, row) || row < 1 || row > Sheet::kLimitRows)
+            return false;
         c = {cabs ? col : col - m_col, cabs};
         r = {rabs ? static_cast<int32_t>(row) : static_cast<int32_t>(row) - m_row, rabs};
         p = q;
@@ -242,7 +333,8 @@ private:
     }
     bool addressDefault(size_t& p, Part& c, Part& r) const {
         size_t q = p;
-        if (q < m_s.size() && m_s[q] == '$') ++q;
+        if (q < m_s.size() && m_s[q] == '$')
+            ++q;
         if (q < m_s.size() && m_s[q] == '#') {
             ++q;
             c = {0, false};
@@ -250,29 +342,34 @@ private:
             size_t t = q;
             int64_t off;
             if (signedDigits(t, off) && t < m_s.size() && m_s[t] == '#') {
-                if (off < -Sheet::kLimitCols || off > Sheet::kLimitCols) return false;
+                if (off < -Sheet::kLimitCols || off > Sheet::kLimitCols)
+                    return false;
                 c.v = static_cast<int32_t>(off);
                 q = t;
             }
         } else {
             int32_t col = letters(q);
-            if (!col) return false;
+            if (!col)
+                return false;
             c = {col, true};
         }
-        if (q < m_s.size() && m_s[q] == '$') ++q;
+        if (q < m_s.size() && m_s[q] == '$')
+            ++q;
         if (q < m_s.size() && m_s[q] == '#') {
             ++q;
             r = {0, false};
             int64_t off;
             size_t t = q;
             if (signedDigits(t, off)) {
-                if (off < -Sheet::kLimitRows || off > Sheet::kLimitRows) return false;
+                if (off < -Sheet::kLimitRows || off > Sheet::kLimitRows)
+                    return false;
                 r.v = static_cast<int32_t>(off);
                 q = t;
             }
         } else {
             int64_t row;
-            if (!digits(q, row) || row < 1 || row > Sheet::kLimitRows) return false;
+            if (!digits(q, row) || row < 1 || row > Sheet::kLimitRows)
+                return false;
             r = {static_cast<int32_t>(row), true};
         }
         p = q;
@@ -281,25 +378,32 @@ private:
     bool addressR1C1(size_t& p, Part& c, Part& r) const {
         size_t q = p;
         auto part = [&](char letter, Part& out, int64_t limit) {
-            if (q >= m_s.size() || upper(m_s[q]) != letter) return false;
+            if (q >= m_s.size() || upper(m_s[q]) != letter)
+                return false;
             ++q;
             int64_t v;
             if (q < m_s.size() && m_s[q] == '[') {
                 ++q;
                 bool neg = false;
-                if (q < m_s.size() && (m_s[q] == '-' || m_s[q] == '+')) { neg = m_s[q] == '-'; ++q; }
-                if (!digits(q, v) || q >= m_s.size() || m_s[q] != ']' || v > limit) return false;
+                if (q < m_s.size() && (m_s[q] == '-' || m_s[q] == '+')) {
+                    neg = m_s[q] == '-';
+                    ++q;
+                }
+                if (!digits(q, v) || q >= m_s.size() || m_s[q] != ']' || v > limit)
+                    return false;
                 ++q;
                 out = {static_cast<int32_t>(neg ? -v : v), false};
             } else if (digits(q, v)) {
-                if (v < 1 || v > limit) return false;
+                if (v < 1 || v > limit)
+                    return false;
                 out = {static_cast<int32_t>(v), true};
             } else {
                 out = {0, false};
             }
             return true;
         };
-        if (!part('R', r, Sheet::kLimitRows) || !part('C', c, Sheet::kLimitCols)) return false;
+        if (!part('R', r, Sheet::kLimitRows) || !part('C', c, Sheet::kLimitCols))
+            return false;
         p = q;
         return true;
     }
@@ -310,7 +414,8 @@ private:
             Parser p(name, style, 1, 1, dummy);
             size_t pos = 0;
             Part c, r;
-            if (p.address(pos, c, r) && pos == name.size()) return true;
+            if (p.address(pos, c, r) && pos == name.size())
+                return true;
         }
         return false;
     }
@@ -324,20 +429,26 @@ private:
             bool range = false;
             if (q < m_s.size() && m_s[q] == ':') {
                 ++q;
-                if (address(q, c2, r2)) range = true;
+                if (address(q, c2, r2))
+                    range = true;
             }
             size_t end = range ? q : p;
             // "LOG10(" or "A1B": not a reference after all.
-            if (end >= m_s.size() || !(isIdentChar(m_s[end]) || m_s[end] == '(' || m_s[end] == '#' || m_s[end] == '$')) {
+            if (end >= m_s.size() ||
+                !(isIdentChar(m_s[end]) || m_s[end] == '(' || m_s[end] == '#' || m_s[end] == '$')) {
                 Token t;
                 if (range) {
                     t.op = Op::Range;
-                    t.a = c1.v; t.b = r1.v; t.c = c2.v; t.d = r2.v;
-                    t.flags = (c1.abs ? kColAbs : 0) | (r1.abs ? kRowAbs : 0) | (c2.abs ? kCol2Abs : 0) |
-                              (r2.abs ? kRow2Abs : 0);
+                    t.a = c1.v;
+                    t.b = r1.v;
+                    t.c = c2.v;
+                    t.d = r2.v;
+                    t.flags = (c1.abs ? kColAbs : 0) | (r1.abs ? kRowAbs : 0) |
+                              (c2.abs ? kCol2Abs : 0) | (r2.abs ? kRow2Abs : 0);
                 } else {
                     t.op = Op::Ref;
-                    t.a = c1.v; t.b = r1.v;
+                    t.a = c1.v;
+                    t.b = r1.v;
                     t.flags = (c1.abs ? kColAbs : 0) | (r1.abs ? kRowAbs : 0);
                 }
                 m_out.tokens.push_back(t);
@@ -345,9 +456,11 @@ private:
                 return true;
             }
         }
-        if (!isIdentStart(peek())) return failB("unexpected character");
+        if (!isIdentStart(peek()))
+            return failB("unexpected character");
         size_t start = m_pos;
-        while (isIdentChar(peek())) ++m_pos;
+        while (isIdentChar(peek()))
+            ++m_pos;
         std::string name(m_s.substr(start, m_pos - start));
         size_t save = m_pos;
         skipSpace();
@@ -357,9 +470,12 @@ private:
         }
         m_pos = save;
         std::string upper = name;
-        for (auto& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        for (auto& ch : upper)
+            ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
         if (upper == "TRUE" || upper == "FALSE") {
-            Token t; t.op = Op::Bool; t.num = upper == "TRUE" ? 1 : 0;
+            Token t;
+            t.op = Op::Bool;
+            t.num = upper == "TRUE" ? 1 : 0;
             m_out.tokens.push_back(t);
             return true;
         }
@@ -369,7 +485,9 @@ private:
             m_pos = start;
             return failB("name looks like a cell reference");
         }
-        Token t; t.op = Op::Name; t.a = addString(std::move(name));
+        Token t;
+        t.op = Op::Name;
+        t.a = addString(std::move(name));
         m_out.tokens.push_back(t);
         m_out.hasNames = true;
         return true;
@@ -383,14 +501,23 @@ private:
         } else {
             for (;;) {
                 skipSpace();
-                if (peek() == ',' || peek() == ';' || peek() == ')') emit(Op::Missing);
-                else if (!expr(depth + 1)) return false;
+                if (peek() == ',' || peek() == ';' || peek() == ')')
+                    emit(Op::Missing);
+                else if (!expr(depth + 1))
+                    return false;
                 ++argc;
-                if (argc > 255) return failB("too many arguments");
+                if (argc > 255)
+                    return failB("too many arguments");
                 skipSpace();
                 char c = peek();
-                if (c == ',' || c == ';') { ++m_pos; continue; }
-                if (c == ')') { ++m_pos; break; }
+                if (c == ',' || c == ';') {
+                    ++m_pos;
+                    continue;
+                }
+                if (c == ')') {
+                    ++m_pos;
+                    break;
+                }
                 return failB("expected ',' or ')'");
             }
         }
@@ -415,14 +542,19 @@ private:
     bool primary(int depth) {
         skipSpace();
         char c = peek();
-        if (c == '\0') return failB("unexpected end of formula");
-        if (isDigit(c) || (c == '.' && isDigit(peek(1)))) return number();
-        if (c == '"') return string();
+        if (c == '\0')
+            return failB("unexpected end of formula");
+        if (isDigit(c) || (c == '.' && isDigit(peek(1))))
+            return number();
+        if (c == '"')
+            return string();
         if (c == '(') {
             ++m_pos;
-            if (!expr(depth + 1)) return false;
+            if (!expr(depth + 1))
+                return false;
             skipSpace();
-            if (peek() != ')') return failB("expected ')'");
+            if (peek() != ')')
+                return failB("expected ')'");
             ++m_pos;
             emit(Op::Paren);
             return true;
@@ -430,26 +562,32 @@ private:
         if (c == '#') {
             // Error literal?
             for (size_t len = 7; len >= 4; --len) {
-                if (m_pos + len > m_s.size()) continue;
+                if (m_pos + len > m_s.size())
+                    continue;
                 ErrorCode e = parseErrorText(m_s.substr(m_pos, len));
                 if (e != ErrorCode::None) {
                     m_pos += len;
-                    Token t; t.op = Op::Error; t.a = static_cast<int32_t>(e);
+                    Token t;
+                    t.op = Op::Error;
+                    t.a = static_cast<int32_t>(e);
                     m_out.tokens.push_back(t);
                     return true;
                 }
             }
-            if (m_style != RefStyle::Default) return failB("unexpected '#'");
+            if (m_style != RefStyle::Default)
+                return failB("unexpected '#'");
             return referenceOrName(depth);
         }
-        if (c == '$' || isIdentStart(c)) return referenceOrName(depth);
+        if (c == '$' || isIdentStart(c))
+            return referenceOrName(depth);
         return failB("unexpected character");
     }
 };
 
-}  // namespace
+} // namespace
 
-ParseResult FormulaParser::parse(std::string_view text, RefStyle style, int32_t col, int32_t row, FormulaCode& out) {
+ParseResult FormulaParser::parse(std::string_view text, RefStyle style, int32_t col, int32_t row,
+                                 FormulaCode& out) {
     out.tokens.clear();
     out.strings.clear();
     out.hasNames = out.hasCustom = out.volatileCode = false;
@@ -468,4 +606,4 @@ ParseResult FormulaParser::parse(std::string_view text, RefStyle style, int32_t 
     return r;
 }
 
-}  // namespace grid
+} // namespace grid

@@ -26,10 +26,11 @@ public:
     static constexpr size_t kMaxLength = 8192;
 
     // Parses `text` (an optional leading '=' is skipped) for the cell (col,row).
-    ParseResult parse(std::string_view text, RefStyle style, int32_t col, int32_t row, FormulaCode& out);
+    ParseResult parse(std::string_view text, RefStyle style, int32_t col, int32_t row,
+                      FormulaCode& out);
 };
 
 // FormulaCode -> text without '=' for the cell (col,row) in the given style.
 std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, int32_t row);
 
-}  // namespace grid
+} // namespace grid

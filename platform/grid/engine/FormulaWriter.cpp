@@ -15,14 +15,16 @@ std::string numberLiteral(double v) {
     auto res = std::to_chars(buf, buf + sizeof buf, v);
     std::string s(buf, res.ptr);
     for (auto& c : s)
-        if (c == 'e') c = 'E';
+        if (c == 'e')
+            c = 'E';
     return s;
 }
 
 std::string quoted(const std::string& s) {
     std::string r = "\"";
     for (char c : s) {
-        if (c == '"') r += '"';
+        if (c == '"')
+            r += '"';
         r += c;
     }
     r += '"';
@@ -31,8 +33,10 @@ std::string quoted(const std::string& s) {
 
 std::string offset(int32_t v) {
     std::string s;
-    if (v > 0) s += '+';
-    if (v != 0) s += std::to_string(v);
+    if (v > 0)
+        s += '+';
+    if (v != 0)
+        s += std::to_string(v);
     return s;
 }
 
@@ -44,48 +48,74 @@ std::string wrap(const char* before, std::string inner, const char* after) {
 }
 
 // One address in the given style; "?" when the style cannot write it.
-std::string address(int32_t cv, bool cabs, int32_t rv, bool rabs, RefStyle style, int32_t col, int32_t row) {
+std::string address(int32_t cv, bool cabs, int32_t rv, bool rabs, RefStyle style, int32_t col,
+                    int32_t row) {
     int32_t c = cabs ? cv : col + cv;
     int32_t r = rabs ? rv : row + rv;
     switch (style) {
     case RefStyle::A1: {
-        if (c < 1 || r < 1 || c > Sheet::kLimitCols || r > Sheet::kLimitRows) return "?";
+        if (c < 1 || r < 1 || c > Sheet::kLimitCols || r > Sheet::kLimitRows)
+            return "?";
         std::string s;
-        if (cabs) s += '$';
+        if (cabs)
+            s += '$';
         s += columnLetters(c);
-        if (rabs) s += '$';
+        if (rabs)
+            s += '$';
         s += std::to_string(r);
         return s;
     }
     case RefStyle::R1C1: {
         std::string s = "R";
-        if (rabs) s += std::to_string(rv);
-        else if (rv != 0) { s += '['; s += std::to_string(rv); s += ']'; }
+        if (rabs)
+            s += std::to_string(rv);
+        else if (rv != 0) {
+            s += '[';
+            s += std::to_string(rv);
+            s += ']';
+        }
         s += "C";
-        if (cabs) s += std::to_string(cv);
-        else if (cv != 0) { s += '['; s += std::to_string(cv); s += ']'; }
+        if (cabs)
+            s += std::to_string(cv);
+        else if (cv != 0) {
+            s += '[';
+            s += std::to_string(cv);
+            s += ']';
+        }
         return s;
     }
     default: {
         // A column offset can only be followed by a relative row ("#+1#").
-        if (!cabs && cv != 0 && rabs) return "?";
-        if ((cabs && (cv < 1 || cv > Sheet::kLimitCols)) || (rabs && (rv < 1 || rv > Sheet::kLimitRows))) return "?";
+        if (!cabs && cv != 0 && rabs)
+            return "?";
+        if ((cabs && (cv < 1 || cv > Sheet::kLimitCols)) ||
+            (rabs && (rv < 1 || rv > Sheet::kLimitRows)))
+            return "?";
         std::string s;
-        if (cabs) s += columnLetters(cv);
-        else { s += '#'; s += offset(cv); }
-        if (rabs) s += std::to_string(rv);
-        else { s += '#'; s += offset(rv); }
+        if (cabs)
+            s += columnLetters(cv);
+        else {
+            s += '#';
+            s += offset(cv);
+        }
+        if (rabs)
+            s += std::to_string(rv);
+        else {
+            s += '#';
+            s += offset(rv);
+        }
         return s;
     }
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, int32_t row) {
     std::vector<std::string> st;
     auto pop = [&]() {
-        if (st.empty()) return std::string("?");
+        if (st.empty())
+            return std::string("?");
         std::string s = std::move(st.back());
         st.pop_back();
         return s;
@@ -98,47 +128,92 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
     };
     for (const Token& t : code.tokens) {
         switch (t.op) {
-        case Op::Number: st.push_back(numberLiteral(t.num)); break;
-        case Op::String: st.push_back(quoted(code.strings[t.a])); break;
-        case Op::Bool: st.push_back(t.num != 0 ? "TRUE" : "FALSE"); break;
-        case Op::Error: st.push_back(std::string(errorText(static_cast<ErrorCode>(t.a)))); break;
+        case Op::Number:
+            st.push_back(numberLiteral(t.num));
+            break;
+        case Op::String:
+            st.push_back(quoted(code.strings[t.a]));
+            break;
+        case Op::Bool:
+            st.push_back(t.num != 0 ? "TRUE" : "FALSE");
+            break;
+        case Op::Error:
+            st.push_back(std::string(errorText(static_cast<ErrorCode>(t.a))));
+            break;
         case Op::Ref:
             st.push_back(address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row));
             break;
-        case Op::Range:
-        {
-            std::string s = address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row);
+        case Op::Range: {
+            std::string s =
+                address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row);
             s += ':';
             s += address(t.c, t.flags & kCol2Abs, t.d, t.flags & kRow2Abs, style, col, row);
             st.push_back(std::move(s));
-        }
+        } break;
+        case Op::Name:
+            st.push_back(code.strings[t.a]);
             break;
-        case Op::Name: st.push_back(code.strings[t.a]); break;
-        case Op::Missing: st.emplace_back(); break;
-        case Op::Add: binary("+"); break;
-        case Op::Sub: binary("-"); break;
-        case Op::Mul: binary("*"); break;
-        case Op::Div: binary("/"); break;
-        case Op::Pow: binary("^"); break;
-        case Op::Concat: binary("&"); break;
-        case Op::Eq: binary("="); break;
-        case Op::Ne: binary("<>"); break;
-        case Op::Lt: binary("<"); break;
-        case Op::Le: binary("<="); break;
-        case Op::Gt: binary(">"); break;
-        case Op::Ge: binary(">="); break;
-        case Op::Neg: st.push_back(wrap("-", pop(), "")); break;
-        case Op::Plus: st.push_back(wrap("+", pop(), "")); break;
-        case Op::Percent: st.push_back(wrap("", pop(), "%")); break;
-        case Op::Paren: st.push_back(wrap("(", pop(), ")")); break;
+        case Op::Missing:
+            st.emplace_back();
+            break;
+        case Op::Add:
+            binary("+");
+            break;
+        case Op::Sub:
+            binary("-");
+            break;
+        case Op::Mul:
+            binary("*");
+            break;
+        case Op::Div:
+            binary("/");
+            break;
+        case Op::Pow:
+            binary("^");
+            break;
+        case Op::Concat:
+            binary("&");
+            break;
+        case Op::Eq:
+            binary("=");
+            break;
+        case Op::Ne:
+            binary("<>");
+            break;
+        case Op::Lt:
+            binary("<");
+            break;
+        case Op::Le:
+            binary("<=");
+            break;
+        case Op::Gt:
+            binary(">");
+            break;
+        case Op::Ge:
+            binary(">=");
+            break;
+        case Op::Neg:
+            st.push_back(wrap("-", pop(), ""));
+            break;
+        case Op::Plus:
+            st.push_back(wrap("+", pop(), ""));
+            break;
+        case Op::Percent:
+            st.push_back(wrap("", pop(), "%"));
+            break;
+        case Op::Paren:
+            st.push_back(wrap("(", pop(), ")"));
+            break;
         case Op::Func:
         case Op::Custom: {
             std::vector<std::string> args(t.argc);
-            for (int i = t.argc - 1; i >= 0; --i) args[i] = pop();
+            for (int i = t.argc - 1; i >= 0; --i)
+                args[i] = pop();
             std::string s(t.op == Op::Func ? std::string(builtin(t.a).name) : code.strings[t.a]);
             s += "(";
             for (int i = 0; i < t.argc; ++i) {
-                if (i) s += ",";
+                if (i)
+                    s += ",";
                 s += args[i];
             }
             s += ")";
@@ -150,4 +225,4 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
     return st.empty() ? std::string() : st.back();
 }
 
-}  // namespace grid
+} // namespace grid

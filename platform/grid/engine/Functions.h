@@ -12,9 +12,9 @@ struct EvalValue;
 using BuiltinFn = void (*)(Evaluator& ev, EvalValue* args, int argc, EvalValue& result);
 
 struct BuiltinFunction {
-    std::string_view name;   // upper case
+    std::string_view name; // upper case
     int minArgs;
-    int maxArgs;             // -1 = any number
+    int maxArgs; // -1 = any number
     BuiltinFn fn;
 };
 
@@ -23,4 +23,4 @@ int findBuiltin(std::string_view name);
 const BuiltinFunction& builtin(int id);
 int builtinCount();
 
-}  // namespace grid
+} // namespace grid

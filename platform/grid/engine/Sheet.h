@@ -48,8 +48,8 @@ struct CellAttributes {
 // Result of setting a formula.
 struct FormulaStatus {
     bool ok = true;
-    std::string message;   // one line, for people
-    int position = 0;      // character offset of the fault in the formula text
+    std::string message; // one line, for people
+    int position = 0;    // character offset of the fault in the formula text
 };
 
 // What clearing and copying touch.
@@ -182,7 +182,8 @@ public:
     bool deleteCols(int32_t at, int32_t count = 1);
     // Copies contents and/or formats of the block to (destCol, destRow);
     // relative references in copied formulas shift with the copy.
-    bool copyBlock(const CellRange& source, int32_t destCol, int32_t destRow, uint32_t what = kClearAll);
+    bool copyBlock(const CellRange& source, int32_t destCol, int32_t destRow,
+                   uint32_t what = kClearAll);
     // Moves the block (contents and formats) and clears the source; references to
     // the moved cells follow them.
     bool moveBlock(const CellRange& source, int32_t destCol, int32_t destRow);
@@ -196,7 +197,8 @@ public:
     // Same, row-major (rows ascending, then columns).
     void forEachCellByRow(const std::function<void(int32_t col, int32_t row)>& fn) const;
     // Every cell with attributes, in no particular order.
-    void forEachAttributed(const std::function<void(int32_t col, int32_t row, const CellAttributes&)>& fn) const;
+    void forEachAttributed(
+        const std::function<void(int32_t col, int32_t row, const CellAttributes&)>& fn) const;
 
     SheetData& data() { return *m_d; }
     const SheetData& data() const { return *m_d; }
@@ -205,4 +207,4 @@ private:
     std::unique_ptr<SheetData> m_d;
 };
 
-}  // namespace grid
+} // namespace grid

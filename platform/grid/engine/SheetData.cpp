@@ -11,11 +11,12 @@ namespace {
 
 std::string lower(std::string_view s) {
     std::string r(s);
-    for (auto& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : r)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return r;
 }
 
-}  // namespace
+} // namespace
 
 uint64_t FormulaCode::hash() const {
     uint64_t h = 1469598103934665603ull;
@@ -24,7 +25,8 @@ uint64_t FormulaCode::hash() const {
         h *= 1099511628211ull;
     };
     for (const Token& t : tokens) {
-        mix(static_cast<uint64_t>(t.op) | (static_cast<uint64_t>(t.flags) << 8) | (static_cast<uint64_t>(t.argc) << 16));
+        mix(static_cast<uint64_t>(t.op) | (static_cast<uint64_t>(t.flags) << 8) |
+            (static_cast<uint64_t>(t.argc) << 16));
         mix(static_cast<uint32_t>(t.a) | (static_cast<uint64_t>(static_cast<uint32_t>(t.b)) << 32));
         mix(static_cast<uint32_t>(t.c) | (static_cast<uint64_t>(static_cast<uint32_t>(t.d)) << 32));
         uint64_t bits;
@@ -33,7 +35,8 @@ uint64_t FormulaCode::hash() const {
         mix(bits);
     }
     for (const auto& s : strings)
-        for (char c : s) mix(static_cast<unsigned char>(c));
+        for (char c : s)
+            mix(static_cast<unsigned char>(c));
     return h;
 }
 
@@ -57,7 +60,8 @@ void SheetData::freeText(uint32_t id) {
 }
 
 void SheetData::clearValue(Slot& s) {
-    if (s.type == ValueType::Text) freeText(s.aux);
+    if (s.type == ValueType::Text)
+        freeText(s.aux);
     s.type = ValueType::Empty;
     s.num = 0;
     s.aux = 0;
@@ -65,11 +69,16 @@ void SheetData::clearValue(Slot& s) {
 
 Value SheetData::slotValue(const Slot& s) const {
     switch (s.type) {
-    case ValueType::Number: return Value::number(s.num);
-    case ValueType::Text: return Value::text(texts[s.aux]);
-    case ValueType::Boolean: return Value::boolean(s.num != 0);
-    case ValueType::Error: return Value::error(static_cast<ErrorCode>(s.aux));
-    default: return {};
+    case ValueType::Number:
+        return Value::number(s.num);
+    case ValueType::Text:
+        return Value::text(texts[s.aux]);
+    case ValueType::Boolean:
+        return Value::boolean(s.num != 0);
+    case ValueType::Error:
+        return Value::error(static_cast<ErrorCode>(s.aux));
+    default:
+        return {};
     }
 }
 
@@ -78,10 +87,17 @@ void SheetData::storeValue(Slot& s, const Value& v) {
     s.type = v.type();
     switch (v.type()) {
     case ValueType::Number:
-    case ValueType::Boolean: s.num = v.asNumber(); break;
-    case ValueType::Text: s.aux = addText(v.asText()); break;
-    case ValueType::Error: s.aux = static_cast<uint32_t>(v.asError()); break;
-    default: break;
+    case ValueType::Boolean:
+        s.num = v.asNumber();
+        break;
+    case ValueType::Text:
+        s.aux = addText(v.asText());
+        break;
+    case ValueType::Error:
+        s.aux = static_cast<uint32_t>(v.asError());
+        break;
+    default:
+        break;
     }
 }
 
@@ -127,7 +143,8 @@ void SheetData::rememberCode(uint32_t id) {
 }
 
 void SheetData::releaseCode(uint32_t id) {
-    if (--codeRefs[id] != 0) return;
+    if (--codeRefs[id] != 0)
+        return;
     // A code still being run stays alive until the calculation ends.
     if (calculating > 0) {
         ++codeRefs[id];
@@ -164,23 +181,29 @@ uint32_t SheetData::addFormula(int32_t col, int32_t row, uint32_t codeId) {
 
 void SheetData::removeFormula(int32_t col, int32_t row) {
     Slot* s = const_cast<Slot*>(slot(col, row));
-    if (!s || !s->formula) return;
+    if (!s || !s->formula)
+        return;
     uint32_t fid = s->formula - 1;
     s->formula = 0;
     unregisterDeps(fid);
     releaseCode(formulas[fid].code);
     formulas[fid].state = FState::Dead;
-    if (calculating > 0) deadFormulas.push_back(fid);
-    else freeFormulas.push_back(fid);
+    if (calculating > 0)
+        deadFormulas.push_back(fid);
+    else
+        freeFormulas.push_back(fid);
 }
 
 void SheetData::finishCalculation() {
-    if (calculating > 0) return;
-    for (uint32_t fid : deadFormulas) freeFormulas.push_back(fid);
+    if (calculating > 0)
+        return;
+    for (uint32_t fid : deadFormulas)
+        freeFormulas.push_back(fid);
     deadFormulas.clear();
     std::vector<uint32_t> releases;
     releases.swap(pendingCodeReleases);
-    for (uint32_t id : releases) releaseCode(id);
+    for (uint32_t id : releases)
+        releaseCode(id);
 }
 
 // --- dependencies ---------------------------------------------------------------
@@ -201,7 +224,8 @@ void SheetData::addEdge(int32_t col, int32_t row, uint32_t fid) {
 
 void SheetData::removeEdge(int32_t col, int32_t row, uint32_t fid) {
     Slot* s = const_cast<Slot*>(slot(col, row));
-    if (!s) return;
+    if (!s)
+        return;
     uint32_t* link = &s->depHead;
     while (*link) {
         DepEdge& e = edges[*link - 1];
@@ -224,13 +248,19 @@ void SheetData::registerDeps(uint32_t fid) {
     const FormulaCode& code = *codes[f.code];
     for (const Token& t : code.tokens) {
         if (t.op == Op::Ref) {
-            int32_t c = resolvePart(t.a, t.flags & kColAbs, f.col), r = resolvePart(t.b, t.flags & kRowAbs, f.row);
-            if (validRef(c, r)) addEdge(c, r, fid);
+            int32_t c = resolvePart(t.a, t.flags & kColAbs, f.col),
+                    r = resolvePart(t.b, t.flags & kRowAbs, f.row);
+            if (validRef(c, r))
+                addEdge(c, r, fid);
         } else if (t.op == Op::Range) {
-            int32_t c1 = resolvePart(t.a, t.flags & kColAbs, f.col), r1 = resolvePart(t.b, t.flags & kRowAbs, f.row);
-            int32_t c2 = resolvePart(t.c, t.flags & kCol2Abs, f.col), r2 = resolvePart(t.d, t.flags & kRow2Abs, f.row);
-            if (!validRef(c1, r1) || !validRef(c2, r2)) continue;
-            RangeDep rd{{std::min(c1, c2), std::min(r1, r2), std::max(c1, c2), std::max(r1, r2)}, fid};
+            int32_t c1 = resolvePart(t.a, t.flags & kColAbs, f.col),
+                    r1 = resolvePart(t.b, t.flags & kRowAbs, f.row);
+            int32_t c2 = resolvePart(t.c, t.flags & kCol2Abs, f.col),
+                    r2 = resolvePart(t.d, t.flags & kRow2Abs, f.row);
+            if (!validRef(c1, r1) || !validRef(c2, r2))
+                continue;
+            RangeDep rd{{std::min(c1, c2), std::min(r1, r2), std::max(c1, c2), std::max(r1, r2)},
+                        fid};
             uint32_t id;
             if (!freeRangeDeps.empty()) {
                 id = freeRangeDeps.back();
@@ -240,8 +270,10 @@ void SheetData::registerDeps(uint32_t fid) {
                 id = static_cast<uint32_t>(rangeDeps.size());
                 rangeDeps.push_back(rd);
             }
-            if (rangesByCol.size() <= static_cast<size_t>(rd.range.col2)) rangesByCol.resize(rd.range.col2 + 1);
-            for (int32_t c = rd.range.col1; c <= rd.range.col2; ++c) rangesByCol[c].push_back(id);
+            if (rangesByCol.size() <= static_cast<size_t>(rd.range.col2))
+                rangesByCol.resize(rd.range.col2 + 1);
+            for (int32_t c = rd.range.col1; c <= rd.range.col2; ++c)
+                rangesByCol[c].push_back(id);
             rangeDepsOf[fid].push_back(id);
         } else if (t.op == Op::Name) {
             const CellRef* cell = findTag(code.strings[t.a]);
@@ -249,7 +281,7 @@ void SheetData::registerDeps(uint32_t fid) {
                 addEdge(cell->col, cell->row, fid);
                 nameDepsOf[fid].push_back(*cell);
             } else {
-                nameDepsOf[fid];   // remembered, so a later tag can bring it in
+                nameDepsOf[fid]; // remembered, so a later tag can bring it in
             }
         }
     }
@@ -260,8 +292,10 @@ void SheetData::unregisterDeps(uint32_t fid) {
     const FormulaCode& code = *codes[f.code];
     for (const Token& t : code.tokens) {
         if (t.op == Op::Ref) {
-            int32_t c = resolvePart(t.a, t.flags & kColAbs, f.col), r = resolvePart(t.b, t.flags & kRowAbs, f.row);
-            if (validRef(c, r)) removeEdge(c, r, fid);
+            int32_t c = resolvePart(t.a, t.flags & kColAbs, f.col),
+                    r = resolvePart(t.b, t.flags & kRowAbs, f.row);
+            if (validRef(c, r))
+                removeEdge(c, r, fid);
         }
     }
     if (auto it = rangeDepsOf.find(fid); it != rangeDepsOf.end()) {
@@ -279,7 +313,8 @@ void SheetData::unregisterDeps(uint32_t fid) {
         rangeDepsOf.erase(it);
     }
     if (auto it = nameDepsOf.find(fid); it != nameDepsOf.end()) {
-        for (const CellRef& c : it->second) removeEdge(c.col, c.row, fid);
+        for (const CellRef& c : it->second)
+            removeEdge(c.col, c.row, fid);
         nameDepsOf.erase(it);
     }
 }
@@ -293,9 +328,11 @@ void SheetData::rebuildAllDeps() {
     rangeDepsOf.clear();
     nameDepsOf.clear();
     for (auto& col : cols)
-        for (auto& s : col.slots) s.depHead = 0;
+        for (auto& s : col.slots)
+            s.depHead = 0;
     for (uint32_t fid = 0; fid < formulas.size(); ++fid)
-        if (formulas[fid].state != FState::Dead) registerDeps(fid);
+        if (formulas[fid].state != FState::Dead)
+            registerDeps(fid);
 }
 
 void SheetData::markDirty(uint32_t fid) {
@@ -310,7 +347,8 @@ void SheetData::markDependentsDirty(int32_t col, int32_t row) {
     std::vector<CellRef> work{{col, row}};
     auto visit = [&](uint32_t fid) {
         FormulaCell& f = formulas[fid];
-        if (f.state != FState::Clean) return;
+        if (f.state != FState::Clean)
+            return;
         f.state = FState::Dirty;
         dirty.push_back(fid);
         work.push_back({f.col, f.row});
@@ -319,11 +357,13 @@ void SheetData::markDependentsDirty(int32_t col, int32_t row) {
         CellRef c = work.back();
         work.pop_back();
         if (const Slot* s = slot(c.col, c.row)) {
-            for (uint32_t e = s->depHead; e; e = edges[e - 1].next) visit(edges[e - 1].formula);
+            for (uint32_t e = s->depHead; e; e = edges[e - 1].next)
+                visit(edges[e - 1].formula);
         }
         if (static_cast<size_t>(c.col) < rangesByCol.size()) {
             for (uint32_t id : rangesByCol[c.col])
-                if (rangeDeps[id].range.contains(c.col, c.row)) visit(rangeDeps[id].formula);
+                if (rangeDeps[id].range.contains(c.col, c.row))
+                    visit(rangeDeps[id].formula);
         }
     }
 }
@@ -340,40 +380,66 @@ static int nextPrecedent(SheetData& d, Frame& fr, uint32_t& child) {
     const FormulaCode& code = *d.codes[f.code];
     auto check = [&](int32_t c, int32_t r) -> int {
         const Slot* s = d.slot(c, r);
-        if (!s || !s->formula) return 0;
+        if (!s || !s->formula)
+            return 0;
         uint32_t g = s->formula - 1;
         FState st = d.formulas[g].state;
-        if (st == FState::Dirty) { child = g; return 1; }
-        if (st == FState::Busy) { child = g; return 2; }
+        if (st == FState::Dirty) {
+            child = g;
+            return 1;
+        }
+        if (st == FState::Busy) {
+            child = g;
+            return 2;
+        }
         return 0;
     };
     for (; fr.tok < code.tokens.size(); ++fr.tok, fr.c = INT_MIN) {
         const Token& t = code.tokens[fr.tok];
         if (t.op == Op::Ref) {
-            int32_t c = resolvePart(t.a, t.flags & kColAbs, f.col), r = resolvePart(t.b, t.flags & kRowAbs, f.row);
-            if (int k = check(c, r)) return k;
+            int32_t c = resolvePart(t.a, t.flags & kColAbs, f.col),
+                    r = resolvePart(t.b, t.flags & kRowAbs, f.row);
+            if (int k = check(c, r))
+                return k;
         } else if (t.op == Op::Name) {
             if (const CellRef* cell = d.findTag(code.strings[t.a]))
-                if (int k = check(cell->col, cell->row)) return k;
+                if (int k = check(cell->col, cell->row))
+                    return k;
         } else if (t.op == Op::Range) {
-            int32_t c1 = resolvePart(t.a, t.flags & kColAbs, f.col), r1 = resolvePart(t.b, t.flags & kRowAbs, f.row);
-            int32_t c2 = resolvePart(t.c, t.flags & kCol2Abs, f.col), r2 = resolvePart(t.d, t.flags & kRow2Abs, f.row);
-            if (c1 > c2) std::swap(c1, c2);
-            if (r1 > r2) std::swap(r1, r2);
+            int32_t c1 = resolvePart(t.a, t.flags & kColAbs, f.col),
+                    r1 = resolvePart(t.b, t.flags & kRowAbs, f.row);
+            int32_t c2 = resolvePart(t.c, t.flags & kCol2Abs, f.col),
+                    r2 = resolvePart(t.d, t.flags & kRow2Abs, f.row);
+            if (c1 > c2)
+                std::swap(c1, c2);
+            if (r1 > r2)
+                std::swap(r1, r2);
             c1 = std::max(c1, 0);
             r1 = std::max(r1, 0);
-            if (fr.c == INT_MIN) { fr.c = c1; fr.r = r1; }
+            if (fr.c == INT_MIN) {
+                fr.c = c1;
+                fr.r = r1;
+            }
             for (; fr.c <= c2; ++fr.c, fr.r = r1) {
-                if (static_cast<size_t>(fr.c) >= d.cols.size()) break;
+                if (static_cast<size_t>(fr.c) >= d.cols.size())
+                    break;
                 const auto& slots = d.cols[fr.c].slots;
-                int32_t last = static_cast<int32_t>(std::min<int64_t>(r2, static_cast<int64_t>(slots.size()) - 1));
+                int32_t last = static_cast<int32_t>(
+                    std::min<int64_t>(r2, static_cast<int64_t>(slots.size()) - 1));
                 for (; fr.r <= last; ++fr.r) {
                     const Slot& s = slots[fr.r];
-                    if (!s.formula) continue;
+                    if (!s.formula)
+                        continue;
                     uint32_t g = s.formula - 1;
                     FState st = d.formulas[g].state;
-                    if (st == FState::Dirty) { child = g; return 1; }
-                    if (st == FState::Busy) { child = g; return 2; }
+                    if (st == FState::Dirty) {
+                        child = g;
+                        return 1;
+                    }
+                    if (st == FState::Busy) {
+                        child = g;
+                        return 2;
+                    }
                 }
             }
         }
@@ -386,7 +452,8 @@ void SheetData::evaluate(Sheet& sheet, Evaluator& ev, uint32_t fid) {
     Value v = runFormula(ev, *codes[f.code], f.col, f.row);
     ++evaluations;
     // The formula may have been replaced by a custom function meanwhile.
-    if (formulas[fid].state != FState::Busy) return;
+    if (formulas[fid].state != FState::Busy)
+        return;
     storeValue(slotRef(f.col, f.row), v);
     formulas[fid].state = FState::Clean;
     (void)sheet;
@@ -398,8 +465,10 @@ void SheetData::calculate(Sheet& sheet, uint32_t root) {
     calculate(sheet, root, ev, stack);
 }
 
-void SheetData::calculate(Sheet& sheet, uint32_t root, Evaluator& ev, std::vector<CalcFrame>& stack) {
-    if (formulas[root].state != FState::Dirty) return;
+void SheetData::calculate(Sheet& sheet, uint32_t root, Evaluator& ev,
+                          std::vector<CalcFrame>& stack) {
+    if (formulas[root].state != FState::Dirty)
+        return;
     ++calculating;
     stack.clear();
     formulas[root].state = FState::Busy;
@@ -420,7 +489,8 @@ void SheetData::calculate(Sheet& sheet, uint32_t root, Evaluator& ev, std::vecto
         if (k == 2) {
             // Every formula on the stack from `child` up forms the circle.
             size_t i = stack.size();
-            while (i > 0 && stack[i - 1].fid != child) --i;
+            while (i > 0 && stack[i - 1].fid != child)
+                --i;
             for (size_t j = (i > 0 ? i - 1 : 0); j < stack.size(); ++j) {
                 const FormulaCell& f = formulas[stack[j].fid];
                 storeValue(slotRef(f.col, f.row), Value::error(ErrorCode::Circular));
@@ -430,16 +500,19 @@ void SheetData::calculate(Sheet& sheet, uint32_t root, Evaluator& ev, std::vecto
         }
         uint32_t fid = fr.fid;
         evaluate(sheet, ev, fid);
-        if (formulas[fid].state == FState::Busy) formulas[fid].state = FState::Clean;
+        if (formulas[fid].state == FState::Busy)
+            formulas[fid].state = FState::Clean;
         // `fr` may dangle if the stack grew; find the frame by position instead.
-        if (!stack.empty() && stack.back().fid == fid) stack.pop_back();
+        if (!stack.empty() && stack.back().fid == fid)
+            stack.pop_back();
     }
     --calculating;
     finishCalculation();
 }
 
 void SheetData::calculateDirty(Sheet& sheet) {
-    if (calculating > 0 || dirty.empty()) return;
+    if (calculating > 0 || dirty.empty())
+        return;
     // One evaluator and one stack for the whole run: nested runs on this sheet
     // are refused while it calculates, so nothing else uses them meanwhile.
     Evaluator ev(sheet);
@@ -448,7 +521,8 @@ void SheetData::calculateDirty(Sheet& sheet) {
         std::vector<uint32_t> list;
         list.swap(dirty);
         for (uint32_t fid : list)
-            if (fid < formulas.size() && formulas[fid].state == FState::Dirty) calculate(sheet, fid, ev, stack);
+            if (fid < formulas.size() && formulas[fid].state == FState::Dirty)
+                calculate(sheet, fid, ev, stack);
     }
 }
 
@@ -458,11 +532,14 @@ const CellRef* SheetData::findTag(std::string_view name) {
     if (!tagIndexValid) {
         tagIndex.clear();
         for (const auto& [key, a] : attrs) {
-            if (a.tag.empty()) continue;
+            if (a.tag.empty())
+                continue;
             CellRef c{static_cast<int32_t>(key >> 32), static_cast<int32_t>(key & 0xFFFFFFFFu)};
-            if (c.col < 1 || c.row < 1) continue;   // header and corner tags are no names
+            if (c.col < 1 || c.row < 1)
+                continue; // header and corner tags are no names
             auto [it, fresh] = tagIndex.emplace(lower(a.tag), c);
-            if (!fresh && (c.row < it->second.row || (c.row == it->second.row && c.col < it->second.col)))
+            if (!fresh &&
+                (c.row < it->second.row || (c.row == it->second.row && c.col < it->second.col)))
                 it->second = c;
         }
         tagIndexValid = true;
@@ -474,7 +551,8 @@ const CellRef* SheetData::findTag(std::string_view name) {
 void SheetData::tagsChanged() {
     tagIndexValid = false;
     std::vector<uint32_t> users;
-    for (const auto& [fid, cells] : nameDepsOf) users.push_back(fid);
+    for (const auto& [fid, cells] : nameDepsOf)
+        users.push_back(fid);
     for (uint32_t fid : users) {
         unregisterDeps(fid);
         registerDeps(fid);
@@ -489,14 +567,17 @@ void SheetData::tagsChanged() {
 // --- options --------------------------------------------------------------------
 
 bool SheetData::option(int n) const {
-    if (n >= 0 && n < static_cast<int>(smallOptions.size())) return smallOptions[n] > 0;
+    if (n >= 0 && n < static_cast<int>(smallOptions.size()))
+        return smallOptions[n] > 0;
     auto it = bigOptions.find(n);
     return it != bigOptions.end() && it->second;
 }
 
 void SheetData::setOption(int n, bool on) {
-    if (n >= 0 && n < static_cast<int>(smallOptions.size())) smallOptions[n] = on ? 1 : -1;
-    else bigOptions[n] = on;
+    if (n >= 0 && n < static_cast<int>(smallOptions.size()))
+        smallOptions[n] = on ? 1 : -1;
+    else
+        bigOptions[n] = on;
 }
 
-}  // namespace grid
+} // namespace grid

@@ -6,8 +6,8 @@
 
 #include <array>
 #include <climits>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,9 +25,9 @@ Value runFormula(Evaluator& ev, const FormulaCode& code, int32_t col, int32_t ro
 
 struct Slot {
     double num = 0;
-    uint32_t aux = 0;       // Text: text pool index; Error: ErrorCode
-    uint32_t formula = 0;   // formula id + 1, 0 = none
-    uint32_t depHead = 0;   // first dependency edge + 1, 0 = none
+    uint32_t aux = 0;     // Text: text pool index; Error: ErrorCode
+    uint32_t formula = 0; // formula id + 1, 0 = none
+    uint32_t depHead = 0; // first dependency edge + 1, 0 = none
     ValueType type = ValueType::Empty;
     uint8_t pad = 0;
 };
@@ -48,7 +48,7 @@ struct FormulaCell {
 // "Formula `formula` reads the cell that holds this edge in its list."
 struct DepEdge {
     uint32_t formula = 0;
-    uint32_t next = 0;   // next edge + 1
+    uint32_t next = 0; // next edge + 1
 };
 
 struct RangeDep {
@@ -80,7 +80,7 @@ struct SheetData {
     // formulas
     std::vector<FormulaCell> formulas;
     std::vector<uint32_t> freeFormulas;
-    std::vector<uint32_t> deadFormulas;   // freed while calculating; recycled afterwards
+    std::vector<uint32_t> deadFormulas; // freed while calculating; recycled afterwards
     std::vector<std::unique_ptr<FormulaCode>> codes;
     std::vector<uint32_t> codeRefs;
     std::vector<uint32_t> freeCodes;
@@ -94,17 +94,17 @@ struct SheetData {
     std::vector<uint32_t> freeEdges;
     std::vector<RangeDep> rangeDeps;
     std::vector<uint32_t> freeRangeDeps;
-    std::vector<std::vector<uint32_t>> rangesByCol;          // range dep ids per column
-    std::unordered_map<uint32_t, std::vector<uint32_t>> rangeDepsOf;   // formula -> range dep ids
-    std::unordered_map<uint32_t, std::vector<CellRef>> nameDepsOf;     // formula -> cells of its names
-    std::vector<uint32_t> dirty;          // formulas marked dirty and not yet calculated
+    std::vector<std::vector<uint32_t>> rangesByCol;                  // range dep ids per column
+    std::unordered_map<uint32_t, std::vector<uint32_t>> rangeDepsOf; // formula -> range dep ids
+    std::unordered_map<uint32_t, std::vector<CellRef>> nameDepsOf; // formula -> cells of its names
+    std::vector<uint32_t> dirty; // formulas marked dirty and not yet calculated
     std::vector<uint32_t> pendingCodeReleases;
     int calculating = 0;
     uint64_t evaluations = 0;
 
     // attributes
     std::unordered_map<uint64_t, CellAttributes> attrs;
-    std::unordered_map<std::string, CellRef> tagIndex;   // lower-case tag -> first cell (row-major)
+    std::unordered_map<std::string, CellRef> tagIndex; // lower-case tag -> first cell (row-major)
     bool tagIndexValid = false;
     std::vector<Span> spans;
 
@@ -113,7 +113,7 @@ struct SheetData {
     std::map<int32_t, int32_t> rowHeights;
 
     // options
-    std::array<int8_t, 64> smallOptions{};   // -1 off, 1 on, 0 never set
+    std::array<int8_t, 64> smallOptions{}; // -1 off, 1 on, 0 never set
     std::map<int, bool> bigOptions;
     mutable std::map<int, bool> optionsView;
     RefStyle refStyle = RefStyle::Default;
@@ -123,17 +123,22 @@ struct SheetData {
 
     // --- slots ---
     const Slot* slot(int32_t col, int32_t row) const {
-        if (col < 0 || row < 0 || static_cast<size_t>(col) >= cols.size()) return nullptr;
+        if (col < 0 || row < 0 || static_cast<size_t>(col) >= cols.size())
+            return nullptr;
         const auto& s = cols[col].slots;
         return static_cast<size_t>(row) < s.size() ? &s[row] : nullptr;
     }
     Slot& slotRef(int32_t col, int32_t row) {
-        if (static_cast<size_t>(col) >= cols.size()) cols.resize(col + 1);
+        if (static_cast<size_t>(col) >= cols.size())
+            cols.resize(col + 1);
         auto& s = cols[col].slots;
-        if (static_cast<size_t>(row) >= s.size()) s.resize(row + 1);
+        if (static_cast<size_t>(row) >= s.size())
+            s.resize(row + 1);
         return s[row];
     }
-    bool inSheet(int32_t col, int32_t row) const { return col >= 0 && row >= 0 && col <= maxCols && row <= maxRows; }
+    bool inSheet(int32_t col, int32_t row) const {
+        return col >= 0 && row >= 0 && col <= maxCols && row <= maxRows;
+    }
 
     uint32_t addText(std::string_view s);
     void freeText(uint32_t id);
@@ -179,4 +184,4 @@ struct SheetData {
     void setOption(int n, bool on);
 };
 
-}  // namespace grid
+} // namespace grid

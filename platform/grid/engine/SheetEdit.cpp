@@ -28,25 +28,34 @@ Token refError() {
 
 // Rewrites a formula that moves from (oc,or) to (nc,nr) while the cells it
 // references move as the maps say.
-FormulaCode rewrite(const FormulaCode& code, int32_t oc, int32_t orow, int32_t nc, int32_t nr, const CellMap& cells,
-                    const RangeMap& ranges) {
+FormulaCode rewrite(const FormulaCode& code, int32_t oc, int32_t orow, int32_t nc, int32_t nr,
+                    const CellMap& cells, const RangeMap& ranges) {
     FormulaCode out = code;
     for (Token& t : out.tokens) {
         if (t.op == Op::Ref) {
             bool ca = t.flags & kColAbs, ra = t.flags & kRowAbs;
             int32_t c = resolvePart(t.a, ca, oc), r = resolvePart(t.b, ra, orow);
-            if (!validCell(c, r)) continue;
-            if (!cells(c, r)) { t = refError(); continue; }
+            if (!validCell(c, r))
+                continue;
+            if (!cells(c, r)) {
+                t = refError();
+                continue;
+            }
             t.a = ca ? c : c - nc;
             t.b = ra ? r : r - nr;
         } else if (t.op == Op::Range) {
-            bool c1a = t.flags & kColAbs, r1a = t.flags & kRowAbs, c2a = t.flags & kCol2Abs, r2a = t.flags & kRow2Abs;
+            bool c1a = t.flags & kColAbs, r1a = t.flags & kRowAbs, c2a = t.flags & kCol2Abs,
+                 r2a = t.flags & kRow2Abs;
             int32_t c1 = resolvePart(t.a, c1a, oc), r1 = resolvePart(t.b, r1a, orow);
             int32_t c2 = resolvePart(t.c, c2a, oc), r2 = resolvePart(t.d, r2a, orow);
-            if (!validCell(c1, r1) || !validCell(c2, r2)) continue;
+            if (!validCell(c1, r1) || !validCell(c2, r2))
+                continue;
             bool swapC = c1 > c2, swapR = r1 > r2;
             CellRange rg{std::min(c1, c2), std::min(r1, r2), std::max(c1, c2), std::max(r1, r2)};
-            if (!ranges(rg)) { t = refError(); continue; }
+            if (!ranges(rg)) {
+                t = refError();
+                continue;
+            }
             c1 = swapC ? rg.col2 : rg.col1;
             c2 = swapC ? rg.col1 : rg.col2;
             r1 = swapR ? rg.row2 : rg.row1;
@@ -68,35 +77,43 @@ struct AxisEdit {
     int32_t limit;
     // New index, or -1 when the index is deleted or pushed beyond the limit.
     int32_t map(int32_t i) const {
-        if (i < at) return i;
-        if (insert) return i + count > limit ? -1 : i + count;
-        if (i < at + count) return -1;
+        if (i < at)
+            return i;
+        if (insert)
+            return i + count > limit ? -1 : i + count;
+        if (i < at + count)
+            return -1;
         return i - count;
     }
     // New [lo, hi] of a block; false when nothing of it is left.
     bool mapSpan(int32_t& lo, int32_t& hi) const {
         if (insert) {
-            if (lo >= at) lo += count;
-            if (hi >= at) hi += count;
-            if (lo > limit) return false;
+            if (lo >= at)
+                lo += count;
+            if (hi >= at)
+                hi += count;
+            if (lo > limit)
+                return false;
             hi = std::min(hi, limit);
             return true;
         }
-        int32_t end = at + count;   // first index after the deleted ones
+        int32_t end = at + count; // first index after the deleted ones
         int32_t nlo = lo < at ? lo : (lo >= end ? lo - count : at);
         int32_t nhi = hi < at ? hi : (hi >= end ? hi - count : at - 1);
-        if (nlo > nhi) return false;
+        if (nlo > nhi)
+            return false;
         lo = nlo;
         hi = nhi;
         return true;
     }
 };
 
-}  // namespace
+} // namespace
 
 // Gives every surviving formula the code `codes[fid]` (already interned) and the
 // new position taken from its slot; recalculation and dependencies start afresh.
-static void finishRestructure(Sheet& sheet, SheetData& d, const std::vector<std::pair<uint32_t, uint32_t>>& newCodes) {
+static void finishRestructure(Sheet& sheet, SheetData& d,
+                              const std::vector<std::pair<uint32_t, uint32_t>>& newCodes) {
     // Formulas whose cell vanished were freed while slots were dropped.
     for (const auto& [fid, code] : newCodes) {
         FormulaCell& f = d.formulas[fid];
@@ -110,7 +127,8 @@ static void finishRestructure(Sheet& sheet, SheetData& d, const std::vector<std:
     for (size_t c = 0; c < d.cols.size(); ++c) {
         auto& slots = d.cols[c].slots;
         for (size_t r = 0; r < slots.size(); ++r) {
-            if (!slots[r].formula) continue;
+            if (!slots[r].formula)
+                continue;
             FormulaCell& f = d.formulas[slots[r].formula - 1];
             f.col = static_cast<int32_t>(c);
             f.row = static_cast<int32_t>(r);
@@ -121,16 +139,19 @@ static void finishRestructure(Sheet& sheet, SheetData& d, const std::vector<std:
     d.setOption(kOptionChanged, true);
     d.dirty.clear();
     for (uint32_t fid = 0; fid < d.formulas.size(); ++fid) {
-        if (d.formulas[fid].state == FState::Dead) continue;
+        if (d.formulas[fid].state == FState::Dead)
+            continue;
         d.formulas[fid].state = FState::Dirty;
         d.dirty.push_back(fid);
     }
-    if (d.option(kOptionAutoCalc)) d.calculateDirty(sheet);
+    if (d.option(kOptionAutoCalc))
+        d.calculateDirty(sheet);
 }
 
 // Frees what a slot holds: its text and its formula.
 static void dropSlot(SheetData& d, Slot& s) {
-    if (s.type == ValueType::Text) d.freeText(s.aux);
+    if (s.type == ValueType::Text)
+        d.freeText(s.aux);
     s.type = ValueType::Empty;
     if (s.formula) {
         uint32_t fid = s.formula - 1;
@@ -141,17 +162,21 @@ static void dropSlot(SheetData& d, Slot& s) {
     }
 }
 
-static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32_t count, bool insert) {
+static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32_t count,
+                        bool insert) {
     int32_t limit = rows ? d.maxRows : d.maxCols;
-    if (d.calculating > 0 || count < 1 || at < 1 || at > limit + (insert ? 1 : 0)) return false;
-    if (!insert && at + count - 1 > limit) count = limit - at + 1;
+    if (d.calculating > 0 || count < 1 || at < 1 || at > limit + (insert ? 1 : 0))
+        return false;
+    if (!insert && at + count - 1 > limit)
+        count = limit - at + 1;
     AxisEdit ax{at, count, insert, limit};
 
     // 1. New codes for every formula, from its old position to its new one.
     CellMap cells = [&](int32_t& c, int32_t& r) {
         int32_t& i = rows ? r : c;
         int32_t n = ax.map(i);
-        if (n < 0) return false;
+        if (n < 0)
+            return false;
         i = n;
         return true;
     };
@@ -161,26 +186,33 @@ static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32
     std::vector<std::pair<uint32_t, uint32_t>> newCodes;
     for (uint32_t fid = 0; fid < d.formulas.size(); ++fid) {
         const FormulaCell f = d.formulas[fid];
-        if (f.state == FState::Dead) continue;
+        if (f.state == FState::Dead)
+            continue;
         int32_t nc = f.col, nr = f.row;
         int32_t& i = rows ? nr : nc;
         int32_t n = ax.map(i);
-        if (n >= 0) i = n;
-        newCodes.emplace_back(fid, d.internCode(rewrite(*d.codes[f.code], f.col, f.row, nc, nr, cells, ranges)));
+        if (n >= 0)
+            i = n;
+        newCodes.emplace_back(
+            fid, d.internCode(rewrite(*d.codes[f.code], f.col, f.row, nc, nr, cells, ranges)));
     }
 
     // 2. Move the cells.
     if (rows) {
         for (auto& col : d.cols) {
             auto& v = col.slots;
-            if (static_cast<int32_t>(v.size()) <= at) continue;
+            if (static_cast<int32_t>(v.size()) <= at)
+                continue;
             if (insert) {
                 v.insert(v.begin() + at, count, Slot{});
-                for (size_t r = static_cast<size_t>(limit) + 1; r < v.size(); ++r) dropSlot(d, v[r]);
-                if (v.size() > static_cast<size_t>(limit) + 1) v.resize(limit + 1);
+                for (size_t r = static_cast<size_t>(limit) + 1; r < v.size(); ++r)
+                    dropSlot(d, v[r]);
+                if (v.size() > static_cast<size_t>(limit) + 1)
+                    v.resize(limit + 1);
             } else {
                 size_t end = std::min(v.size(), static_cast<size_t>(at + count));
-                for (size_t r = at; r < end; ++r) dropSlot(d, v[r]);
+                for (size_t r = at; r < end; ++r)
+                    dropSlot(d, v[r]);
                 v.erase(v.begin() + at, v.begin() + end);
             }
         }
@@ -189,12 +221,15 @@ static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32
         if (insert) {
             v.insert(v.begin() + at, count, Column{});
             for (size_t c = static_cast<size_t>(limit) + 1; c < v.size(); ++c)
-                for (auto& s : v[c].slots) dropSlot(d, s);
-            if (v.size() > static_cast<size_t>(limit) + 1) v.resize(limit + 1);
+                for (auto& s : v[c].slots)
+                    dropSlot(d, s);
+            if (v.size() > static_cast<size_t>(limit) + 1)
+                v.resize(limit + 1);
         } else {
             size_t end = std::min(v.size(), static_cast<size_t>(at + count));
             for (size_t c = at; c < end; ++c)
-                for (auto& s : v[c].slots) dropSlot(d, s);
+                for (auto& s : v[c].slots)
+                    dropSlot(d, s);
             v.erase(v.begin() + at, v.begin() + end);
         }
     }
@@ -206,7 +241,8 @@ static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32
         int32_t& i = rows ? r : c;
         if (i > 0) {
             i = ax.map(i);
-            if (i < 0) continue;
+            if (i < 0)
+                continue;
         }
         attrs.emplace(cellKey(c, r), std::move(a));
     }
@@ -215,8 +251,13 @@ static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32
     for (Span s : d.spans) {
         int32_t lo = rows ? s.row : s.col, hi = lo + (rows ? s.rows : s.cols) - 1;
         if (lo == 0 ? true : ax.mapSpan(lo, hi)) {
-            if (rows) { s.row = lo; s.rows = hi - lo + 1; }
-            else { s.col = lo; s.cols = hi - lo + 1; }
+            if (rows) {
+                s.row = lo;
+                s.rows = hi - lo + 1;
+            } else {
+                s.col = lo;
+                s.cols = hi - lo + 1;
+            }
             spans.push_back(s);
         }
     }
@@ -225,7 +266,8 @@ static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32
     std::map<int32_t, int32_t> moved;
     for (auto [i, px] : sizes) {
         int32_t n = i > 0 ? ax.map(i) : i;
-        if (n >= 0) moved[n] = px;
+        if (n >= 0)
+            moved[n] = px;
     }
     sizes.swap(moved);
 
@@ -233,31 +275,44 @@ static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32
     return true;
 }
 
-bool Sheet::insertRows(int32_t at, int32_t count) { return restructure(*this, *m_d, true, at, count, true); }
-bool Sheet::deleteRows(int32_t at, int32_t count) { return restructure(*this, *m_d, true, at, count, false); }
-bool Sheet::insertCols(int32_t at, int32_t count) { return restructure(*this, *m_d, false, at, count, true); }
-bool Sheet::deleteCols(int32_t at, int32_t count) { return restructure(*this, *m_d, false, at, count, false); }
+bool Sheet::insertRows(int32_t at, int32_t count) {
+    return restructure(*this, *m_d, true, at, count, true);
+}
+bool Sheet::deleteRows(int32_t at, int32_t count) {
+    return restructure(*this, *m_d, true, at, count, false);
+}
+bool Sheet::insertCols(int32_t at, int32_t count) {
+    return restructure(*this, *m_d, false, at, count, true);
+}
+bool Sheet::deleteCols(int32_t at, int32_t count) {
+    return restructure(*this, *m_d, false, at, count, false);
+}
 
 bool Sheet::setMaxCols(int32_t n) {
-    if (n < 0 || n > kLimitCols || m_d->calculating > 0) return false;
-    if (n < m_d->maxCols) clear({n + 1, 0, m_d->maxCols, m_d->maxRows}, kClearAll);
+    if (n < 0 || n > kLimitCols || m_d->calculating > 0)
+        return false;
+    if (n < m_d->maxCols)
+        clear({n + 1, 0, m_d->maxCols, m_d->maxRows}, kClearAll);
     if (n < m_d->maxCols) {
         std::erase_if(m_d->spans, [&](const Span& s) { return s.col + s.cols - 1 > n; });
         std::erase_if(m_d->colWidths, [&](const auto& p) { return p.first > n; });
-        if (m_d->cols.size() > static_cast<size_t>(n) + 1) m_d->cols.resize(n + 1);
+        if (m_d->cols.size() > static_cast<size_t>(n) + 1)
+            m_d->cols.resize(n + 1);
     }
     m_d->maxCols = n;
     return true;
 }
 
 bool Sheet::setMaxRows(int32_t n) {
-    if (n < 0 || n > kLimitRows || m_d->calculating > 0) return false;
+    if (n < 0 || n > kLimitRows || m_d->calculating > 0)
+        return false;
     if (n < m_d->maxRows) {
         clear({0, n + 1, m_d->maxCols, m_d->maxRows}, kClearAll);
         std::erase_if(m_d->spans, [&](const Span& s) { return s.row + s.rows - 1 > n; });
         std::erase_if(m_d->rowHeights, [&](const auto& p) { return p.first > n; });
         for (auto& c : m_d->cols)
-            if (c.slots.size() > static_cast<size_t>(n) + 1) c.slots.resize(n + 1);
+            if (c.slots.size() > static_cast<size_t>(n) + 1)
+                c.slots.resize(n + 1);
     }
     m_d->maxRows = n;
     return true;
@@ -266,9 +321,9 @@ bool Sheet::setMaxRows(int32_t n) {
 namespace {
 
 struct CellCopy {
-    int32_t dc, dr;           // offset inside the block
+    int32_t dc, dr; // offset inside the block
     Value value;
-    uint32_t code = 0;        // formula code + 1
+    uint32_t code = 0; // formula code + 1
     bool hasAttrs = false;
     CellAttributes attrs;
 };
@@ -281,7 +336,8 @@ std::vector<CellCopy> gather(SheetData& d, const CellRange& b) {
             const Slot* s = d.slot(c, r);
             auto it = d.attrs.find(cellKey(c, r));
             bool any = (s && (s->type != ValueType::Empty || s->formula)) || it != d.attrs.end();
-            if (!any) continue;
+            if (!any)
+                continue;
             CellCopy cc{c - b.col1, r - b.row1, {}, 0, false, {}};
             if (s) {
                 cc.value = d.slotValue(*s);
@@ -302,22 +358,25 @@ std::vector<CellCopy> gather(SheetData& d, const CellRange& b) {
 }
 
 bool blockInSheet(const SheetData& d, const CellRange& b) {
-    return b.col1 >= 0 && b.row1 >= 0 && b.col1 <= b.col2 && b.row1 <= b.row2 && b.col2 <= d.maxCols &&
-           b.row2 <= d.maxRows;
+    return b.col1 >= 0 && b.row1 >= 0 && b.col1 <= b.col2 && b.row1 <= b.row2 &&
+           b.col2 <= d.maxCols && b.row2 <= d.maxRows;
 }
 
-}  // namespace
+} // namespace
 
 bool Sheet::clear(const CellRange& block, uint32_t what) {
-    if (!blockInSheet(*m_d, block) || m_d->calculating > 0) return false;
+    if (!blockInSheet(*m_d, block) || m_d->calculating > 0)
+        return false;
     bool tags = false;
     for (int32_t c = block.col1; c <= block.col2; ++c) {
         if (what & kClearData) {
             if (static_cast<size_t>(c) < m_d->cols.size()) {
-                int32_t last = std::min<int64_t>(block.row2, static_cast<int64_t>(m_d->cols[c].slots.size()) - 1);
+                int32_t last = std::min<int64_t>(
+                    block.row2, static_cast<int64_t>(m_d->cols[c].slots.size()) - 1);
                 for (int32_t r = block.row1; r <= last; ++r) {
                     Slot& s = m_d->cols[c].slots[r];
-                    if (s.type == ValueType::Empty && !s.formula) continue;
+                    if (s.type == ValueType::Empty && !s.formula)
+                        continue;
                     m_d->removeFormula(c, r);
                     m_d->clearValue(m_d->cols[c].slots[r]);
                     m_d->markDependentsDirty(c, r);
@@ -327,8 +386,12 @@ bool Sheet::clear(const CellRange& block, uint32_t what) {
     }
     if (!m_d->attrs.empty()) {
         for (auto it = m_d->attrs.begin(); it != m_d->attrs.end();) {
-            int32_t c = static_cast<int32_t>(it->first >> 32), r = static_cast<int32_t>(it->first & 0xFFFFFFFFu);
-            if (!block.contains(c, r)) { ++it; continue; }
+            int32_t c = static_cast<int32_t>(it->first >> 32),
+                    r = static_cast<int32_t>(it->first & 0xFFFFFFFFu);
+            if (!block.contains(c, r)) {
+                ++it;
+                continue;
+            }
             CellAttributes& a = it->second;
             if ((what & kClearAll) == kClearAll) {
                 tags = tags || !a.tag.empty();
@@ -337,18 +400,22 @@ bool Sheet::clear(const CellRange& block, uint32_t what) {
                 a.type.reset();
                 a.format = CellFormat{};
             }
-            if (a.isDefault()) it = m_d->attrs.erase(it);
-            else ++it;
+            if (a.isDefault())
+                it = m_d->attrs.erase(it);
+            else
+                ++it;
         }
     }
-    if (tags) m_d->tagsChanged();
+    if (tags)
+        m_d->tagsChanged();
     m_d->setOption(kOptionChanged, true);
-    if (m_d->option(kOptionAutoCalc)) m_d->calculateDirty(*this);
+    if (m_d->option(kOptionAutoCalc))
+        m_d->calculateDirty(*this);
     return true;
 }
 
-static void placeCells(Sheet& sheet, SheetData& d, std::vector<CellCopy>& cells, int32_t destCol, int32_t destRow,
-                       uint32_t what) {
+static void placeCells(Sheet& sheet, SheetData& d, std::vector<CellCopy>& cells, int32_t destCol,
+                       int32_t destRow, uint32_t what) {
     bool tags = false;
     for (CellCopy& cc : cells) {
         int32_t c = destCol + cc.dc, r = destRow + cc.dr;
@@ -374,19 +441,24 @@ static void placeCells(Sheet& sheet, SheetData& d, std::vector<CellCopy>& cells,
                 target.type = cc.attrs.type;
                 target.format = cc.attrs.format;
             }
-            if (target.isDefault()) d.attrs.erase(cellKey(c, r));
+            if (target.isDefault())
+                d.attrs.erase(cellKey(c, r));
         }
     }
     for (CellCopy& cc : cells)
-        if (cc.code) d.releaseCode(cc.code - 1);
-    if (tags) d.tagsChanged();
+        if (cc.code)
+            d.releaseCode(cc.code - 1);
+    if (tags)
+        d.tagsChanged();
     d.setOption(kOptionChanged, true);
     (void)sheet;
 }
 
 bool Sheet::copyBlock(const CellRange& source, int32_t destCol, int32_t destRow, uint32_t what) {
-    CellRange dest{destCol, destRow, destCol + source.col2 - source.col1, destRow + source.row2 - source.row1};
-    if (!blockInSheet(*m_d, source) || !blockInSheet(*m_d, dest) || m_d->calculating > 0) return false;
+    CellRange dest{destCol, destRow, destCol + source.col2 - source.col1,
+                   destRow + source.row2 - source.row1};
+    if (!blockInSheet(*m_d, source) || !blockInSheet(*m_d, dest) || m_d->calculating > 0)
+        return false;
     std::vector<CellCopy> cells = gather(*m_d, source);
     // Target cells that the source leaves empty are cleared too.
     if (what & kClearData) {
@@ -399,54 +471,73 @@ bool Sheet::copyBlock(const CellRange& source, int32_t destCol, int32_t destRow,
                 }
     }
     placeCells(*this, *m_d, cells, destCol, destRow, what);
-    if (m_d->option(kOptionAutoCalc)) m_d->calculateDirty(*this);
+    if (m_d->option(kOptionAutoCalc))
+        m_d->calculateDirty(*this);
     return true;
 }
 
 bool Sheet::moveBlock(const CellRange& source, int32_t destCol, int32_t destRow) {
     const int32_t dx = destCol - source.col1, dy = destRow - source.row1;
     CellRange dest{destCol, destRow, source.col2 + dx, source.row2 + dy};
-    if (!blockInSheet(*m_d, source) || !blockInSheet(*m_d, dest) || m_d->calculating > 0) return false;
-    if (dx == 0 && dy == 0) return true;
+    if (!blockInSheet(*m_d, source) || !blockInSheet(*m_d, dest) || m_d->calculating > 0)
+        return false;
+    if (dx == 0 && dy == 0)
+        return true;
     SheetData& d = *m_d;
 
     // References to moved cells follow them; moved formulas keep pointing at
     // the cells they pointed at.
     CellMap cells = [&](int32_t& c, int32_t& r) {
-        if (source.contains(c, r)) { c += dx; r += dy; }
+        if (source.contains(c, r)) {
+            c += dx;
+            r += dy;
+        }
         return true;
     };
     RangeMap ranges = [&](CellRange& g) {
         if (source.contains(g.col1, g.row1) && source.contains(g.col2, g.row2)) {
-            g.col1 += dx; g.col2 += dx; g.row1 += dy; g.row2 += dy;
+            g.col1 += dx;
+            g.col2 += dx;
+            g.row1 += dy;
+            g.row2 += dy;
         }
         return true;
     };
     std::vector<std::pair<uint32_t, uint32_t>> newCodes;
     for (uint32_t fid = 0; fid < d.formulas.size(); ++fid) {
         const FormulaCell f = d.formulas[fid];
-        if (f.state == FState::Dead) continue;
+        if (f.state == FState::Dead)
+            continue;
         int32_t nc = f.col, nr = f.row;
-        if (source.contains(nc, nr)) { nc += dx; nr += dy; }
-        else if (dest.contains(nc, nr)) continue;   // overwritten by the move
-        newCodes.emplace_back(fid, d.internCode(rewrite(*d.codes[f.code], f.col, f.row, nc, nr, cells, ranges)));
+        if (source.contains(nc, nr)) {
+            nc += dx;
+            nr += dy;
+        } else if (dest.contains(nc, nr))
+            continue; // overwritten by the move
+        newCodes.emplace_back(
+            fid, d.internCode(rewrite(*d.codes[f.code], f.col, f.row, nc, nr, cells, ranges)));
     }
 
     // Lift the block out, clear source and target, put it down.
     std::vector<CellCopy> moved = gather(d, source);
-    std::vector<uint32_t> movedFids;   // formula ids keep their identity through the move
+    std::vector<uint32_t> movedFids; // formula ids keep their identity through the move
     for (CellCopy& cc : moved) {
-        if (cc.code) { d.releaseCode(cc.code - 1); cc.code = 0; }
+        if (cc.code) {
+            d.releaseCode(cc.code - 1);
+            cc.code = 0;
+        }
         const Slot* s = d.slot(source.col1 + cc.dc, source.row1 + cc.dr);
         movedFids.push_back(s && s->formula ? s->formula : 0);
     }
     auto wipe = [&](const CellRange& b, bool keepFormulas) {
         for (int32_t c = b.col1; c <= b.col2; ++c)
             for (int32_t r = b.row1; r <= b.row2; ++r) {
-                if (static_cast<size_t>(c) < d.cols.size() && static_cast<size_t>(r) < d.cols[c].slots.size()) {
+                if (static_cast<size_t>(c) < d.cols.size() &&
+                    static_cast<size_t>(r) < d.cols[c].slots.size()) {
                     Slot& s = d.cols[c].slots[r];
                     if (keepFormulas) {
-                        if (s.type == ValueType::Text) d.freeText(s.aux);
+                        if (s.type == ValueType::Text)
+                            d.freeText(s.aux);
                         s.type = ValueType::Empty;
                         s.formula = 0;
                     } else {
@@ -464,12 +555,16 @@ bool Sheet::moveBlock(const CellRange& source, int32_t destCol, int32_t destRow)
         Slot& s = d.slotRef(c, r);
         d.storeValue(s, cc.value);
         s.formula = movedFids[i];
-        if (cc.hasAttrs) d.attrs[cellKey(c, r)] = cc.attrs;
+        if (cc.hasAttrs)
+            d.attrs[cellKey(c, r)] = cc.attrs;
     }
     std::vector<Span> spans;
     for (Span sp : d.spans) {
-        if (source.contains(sp.col, sp.row)) { sp.col += dx; sp.row += dy; }
-        else if (dest.contains(sp.col, sp.row)) continue;
+        if (source.contains(sp.col, sp.row)) {
+            sp.col += dx;
+            sp.row += dy;
+        } else if (dest.contains(sp.col, sp.row))
+            continue;
         spans.push_back(sp);
     }
     d.spans.swap(spans);
@@ -478,11 +573,12 @@ bool Sheet::moveBlock(const CellRange& source, int32_t destCol, int32_t destRow)
 }
 
 void Sheet::reset() {
-    if (m_d->calculating > 0) return;
+    if (m_d->calculating > 0)
+        return;
     auto fresh = std::make_unique<SheetData>();
     fresh->customFunctions = std::move(m_d->customFunctions);
     fresh->setOption(kOptionAutoCalc, true);
     m_d = std::move(fresh);
 }
 
-}  // namespace grid
+} // namespace grid

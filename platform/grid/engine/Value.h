@@ -14,14 +14,14 @@ enum class ValueType : uint8_t { Empty = 0, Number = 1, Text = 2, Boolean = 3, E
 // Error values. The numbers are stable (they are stored in documents).
 enum class ErrorCode : uint8_t {
     None = 0,
-    Null = 1,      // #NULL!
-    Div0 = 2,      // #DIV/0!
-    Value = 3,     // #VALUE!
-    Ref = 4,       // #REF!
-    Name = 5,      // #NAME?
-    Num = 6,       // #NUM!
-    NA = 7,        // #N/A
-    Circular = 8,  // #CIRC! : the cell takes part in a circular reference
+    Null = 1,     // #NULL!
+    Div0 = 2,     // #DIV/0!
+    Value = 3,    // #VALUE!
+    Ref = 4,      // #REF!
+    Name = 5,     // #NAME?
+    Num = 6,      // #NUM!
+    NA = 7,       // #N/A
+    Circular = 8, // #CIRC! : the cell takes part in a circular reference
 };
 
 // "#DIV/0!" etc.; empty for None.
@@ -32,10 +32,30 @@ ErrorCode parseErrorText(std::string_view text);
 class Value {
 public:
     Value() = default;
-    static Value number(double v) { Value r; r.m_type = ValueType::Number; r.m_number = v; return r; }
-    static Value text(std::string s) { Value r; r.m_type = ValueType::Text; r.m_text = std::move(s); return r; }
-    static Value boolean(bool b) { Value r; r.m_type = ValueType::Boolean; r.m_number = b ? 1 : 0; return r; }
-    static Value error(ErrorCode e) { Value r; r.m_type = ValueType::Error; r.m_error = e; return r; }
+    static Value number(double v) {
+        Value r;
+        r.m_type = ValueType::Number;
+        r.m_number = v;
+        return r;
+    }
+    static Value text(std::string s) {
+        Value r;
+        r.m_type = ValueType::Text;
+        r.m_text = std::move(s);
+        return r;
+    }
+    static Value boolean(bool b) {
+        Value r;
+        r.m_type = ValueType::Boolean;
+        r.m_number = b ? 1 : 0;
+        return r;
+    }
+    static Value error(ErrorCode e) {
+        Value r;
+        r.m_type = ValueType::Error;
+        r.m_error = e;
+        return r;
+    }
 
     ValueType type() const { return m_type; }
     bool isEmpty() const { return m_type == ValueType::Empty; }
@@ -73,4 +93,4 @@ std::string formatNumber(double v);
 // false when anything is left over.
 bool parseNumber(std::string_view text, double& out);
 
-}  // namespace grid
+} // namespace grid

@@ -3,4 +3,6 @@
 
 #include "platform/host/AcRxDynamicLinker.h"
 
-ACRX_EXPORT int acrxGetApiVersion() { return kTvlArxApiVersion; }
+ACRX_EXPORT int acrxGetApiVersion() {
+    return kTvlArxApiVersion;
+}

@@ -16,7 +16,8 @@ bool Button::isRadioKind() const {
 
 bool Button::isPushKind() const {
     unsigned k = buttonType();
-    return (k == BS_PUSHBUTTON || k == BS_DEFPUSHBUTTON || k == BS_OWNERDRAW) && !(style() & BS_PUSHLIKE && isCheckKind());
+    return (k == BS_PUSHBUTTON || k == BS_DEFPUSHBUTTON || k == BS_OWNERDRAW) &&
+           !(style() & BS_PUSHLIKE && isCheckKind());
 }
 
 unsigned Button::getDlgCode() const {
@@ -65,7 +66,9 @@ void Button::clicked() {
         setCheck(m_check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
         break;
     case BS_AUTO3STATE:
-        setCheck(m_check == BST_UNCHECKED ? BST_CHECKED : m_check == BST_CHECKED ? BST_INDETERMINATE : BST_UNCHECKED);
+        setCheck(m_check == BST_UNCHECKED ? BST_CHECKED
+                 : m_check == BST_CHECKED ? BST_INDETERMINATE
+                                          : BST_UNCHECKED);
         break;
     case BS_AUTORADIOBUTTON: {
         setCheck(BST_CHECKED);
@@ -82,7 +85,8 @@ void Button::clicked() {
             while (end < sib.size() && !(sib[end]->style() & WS_GROUP))
                 ++end;
             for (size_t k = start; k < end; ++k)
-                if (auto* b = dynamic_cast<Button*>(sib[k]); b && b != this && b->buttonType() == BS_AUTORADIOBUTTON)
+                if (auto* b = dynamic_cast<Button*>(sib[k]);
+                    b && b != this && b->buttonType() == BS_AUTORADIOBUTTON)
                     b->setCheck(BST_UNCHECKED);
         }
         break;

@@ -13,11 +13,14 @@ namespace ui {
 class Button : public Window {
 public:
     int getCheck() const { return m_check; }
-    void setCheck(int check);              // BST_UNCHECKED / CHECKED / INDETERMINATE
+    void setCheck(int check); // BST_UNCHECKED / CHECKED / INDETERMINATE
     unsigned buttonType() const { return style() & BS_TYPEMASK; }
     // BM_SETSTYLE: changes the kind (e.g. BS_AUTO3STATE -> BS_AUTOCHECKBOX).
     void setButtonStyle(unsigned kind, bool redraw = true);
-    void setImage(const Image& image) { m_image = image; invalidate(); }
+    void setImage(const Image& image) {
+        m_image = image;
+        invalidate();
+    }
     const Image& image() const { return m_image; }
     bool isPushed() const { return m_pushed; }
     bool isCheckKind() const;

@@ -24,17 +24,19 @@ bool startsWithNoCase(std::wstring_view s, std::wstring_view prefix) {
     return s.size() >= prefix.size() && compareNoCase(s.substr(0, prefix.size()), prefix) == 0;
 }
 
-
 } // namespace
 
-Edit* ComboBox::edit() const { return dynamic_cast<Edit*>(getDlgItem(kEditId)); }
+Edit* ComboBox::edit() const {
+    return dynamic_cast<Edit*>(getDlgItem(kEditId));
+}
 
 void ComboBox::onCreate() {
     if (!isEditable() || edit())
         return;
     Rect c = getClientRect();
     Window::createChild(L"Edit", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0,
-                        comboEditRect(Rect{0, 0, c.width(), std::min(c.height(), kClosedHeight)}), this, kEditId);
+                        comboEditRect(Rect{0, 0, c.width(), std::min(c.height(), kClosedHeight)}),
+                        this, kEditId);
 }
 
 void ComboBox::onSize(unsigned, int cx, int cy) {
@@ -102,11 +104,14 @@ int ComboBox::setCurSel(int index) {
 }
 
 std::wstring ComboBox::getLBText(int index) const {
-    return index >= 0 && index < getCount() ? m_items[static_cast<size_t>(index)].text : std::wstring();
+    return index >= 0 && index < getCount() ? m_items[static_cast<size_t>(index)].text
+                                            : std::wstring();
 }
 
 int ComboBox::getLBTextLen(int index) const {
-    return index >= 0 && index < getCount() ? static_cast<int>(m_items[static_cast<size_t>(index)].text.size()) : CB_ERR;
+    return index >= 0 && index < getCount()
+               ? static_cast<int>(m_items[static_cast<size_t>(index)].text.size())
+               : CB_ERR;
 }
 
 int ComboBox::findString(int startAfter, std::wstring_view prefix) const {
@@ -241,28 +246,46 @@ LRESULT ComboBox::windowProc(unsigned msg, WPARAM w, LPARAM l) {
     LRESULT r = 0;
     if (onMessage(msg, w, l, r))
         return r;
-    auto str = [l]() { return l ? std::wstring_view(reinterpret_cast<const wchar_t*>(l)) : std::wstring_view(); };
+    auto str = [l]() {
+        return l ? std::wstring_view(reinterpret_cast<const wchar_t*>(l)) : std::wstring_view();
+    };
     int iw = static_cast<int>(static_cast<std::intptr_t>(w));
     switch (msg) {
-    case CB_ADDSTRING: return addString(str());
-    case CB_INSERTSTRING: return insertString(iw, str());
-    case CB_DELETESTRING: return deleteString(iw);
-    case CB_RESETCONTENT: resetContent(); return 0;
-    case CB_GETCOUNT: return getCount();
-    case CB_GETCURSEL: return getCurSel();
-    case CB_SETCURSEL: return setCurSel(iw);
+    case CB_ADDSTRING:
+        return addString(str());
+    case CB_INSERTSTRING:
+        return insertString(iw, str());
+    case CB_DELETESTRING:
+        return deleteString(iw);
+    case CB_RESETCONTENT:
+        resetContent();
+        return 0;
+    case CB_GETCOUNT:
+        return getCount();
+    case CB_GETCURSEL:
+        return getCurSel();
+    case CB_SETCURSEL:
+        return setCurSel(iw);
     case CB_GETLBTEXT:
         if (l)
             *reinterpret_cast<std::wstring*>(l) = getLBText(iw);
         return getLBTextLen(iw);
-    case CB_GETLBTEXTLEN: return getLBTextLen(iw);
-    case CB_FINDSTRING: return findString(iw, str());
-    case CB_FINDSTRINGEXACT: return findStringExact(iw, str());
-    case CB_SELECTSTRING: return selectString(iw, str());
-    case CB_GETITEMDATA: return getItemData(iw);
-    case CB_SETITEMDATA: return setItemData(iw, l);
-    case CB_GETDROPPEDSTATE: return 0;
-    case CB_SHOWDROPDOWN: return 1;
+    case CB_GETLBTEXTLEN:
+        return getLBTextLen(iw);
+    case CB_FINDSTRING:
+        return findString(iw, str());
+    case CB_FINDSTRINGEXACT:
+        return findStringExact(iw, str());
+    case CB_SELECTSTRING:
+        return selectString(iw, str());
+    case CB_GETITEMDATA:
+        return getItemData(iw);
+    case CB_SETITEMDATA:
+        return setItemData(iw, l);
+    case CB_GETDROPPEDSTATE:
+        return 0;
+    case CB_SHOWDROPDOWN:
+        return 1;
     case CB_LIMITTEXT:
         if (Edit* e = edit())
             e->setLimitText(iw);
@@ -277,8 +300,10 @@ LRESULT ComboBox::windowProc(unsigned msg, WPARAM w, LPARAM l) {
             return 1;
         }
         return CB_ERR;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS;
-    default: return defWindowProc(msg, w, l);
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    default:
+        return defWindowProc(msg, w, l);
     }
 }
 

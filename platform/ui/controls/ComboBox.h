@@ -5,9 +5,9 @@
 // and data; CBS_SORT inserts sorted. Selecting an item as a user does sends
 // CBN_SELCHANGE, then (editable) copies the item text into the edit, then CBN_SELENDOK
 // and CBN_CLOSEUP; as on the platform, the edit still shows the old text while
-// CBN_SELCHANGE is handled (getLBText(getCurSel()) has the new one). setCurSel by program sends nothing. Typing into the edit
-// sends CBN_EDITCHANGE. findStringExact is case-insensitive, as on the platform.
-// Per-item check marks are kept for check-combos (owner-drawn helpers of the core).
+// CBN_SELCHANGE is handled (getLBText(getCurSel()) has the new one). setCurSel by program sends
+// nothing. Typing into the edit sends CBN_EDITCHANGE. findStringExact is case-insensitive, as on
+// the platform. Per-item check marks are kept for check-combos (owner-drawn helpers of the core).
 
 #include "platform/ui/Window.h"
 
@@ -30,7 +30,7 @@ public:
     void resetContent();
     int getCount() const { return static_cast<int>(m_items.size()); }
     int getCurSel() const { return m_cur; }
-    int setCurSel(int index);                 // CB_ERR when out of range (selection cleared)
+    int setCurSel(int index); // CB_ERR when out of range (selection cleared)
     std::wstring getLBText(int index) const;
     int getLBTextLen(int index) const;
     int findString(int startAfter, std::wstring_view prefix) const;
@@ -43,7 +43,7 @@ public:
     void setDroppedHeight(int px) { m_dropHeight = px; }
     int droppedHeight() const { return m_dropHeight; }
     bool isEditable() const { return (style() & CBS_TYPEMASK) != CBS_DROPDOWNLIST; }
-    Edit* edit() const;                       // inner edit (editable combos), else null
+    Edit* edit() const; // inner edit (editable combos), else null
 
     std::wstring getWindowText() const override;
     void setWindowText(std::wstring_view text) override;

@@ -8,7 +8,9 @@
 namespace ui {
 
 namespace {
-int len(const std::wstring& s) { return static_cast<int>(s.size()); }
+int len(const std::wstring& s) {
+    return static_cast<int>(s.size());
+}
 } // namespace
 
 unsigned Edit::getDlgCode() const {
@@ -60,7 +62,9 @@ void Edit::replaceSel(std::wstring_view text) {
     changed();
 }
 
-void Edit::setReadOnly(bool readOnly) { modifyStyle(ES_READONLY, readOnly ? ES_READONLY : 0); }
+void Edit::setReadOnly(bool readOnly) {
+    modifyStyle(ES_READONLY, readOnly ? ES_READONLY : 0);
+}
 
 int Edit::getLineCount() const {
     std::wstring t = getWindowText();
@@ -143,7 +147,8 @@ void Edit::onChar(wchar_t ch, unsigned) {
         if (m_selStart == m_selEnd && m_selStart > 0) {
             --m_selStart;
             std::wstring t = getWindowText();
-            if (m_selStart > 0 && t[static_cast<size_t>(m_selStart)] == L'\n' && t[static_cast<size_t>(m_selStart - 1)] == L'\r')
+            if (m_selStart > 0 && t[static_cast<size_t>(m_selStart)] == L'\n' &&
+                t[static_cast<size_t>(m_selStart - 1)] == L'\r')
                 --m_selStart;
         }
         if (m_selStart != m_selEnd)
@@ -172,10 +177,18 @@ void Edit::onKeyDown(int vk, unsigned) {
     int caret = m_selStart == m_anchor ? m_selEnd : m_selStart;
     int target = caret;
     switch (vk) {
-    case VK_LEFT: target = std::max(0, caret - 1); break;
-    case VK_RIGHT: target = std::min(n, caret + 1); break;
-    case VK_HOME: target = 0; break;
-    case VK_END: target = n; break;
+    case VK_LEFT:
+        target = std::max(0, caret - 1);
+        break;
+    case VK_RIGHT:
+        target = std::min(n, caret + 1);
+        break;
+    case VK_HOME:
+        target = 0;
+        break;
+    case VK_END:
+        target = n;
+        break;
     case VK_DELETE:
         if (isReadOnly())
             return;

@@ -13,7 +13,10 @@ namespace ui {
 class Edit : public Window {
 public:
     void setWindowText(std::wstring_view text) override;
-    void getSel(int& start, int& end) const { start = m_selStart; end = m_selEnd; }
+    void getSel(int& start, int& end) const {
+        start = m_selStart;
+        end = m_selEnd;
+    }
     // -1 end = to the end of the text; (-1, x) removes the selection (caret at end).
     void setSel(int start, int end);
     void replaceSel(std::wstring_view text);

@@ -63,7 +63,9 @@ void ListBox::resetContent() {
 int ListBox::getCurSel() const {
     if (isMultiSel())
         return m_cur;
-    return m_cur >= 0 && m_cur < getCount() && m_items[static_cast<size_t>(m_cur)].selected ? m_cur : LB_ERR;
+    return m_cur >= 0 && m_cur < getCount() && m_items[static_cast<size_t>(m_cur)].selected
+               ? m_cur
+               : LB_ERR;
 }
 
 int ListBox::setCurSel(int index) {
@@ -115,11 +117,14 @@ std::vector<int> ListBox::getSelItems() const {
 }
 
 std::wstring ListBox::getText(int index) const {
-    return index >= 0 && index < getCount() ? m_items[static_cast<size_t>(index)].text : std::wstring();
+    return index >= 0 && index < getCount() ? m_items[static_cast<size_t>(index)].text
+                                            : std::wstring();
 }
 
 int ListBox::getTextLen(int index) const {
-    return index >= 0 && index < getCount() ? static_cast<int>(m_items[static_cast<size_t>(index)].text.size()) : LB_ERR;
+    return index >= 0 && index < getCount()
+               ? static_cast<int>(m_items[static_cast<size_t>(index)].text.size())
+               : LB_ERR;
 }
 
 int ListBox::findString(int startAfter, std::wstring_view prefix) const {
@@ -127,7 +132,8 @@ int ListBox::findString(int startAfter, std::wstring_view prefix) const {
     for (int k = 1; k <= n; ++k) {
         int i = (startAfter + k + n) % n;
         const auto& t = m_items[static_cast<size_t>(i)].text;
-        if (t.size() >= prefix.size() && compareNoCase(std::wstring_view(t).substr(0, prefix.size()), prefix) == 0)
+        if (t.size() >= prefix.size() &&
+            compareNoCase(std::wstring_view(t).substr(0, prefix.size()), prefix) == 0)
             return i;
     }
     return LB_ERR;
@@ -160,7 +166,8 @@ void ListBox::userSelect(int index, unsigned modifiers) {
     if (isMultiSel() && index >= 0) {
         bool ctrl = (modifiers & kModCtrl) || (style() & LBS_MULTIPLESEL);
         if (ctrl) {
-            m_items[static_cast<size_t>(index)].selected = !m_items[static_cast<size_t>(index)].selected;
+            m_items[static_cast<size_t>(index)].selected =
+                !m_items[static_cast<size_t>(index)].selected;
         } else if ((modifiers & kModShift) && m_cur >= 0) {
             for (auto& it : m_items)
                 it.selected = false;
@@ -221,33 +228,52 @@ LRESULT ListBox::windowProc(unsigned msg, WPARAM w, LPARAM l) {
     LRESULT r = 0;
     if (onMessage(msg, w, l, r))
         return r;
-    auto str = [l]() { return l ? std::wstring_view(reinterpret_cast<const wchar_t*>(l)) : std::wstring_view(); };
+    auto str = [l]() {
+        return l ? std::wstring_view(reinterpret_cast<const wchar_t*>(l)) : std::wstring_view();
+    };
     int iw = static_cast<int>(static_cast<std::intptr_t>(w));
     switch (msg) {
-    case LB_ADDSTRING: return addString(str());
-    case LB_INSERTSTRING: return insertString(iw, str());
-    case LB_DELETESTRING: return deleteString(iw);
-    case LB_RESETCONTENT: resetContent(); return 0;
-    case LB_GETCOUNT: return getCount();
-    case LB_GETCURSEL: return getCurSel();
-    case LB_SETCURSEL: return setCurSel(iw);
-    case LB_GETSEL: return getSel(iw) ? 1 : 0;
-    case LB_SETSEL: return setSel(static_cast<int>(l), w != 0);
-    case LB_GETSELCOUNT: return isMultiSel() ? getSelCount() : LB_ERR;
+    case LB_ADDSTRING:
+        return addString(str());
+    case LB_INSERTSTRING:
+        return insertString(iw, str());
+    case LB_DELETESTRING:
+        return deleteString(iw);
+    case LB_RESETCONTENT:
+        resetContent();
+        return 0;
+    case LB_GETCOUNT:
+        return getCount();
+    case LB_GETCURSEL:
+        return getCurSel();
+    case LB_SETCURSEL:
+        return setCurSel(iw);
+    case LB_GETSEL:
+        return getSel(iw) ? 1 : 0;
+    case LB_SETSEL:
+        return setSel(static_cast<int>(l), w != 0);
+    case LB_GETSELCOUNT:
+        return isMultiSel() ? getSelCount() : LB_ERR;
     case LB_GETTEXT:
         if (l)
             *reinterpret_cast<std::wstring*>(l) = getText(iw);
         return getTextLen(iw);
-    case LB_GETTEXTLEN: return getTextLen(iw);
-    case LB_FINDSTRING: return findString(iw, str());
-    case LB_FINDSTRINGEXACT: return findStringExact(iw, str());
+    case LB_GETTEXTLEN:
+        return getTextLen(iw);
+    case LB_FINDSTRING:
+        return findString(iw, str());
+    case LB_FINDSTRINGEXACT:
+        return findStringExact(iw, str());
     case LB_SELECTSTRING: {
         int i = findString(iw, str());
         return i == LB_ERR ? LB_ERR : setCurSel(i);
     }
-    case LB_GETITEMDATA: return getItemData(iw);
-    case LB_SETITEMDATA: return setItemData(iw, l);
-    default: return defWindowProc(msg, w, l);
+    case LB_GETITEMDATA:
+        return getItemData(iw);
+    case LB_SETITEMDATA:
+        return setItemData(iw, l);
+    default:
+        return defWindowProc(msg, w, l);
     }
 }
 

@@ -18,10 +18,10 @@ public:
     int deleteString(int index);
     void resetContent();
     int getCount() const { return static_cast<int>(m_items.size()); }
-    int getCurSel() const;                 // single: selection; multi: caret item
+    int getCurSel() const; // single: selection; multi: caret item
     int setCurSel(int index);
     bool getSel(int index) const;
-    int setSel(int index, bool select);    // multi-selection lists; -1 = all
+    int setSel(int index, bool select); // multi-selection lists; -1 = all
     int getSelCount() const;
     std::vector<int> getSelItems() const;
     std::wstring getText(int index) const;

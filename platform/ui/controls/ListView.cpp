@@ -46,7 +46,8 @@ std::wstring ListView::getItemText(int item, int subItem) const {
     if (item < 0 || item >= getItemCount() || subItem < 0)
         return {};
     const auto& texts = m_items[static_cast<size_t>(item)].texts;
-    return subItem < static_cast<int>(texts.size()) ? texts[static_cast<size_t>(subItem)] : std::wstring();
+    return subItem < static_cast<int>(texts.size()) ? texts[static_cast<size_t>(subItem)]
+                                                    : std::wstring();
 }
 
 bool ListView::deleteItem(int index) {
@@ -63,7 +64,8 @@ bool ListView::deleteAllItems() {
     return true;
 }
 
-void ListView::sendItemNotify(int code, int item, unsigned oldState, unsigned newState, bool checkChanged) {
+void ListView::sendItemNotify(int code, int item, unsigned oldState, unsigned newState,
+                              bool checkChanged) {
     NotifyListView nm;
     nm.hdr.code = code;
     nm.item = item;
@@ -122,7 +124,9 @@ int ListView::getSelectedCount() const {
     return n;
 }
 
-int ListView::getSelectionMark() const { return getNextItem(-1, LVNI_SELECTED); }
+int ListView::getSelectionMark() const {
+    return getNextItem(-1, LVNI_SELECTED);
+}
 
 bool ListView::getCheck(int item) const {
     return item >= 0 && item < getItemCount() && m_items[static_cast<size_t>(item)].checked;
@@ -161,7 +165,9 @@ int ListView::addImage(const Image& image) {
 }
 
 const Image* ListView::image(int index) const {
-    return index >= 0 && index < static_cast<int>(m_images.size()) ? &m_images[static_cast<size_t>(index)] : nullptr;
+    return index >= 0 && index < static_cast<int>(m_images.size())
+               ? &m_images[static_cast<size_t>(index)]
+               : nullptr;
 }
 
 void ListView::userSelect(int index, unsigned modifiers) {
@@ -173,8 +179,11 @@ void ListView::userSelect(int index, unsigned modifiers) {
         setItemState(index, getItemState(index, LVIS_SELECTED) ^ LVIS_SELECTED, LVIS_SELECTED);
     } else {
         for (int i = 0; i < getItemCount() && self; ++i)
-            if (i != index && (m_items[static_cast<size_t>(i)].state & (LVIS_SELECTED | LVIS_FOCUSED)))
-                changeState(i, m_items[static_cast<size_t>(i)].state & ~(LVIS_SELECTED | LVIS_FOCUSED), true);
+            if (i != index &&
+                (m_items[static_cast<size_t>(i)].state & (LVIS_SELECTED | LVIS_FOCUSED)))
+                changeState(i,
+                            m_items[static_cast<size_t>(i)].state & ~(LVIS_SELECTED | LVIS_FOCUSED),
+                            true);
         if (self)
             setItemState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
@@ -272,10 +281,15 @@ LRESULT ListView::windowProc(unsigned msg, WPARAM w, LPARAM l) {
     if (onMessage(msg, w, l, r))
         return r;
     switch (msg) {
-    case LVM_GETITEMCOUNT: return getItemCount();
-    case LVM_DELETEALLITEMS: return deleteAllItems() ? 1 : 0;
-    case LVM_GETNEXTITEM: return getNextItem(static_cast<int>(static_cast<std::intptr_t>(w)), static_cast<unsigned>(l));
-    default: return defWindowProc(msg, w, l);
+    case LVM_GETITEMCOUNT:
+        return getItemCount();
+    case LVM_DELETEALLITEMS:
+        return deleteAllItems() ? 1 : 0;
+    case LVM_GETNEXTITEM:
+        return getNextItem(static_cast<int>(static_cast<std::intptr_t>(w)),
+                           static_cast<unsigned>(l));
+    default:
+        return defWindowProc(msg, w, l);
     }
 }
 

@@ -28,11 +28,11 @@ public:
     bool deleteItem(int index);
     bool deleteAllItems();
     int getItemCount() const { return static_cast<int>(m_items.size()); }
-    bool setItemState(int item, unsigned state, unsigned mask);  // -1 = all items
+    bool setItemState(int item, unsigned state, unsigned mask); // -1 = all items
     unsigned getItemState(int item, unsigned mask) const;
-    int getNextItem(int start, unsigned flags) const;           // LVNI_SELECTED
+    int getNextItem(int start, unsigned flags) const; // LVNI_SELECTED
     int getSelectedCount() const;
-    int getSelectionMark() const;                               // first selected or -1
+    int getSelectionMark() const; // first selected or -1
     bool getCheck(int item) const;
     bool setCheck(int item, bool check);
     std::intptr_t getItemData(int item) const;
@@ -73,7 +73,8 @@ private:
         std::intptr_t data = 0;
     };
     void changeState(int item, unsigned newState, bool notify);
-    void sendItemNotify(int code, int item, unsigned oldState, unsigned newState, bool checkChanged);
+    void sendItemNotify(int code, int item, unsigned oldState, unsigned newState,
+                        bool checkChanged);
     int itemAt(Point p) const;
     bool isReport() const { return (style() & LVS_TYPEMASK) == LVS_REPORT; }
     std::vector<Column> m_columns;

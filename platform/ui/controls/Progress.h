@@ -7,7 +7,11 @@ namespace ui {
 
 class Progress : public Window {
 public:
-    void setRange(int low, int high) { m_low = low; m_high = high > low ? high : low + 1; invalidate(); }
+    void setRange(int low, int high) {
+        m_low = low;
+        m_high = high > low ? high : low + 1;
+        invalidate();
+    }
     int setPos(int pos);
     int getPos() const { return m_pos; }
 

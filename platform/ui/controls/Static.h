@@ -9,9 +9,15 @@ namespace ui {
 
 class Static : public Window {
 public:
-    void setBitmap(const Image& image) { m_image = image; invalidate(); }
+    void setBitmap(const Image& image) {
+        m_image = image;
+        invalidate();
+    }
     const Image& bitmap() const { return m_image; }
-    void setIconImage(const Image& image) { m_image = image; invalidate(); }
+    void setIconImage(const Image& image) {
+        m_image = image;
+        invalidate();
+    }
     bool hitTransparent() const override { return !(style() & SS_NOTIFY); }
 
 protected:

@@ -44,7 +44,8 @@ int TabControl::setCurSel(int index) {
 }
 
 std::wstring TabControl::getItemText(int index) const {
-    return index >= 0 && index < getItemCount() ? m_items[static_cast<size_t>(index)] : std::wstring();
+    return index >= 0 && index < getItemCount() ? m_items[static_cast<size_t>(index)]
+                                                : std::wstring();
 }
 
 bool TabControl::setItemText(int index, std::wstring_view caption) {
@@ -58,7 +59,8 @@ bool TabControl::setItemText(int index, std::wstring_view caption) {
 bool TabControl::getItemRect(int index, Rect& r) const {
     if (index < 0 || index >= getItemCount())
         return false;
-    r = layoutTabs(getClientRect(), m_items, paint::toFont(font())).items[static_cast<size_t>(index)];
+    r = layoutTabs(getClientRect(), m_items, paint::toFont(font()))
+            .items[static_cast<size_t>(index)];
     return true;
 }
 
@@ -114,17 +116,22 @@ LRESULT TabControl::windowProc(unsigned msg, WPARAM w, LPARAM l) {
     if (onMessage(msg, w, l, r))
         return r;
     switch (msg) {
-    case TCM_GETITEMCOUNT: return getItemCount();
-    case TCM_DELETEALLITEMS: return deleteAllItems() ? 1 : 0;
-    case TCM_GETCURSEL: return getCurSel();
-    case TCM_SETCURSEL: return setCurSel(static_cast<int>(w));
+    case TCM_GETITEMCOUNT:
+        return getItemCount();
+    case TCM_DELETEALLITEMS:
+        return deleteAllItems() ? 1 : 0;
+    case TCM_GETCURSEL:
+        return getCurSel();
+    case TCM_SETCURSEL:
+        return setCurSel(static_cast<int>(w));
     case TCM_GETITEMRECT:
         return l && getItemRect(static_cast<int>(w), *reinterpret_cast<Rect*>(l)) ? 1 : 0;
     case TCM_ADJUSTRECT:
         if (l)
             adjustRect(w != 0, *reinterpret_cast<Rect*>(l));
         return 0;
-    default: return defWindowProc(msg, w, l);
+    default:
+        return defWindowProc(msg, w, l);
     }
 }
 

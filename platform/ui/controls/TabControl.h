@@ -20,10 +20,10 @@ public:
     bool deleteAllItems();
     int getItemCount() const { return static_cast<int>(m_items.size()); }
     int getCurSel() const { return m_cur; }
-    int setCurSel(int index);              // returns the previous selection, -1 on error
+    int setCurSel(int index); // returns the previous selection, -1 on error
     std::wstring getItemText(int index) const;
     bool setItemText(int index, std::wstring_view caption);
-    bool getItemRect(int index, Rect& r) const;   // client coordinates
+    bool getItemRect(int index, Rect& r) const; // client coordinates
     // Display rectangle (larger = false) from a window rect, or the reverse.
     void adjustRect(bool larger, Rect& r) const;
 

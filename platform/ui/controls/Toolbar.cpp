@@ -61,7 +61,8 @@ bool Toolbar::setTooltip(int command, std::wstring_view text) {
 Rect Toolbar::buttonRect(int index) const {
     int x = 4;
     for (int i = 0; i < buttonCount(); ++i) {
-        int w = m_buttons[static_cast<size_t>(i)].command == 0 ? kSeparatorWidth : m_buttonSize.cx + 7;
+        int w =
+            m_buttons[static_cast<size_t>(i)].command == 0 ? kSeparatorWidth : m_buttonSize.cx + 7;
         if (i == index)
             return Rect::fromSize(x, 2, w, m_buttonSize.cy + 6);
         x += w;
@@ -78,7 +79,8 @@ bool Toolbar::clickCommand(int command) {
         if (!b.enabled)
             return false;
         if (Window* p = getParent())
-            p->sendMessage(WM_COMMAND, makeWParam(static_cast<unsigned>(command), BN_CLICKED), static_cast<LPARAM>(handle().value));
+            p->sendMessage(WM_COMMAND, makeWParam(static_cast<unsigned>(command), BN_CLICKED),
+                           static_cast<LPARAM>(handle().value));
         app().pumpMessages();
         return true;
     }

@@ -13,8 +13,8 @@ namespace ui {
 class Toolbar : public Window {
 public:
     struct ButtonInfo {
-        int command = 0;      // 0 = separator
-        int image = -1;       // index into the strip
+        int command = 0; // 0 = separator
+        int image = -1;  // index into the strip
         bool enabled = true;
         bool checked = false;
         std::wstring tooltip;
@@ -23,7 +23,10 @@ public:
 
     // Loads the strip (bitmap resource) cut into `buttonSize` pieces; false when missing.
     bool loadBitmapStrip(int resourceId, Size buttonSize);
-    void setStrip(const Image& strip, Size buttonSize) { m_strip = strip; m_buttonSize = buttonSize; }
+    void setStrip(const Image& strip, Size buttonSize) {
+        m_strip = strip;
+        m_buttonSize = buttonSize;
+    }
     // Commands in order; 0 = separator; images are numbered along the non-separators.
     void setButtons(const std::vector<int>& commands);
     int buttonCount() const { return static_cast<int>(m_buttons.size()); }

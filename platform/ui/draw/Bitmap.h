@@ -25,7 +25,9 @@ struct Bitmap {
 
     // Unchecked access; callers keep x, y inside the picture.
     std::uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-    void set(int x, int y, std::uint32_t argb) { pixels[static_cast<size_t>(y) * width + x] = argb; }
+    void set(int x, int y, std::uint32_t argb) {
+        pixels[static_cast<size_t>(y) * width + x] = argb;
+    }
 
     // The part of the picture inside `r` (clipped to the picture); empty when none.
     Bitmap crop(const Rect& r) const;

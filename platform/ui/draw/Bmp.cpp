@@ -37,7 +37,9 @@ std::uint32_t u32(Bytes b, size_t off) {
            (static_cast<std::uint32_t>(b[off + 2]) << 16) |
            (static_cast<std::uint32_t>(b[off + 3]) << 24);
 }
-std::int32_t i32(Bytes b, size_t off) { return static_cast<std::int32_t>(u32(b, off)); }
+std::int32_t i32(Bytes b, size_t off) {
+    return static_cast<std::int32_t>(u32(b, off));
+}
 
 struct Channel {
     std::uint32_t mask = 0;
@@ -73,8 +75,8 @@ struct DibInfo {
     std::uint32_t compression = kBiRgb;
     Channel red, green, blue, alpha;
     bool bitfields = false;
-    size_t paletteOffset = 0;   // from the start of the info header
-    size_t paletteEntry = 4;    // bytes per palette entry
+    size_t paletteOffset = 0; // from the start of the info header
+    size_t paletteEntry = 4;  // bytes per palette entry
     std::uint64_t paletteCount = 0;
 
     std::uint64_t paletteEnd() const { return paletteOffset + paletteCount * paletteEntry; }
@@ -85,8 +87,16 @@ struct DibInfo {
 
 bool knownHeaderSize(std::uint32_t size) {
     switch (size) {
-    case 12: case 40: case 52: case 56: case 64: case 108: case 124: return true;
-    default: return false;
+    case 12:
+    case 40:
+    case 52:
+    case 56:
+    case 64:
+    case 108:
+    case 124:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -133,17 +143,24 @@ BmpStatus parseInfo(Bytes dib, bool iconMask, DibInfo& info) {
     info.height = static_cast<int>(height);
 
     switch (info.bitCount) {
-    case 1: case 4: case 8: case 24: break;
-    case 16: case 32:
+    case 1:
+    case 4:
+    case 8:
+    case 24:
+        break;
+    case 16:
+    case 32:
         if (core)
             return BmpStatus::UnsupportedBitCount;
         break;
-    default: return BmpStatus::UnsupportedBitCount;
+    default:
+        return BmpStatus::UnsupportedBitCount;
     }
 
     size_t afterHeader = headerSize;
     switch (info.compression) {
-    case kBiRgb: break;
+    case kBiRgb:
+        break;
     case kBiRle8:
     case kBiRle4:
         if (info.bitCount != (info.compression == kBiRle8 ? 8 : 4))
@@ -174,7 +191,8 @@ BmpStatus parseInfo(Bytes dib, bool iconMask, DibInfo& info) {
             info.alpha = Channel::of(u32(dib, maskAt + 12));
         break;
     }
-    default: return BmpStatus::UnsupportedCompression;
+    default:
+        return BmpStatus::UnsupportedCompression;
     }
 
     if (info.bitfields) {
@@ -233,7 +251,9 @@ BmpStatus decodeRle(Bytes dib, const DibInfo& info, std::uint64_t pixelOffset, B
     if (pixels > kRleAllowance + dataBytes * kRlePixelsPerByte)
         return BmpStatus::TooLarge;
     const std::vector<std::uint32_t> palette = readPalette(dib, info);
-    auto colour = [&](unsigned index) { return index < palette.size() ? palette[index] : 0xFF000000u; };
+    auto colour = [&](unsigned index) {
+        return index < palette.size() ? palette[index] : 0xFF000000u;
+    };
     Bitmap bmp(info.width, info.height, colour(0));
     const bool rle8 = info.compression == kBiRle8;
     const int w = info.width, h = info.height;
@@ -350,8 +370,8 @@ BmpStatus decodePixels(Bytes dib, const DibInfo& info, std::uint64_t pixelOffset
     if (iconMask) {
         const std::uint64_t maskOffset = pixelOffset + stride * info.height;
         const std::uint64_t maskStride = ((static_cast<std::uint64_t>(info.width) + 31) / 32) * 4;
-        const bool useMask = !(info.bitCount == 32 && anyAlpha) &&
-                             has(dib, maskOffset, maskStride * info.height);
+        const bool useMask =
+            !(info.bitCount == 32 && anyAlpha) && has(dib, maskOffset, maskStride * info.height);
         if (useMask) {
             for (int row = 0; row < info.height; ++row) {
                 const int y = info.topDown ? row : info.height - 1 - row;
@@ -388,18 +408,30 @@ void put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
 
 const char* toString(BmpStatus status) {
     switch (status) {
-    case BmpStatus::Ok: return "ok";
-    case BmpStatus::NotBmp: return "not a BMP file";
-    case BmpStatus::Truncated: return "file is truncated";
-    case BmpStatus::UnsupportedHeader: return "unsupported header version";
-    case BmpStatus::BadDimensions: return "invalid dimensions";
-    case BmpStatus::TooLarge: return "picture too large";
-    case BmpStatus::UnsupportedBitCount: return "unsupported bit count";
-    case BmpStatus::UnsupportedCompression: return "unsupported compression";
-    case BmpStatus::BadPalette: return "invalid palette size";
-    case BmpStatus::BadBitfields: return "invalid colour masks";
-    case BmpStatus::BadDataOffset: return "invalid pixel data offset";
-    case BmpStatus::CannotOpen: return "cannot open file";
+    case BmpStatus::Ok:
+        return "ok";
+    case BmpStatus::NotBmp:
+        return "not a BMP file";
+    case BmpStatus::Truncated:
+        return "file is truncated";
+    case BmpStatus::UnsupportedHeader:
+        return "unsupported header version";
+    case BmpStatus::BadDimensions:
+        return "invalid dimensions";
+    case BmpStatus::TooLarge:
+        return "picture too large";
+    case BmpStatus::UnsupportedBitCount:
+        return "unsupported bit count";
+    case BmpStatus::UnsupportedCompression:
+        return "unsupported compression";
+    case BmpStatus::BadPalette:
+        return "invalid palette size";
+    case BmpStatus::BadBitfields:
+        return "invalid colour masks";
+    case BmpStatus::BadDataOffset:
+        return "invalid pixel data offset";
+    case BmpStatus::CannotOpen:
+        return "cannot open file";
     }
     return "?";
 }

@@ -3,10 +3,10 @@
 //
 // Reading accepts the core header (12 bytes), BITMAPINFOHEADER (40) and its later
 // versions (52, 56, 64, 108, 124); 1/4/8-bit palettes, 16, 24 and 32 bits; BI_RGB,
-// BI_BITFIELDS (and BI_ALPHABITFIELDS), BI_RLE8 and BI_RLE4; bottom-up and top-down rows. Every failure is
-// a status, never a crash: no read goes past the buffer and nothing is allocated
-// before the header's claims are checked against the bytes actually present.
-// Writing produces 24-bit bottom-up BI_RGB files that every reader accepts.
+// BI_BITFIELDS (and BI_ALPHABITFIELDS), BI_RLE8 and BI_RLE4; bottom-up and top-down rows. Every
+// failure is a status, never a crash: no read goes past the buffer and nothing is allocated before
+// the header's claims are checked against the bytes actually present. Writing produces 24-bit
+// bottom-up BI_RGB files that every reader accepts.
 
 #include "platform/ui/draw/Bitmap.h"
 

@@ -38,7 +38,9 @@ void setColor(cairo_t* cr, Color c) {
 }
 
 // Odd pen widths are centred on pixel centres so that one-pixel lines stay crisp.
-double penOffset(const Pen& pen) { return (std::max(1, pen.width) % 2) ? 0.5 : 0.0; }
+double penOffset(const Pen& pen) {
+    return (std::max(1, pen.width) % 2) ? 0.5 : 0.0;
+}
 
 bool applyPen(cairo_t* cr, const Pen& pen) {
     if (pen.style == PenStyle::None)
@@ -144,9 +146,9 @@ struct CairoCanvas::Impl {
     PangoContext* pango = nullptr; // made on first use
     bool pdf = false;
     bool finished = false;
-    double scale = 1.0;            // device units per logical pixel
-    std::vector<Point> origins;    // absolute origin after each push
-    std::vector<Rect> clips;       // absolute clip after each push
+    double scale = 1.0;         // device units per logical pixel
+    std::vector<Point> origins; // absolute origin after each push
+    std::vector<Rect> clips;    // absolute clip after each push
     Size size;
 
     Impl() { ++g_liveCanvases; }
@@ -215,8 +217,8 @@ std::unique_ptr<CairoCanvas> CairoCanvas::createPdf(const std::string& nativePat
         return nullptr;
     auto impl = std::make_unique<Impl>();
     impl->pdf = true;
-    impl->surface = cairo_pdf_surface_create(nativePath.c_str(), pageSizePoints.cx,
-                                             pageSizePoints.cy);
+    impl->surface =
+        cairo_pdf_surface_create(nativePath.c_str(), pageSizePoints.cx, pageSizePoints.cy);
     if (cairo_surface_status(impl->surface) != CAIRO_STATUS_SUCCESS)
         return nullptr;
     impl->cr = cairo_create(impl->surface);
@@ -242,7 +244,8 @@ Bitmap CairoCanvas::toBitmap() {
     const unsigned char* data = cairo_image_surface_get_data(m_impl->surface);
     Bitmap out(w, h);
     for (int y = 0; y < h; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<size_t>(y) * stride);
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(data + static_cast<size_t>(y) * stride);
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p = row[x];
             const std::uint32_t a = p >> 24;
@@ -250,9 +253,12 @@ Bitmap CairoCanvas::toBitmap() {
                 out.set(x, y, a == 0 ? 0u : p);
                 continue;
             }
-            auto un = [a](std::uint32_t c) { return std::min<std::uint32_t>(255, (c * 255 + a / 2) / a); };
-            out.set(x, y, (a << 24) | (un((p >> 16) & 0xff) << 16) | (un((p >> 8) & 0xff) << 8) |
-                              un(p & 0xff));
+            auto un = [a](std::uint32_t c) {
+                return std::min<std::uint32_t>(255, (c * 255 + a / 2) / a);
+            };
+            out.set(x, y,
+                    (a << 24) | (un((p >> 16) & 0xff) << 16) | (un((p >> 8) & 0xff) << 8) |
+                        un(p & 0xff));
         }
     }
     return out;
@@ -438,9 +444,15 @@ void CairoCanvas::blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, 
     if (m_impl->begin()) {
         cairo_t* cr = m_impl->cr;
         switch (mode) {
-        case BlitMode::And: cairo_set_operator(cr, CAIRO_OPERATOR_MULTIPLY); break;
-        case BlitMode::Or: cairo_set_operator(cr, CAIRO_OPERATOR_ADD); break;
-        default: cairo_set_operator(cr, CAIRO_OPERATOR_OVER); break;
+        case BlitMode::And:
+            cairo_set_operator(cr, CAIRO_OPERATOR_MULTIPLY);
+            break;
+        case BlitMode::Or:
+            cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+            break;
+        default:
+            cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+            break;
         }
         cairo_rectangle(cr, dx, dy, s.width() * sx, s.height() * sy);
         cairo_clip(cr);
@@ -450,8 +462,8 @@ void CairoCanvas::blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, 
         cairo_pattern_t* pattern = cairo_get_source(cr);
         cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
         // Enlarged pictures keep crisp pixels as StretchBlt does; reduced ones are smoothed.
-        cairo_pattern_set_filter(pattern, (sx >= 1 && sy >= 1) ? CAIRO_FILTER_NEAREST
-                                                               : CAIRO_FILTER_GOOD);
+        cairo_pattern_set_filter(pattern,
+                                 (sx >= 1 && sy >= 1) ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
         cairo_paint(cr);
         m_impl->end();
     }
@@ -459,7 +471,8 @@ void CairoCanvas::blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, 
 }
 
 void CairoCanvas::pushClip(const Rect& r) {
-    m_impl->clips.push_back(m_impl->clip().intersect(r.offset(m_impl->origin().x, m_impl->origin().y)));
+    m_impl->clips.push_back(
+        m_impl->clip().intersect(r.offset(m_impl->origin().x, m_impl->origin().y)));
 }
 
 void CairoCanvas::popClip() {

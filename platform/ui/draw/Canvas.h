@@ -33,14 +33,14 @@ enum class TextFlags : unsigned {
     Left = 0,
     Center = 1u << 0,
     Right = 1u << 1,
-    VCenter = 1u << 2,      // only with SingleLine, as the platform does it
-    Bottom = 1u << 3,       // only with SingleLine
+    VCenter = 1u << 2, // only with SingleLine, as the platform does it
+    Bottom = 1u << 3,  // only with SingleLine
     WordBreak = 1u << 4,
     SingleLine = 1u << 5,
     EndEllipsis = 1u << 6,
     NoPrefix = 1u << 7,
-    NoClip = 1u << 8,       // text may spill outside its rectangle
-    HidePrefix = 1u << 9,   // process "&" but draw no underline
+    NoClip = 1u << 8,     // text may spill outside its rectangle
+    HidePrefix = 1u << 9, // process "&" but draw no underline
 };
 constexpr TextFlags operator|(TextFlags a, TextFlags b) {
     return static_cast<TextFlags>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
@@ -94,8 +94,7 @@ public:
         blit(bitmap, dest, src, mode, key);
     }
     // Unstretched: the whole picture with its top-left corner at `at`.
-    void drawBitmap(const Bitmap& bitmap, Point at, BlitMode mode = BlitMode::Copy,
-                    Color key = {});
+    void drawBitmap(const Bitmap& bitmap, Point at, BlitMode mode = BlitMode::Copy, Color key = {});
 
     // Clipping and origin nest; every push needs its pop. A clip is intersected with the
     // current one; an origin offset adds to the current origin.

@@ -25,8 +25,16 @@ struct Font {
     int charHeight() const;
     bool bold() const { return weight >= 600; }
 
-    Font withWeight(int w) const { Font f = *this; f.weight = w; return f; }
-    Font withUnderline(bool u) const { Font f = *this; f.underline = u; return f; }
+    Font withWeight(int w) const {
+        Font f = *this;
+        f.weight = w;
+        return f;
+    }
+    Font withUnderline(bool u) const {
+        Font f = *this;
+        f.underline = u;
+        return f;
+    }
 
     friend bool operator==(const Font&, const Font&) = default;
 };

@@ -11,7 +11,8 @@ constexpr size_t kDirEntry = 16;
 constexpr std::uint8_t kPngSignature[4] = {0x89, 'P', 'N', 'G'};
 
 std::uint32_t le32(std::span<const std::uint8_t> b, size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+           (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 } // namespace
 

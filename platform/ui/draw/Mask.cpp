@@ -6,8 +6,12 @@ namespace {
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 constexpr std::uint32_t kBlack = 0xFF000000u;
 
-bool sameSize(const Bitmap& a, const Bitmap& b) { return a.width == b.width && a.height == b.height; }
-bool isWhite(std::uint32_t px) { return (px & 0x00FFFFFFu) == 0x00FFFFFFu; }
+bool sameSize(const Bitmap& a, const Bitmap& b) {
+    return a.width == b.width && a.height == b.height;
+}
+bool isWhite(std::uint32_t px) {
+    return (px & 0x00FFFFFFu) == 0x00FFFFFFu;
+}
 } // namespace
 
 Bitmap makeMask(const Bitmap& picture, Color key) {

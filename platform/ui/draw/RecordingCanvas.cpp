@@ -24,20 +24,28 @@ Rect boundsOf(const std::vector<Point>& pts) {
     return r;
 }
 
-
 } // namespace
 
 const char* toString(DrawKind kind) {
     switch (kind) {
-    case DrawKind::FillRect: return "fillRect";
-    case DrawKind::FrameRect: return "frameRect";
-    case DrawKind::Line: return "line";
-    case DrawKind::Polyline: return "polyline";
-    case DrawKind::Ellipse: return "ellipse";
-    case DrawKind::Polygon: return "polygon";
-    case DrawKind::Text: return "text";
-    case DrawKind::Bitmap: return "bitmap";
-    case DrawKind::NewPage: return "newPage";
+    case DrawKind::FillRect:
+        return "fillRect";
+    case DrawKind::FrameRect:
+        return "frameRect";
+    case DrawKind::Line:
+        return "line";
+    case DrawKind::Polyline:
+        return "polyline";
+    case DrawKind::Ellipse:
+        return "ellipse";
+    case DrawKind::Polygon:
+        return "polygon";
+    case DrawKind::Text:
+        return "text";
+    case DrawKind::Bitmap:
+        return "bitmap";
+    case DrawKind::NewPage:
+        return "newPage";
     }
     return "?";
 }
@@ -58,7 +66,9 @@ DrawItem& RecordingCanvas::add(DrawKind kind, const Rect& localRect) {
     return m_items.back();
 }
 
-void RecordingCanvas::fillRect(const Rect& r, Color c) { add(DrawKind::FillRect, r).color = c; }
+void RecordingCanvas::fillRect(const Rect& r, Color c) {
+    add(DrawKind::FillRect, r).color = c;
+}
 
 void RecordingCanvas::frameRect(const Rect& r, const Pen& pen) {
     DrawItem& item = add(DrawKind::FrameRect, r);
@@ -100,8 +110,8 @@ void RecordingCanvas::polygon(std::span<const Point> points, const Pen& pen,
         item.color = *fill;
 }
 
-int RecordingCanvas::drawText(const Rect& r, std::wstring_view text, const Font& font,
-                              Color color, TextFlags flags) {
+int RecordingCanvas::drawText(const Rect& r, std::wstring_view text, const Font& font, Color color,
+                              TextFlags flags) {
     const int lineHeight = fixedFontMetrics(font).lineHeight;
     TextLayout layout = layoutText(r, text, flags, lineHeight, [&](std::wstring_view s) {
         return fixedTextExtent(font, s).cx;
@@ -123,7 +133,7 @@ Size RecordingCanvas::measureText(const Font& font, std::wstring_view text) cons
 }
 
 void RecordingCanvas::blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, BlitMode mode,
-                       Color key) {
+                           Color key) {
     DrawItem& item = add(DrawKind::Bitmap, dest);
     item.bitmapSize = bitmap.size();
     item.source = src;

@@ -10,24 +10,34 @@
 
 namespace ui {
 
-enum class DrawKind { FillRect, FrameRect, Line, Polyline, Ellipse, Polygon, Text, Bitmap, NewPage };
+enum class DrawKind {
+    FillRect,
+    FrameRect,
+    Line,
+    Polyline,
+    Ellipse,
+    Polygon,
+    Text,
+    Bitmap,
+    NewPage
+};
 
 struct DrawItem {
     DrawKind kind = DrawKind::FillRect;
-    Rect rect;                      // target rectangle (bounding box for lines and shapes)
-    Rect clip;                      // clip in force (the whole surface when none)
-    Color color;                    // fill, pen or text colour
-    Pen pen;                        // shapes, lines and frames
-    std::optional<Color> fill;      // ellipse and polygon
-    std::vector<Point> points;      // line, polyline, polygon
-    std::wstring text;              // text as passed in
+    Rect rect;                       // target rectangle (bounding box for lines and shapes)
+    Rect clip;                       // clip in force (the whole surface when none)
+    Color color;                     // fill, pen or text colour
+    Pen pen;                         // shapes, lines and frames
+    std::optional<Color> fill;       // ellipse and polygon
+    std::vector<Point> points;       // line, polyline, polygon
+    std::wstring text;               // text as passed in
     std::vector<std::wstring> lines; // text as laid out (prefixes removed, ellipsis applied)
     Font font;
     TextFlags flags = TextFlags::Left;
-    Size bitmapSize;                // drawBitmap: the picture's size
-    Rect source;                    // drawBitmap: the source rectangle
+    Size bitmapSize; // drawBitmap: the picture's size
+    Rect source;     // drawBitmap: the source rectangle
     BlitMode mode = BlitMode::Copy;
-    Color key;                      // drawBitmap: transparent key colour
+    Color key; // drawBitmap: transparent key colour
     int page = 0;
 };
 

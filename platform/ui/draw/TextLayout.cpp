@@ -13,7 +13,9 @@ struct Span {
     size_t end;
 };
 
-bool isSpace(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool isSpace(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
 // Splits [start, end) of `s` into lines no wider than `width`, breaking at spaces.
 void wrapParagraph(std::wstring_view s, Span para, int width, const MeasureWidth& widthOf,
@@ -98,8 +100,8 @@ std::wstring stripPrefixes(std::wstring_view text, size_t* underline) {
 TextLayout layoutText(const Rect& r, std::wstring_view text, TextFlags flags, int lineHeight,
                       const MeasureWidth& widthOf) {
     size_t underline = std::wstring::npos;
-    std::wstring s = hasFlag(flags, TextFlags::NoPrefix) ? std::wstring(text)
-                                                         : stripPrefixes(text, &underline);
+    std::wstring s =
+        hasFlag(flags, TextFlags::NoPrefix) ? std::wstring(text) : stripPrefixes(text, &underline);
     const bool single = hasFlag(flags, TextFlags::SingleLine);
     const int width = r.width();
 

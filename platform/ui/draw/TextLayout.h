@@ -15,8 +15,8 @@
 namespace ui {
 
 struct TextLine {
-    std::wstring text;               // what is drawn (prefixes removed, ellipsis added)
-    Point at;                        // top-left of the line
+    std::wstring text; // what is drawn (prefixes removed, ellipsis added)
+    Point at;          // top-left of the line
     int width = 0;
     size_t underline = std::wstring::npos; // index in `text` of the accelerator character
 };

@@ -21,7 +21,7 @@ enum class FaceFamily { Sans, Mono };
 FaceFamily faceFamily(std::wstring_view face);
 
 struct FontMetrics {
-    int ascent = 0;       // baseline below the top of a line
+    int ascent = 0; // baseline below the top of a line
     int descent = 0;
     int lineHeight = 0;   // ascent + descent (tmHeight)
     int avgCharWidth = 0; // tmAveCharWidth: the mean of "a".."z" and "A".."Z", rounded

@@ -15,19 +15,19 @@
 namespace ui {
 
 namespace theme {
-inline constexpr Color kFace{240, 240, 240};        // dialog and 3-D face (COLOR_BTNFACE)
+inline constexpr Color kFace{240, 240, 240}; // dialog and 3-D face (COLOR_BTNFACE)
 inline constexpr Color kButtonFace{225, 225, 225};
-inline constexpr Color kWindow{255, 255, 255};      // edit and list background
+inline constexpr Color kWindow{255, 255, 255}; // edit and list background
 inline constexpr Color kText{0, 0, 0};
 inline constexpr Color kGrayText{109, 109, 109};
-inline constexpr Color kBorder{122, 122, 122};      // edit, list and check box borders
+inline constexpr Color kBorder{122, 122, 122}; // edit, list and check box borders
 inline constexpr Color kButtonBorder{173, 173, 173};
-inline constexpr Color kLight{255, 255, 255};       // 3-D highlight
-inline constexpr Color kShadow{160, 160, 160};      // 3-D shadow
+inline constexpr Color kLight{255, 255, 255};  // 3-D highlight
+inline constexpr Color kShadow{160, 160, 160}; // 3-D shadow
 inline constexpr Color kDarkShadow{105, 105, 105};
-inline constexpr Color kHighlight{0, 120, 215};     // selection
+inline constexpr Color kHighlight{0, 120, 215}; // selection
 inline constexpr Color kHighlightText{255, 255, 255};
-inline constexpr Color kCaption{0, 84, 166};        // active caption bar
+inline constexpr Color kCaption{0, 84, 166}; // active caption bar
 inline constexpr Color kInactiveCaption{191, 205, 219};
 inline constexpr Color kCaptionText{255, 255, 255};
 inline constexpr Color kTooltip{255, 255, 225};
@@ -59,10 +59,10 @@ void paintArrow(Canvas& c, const Rect& r, ArrowDirection dir, Color color);
 // ---- Dialog frame ----------------------------------------------------------------
 struct FrameState {
     bool active = true;
-    bool caption = true;     // WS_CAPTION; borderless popups (splash) have none
-    bool closeBox = true;    // WS_SYSMENU
-    bool resizable = false;  // WS_THICKFRAME: a wider border
-    bool border = true;      // any border at all
+    bool caption = true;    // WS_CAPTION; borderless popups (splash) have none
+    bool closeBox = true;   // WS_SYSMENU
+    bool resizable = false; // WS_THICKFRAME: a wider border
+    bool border = true;     // any border at all
     Color face = theme::kFace;
 };
 // Frame, caption bar with `title` and close box, and the client face. `window` is the
@@ -78,12 +78,12 @@ Rect frameCloseBoxRect(const Rect& window, const FrameState& state);
 enum class ImagePlacement { Left, Above, Only };
 
 struct ButtonState {
-    bool pressed = false;    // held down, or a push-like check that is checked
+    bool pressed = false; // held down, or a push-like check that is checked
     bool focused = false;
     bool disabled = false;
-    bool isDefault = false;  // BS_DEFPUSHBUTTON: a stronger border
-    bool flat = false;       // flat picture buttons: no face until pressed/checked
-    bool focusRect = true;   // flat buttons may hide it
+    bool isDefault = false;        // BS_DEFPUSHBUTTON: a stronger border
+    bool flat = false;             // flat picture buttons: no face until pressed/checked
+    bool focusRect = true;         // flat buttons may hide it
     const Bitmap* image = nullptr; // drawn with alpha; greyed when disabled
     ImagePlacement placement = ImagePlacement::Left;
 };
@@ -96,8 +96,8 @@ struct CheckBoxState {
     bool focused = false;
     bool disabled = false;
     bool pressed = false;
-    bool leftText = false;   // BS_LEFTTEXT / BS_RIGHTBUTTON
-    bool multiLine = false;  // BS_MULTILINE: word wrap
+    bool leftText = false;  // BS_LEFTTEXT / BS_RIGHTBUTTON
+    bool multiLine = false; // BS_MULTILINE: word wrap
 };
 void paintCheckBox(Canvas& c, const Rect& r, std::wstring_view text, const CheckBoxState& state,
                    const Font& font = defaultGuiFont());
@@ -109,14 +109,14 @@ void paintGroupBox(Canvas& c, const Rect& r, std::wstring_view text, bool disabl
 
 // ---- Static text and pictures ------------------------------------------------------
 struct StaticState {
-    TextFlags align = TextFlags::Left;  // Left, Center or Right
+    TextFlags align = TextFlags::Left; // Left, Center or Right
     bool disabled = false;
-    bool noPrefix = false;              // SS_NOPREFIX
-    bool centerVertically = false;      // SS_CENTERIMAGE for text: one line, centred
-    bool endEllipsis = false;           // SS_ENDELLIPSIS
-    bool sunken = false;                // SS_SUNKEN
-    std::optional<Color> textColor;     // WM_CTLCOLORSTATIC answers
-    std::optional<Color> background;    // none = transparent
+    bool noPrefix = false;           // SS_NOPREFIX
+    bool centerVertically = false;   // SS_CENTERIMAGE for text: one line, centred
+    bool endEllipsis = false;        // SS_ENDELLIPSIS
+    bool sunken = false;             // SS_SUNKEN
+    std::optional<Color> textColor;  // WM_CTLCOLORSTATIC answers
+    std::optional<Color> background; // none = transparent
 };
 void paintStatic(Canvas& c, const Rect& r, std::wstring_view text, const StaticState& state,
                  const Font& font = defaultGuiFont());
@@ -129,14 +129,14 @@ struct EditState {
     bool disabled = false;
     bool readOnly = false;
     bool multiLine = false;
-    bool wordWrap = true;       // multi-line without ES_AUTOHSCROLL wraps at the width
+    bool wordWrap = true; // multi-line without ES_AUTOHSCROLL wraps at the width
     bool password = false;
-    bool clientEdge = true;     // border; false for borderless edits
-    int selStart = 0;           // selection in characters (shown when focused)
+    bool clientEdge = true; // border; false for borderless edits
+    int selStart = 0;       // selection in characters (shown when focused)
     int selEnd = 0;
-    int caret = -1;             // caret position when focused; -1 = at selEnd
-    int scrollX = 0;            // single line: pixels scrolled left
-    int firstLine = 0;          // multi-line: first visible line
+    int caret = -1;    // caret position when focused; -1 = at selEnd
+    int scrollX = 0;   // single line: pixels scrolled left
+    int firstLine = 0; // multi-line: first visible line
     TextFlags align = TextFlags::Left;
 };
 // Multi-line text uses "\r\n" or "\n" between lines.
@@ -153,9 +153,9 @@ int editScrollForCaret(const Rect& r, std::wstring_view text, const EditState& s
 struct ComboState {
     bool focused = false;
     bool disabled = false;
-    bool editable = false;      // CBS_DROPDOWN: the text is left to the inner edit
+    bool editable = false; // CBS_DROPDOWN: the text is left to the inner edit
     bool dropped = false;
-    bool checked = false;       // check-combos: a check mark before the text
+    bool checked = false;          // check-combos: a check mark before the text
     const Bitmap* image = nullptr; // bitmap-picker combos: the picture before the text
 };
 // The closed box: the selected text (or the edit's text) and the drop button.
@@ -173,11 +173,11 @@ struct ListItem {
 };
 struct ListBoxState {
     int topIndex = 0;
-    int caretIndex = -1;        // focus rectangle item when focused
-    int itemHeight = 0;         // 0: the font's line height + 2
+    int caretIndex = -1; // focus rectangle item when focused
+    int itemHeight = 0;  // 0: the font's line height + 2
     bool focused = false;
     bool disabled = false;
-    bool checkBoxes = false;    // check-combo lists
+    bool checkBoxes = false; // check-combo lists
     bool border = true;
 };
 // Items from topIndex down, a vertical scroll bar when they do not fit.
@@ -195,8 +195,8 @@ struct TabState {
     bool disabled = false;
 };
 struct TabLayout {
-    std::vector<Rect> items;    // one rectangle per tab (the selected one drawn larger)
-    Rect page;                  // the display area for the pages
+    std::vector<Rect> items; // one rectangle per tab (the selected one drawn larger)
+    Rect page;               // the display area for the pages
 };
 TabLayout layoutTabs(const Rect& r, std::span<const std::wstring> tabs,
                      const Font& font = defaultGuiFont());
@@ -209,43 +209,44 @@ struct ListViewColumn {
     TextFlags align = TextFlags::Left;
 };
 struct ListViewRow {
-    std::vector<std::wstring> cells;  // cell 0 is the item's own text
+    std::vector<std::wstring> cells; // cell 0 is the item's own text
     bool selected = false;
     bool checked = false;
     bool focused = false;
-    const Bitmap* image = nullptr;    // icon view picture
+    const Bitmap* image = nullptr; // icon view picture
 };
 enum class ListViewMode { Report, Icon };
 struct ListViewState {
     ListViewMode mode = ListViewMode::Report;
-    bool header = true;               // !LVS_NOCOLUMNHEADER
-    bool checkBoxes = false;          // LVS_EX_CHECKBOXES
-    bool gridLines = false;           // LVS_EX_GRIDLINES
+    bool header = true;      // !LVS_NOCOLUMNHEADER
+    bool checkBoxes = false; // LVS_EX_CHECKBOXES
+    bool gridLines = false;  // LVS_EX_GRIDLINES
     bool focused = false;
     bool disabled = false;
     int topIndex = 0;
     int rowHeight = 17;
-    int iconCell = 90;                // icon view: square cell per item
+    int iconCell = 90; // icon view: square cell per item
     int scrollX = 0;
 };
 void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> columns,
                    std::span<const ListViewRow> rows, const ListViewState& state,
                    const Font& font = defaultGuiFont());
 struct ListViewHit {
-    int item = -1;          // -1: none
-    int column = -1;        // report view: the column under the point; -1 outside them
-    bool checkBox = false;  // on the item's check box (LVS_EX_CHECKBOXES)
-    bool header = false;    // on the column header
+    int item = -1;         // -1: none
+    int column = -1;       // report view: the column under the point; -1 outside them
+    bool checkBox = false; // on the item's check box (LVS_EX_CHECKBOXES)
+    bool header = false;   // on the column header
 };
 ListViewHit listViewHitTest(const Rect& r, std::span<const ListViewColumn> columns, int rowCount,
-                            const ListViewState& state, Point p, const Font& font = defaultGuiFont());
+                            const ListViewState& state, Point p,
+                            const Font& font = defaultGuiFont());
 
 // ---- Scroll bar, progress, tooltip ----------------------------------------------------
 struct ScrollBarState {
     bool vertical = true;
     int min = 0;
     int max = 100;
-    int page = 10;               // visible amount; thumb size follows it
+    int page = 10; // visible amount; thumb size follows it
     int pos = 0;
     bool disabled = false;
 };
@@ -263,12 +264,12 @@ void paintTooltip(Canvas& c, const Rect& r, std::wstring_view text,
 
 // ---- Menus and toolbars --------------------------------------------------------------
 struct MenuItemState {
-    std::wstring text;           // "&Open\tCtrl+O": text, tab, accelerator
+    std::wstring text; // "&Open\tCtrl+O": text, tab, accelerator
     bool separator = false;
     bool checked = false;
-    bool radio = false;          // MFT_RADIOCHECK: a dot instead of a tick
+    bool radio = false; // MFT_RADIOCHECK: a dot instead of a tick
     bool grayed = false;
-    bool popup = false;          // has a submenu: an arrow at the right
+    bool popup = false; // has a submenu: an arrow at the right
     bool highlighted = false;
 };
 Size menuSize(std::span<const MenuItemState> items, const Font& font = defaultGuiFont());

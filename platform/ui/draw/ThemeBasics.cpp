@@ -84,16 +84,24 @@ void paintArrow(Canvas& c, const Rect& r, ArrowDirection dir, Color color) {
     Point pts[3];
     switch (dir) {
     case ArrowDirection::Down:
-        pts[0] = {cx - s, cy - s / 2}; pts[1] = {cx + s, cy - s / 2}; pts[2] = {cx, cy + s / 2 + 1};
+        pts[0] = {cx - s, cy - s / 2};
+        pts[1] = {cx + s, cy - s / 2};
+        pts[2] = {cx, cy + s / 2 + 1};
         break;
     case ArrowDirection::Up:
-        pts[0] = {cx - s, cy + s / 2}; pts[1] = {cx + s, cy + s / 2}; pts[2] = {cx, cy - s / 2 - 1};
+        pts[0] = {cx - s, cy + s / 2};
+        pts[1] = {cx + s, cy + s / 2};
+        pts[2] = {cx, cy - s / 2 - 1};
         break;
     case ArrowDirection::Right:
-        pts[0] = {cx - s / 2, cy - s}; pts[1] = {cx - s / 2, cy + s}; pts[2] = {cx + s / 2 + 1, cy};
+        pts[0] = {cx - s / 2, cy - s};
+        pts[1] = {cx - s / 2, cy + s};
+        pts[2] = {cx + s / 2 + 1, cy};
         break;
     case ArrowDirection::Left:
-        pts[0] = {cx + s / 2, cy - s}; pts[1] = {cx + s / 2, cy + s}; pts[2] = {cx - s / 2 - 1, cy};
+        pts[0] = {cx + s / 2, cy - s};
+        pts[1] = {cx + s / 2, cy + s};
+        pts[2] = {cx - s / 2 - 1, cy};
         break;
     }
     c.polygon(pts, Pen{color, 1, PenStyle::None}, color);
@@ -134,7 +142,8 @@ void paintDialogFrame(Canvas& c, const Rect& window, std::wstring_view title,
     const Color fg = state.active ? theme::kCaptionText : theme::kText;
 
     const Rect close = frameCloseBoxRect(window, state);
-    Rect textRect{bar.left + 8, bar.top, (close.isEmpty() ? bar.right : close.left) - 4, bar.bottom};
+    Rect textRect{bar.left + 8, bar.top, (close.isEmpty() ? bar.right : close.left) - 4,
+                  bar.bottom};
     Font titleFont = font;
     titleFont.height = -std::max(12, font.charHeight() + 1);
     c.drawText(textRect, title, titleFont, fg,
@@ -155,7 +164,8 @@ Size tooltipSize(std::wstring_view text, const Font& font) {
     size_t start = 0;
     while (true) {
         const size_t nl = text.find(L'\n', start);
-        std::wstring_view line = text.substr(start, nl == std::wstring_view::npos ? text.npos : nl - start);
+        std::wstring_view line =
+            text.substr(start, nl == std::wstring_view::npos ? text.npos : nl - start);
         if (!line.empty() && line.back() == L'\r')
             line.remove_suffix(1);
         width = std::max(width, fixedTextExtent(font, line).cx);
@@ -181,7 +191,8 @@ void paintProgress(Canvas& c, const Rect& r, int low, int high, int pos) {
         return;
     pos = std::clamp(pos, low, high);
     const Rect inner = r.inflate(-1, -1);
-    const long long done = static_cast<long long>(pos) - low, range = static_cast<long long>(high) - low;
+    const long long done = static_cast<long long>(pos) - low,
+                    range = static_cast<long long>(high) - low;
     const int w = static_cast<int>(inner.width() * done / range);
     c.fillRect({inner.left, inner.top, inner.left + w, inner.bottom}, kProgressFill);
 }

@@ -191,7 +191,8 @@ void paintPicture(Canvas& c, const Rect& r, const Bitmap& picture, bool disabled
     if (picture.empty())
         return;
     ClipScope clip(c, r);
-    const Point at{r.left + (r.width() - picture.width) / 2, r.top + (r.height() - picture.height) / 2};
+    const Point at{r.left + (r.width() - picture.width) / 2,
+                   r.top + (r.height() - picture.height) / 2};
     if (disabled)
         c.drawBitmap(disabledImage(picture), at, BlitMode::Alpha);
     else

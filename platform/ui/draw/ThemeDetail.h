@@ -17,15 +17,25 @@ inline void frame(Canvas& c, const Rect& r, Color color) {
     if (!r.isEmpty())
         c.frameRect(r, Pen{color, 1, PenStyle::Solid});
 }
-inline Color textColor(bool disabled) { return disabled ? theme::kGrayText : theme::kText; }
-inline Pen pen(Color color, int width = 1) { return Pen{color, width, PenStyle::Solid}; }
+inline Color textColor(bool disabled) {
+    return disabled ? theme::kGrayText : theme::kText;
+}
+inline Pen pen(Color color, int width = 1) {
+    return Pen{color, width, PenStyle::Solid};
+}
 
 // States come from controls as they are; sizes and offsets are kept to sane ranges
 // before any arithmetic so that absurd values cannot overflow.
 constexpr int kMaxExtent = 1 << 20;
-inline int saneSize(int v, int lo = 1) { return v < lo ? lo : (v > kMaxExtent ? kMaxExtent : v); }
-inline int saneOffset(int v) { return v < 0 ? 0 : (v > kMaxExtent ? kMaxExtent : v); }
-inline int saneCoord(int v) { return v < -kMaxExtent ? -kMaxExtent : (v > kMaxExtent ? kMaxExtent : v); }
+inline int saneSize(int v, int lo = 1) {
+    return v < lo ? lo : (v > kMaxExtent ? kMaxExtent : v);
+}
+inline int saneOffset(int v) {
+    return v < 0 ? 0 : (v > kMaxExtent ? kMaxExtent : v);
+}
+inline int saneCoord(int v) {
+    return v < -kMaxExtent ? -kMaxExtent : (v > kMaxExtent ? kMaxExtent : v);
+}
 
 constexpr TextFlags kOneLine = TextFlags::SingleLine | TextFlags::VCenter;
 

@@ -142,7 +142,8 @@ void paintEdit(Canvas& c, const Rect& r, std::wstring_view text, const EditState
             }
         }
         if (caret >= lineStart && caret <= lineEnd && !caretDrawn) {
-            const int cx = x + widthOf(c, font, std::wstring_view(line.text).substr(0, caret - lineStart));
+            const int cx =
+                x + widthOf(c, font, std::wstring_view(line.text).substr(0, caret - lineStart));
             vline(c, cx, y, y + lineHeight, theme::kText);
             caretDrawn = true;
         }
@@ -162,9 +163,11 @@ int editCharFromPoint(const Rect& r, std::wstring_view text, const EditState& s,
     size_t index = 0;
     if (s.multiLine) {
         const int lineHeight = fixedFontMetrics(font).lineHeight;
-        const long long row = (p.y < area.top ? -1 : (static_cast<long long>(p.y) - area.top) / lineHeight) +
-                              std::max(0, s.firstLine);
-        index = static_cast<size_t>(std::clamp<long long>(row, 0, static_cast<long long>(lines.size()) - 1));
+        const long long row =
+            (p.y < area.top ? -1 : (static_cast<long long>(p.y) - area.top) / lineHeight) +
+            std::max(0, s.firstLine);
+        index = static_cast<size_t>(
+            std::clamp<long long>(row, 0, static_cast<long long>(lines.size()) - 1));
     }
     const VisualLine& line = lines[index];
     const int x0 = lineOrigin(area, s, fixedWidth(font, line.text));
@@ -181,7 +184,8 @@ int editCharFromPoint(const Rect& r, std::wstring_view text, const EditState& s,
     return static_cast<int>(line.start + best);
 }
 
-int editScrollForCaret(const Rect& r, std::wstring_view text, const EditState& s, const Font& font) {
+int editScrollForCaret(const Rect& r, std::wstring_view text, const EditState& s,
+                       const Font& font) {
     if (s.multiLine || hasFlag(s.align, TextFlags::Right) || hasFlag(s.align, TextFlags::Center))
         return 0;
     const Rect area = editTextArea(r, s);
@@ -223,16 +227,18 @@ void paintComboBox(Canvas& c, const Rect& r, std::wstring_view text, const Combo
     Rect textRect = field.inflate(-1, -1);
     if (s.checked) {
         const int top = textRect.top + (textRect.height() - theme::kCheckBoxSize) / 2;
-        paintCheckGlyph(c, {textRect.left + 1, top, textRect.left + 1 + theme::kCheckBoxSize,
-                            top + theme::kCheckBoxSize},
+        paintCheckGlyph(c,
+                        {textRect.left + 1, top, textRect.left + 1 + theme::kCheckBoxSize,
+                         top + theme::kCheckBoxSize},
                         CheckState::Checked, s.disabled, false);
         textRect.left += theme::kCheckBoxSize + 3;
     }
     if (s.image && !s.image->empty()) {
         ClipScope clipImage(c, textRect);
-        c.drawBitmap(*s.image,
-                     Point{textRect.left + 1, textRect.top + (textRect.height() - s.image->height) / 2},
-                     BlitMode::Alpha);
+        c.drawBitmap(
+            *s.image,
+            Point{textRect.left + 1, textRect.top + (textRect.height() - s.image->height) / 2},
+            BlitMode::Alpha);
         textRect.left += s.image->width + 4;
     }
     Color fg = textColor(s.disabled);
@@ -267,7 +273,8 @@ ScrollBarParts scrollBarParts(const Rect& r, const ScrollBarState& s) {
     const long long page = std::clamp<long long>(s.page, 0, std::max<long long>(range, 0));
     int thumbLen = 0;
     if (!s.disabled && range > 0 && page < range && track > 0) {
-        thumbLen = static_cast<int>(std::max<long long>(8, track * std::max<long long>(page, 1) / range));
+        thumbLen =
+            static_cast<int>(std::max<long long>(8, track * std::max<long long>(page, 1) / range));
         if (thumbLen >= track)
             thumbLen = 0;
     }
@@ -278,7 +285,8 @@ ScrollBarParts scrollBarParts(const Rect& r, const ScrollBarState& s) {
     const long long maxPos = s.max - std::max<long long>(page - 1, 0);
     const long long posRange = maxPos - s.min;
     const long long pos = std::clamp<long long>(s.pos, s.min, std::max<long long>(maxPos, s.min));
-    const int offset = posRange > 0 ? static_cast<int>((track - thumbLen) * (pos - s.min) / posRange) : 0;
+    const int offset =
+        posRange > 0 ? static_cast<int>((track - thumbLen) * (pos - s.min) / posRange) : 0;
     p.pageUp = make(t0, t0 + offset);
     p.thumb = make(t0 + offset, t0 + offset + thumbLen);
     p.pageDown = make(t0 + offset + thumbLen, t1);

@@ -22,8 +22,12 @@ Rect glyphBoxAt(int left, const Rect& row) {
     return {left, top, left + theme::kCheckBoxSize, top + theme::kCheckBoxSize};
 }
 
-int headerHeight(const Canvas& c, const Font& font) { return c.measureText(font, L"").cy + 8; }
-int fixedHeaderHeight(const Font& font) { return fixedFontMetrics(font).lineHeight + 8; }
+int headerHeight(const Canvas& c, const Font& font) {
+    return c.measureText(font, L"").cy + 8;
+}
+int fixedHeaderHeight(const Font& font) {
+    return fixedFontMetrics(font).lineHeight + 8;
+}
 
 // The rows area of a list: inside the border, less the scroll bar when rows overflow.
 Rect listBody(const Rect& inner, int count, int rowHeight) {
@@ -41,8 +45,8 @@ int listItemHeight(const ListBoxState& state, const Font& font) {
     return fixedFontMetrics(font).lineHeight + 2;
 }
 
-void paintListBox(Canvas& c, const Rect& r, std::span<const ListItem> items,
-                  const ListBoxState& s, const Font& font) {
+void paintListBox(Canvas& c, const Rect& r, std::span<const ListItem> items, const ListBoxState& s,
+                  const Font& font) {
     if (r.isEmpty())
         return;
     c.fillRect(r, s.disabled ? theme::kFace : theme::kWindow);
@@ -102,7 +106,8 @@ int listItemFromPoint(const Rect& r, int count, const ListBoxState& s, Point p, 
     const Rect body = listBody(inner, count, itemH);
     if (!body.contains(p))
         return -1;
-    const long long index = std::max(0, s.topIndex) + static_cast<long long>(p.y - body.top) / itemH;
+    const long long index =
+        std::max(0, s.topIndex) + static_cast<long long>(p.y - body.top) / itemH;
     return index < count ? static_cast<int>(index) : -1;
 }
 
@@ -116,7 +121,8 @@ ListViewHit listViewHitTest(const Rect& r, std::span<const ListViewColumn> colum
         const int cell = saneSize(s.iconCell, 16);
         const int perRow = std::max(1, inner.width() / cell);
         const int col = (p.x - inner.left) / cell;
-        const long long row = (p.y - inner.top) / cell + static_cast<long long>(std::max(0, s.topIndex));
+        const long long row =
+            (p.y - inner.top) / cell + static_cast<long long>(std::max(0, s.topIndex));
         const long long index = row * perRow + col;
         if (col < perRow && index < rowCount)
             hit.item = static_cast<int>(index);
@@ -233,7 +239,8 @@ void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> col
             const int row = static_cast<int>(i) / perRow - firstRow;
             if (row < 0)
                 continue;
-            const Rect box = Rect::fromSize(inner.left + col * cell, inner.top + row * cell, cell, cell);
+            const Rect box =
+                Rect::fromSize(inner.left + col * cell, inner.top + row * cell, cell, cell);
             if (box.top >= inner.bottom)
                 break;
             const ListViewRow& item = rows[i];
@@ -244,13 +251,15 @@ void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> col
                 const double k = std::min({1.0, double(imageRect.width()) / b.width,
                                            double(imageRect.height()) / b.height});
                 const int w = std::max(1, int(b.width * k)), h = std::max(1, int(b.height * k));
-                const Rect dest = Rect::fromSize(imageRect.left + (imageRect.width() - w) / 2,
-                                                 imageRect.top + (imageRect.height() - h) / 2, w, h);
+                const Rect dest =
+                    Rect::fromSize(imageRect.left + (imageRect.width() - w) / 2,
+                                   imageRect.top + (imageRect.height() - h) / 2, w, h);
                 c.drawBitmap(b, dest, b.bounds(), BlitMode::Alpha);
             }
             const std::wstring label = item.cells.empty() ? std::wstring() : item.cells[0];
             const Rect labelRect{box.left + 2, imageRect.bottom + 2, box.right - 2, box.bottom - 2};
-            const Size ls = c.measureTextBlock(font, label, labelRect.width(), TextFlags::WordBreak);
+            const Size ls =
+                c.measureTextBlock(font, label, labelRect.width(), TextFlags::WordBreak);
             if (item.selected) {
                 const int w = std::min(labelRect.width(), ls.cx + 4);
                 c.fillRect({labelRect.left + (labelRect.width() - w) / 2, labelRect.top,
@@ -273,8 +282,9 @@ void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> col
         ClipScope clip(c, header);
         int x = inner.left - saneOffset(s.scrollX);
         for (const ListViewColumn& col : columns) {
-            c.drawText({x + kCellPadX, header.top, x + saneOffset(col.width) - kCellPadX, header.bottom},
-                       col.title, font, textColor(s.disabled), cellFlags | col.align);
+            c.drawText(
+                {x + kCellPadX, header.top, x + saneOffset(col.width) - kCellPadX, header.bottom},
+                col.title, font, textColor(s.disabled), cellFlags | col.align);
             vline(c, x + saneOffset(col.width) - 1, header.top, header.bottom, kHeaderDivider);
             x += saneOffset(col.width);
         }
@@ -314,8 +324,9 @@ void paintListView(Canvas& c, const Rect& r, std::span<const ListViewColumn> col
                 textLeft = x + 4 + theme::kCheckBoxSize + 4;
             }
             if (col < row.cells.size())
-                c.drawText({textLeft, top, x + saneOffset(columns[col].width) - kCellPadX, top + rowH},
-                           row.cells[col], font, fg, cellFlags | columns[col].align);
+                c.drawText(
+                    {textLeft, top, x + saneOffset(columns[col].width) - kCellPadX, top + rowH},
+                    row.cells[col], font, fg, cellFlags | columns[col].align);
             x += saneOffset(columns[col].width);
             if (s.gridLines)
                 vline(c, x - 1, top, top + rowH, kGridLine);

@@ -20,9 +20,9 @@ constexpr Color kBarHotBorder{153, 209, 255};
 constexpr Color kToolPressed{204, 228, 247};
 constexpr Color kToolPressedBorder{0, 84, 153};
 constexpr Color kStripKey{192, 192, 192};
-constexpr int kCheckColumn = 24;   // tick or radio dot at the left of a popup item
-constexpr int kArrowColumn = 20;   // submenu arrow at the right
-constexpr int kAccelGap = 24;      // between an item's label and its accelerator
+constexpr int kCheckColumn = 24;    // tick or radio dot at the left of a popup item
+constexpr int kArrowColumn = 20;    // submenu arrow at the right
+constexpr int kAccelGap = 24;       // between an item's label and its accelerator
 constexpr int kMenuBorderWidth = 2; // border line plus one pixel of padding
 constexpr int kBarPadX = 8;
 
@@ -80,7 +80,8 @@ void paintMenu(Canvas& c, const Rect& r, std::span<const MenuItemState> items, c
         const MenuItemState& item = items[i];
         const Rect ir = rects[i];
         if (item.separator) {
-            hline(c, ir.left + kCheckColumn, ir.right - 2, ir.top + ir.height() / 2, kMenuSeparator);
+            hline(c, ir.left + kCheckColumn, ir.right - 2, ir.top + ir.height() / 2,
+                  kMenuSeparator);
             continue;
         }
         if (item.highlighted)
@@ -97,7 +98,8 @@ void paintMenu(Canvas& c, const Rect& r, std::span<const MenuItemState> items, c
         const Rect textRect{check.right, ir.top, ir.right - kArrowColumn, ir.bottom};
         c.drawText(textRect, t.label, font, fg, kOneLine);
         if (!t.accel.empty())
-            c.drawText(textRect, t.accel, font, fg, kOneLine | TextFlags::Right | TextFlags::NoPrefix);
+            c.drawText(textRect, t.accel, font, fg,
+                       kOneLine | TextFlags::Right | TextFlags::NoPrefix);
         if (item.popup)
             paintArrow(c, {ir.right - kArrowColumn, ir.top, ir.right, ir.bottom},
                        ArrowDirection::Right, fg);
@@ -147,8 +149,9 @@ void paintToolbarButton(Canvas& c, const Rect& r, const Bitmap& strip, const Rec
     if (s.disabled)
         image = disabledImage(image);
     const int off = s.pressed ? 1 : 0;
-    c.drawBitmap(image, Point{r.left + (r.width() - image.width) / 2 + off,
-                              r.top + (r.height() - image.height) / 2 + off},
+    c.drawBitmap(image,
+                 Point{r.left + (r.width() - image.width) / 2 + off,
+                       r.top + (r.height() - image.height) / 2 + off},
                  BlitMode::Alpha);
 }
 

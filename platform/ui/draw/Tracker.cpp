@@ -9,10 +9,10 @@ std::array<Rect, 8> trackerHandleRects(const Rect& r, const TrackerStyle& style)
     const int cy = n.top + (n.height() - s) / 2;
     const int left = n.left - s, right = n.right, top = n.top - s, bottom = n.bottom;
     return {
-        Rect::fromSize(left, top, s, s),      Rect::fromSize(right, top, s, s),
-        Rect::fromSize(right, bottom, s, s),  Rect::fromSize(left, bottom, s, s),
-        Rect::fromSize(cx, top, s, s),        Rect::fromSize(right, cy, s, s),
-        Rect::fromSize(cx, bottom, s, s),     Rect::fromSize(left, cy, s, s),
+        Rect::fromSize(left, top, s, s),     Rect::fromSize(right, top, s, s),
+        Rect::fromSize(right, bottom, s, s), Rect::fromSize(left, bottom, s, s),
+        Rect::fromSize(cx, top, s, s),       Rect::fromSize(right, cy, s, s),
+        Rect::fromSize(cx, bottom, s, s),    Rect::fromSize(left, cy, s, s),
     };
 }
 
@@ -38,16 +38,38 @@ void paintTracker(Canvas& c, const Rect& r, const TrackerStyle& style) {
 Rect trackerResize(const Rect& r, TrackerHit hit, int dx, int dy) {
     Rect out = r;
     switch (hit) {
-    case TrackerHit::Nothing: return r;
-    case TrackerHit::Middle: return r.offset(dx, dy).normalized();
-    case TrackerHit::TopLeft: out.left += dx; out.top += dy; break;
-    case TrackerHit::TopRight: out.right += dx; out.top += dy; break;
-    case TrackerHit::BottomRight: out.right += dx; out.bottom += dy; break;
-    case TrackerHit::BottomLeft: out.left += dx; out.bottom += dy; break;
-    case TrackerHit::Top: out.top += dy; break;
-    case TrackerHit::Right: out.right += dx; break;
-    case TrackerHit::Bottom: out.bottom += dy; break;
-    case TrackerHit::Left: out.left += dx; break;
+    case TrackerHit::Nothing:
+        return r;
+    case TrackerHit::Middle:
+        return r.offset(dx, dy).normalized();
+    case TrackerHit::TopLeft:
+        out.left += dx;
+        out.top += dy;
+        break;
+    case TrackerHit::TopRight:
+        out.right += dx;
+        out.top += dy;
+        break;
+    case TrackerHit::BottomRight:
+        out.right += dx;
+        out.bottom += dy;
+        break;
+    case TrackerHit::BottomLeft:
+        out.left += dx;
+        out.bottom += dy;
+        break;
+    case TrackerHit::Top:
+        out.top += dy;
+        break;
+    case TrackerHit::Right:
+        out.right += dx;
+        break;
+    case TrackerHit::Bottom:
+        out.bottom += dy;
+        break;
+    case TrackerHit::Left:
+        out.left += dx;
+        break;
     }
     return out.normalized();
 }

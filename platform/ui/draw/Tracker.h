@@ -23,8 +23,8 @@ enum class TrackerHit {
 };
 
 struct TrackerStyle {
-    int handleSize = 5;          // handles sit just outside the rectangle
-    bool handles = true;         // resizable: draw and hit-test the handles
+    int handleSize = 5;  // handles sit just outside the rectangle
+    bool handles = true; // resizable: draw and hit-test the handles
     Color color{0, 0, 0};
     PenStyle frame = PenStyle::Solid;
 };

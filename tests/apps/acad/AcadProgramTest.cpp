@@ -11,7 +11,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path bin() { return fs::path(TVL_BINARY_DIR) / "bin"; }
+fs::path bin() {
+    return fs::path(TVL_BINARY_DIR) / "bin";
+}
 
 struct Result {
     int exitCode = -1;
@@ -21,8 +23,7 @@ struct Result {
 
 class AcadProgram : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const char* tmp = std::getenv("TVL_TEST_TMP");
         dir = fs::path(tmp && *tmp ? tmp : fs::temp_directory_path().string()) / "acad" /
               ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -31,16 +32,19 @@ protected:
         module = (bin() / "hosttest.arx").string();
     }
 
-    void write(const std::string& name, const std::string& text) { ASSERT_TRUE(base::writeFile(dir / name, text)); }
+    void write(const std::string& name, const std::string& text) {
+        ASSERT_TRUE(base::writeFile(dir / name, text));
+    }
 
     // Runs `program` (default: the built acad) with arguments (already quoted for the
     // shell) and optional standard input.
-    Result run(const std::string& args, const std::string& input = "", const std::string& program = "")
-    {
+    Result run(const std::string& args, const std::string& input = "",
+               const std::string& program = "") {
         write("stdin.txt", input);
         const std::string exe = program.empty() ? (bin() / "acad").string() : program;
-        const std::string cmd = "cd '" + dir.string() + "' && TVL_PROFILE='" + (dir / "profile.ini").string() +
-                                "' LD_LIBRARY_PATH='" + bin().string() + "' '" + exe + "' " + args +
+        const std::string cmd = "cd '" + dir.string() + "' && TVL_PROFILE='" +
+                                (dir / "profile.ini").string() + "' LD_LIBRARY_PATH='" +
+                                bin().string() + "' '" + exe + "' " + args +
                                 " < stdin.txt > stdout.txt 2> stderr.txt";
         const int status = std::system(cmd.c_str());
         Result r;
@@ -56,44 +60,41 @@ protected:
 
 #define EXPECT_HAS(text, fragment) EXPECT_NE((text).find(fragment), std::string::npos) << (text)
 
-TEST_F(AcadProgram, ScriptExitCodesTellTheResult)
-{
-    write("pass.scr",
-          "# a passing script\n"
-          "answer msgbox ok\n"
-          "ASKNAME\n"
-          "click IDOK\n"
-          "type 100 'Ada'\n"
-          "click IDOK\n"
-          "expect output 'Name: Ada'\n");
+TEST_F(AcadProgram, ScriptExitCodesTellTheResult) {
+    write("pass.scr", "# a passing script\n"
+                      "answer msgbox ok\n"
+                      "ASKNAME\n"
+                      "click IDOK\n"
+                      "type 100 'Ada'\n"
+                      "click IDOK\n"
+                      "expect output 'Name: Ada'\n");
     Result r = run("/nologo /ld '" + module + "' --script pass.scr");
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_HAS(r.out, "Loaded module " + module + "\n");
     EXPECT_HAS(r.out, "Command: ASKNAME\n");
     EXPECT_HAS(r.out, "Name: Ada\n");
-    EXPECT_EQ(r.out.find("CAD host stand-in"), std::string::npos);   // /nologo
-    EXPECT_HAS(r.out, "hosttest unloaded");                           // modules unloaded at the end
+    EXPECT_EQ(r.out.find("CAD host stand-in"), std::string::npos); // /nologo
+    EXPECT_HAS(r.out, "hosttest unloaded");                        // modules unloaded at the end
 
     write("fail.scr", "HELLO\nexpect output 'Goodbye'\nHELLO\n");
     r = run("/nologo /ld '" + module + "' --script fail.scr");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_HAS(r.err, "fail.scr:2: expectation failed: expect output 'Goodbye'");
-    EXPECT_EQ(r.out.find("Hello"), r.out.rfind("Hello"));   // line 3 did not run
+    EXPECT_EQ(r.out.find("Hello"), r.out.rfind("Hello")); // line 3 did not run
 
     write("bad.scr", "HELLO\nexpect sunshine\nclick\n");
     r = run("/ld '" + module + "' --script bad.scr");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_HAS(r.err, "bad.scr:2: unknown expectation \"sunshine\"");
     EXPECT_HAS(r.err, "bad.scr:3: usage: click");
-    EXPECT_EQ(r.out.find("Hello"), std::string::npos);      // nothing ran
+    EXPECT_EQ(r.out.find("Hello"), std::string::npos); // nothing ran
 
     r = run("--script missing.scr");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_HAS(r.err, "missing.scr: cannot read the script");
 }
 
-TEST_F(AcadProgram, ModulesFromTheCommandLineAndTheSupportPath)
-{
+TEST_F(AcadProgram, ModulesFromTheCommandLineAndTheSupportPath) {
     fs::create_directories(dir / "support one");
     fs::create_directories(dir / "support two");
     write("support two/acad.rx", "; modules to load at start\nhosttest.arx\nnot-there.arx\n");
@@ -113,15 +114,15 @@ TEST_F(AcadProgram, ModulesFromTheCommandLineAndTheSupportPath)
     EXPECT_HAS(r.err, "/ld needs a value");
 }
 
-TEST_F(AcadProgram, CommandsFromStandardInputAndStartupScript)
-{
-    Result r = run("/nologo /ld '" + module + "'", "HELLO\nNOSUCH\nASKNAME\ntype 100 Bo\nclick IDOK\nQUIT\nHELLO\n");
+TEST_F(AcadProgram, CommandsFromStandardInputAndStartupScript) {
+    Result r = run("/nologo /ld '" + module + "'",
+                   "HELLO\nNOSUCH\nASKNAME\ntype 100 Bo\nclick IDOK\nQUIT\nHELLO\n");
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_HAS(r.out, "Command: HELLO\nHello from hosttest: 42 99.50%\n");
     EXPECT_HAS(r.out, "Unknown command \"NOSUCH\".");
     EXPECT_HAS(r.out, "Your name> type 100 Bo\n");
     EXPECT_HAS(r.out, "Name: Bo\n");
-    EXPECT_EQ(r.out.find("Hello"), r.out.rfind("Hello"));   // nothing after QUIT
+    EXPECT_EQ(r.out.find("Hello"), r.out.rfind("Hello")); // nothing after QUIT
 
     // startup.scr beside the program runs first.
     fs::create_directories(dir / "app");

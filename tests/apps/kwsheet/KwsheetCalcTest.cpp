@@ -19,7 +19,8 @@ struct CalcRun {
 
 CalcRun calc(const std::string& input, std::vector<std::string> args = {}) {
     std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+    for (auto& a : args)
+        argv.push_back(a.data());
     std::istringstream in(input);
     std::ostringstream out, err;
     int rc = runCalc(static_cast<int>(argv.size()), argv.data(), in, out, err);
@@ -46,7 +47,8 @@ std::vector<Row> table() {
     std::vector<Row> rows;
     std::string line;
     while (std::getline(f, line)) {
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         auto t1 = line.find('\t'), t2 = line.find('\t', t1 + 1);
         rows.push_back({line.substr(0, t1), line.substr(t1 + 1, t2 - t1 - 1)});
     }
@@ -55,11 +57,12 @@ std::vector<Row> table() {
 
 // The fixed cells of the table, as A1-notation formulas and constants.
 const char* const kFixed[][2] = {
-    {"A1", "1"}, {"A2", "2"}, {"A3", "3"}, {"A4", "-4.5"}, {"A5", "text"}, {"A6", "=TRUE()"}, {"A8", "0"},
-    {"A9", "=\"5\""}, {"B1", "10"}, {"B2", "20"}, {"B3", "30"}, {"B4", "40"}, {"B5", "50"}, {"C1", "a"},
-    {"C2", "b"}, {"C3", "c"}, {"C4", "d"}, {"C5", "e"}, {"A12", "1"}, {"B12", "2"}, {"C12", "3"},
-    {"D12", "4"}, {"E12", "5"}, {"A13", "one"}, {"B13", "two"}, {"C13", "three"}, {"D13", "four"},
-    {"E13", "five"},
+    {"A1", "1"},       {"A2", "2"},     {"A3", "3"},      {"A4", "-4.5"}, {"A5", "text"},
+    {"A6", "=TRUE()"}, {"A8", "0"},     {"A9", "=\"5\""}, {"B1", "10"},   {"B2", "20"},
+    {"B3", "30"},      {"B4", "40"},    {"B5", "50"},     {"C1", "a"},    {"C2", "b"},
+    {"C3", "c"},       {"C4", "d"},     {"C5", "e"},      {"A12", "1"},   {"B12", "2"},
+    {"C12", "3"},      {"D12", "4"},    {"E12", "5"},     {"A13", "one"}, {"B13", "two"},
+    {"C13", "three"},  {"D13", "four"}, {"E13", "five"},
 };
 
 // Rewrites an A1-notation formula for the cell (col,row) in another style.
@@ -68,7 +71,8 @@ std::string restyle(const std::string& a1, int col, int row, grid::RefStyle styl
     s.setMaxCols(10);
     s.setMaxRows(1000);
     s.setAutoCalc(false);
-    if (!s.setFormula(col, row, a1, grid::RefStyle::A1).ok) return {};
+    if (!s.setFormula(col, row, a1, grid::RefStyle::A1).ok)
+        return {};
     return "=" + s.formula(col, row, style);
 }
 
@@ -80,7 +84,8 @@ void checkTable(grid::RefStyle style, const char* styleName) {
         grid::CellRef ref;
         ASSERT_TRUE(grid::parseA1(f[0], ref));
         std::string content = f[1];
-        if (content[0] == '=') content = restyle(content.substr(1), ref.col, ref.row, style);
+        if (content[0] == '=')
+            content = restyle(content.substr(1), ref.col, ref.row, style);
         input += std::string(f[0]) + "\t" + content + "\n";
     }
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -94,14 +99,21 @@ void checkTable(grid::RefStyle style, const char* styleName) {
     ASSERT_EQ(r.rc, 0) << r.err;
     auto out = cells(r.out);
     for (size_t i = 0; i < rows.size(); ++i)
-        EXPECT_EQ(out["G" + std::to_string(i + 1)], rows[i].expected) << rows[i].formula << " (" << styleName << ")";
+        EXPECT_EQ(out["G" + std::to_string(i + 1)], rows[i].expected)
+            << rows[i].formula << " (" << styleName << ")";
 }
 
-}  // namespace
+} // namespace
 
-TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInA1Style) { checkTable(grid::RefStyle::A1, "a1"); }
-TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInDefaultStyle) { checkTable(grid::RefStyle::Default, "default"); }
-TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInR1C1Style) { checkTable(grid::RefStyle::R1C1, "r1c1"); }
+TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInA1Style) {
+    checkTable(grid::RefStyle::A1, "a1");
+}
+TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInDefaultStyle) {
+    checkTable(grid::RefStyle::Default, "default");
+}
+TEST(KwsheetCalcTest, FunctionsGiveLibreOfficesResultsInR1C1Style) {
+    checkTable(grid::RefStyle::R1C1, "r1c1");
+}
 
 TEST(KwsheetCalcTest, PrintsEveryNonEmptyCellRowByRow) {
     CalcRun r = calc("B2\t=A1*2\nA1\t21\nA2\thello world\nC1\t1e3\nB1\t 7 \nD1\t=1=1\nE1\t\n");

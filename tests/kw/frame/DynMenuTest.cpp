@@ -75,8 +75,8 @@ TEST_F(DynMenuTest, ShowSendsTheChosenCommandToTheOwner) {
             return true;
         }
     } owner;
-    ASSERT_TRUE(owner.create(L"TestOwner", L"owner", ui::WS_POPUP, ui::Rect{0, 0, 100, 100},
-                             nullptr, 0));
+    ASSERT_TRUE(
+        owner.create(L"TestOwner", L"owner", ui::WS_POPUP, ui::Rect{0, 0, 100, 100}, nullptr, 0));
     add(1, kMenuCommand, L"first");
     add(1, kMenuCommand, L"second");
     ui::ScriptedDriver driver;

@@ -15,7 +15,7 @@ class OpenSaveDialogTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        m_folder = Tvl_String(base::toProduct(m_tmp)) ;
+        m_folder = Tvl_String(base::toProduct(m_tmp));
         if (!m_folder.endsWith(L"\\"))
             m_folder += L"\\";
         m_dlg.m_folder = m_folder;
@@ -78,10 +78,9 @@ TEST_F(OpenSaveDialogTest, OverwriteQuestionOmitsTheMiddleSentenceForListedNames
     EXPECT_EQ(m_dlg.doModal(), ui::IDOK);
     EXPECT_EQ(m_dlg.m_chosenName, L"beta");
     ASSERT_EQ(driver.messageBoxes().size(), 2u);
-    const std::wstring notListed = (dialString(1128) + L"\n" + dialString(1129) + L"\n\n" +
-                                    dialString(1130) + L"\n").str();
-    const std::wstring listed =
-        (dialString(1128) + L"\n\n" + dialString(1130) + L"\n").str();
+    const std::wstring notListed =
+        (dialString(1128) + L"\n" + dialString(1129) + L"\n\n" + dialString(1130) + L"\n").str();
+    const std::wstring listed = (dialString(1128) + L"\n\n" + dialString(1130) + L"\n").str();
     EXPECT_EQ(driver.messageBoxes()[0].text, notListed);
     EXPECT_EQ(driver.messageBoxes()[1].text, listed);
     EXPECT_EQ(driver.messageBoxes()[1].caption, dialString(1131).str());
@@ -112,9 +111,9 @@ TEST_F(OpenSaveDialogTest, DeleteRemovesTheFileAndTheNameOnlyWhenConfirmed) {
     EXPECT_FALSE(m_dlg.m_namesChecked.contains(L"alpha"));
     EXPECT_TRUE(m_dlg.m_names.contains(L"beta"));
     ASSERT_EQ(driver.messageBoxes().size(), 3u);
-    EXPECT_EQ(driver.messageBoxes()[0].text,
-              (dialString(1132) + L" \"alpha\" " + dialString(1133) + L"\n" + dialString(1134) +
-               L"\n").str());
+    EXPECT_EQ(driver.messageBoxes()[0].text, (dialString(1132) + L" \"alpha\" " + dialString(1133) +
+                                              L"\n" + dialString(1134) + L"\n")
+                                                 .str());
     EXPECT_TRUE(driver.done());
 }
 

@@ -21,9 +21,9 @@ protected:
         t.caption = L"Placed";
         t.style |= ui::WS_THICKFRAME;
         t.rect = ui::dlu(0, 0, 100, 60);
-        t.controls = {{1043, L"Edit", L"some text", ui::WS_TABSTOP, ui::dlu(5, 5, 80, 12)},
-                      {1001, L"ComboBox", L"", ui::CBS_DROPDOWN | ui::WS_TABSTOP,
-                       ui::dlu(5, 20, 80, 60)}};
+        t.controls = {
+            {1043, L"Edit", L"some text", ui::WS_TABSTOP, ui::dlu(5, 5, 80, 12)},
+            {1001, L"ComboBox", L"", ui::CBS_DROPDOWN | ui::WS_TABSTOP, ui::dlu(5, 20, 80, 60)}};
         m_dlg = std::make_unique<ui::Dialog>(t);
         ASSERT_TRUE(m_dlg->create(0));
         m_dlg->moveWindow(100, 100, 300, 200);

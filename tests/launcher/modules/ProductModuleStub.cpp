@@ -3,8 +3,7 @@
 
 #include "platform/host/AcRxDynamicLinker.h"
 
-ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appPacket)
-{
+ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appPacket) {
     if (msg == AcRx::kInitAppMsg)
         acrxDynamicLinker->unlockApplication(appPacket);
     return AcRx::kRetOK;

@@ -12,16 +12,14 @@ namespace {
 
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const char* tmp = std::getenv("TVL_TEST_TMP");
         m_dir = fs::path(tmp ? tmp : "/tmp/tvl_base_tests") /
-            ::testing::UnitTest::GetInstance()->current_test_info()->name();
+                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(m_dir);
         ASSERT_TRUE(createFolder(m_dir));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         std::error_code ec;
         fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(m_dir, ec);
@@ -31,8 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(FilesTest, FindFirstWildcardsAndCase)
-{
+TEST_F(FilesTest, FindFirstWildcardsAndCase) {
     ASSERT_TRUE(writeFile(m_dir / "Profile.PR", "x"));
     ASSERT_TRUE(writeFile(m_dir / "b1.txt", "x"));
     ASSERT_TRUE(createFolder(m_dir / "sub"));
@@ -51,39 +48,45 @@ TEST_F(FilesTest, FindFirstWildcardsAndCase)
     EXPECT_FALSE(existsMatching(m_dir / "sub" / "*.txt"));
 }
 
-TEST(Wildcards, MatchTable)
-{
+TEST(Wildcards, MatchTable) {
     struct Case {
         const wchar_t* name;
         const wchar_t* pattern;
         bool match;
     };
     const Case cases[] = {
-        {L"a.txt", L"*.txt", true},     {L"a.txt.bak", L"*.txt", false}, {L"noext", L"*.*", true},
-        {L"abc", L"a*c", true},         {L"ac", L"a*c", true},           {L"abd", L"a*c", false},
-        {L"aXbXc", L"a*b*c", true},     {L"abc", L"a?c", true},          {L"ac", L"a?c", false},
-        {L"ABC.TXT", L"abc.txt", true}, {L"\u00C9t\u00E9", L"\u00E9*", true}, {L"", L"*", true},
+        {L"a.txt", L"*.txt", true},
+        {L"a.txt.bak", L"*.txt", false},
+        {L"noext", L"*.*", true},
+        {L"abc", L"a*c", true},
+        {L"ac", L"a*c", true},
+        {L"abd", L"a*c", false},
+        {L"aXbXc", L"a*b*c", true},
+        {L"abc", L"a?c", true},
+        {L"ac", L"a?c", false},
+        {L"ABC.TXT", L"abc.txt", true},
+        {L"\u00C9t\u00E9", L"\u00E9*", true},
+        {L"", L"*", true},
         {L"x", L"", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(matchesWildcard(c.name, c.pattern), c.match) << "name=" << c.name;
 }
 
-TEST_F(FilesTest, FindFilesRecursesAndSorts)
-{
+TEST_F(FilesTest, FindFilesRecursesAndSorts) {
     ASSERT_TRUE(createFolder(m_dir / "x" / "y" / "z"));
     for (auto p : {"b.txt", "a.TXT", "x/c.txt", "x/y/z/d.txt", "x/e.dat"})
         ASSERT_TRUE(writeFile(m_dir / p, "1"));
     ASSERT_TRUE(createFolder(m_dir / "folder.txt")); // folders are not files
     const auto all = findFiles(m_dir, L"*.txt", Recurse::Yes);
-    const std::vector<fs::path> expected = {m_dir / "a.TXT", m_dir / "b.txt", m_dir / "x/c.txt", m_dir / "x/y/z/d.txt"};
+    const std::vector<fs::path> expected = {m_dir / "a.TXT", m_dir / "b.txt", m_dir / "x/c.txt",
+                                            m_dir / "x/y/z/d.txt"};
     EXPECT_EQ(all, expected);
     EXPECT_EQ(findFiles(m_dir, L"*.txt", Recurse::No).size(), 2u);
     EXPECT_TRUE(findFiles(m_dir / "nope", L"*", Recurse::Yes).empty());
 }
 
-TEST_F(FilesTest, ReadLinesKeepsEmptyLinesAndStripsCarriageReturns)
-{
+TEST_F(FilesTest, ReadLinesKeepsEmptyLinesAndStripsCarriageReturns) {
     ASSERT_TRUE(writeFile(m_dir / "l.txt", "one\r\n\ntwo\nlast"));
     const auto lines = readLines(m_dir / "l.txt");
     ASSERT_TRUE(lines);
@@ -94,8 +97,7 @@ TEST_F(FilesTest, ReadLinesKeepsEmptyLinesAndStripsCarriageReturns)
     EXPECT_FALSE(readFile(m_dir)); // a folder is not a file
 }
 
-TEST_F(FilesTest, AtomicWriteLeavesOldFileOnFailure)
-{
+TEST_F(FilesTest, AtomicWriteLeavesOldFileOnFailure) {
     const auto target = m_dir / "doc.kws";
     ASSERT_TRUE(writeFileAtomic(target, "version 1"));
     EXPECT_EQ(readFile(target), "version 1");
@@ -121,8 +123,7 @@ TEST_F(FilesTest, AtomicWriteLeavesOldFileOnFailure)
     EXPECT_FALSE(writeFileAtomic(m_dir / "no" / "such" / "folder.txt", "x"));
 }
 
-TEST_F(FilesTest, CopyOverwritesRemoveAndCreateFolder)
-{
+TEST_F(FilesTest, CopyOverwritesRemoveAndCreateFolder) {
     ASSERT_TRUE(writeFile(m_dir / "a", "new"));
     ASSERT_TRUE(writeFile(m_dir / "b", "old and longer"));
     ::chmod((m_dir / "a").c_str(), 0750);
@@ -140,8 +141,7 @@ TEST_F(FilesTest, CopyOverwritesRemoveAndCreateFolder)
     EXPECT_FALSE(createFolder(m_dir / "b" / "sub"));    // below a file
 }
 
-TEST_F(FilesTest, ModificationTimeAndItsFormat)
-{
+TEST_F(FilesTest, ModificationTimeAndItsFormat) {
     ASSERT_TRUE(writeFile(m_dir / "t", "x"));
     const auto t = modificationTime(m_dir / "t");
     ASSERT_TRUE(t);

@@ -15,8 +15,7 @@ struct RootGuard {
 
 } // namespace
 
-TEST(Paths, ProductToNativeTable)
-{
+TEST(Paths, ProductToNativeTable) {
     RootGuard guard("/srv/drives/");
     struct Case {
         const wchar_t* product;
@@ -41,8 +40,7 @@ TEST(Paths, ProductToNativeTable)
     EXPECT_EQ(toNative(std::string_view("c:\\a")).string(), "/srv/drives/c/a");
 }
 
-TEST(Paths, NativeToProductInvertsTheMapping)
-{
+TEST(Paths, NativeToProductInvertsTheMapping) {
     RootGuard guard("/srv/drives");
     EXPECT_EQ(toProduct("/srv/drives/c/a/t3.kws"), L"c:\\a\\t3.kws");
     EXPECT_EQ(toProduct("/srv/drives/c"), L"c:\\");
@@ -54,8 +52,7 @@ TEST(Paths, NativeToProductInvertsTheMapping)
         EXPECT_EQ(toProduct(toNative(std::wstring_view(p))), p);
 }
 
-TEST(Paths, RootComesFromApiThenEnvironment)
-{
+TEST(Paths, RootComesFromApiThenEnvironment) {
     setDriveRoot({});
     ::setenv("TVL_DRIVE_ROOT", "/env/root", 1);
     EXPECT_EQ(toNative(std::wstring_view(L"e:\\f")).string(), "/env/root/e/f");
@@ -68,8 +65,7 @@ TEST(Paths, RootComesFromApiThenEnvironment)
     EXPECT_FALSE(driveRoot().empty());
 }
 
-TEST(Paths, TextHelpers)
-{
+TEST(Paths, TextHelpers) {
     EXPECT_EQ(productFolder(L"c:\\a\\b.txt"), L"c:\\a\\");
     EXPECT_EQ(productFolder(L"b.txt"), L"");
     EXPECT_EQ(productFileName(L"c:\\a\\b.txt"), L"b.txt");

@@ -5,14 +5,13 @@
 
 namespace {
 
-TEST(AcArray, GrowsInStepsAndEditsInPlace)
-{
+TEST(AcArray, GrowsInStepsAndEditsInPlace) {
     AcArray<int> a;
     EXPECT_EQ(a.physicalLength(), 0);
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(a.append(i * 10), i);
     EXPECT_EQ(a.length(), 9);
-    EXPECT_EQ(a.physicalLength(), 16);   // two steps of 8
+    EXPECT_EQ(a.physicalLength(), 16); // two steps of 8
     a.removeAt(0).removeAt(100).insertAt(1, 5).insertAt(-1, 6);
     EXPECT_EQ(a[0], 10);
     EXPECT_EQ(a[1], 5);
@@ -34,16 +33,14 @@ TEST(AcArray, GrowsInStepsAndEditsInPlace)
     EXPECT_EQ(a[9], 0);
 }
 
-TEST(AcArrayDeath, IndexOutOfRangeStopsWithAMessage)
-{
+TEST(AcArrayDeath, IndexOutOfRangeStopsWithAMessage) {
     AcArray<int> a;
     a.append(1);
     EXPECT_DEATH((void)a[1], "index 1 out of range");
     EXPECT_DEATH((void)a[-1], "index -1 out of range");
 }
 
-TEST(AcDbObjectId, NullAndComparisons)
-{
+TEST(AcDbObjectId, NullAndComparisons) {
     AcDbObjectId id;
     EXPECT_TRUE(id.isNull());
     EXPECT_EQ(id, AcDbObjectId::kNull);

@@ -1,7 +1,7 @@
+#include "platform/host/CommandRegistry.h"
 #include "platform/host/AcEdCommandStack.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/CommandProcessor.h"
-#include "platform/host/CommandRegistry.h"
 #include "platform/host/HostTesting.h"
 
 #include <gtest/gtest.h>
@@ -9,14 +9,20 @@
 namespace {
 
 int g_calls = 0;
-void first() { g_calls += 1; }
-void second() { g_calls += 100; }
-void removesItself() { acedRegCmds->removeGroup(L"SELF"); g_calls += 1000; }
+void first() {
+    g_calls += 1;
+}
+void second() {
+    g_calls += 100;
+}
+void removesItself() {
+    acedRegCmds->removeGroup(L"SELF");
+    g_calls += 1000;
+}
 
 class CommandStack : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         host::resetHostForTests();
         g_calls = 0;
     }
@@ -24,17 +30,20 @@ protected:
     host::CommandProcessor processor;
 };
 
-TEST_F(CommandStack, RegistersThroughTheSystemRegistryAndRefusesBadInput)
-{
+TEST_F(CommandStack, RegistersThroughTheSystemRegistryAndRefusesBadInput) {
     ASSERT_NE(acedRegCmds, nullptr);
     ASSERT_NE(acrxDynamicLinker, nullptr);
     EXPECT_EQ(acrxSysRegistry()->at(L"NoSuchService"), nullptr);
 
-    EXPECT_EQ(acedRegCmds->addCommand(L"TREVLON_KW", L"TEST", L"TEST", ACRX_CMD_MODAL, first), Acad::eOk);
-    EXPECT_EQ(acedRegCmds->addCommand(L"trevlon_kw", L"test", L"OTHER", ACRX_CMD_MODAL, second), Acad::eDuplicateKey);
+    EXPECT_EQ(acedRegCmds->addCommand(L"TREVLON_KW", L"TEST", L"TEST", ACRX_CMD_MODAL, first),
+              Acad::eOk);
+    EXPECT_EQ(acedRegCmds->addCommand(L"trevlon_kw", L"test", L"OTHER", ACRX_CMD_MODAL, second),
+              Acad::eDuplicateKey);
     EXPECT_EQ(acedRegCmds->addCommand(L"", L"X", L"X", ACRX_CMD_MODAL, first), Acad::eInvalidInput);
-    EXPECT_EQ(acedRegCmds->addCommand(L"G", nullptr, L"X", ACRX_CMD_MODAL, first), Acad::eInvalidInput);
-    EXPECT_EQ(acedRegCmds->addCommand(L"G", L"X", L"X", ACRX_CMD_MODAL, nullptr), Acad::eInvalidInput);
+    EXPECT_EQ(acedRegCmds->addCommand(L"G", nullptr, L"X", ACRX_CMD_MODAL, first),
+              Acad::eInvalidInput);
+    EXPECT_EQ(acedRegCmds->addCommand(L"G", L"X", L"X", ACRX_CMD_MODAL, nullptr),
+              Acad::eInvalidInput);
     ASSERT_EQ(host::commands().all().size(), 1u);
     const host::Command& c = host::commands().all()[0];
     EXPECT_EQ(c.fcode, -1);
@@ -42,15 +51,14 @@ TEST_F(CommandStack, RegistersThroughTheSystemRegistryAndRefusesBadInput)
     EXPECT_EQ(c.resourceHandle, nullptr);
 }
 
-TEST_F(CommandStack, LookupByLocalGlobalGroupAndMostRecent)
-{
+TEST_F(CommandStack, LookupByLocalGlobalGroupAndMostRecent) {
     acedRegCmds->addCommand(L"ONE", L"RUN", L"LOOP", ACRX_CMD_MODAL, first);
     acedRegCmds->addCommand(L"TWO", L"RUN", L"REN", ACRX_CMD_MODAL, second);
 
-    EXPECT_EQ(host::commands().find(L"run")->function, second);     // most recent group wins
+    EXPECT_EQ(host::commands().find(L"run")->function, second); // most recent group wins
     EXPECT_EQ(host::commands().find(L"one.run")->function, first);
-    EXPECT_EQ(host::commands().find(L"loop")->function, first);      // local name
-    EXPECT_EQ(host::commands().find(L"_loop"), nullptr);             // '_' = global names only
+    EXPECT_EQ(host::commands().find(L"loop")->function, first); // local name
+    EXPECT_EQ(host::commands().find(L"_loop"), nullptr);        // '_' = global names only
     EXPECT_EQ(host::commands().find(L"_RUN")->function, second);
     EXPECT_EQ(host::commands().find(L"TWO.LOOP"), nullptr);
     EXPECT_EQ(host::commands().find(L""), nullptr);
@@ -63,13 +71,13 @@ TEST_F(CommandStack, LookupByLocalGlobalGroupAndMostRecent)
     EXPECT_EQ(host::commands().find(L"run"), nullptr);
 }
 
-TEST_F(CommandStack, ProcessorRunsCommandsAndBuiltIns)
-{
+TEST_F(CommandStack, ProcessorRunsCommandsAndBuiltIns) {
     acedRegCmds->addCommand(L"ONE", L"RUN", L"RUN", ACRX_CMD_MODAL, first);
     acedRegCmds->addCommand(L"SELF", L"GONE", L"GONE", ACRX_CMD_MODAL, removesItself);
 
     EXPECT_EQ(processor.execute({L"run"}), host::CommandOutcome::Done);
-    EXPECT_EQ(processor.execute({L"GONE"}), host::CommandOutcome::Done);   // removes its own group while running
+    EXPECT_EQ(processor.execute({L"GONE"}),
+              host::CommandOutcome::Done); // removes its own group while running
     EXPECT_EQ(g_calls, 1001);
     EXPECT_EQ(processor.execute({L"GONE"}), host::CommandOutcome::Unknown);
     EXPECT_TRUE(host::commandLine().contains(L"Unknown command \"GONE\".\n"));

@@ -1,10 +1,10 @@
+#include "platform/host/ModuleLoader.h"
 #include "platform/host/AcEd.h"
 #include "platform/host/AcRxDynamicLinker.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/CommandProcessor.h"
 #include "platform/host/CommandRegistry.h"
 #include "platform/host/HostTesting.h"
-#include "platform/host/ModuleLoader.h"
 
 #include "TestPaths.h"
 #include "platform/base/Encoding.h"
@@ -21,27 +21,29 @@ using host::LoadResult;
 
 class ModuleLoading : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         host::resetHostForTests();
         ui::app().resetForTests();
-        for (const char* v : {"HOSTTEST_REFUSE_ATTACH", "HOSTTEST_REFUSE_INIT", "HOSTTEST_LOCKED", "HOSTTEST_KEEP_GROUP"})
+        for (const char* v : {"HOSTTEST_REFUSE_ATTACH", "HOSTTEST_REFUSE_INIT", "HOSTTEST_LOCKED",
+                              "HOSTTEST_KEEP_GROUP"})
             unsetenv(v);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         host::resetHostForTests();
         EXPECT_TRUE(ui::app().takeFailures().empty());
     }
-    static std::wstring module(const char* file) { return base::fromUtf8(hosttest::binary(file).string()); }
-    static bool output(const std::wstring& fragment) { return host::commandLine().contains(fragment); }
+    static std::wstring module(const char* file) {
+        return base::fromUtf8(hosttest::binary(file).string());
+    }
+    static bool output(const std::wstring& fragment) {
+        return host::commandLine().contains(fragment);
+    }
 
     host::ModuleLoader& loader = host::moduleLoader();
     host::CommandProcessor processor;
 };
 
-TEST_F(ModuleLoading, LoadInitialiseRunUnload)
-{
+TEST_F(ModuleLoading, LoadInitialiseRunUnload) {
     const std::wstring path = module("hosttest.arx");
     ASSERT_EQ(loader.load(path), LoadResult::Loaded);
     EXPECT_EQ(host::commandLine().text(), L"hosttest initialised\nLoaded module " + path + L"\n");
@@ -71,8 +73,7 @@ TEST_F(ModuleLoading, LoadInitialiseRunUnload)
     EXPECT_TRUE(output(L"Module hosttest.arx is not loaded.\n"));
 }
 
-TEST_F(ModuleLoading, FailuresAreReportedAndTheHostGoesOn)
-{
+TEST_F(ModuleLoading, FailuresAreReportedAndTheHostGoesOn) {
     const fs::path dir = hosttest::scratch("failures");
     ASSERT_TRUE(base::writeFile(dir / "garbage.arx", "this is not a library\n"));
     const struct {
@@ -83,31 +84,35 @@ TEST_F(ModuleLoading, FailuresAreReportedAndTheHostGoesOn)
     } cases[] = {
         {L"c:\\nowhere\\missing.arx", nullptr, LoadResult::NotFound, L"the file was not found."},
         {L"missing.arx", nullptr, LoadResult::NotFound, L"the file was not found."},
-        {base::fromUtf8((dir / "garbage.arx").string()), nullptr, LoadResult::NotAModule, L"not a loadable module ("},
+        {base::fromUtf8((dir / "garbage.arx").string()), nullptr, LoadResult::NotAModule,
+         L"not a loadable module ("},
         {module("noentry.arx"), nullptr, LoadResult::NoEntryPoint, L"it has no acrxEntryPoint."},
         {module("oldapi.arx"), nullptr, LoadResult::WrongApiVersion, L"built for API version 1500"},
-        {module("hosttest.arx"), "HOSTTEST_REFUSE_ATTACH", LoadResult::AttachRefused, L"it refused to attach."},
-        {module("hosttest.arx"), "HOSTTEST_REFUSE_INIT", LoadResult::InitRefused, L"it refused to initialise."},
+        {module("hosttest.arx"), "HOSTTEST_REFUSE_ATTACH", LoadResult::AttachRefused,
+         L"it refused to attach."},
+        {module("hosttest.arx"), "HOSTTEST_REFUSE_INIT", LoadResult::InitRefused,
+         L"it refused to initialise."},
     };
     for (const auto& c : cases) {
         host::commandLine().clear();
         if (c.env)
             setenv(c.env, "1", 1);
         EXPECT_EQ(loader.load(c.path), c.result) << base::toUtf8(c.path);
-        EXPECT_TRUE(output(L"Cannot load module " + c.path + L": ")) << base::toUtf8(host::commandLine().text());
+        EXPECT_TRUE(output(L"Cannot load module " + c.path + L": "))
+            << base::toUtf8(host::commandLine().text());
         EXPECT_TRUE(output(c.message)) << base::toUtf8(host::commandLine().text());
         EXPECT_TRUE(loader.modules().empty());
-        EXPECT_TRUE(host::commands().all().empty());   // a refused init leaves no commands behind
+        EXPECT_TRUE(host::commands().all().empty()); // a refused init leaves no commands behind
         if (c.env)
             unsetenv(c.env);
     }
     EXPECT_EQ(loader.load(module("hosttest.arx")), LoadResult::Loaded);
 }
 
-TEST_F(ModuleLoading, NamesResolveThroughSearchPathAndDriveRoot)
-{
+TEST_F(ModuleLoading, NamesResolveThroughSearchPathAndDriveRoot) {
     loader.setSearchPath({hosttest::binary("")});
-    EXPECT_EQ(loader.load(L"HOSTTEST.ARX"), LoadResult::Loaded);   // names compare without regard to case
+    EXPECT_EQ(loader.load(L"HOSTTEST.ARX"),
+              LoadResult::Loaded); // names compare without regard to case
     EXPECT_TRUE(host::unloadModule(L"hosttest.arx"));
 
     const fs::path root = hosttest::scratch("drives");
@@ -120,8 +125,7 @@ TEST_F(ModuleLoading, NamesResolveThroughSearchPathAndDriveRoot)
     base::setDriveRoot({});
 }
 
-TEST_F(ModuleLoading, LockedAndBusyModulesStayLoaded)
-{
+TEST_F(ModuleLoading, LockedAndBusyModulesStayLoaded) {
     setenv("HOSTTEST_LOCKED", "1", 1);
     ASSERT_EQ(loader.load(module("hosttest.arx")), LoadResult::Loaded);
     EXPECT_TRUE(acrxDynamicLinker->isApplicationLocked(L"hosttest.arx"));
@@ -130,11 +134,11 @@ TEST_F(ModuleLoading, LockedAndBusyModulesStayLoaded)
     loader.modules()[0]->busy = 1;
     EXPECT_EQ(loader.unload(L"hosttest.arx", host::UnloadMode::Forced), host::UnloadResult::Busy);
     loader.modules()[0]->busy = 0;
-    EXPECT_EQ(loader.unload(L"hosttest.arx", host::UnloadMode::Forced), host::UnloadResult::Unloaded);
+    EXPECT_EQ(loader.unload(L"hosttest.arx", host::UnloadMode::Forced),
+              host::UnloadResult::Unloaded);
 }
 
-TEST_F(ModuleLoading, WhatAModuleLeftBehindIsRemovedBeforeItGoes)
-{
+TEST_F(ModuleLoading, WhatAModuleLeftBehindIsRemovedBeforeItGoes) {
     setenv("HOSTTEST_KEEP_GROUP", "1", 1);
     ASSERT_EQ(loader.load(module("hosttest.arx")), LoadResult::Loaded);
     processor.execute({L"MODELESS"});
@@ -147,14 +151,14 @@ TEST_F(ModuleLoading, WhatAModuleLeftBehindIsRemovedBeforeItGoes)
     EXPECT_EQ(processor.execute({L"HELLO"}), host::CommandOutcome::Unknown);
 }
 
-TEST_F(ModuleLoading, AModuleOthersLinkAgainstStaysUntilTheyGo)
-{
+TEST_F(ModuleLoading, AModuleOthersLinkAgainstStaysUntilTheyGo) {
     ASSERT_EQ(loader.load(module("hosttest.arx")), LoadResult::Loaded);
     ASSERT_EQ(loader.load(module("hostdep.arx")), LoadResult::Loaded);
     EXPECT_EQ(processor.execute({L"GREET"}), host::CommandOutcome::Done);
     EXPECT_TRUE(output(L"greetings from hosttest\n"));
     EXPECT_EQ(loader.unload(L"hosttest.arx", host::UnloadMode::User), host::UnloadResult::InUse);
-    EXPECT_TRUE(output(L"Module hosttest.arx is used by hostdep.arx and cannot be unloaded before it.\n"));
+    EXPECT_TRUE(
+        output(L"Module hosttest.arx is used by hostdep.arx and cannot be unloaded before it.\n"));
     EXPECT_FALSE(host::unloadModule(L"hosttest.arx"));
 
     // Loading the dependent first drags the other in as a plain library; loaded as a

@@ -18,47 +18,46 @@ using namespace std::string_literals;
 
 class ProfileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         dir = hosttest::scratch(::testing::UnitTest::GetInstance()->current_test_info()->name());
         file = dir / "acad-profile.ini";
         host::profile().setPath(file);
     }
     void TearDown() override { host::profile().setPath({}); }
 
-    int read(const char* key, int def = -99) { return host::profile().getInt(host::Profile::kSection, base(key), def); }
+    int read(const char* key, int def = -99) {
+        return host::profile().getInt(host::Profile::kSection, base(key), def);
+    }
     static std::wstring base(const char* s) { return std::wstring(s, s + std::strlen(s)); }
 
     fs::path dir;
     fs::path file;
 };
 
-TEST_F(ProfileTest, PutThenGetSurvivesAReread)
-{
+TEST_F(ProfileTest, PutThenGetSurvivesAReread) {
     auto& p = host::profile();
-    EXPECT_EQ(read("DLG_MACRO_CUTS_LEFT"), -99);   // no file yet
+    EXPECT_EQ(read("DLG_MACRO_CUTS_LEFT"), -99); // no file yet
     EXPECT_TRUE(p.putInt(L"TREVLONV8", L"DLG_MACRO_CUTS_LEFT", 120));
     EXPECT_TRUE(p.putInt(L"TREVLONV8", L"DLG_MACRO_CUTS_TOP", -5));
-    EXPECT_TRUE(p.putInt(L"TREVLONV8", L"dlg_macro_cuts_left", 130));   // same key, any case
+    EXPECT_TRUE(p.putInt(L"TREVLONV8", L"dlg_macro_cuts_left", 130)); // same key, any case
     EXPECT_TRUE(p.putString(L"Other", L"Name", L"caf\u00e9"));
     p.reload();
     EXPECT_EQ(read("DLG_MACRO_CUTS_LEFT"), 130);
     EXPECT_EQ(read("DLG_MACRO_CUTS_TOP"), -5);
     EXPECT_EQ(p.getString(L"OTHER", L"name", L""), L"caf\u00e9");
-    EXPECT_EQ(*base::readFile(file),
-              "[TREVLONV8]\nDLG_MACRO_CUTS_LEFT=130\nDLG_MACRO_CUTS_TOP=-5\n\n[Other]\nName=caf\xc3\xa9\n");
+    EXPECT_EQ(*base::readFile(file), "[TREVLONV8]\nDLG_MACRO_CUTS_LEFT=130\nDLG_MACRO_CUTS_TOP=-"
+                                     "5\n\n[Other]\nName=caf\xc3\xa9\n");
     // Names that would break the file are refused.
     EXPECT_FALSE(p.putInt(L"TREVLONV8", L"A=B", 1));
     EXPECT_FALSE(p.putString(L"TREVLONV8", L"K", L"two\nlines"));
     EXPECT_FALSE(p.putInt(L"]", L"K", 1));
 }
 
-TEST_F(ProfileTest, DamagedFilesGiveDefaultsAndKeepWhatIsReadable)
-{
+TEST_F(ProfileTest, DamagedFilesGiveDefaultsAndKeepWhatIsReadable) {
     const struct {
         const char* what;
         std::string bytes;
-        int expectGood;   // value of key GOOD, -99 = default
+        int expectGood; // value of key GOOD, -99 = default
     } cases[] = {
         {"empty", "", -99},
         {"binary", "\x00\x01\xff\xfe[TREVLONV8]\x00GOOD=1"s, -99},
@@ -88,28 +87,25 @@ TEST_F(ProfileTest, DamagedFilesGiveDefaultsAndKeepWhatIsReadable)
     EXPECT_EQ(*base::readFile(file), "[TREVLONV8]\nGOOD=1\nNEW=2\n");
 }
 
-TEST_F(ProfileTest, UnwritableLocationFailsThePutButKeepsTheValueForThisRun)
-{
+TEST_F(ProfileTest, UnwritableLocationFailsThePutButKeepsTheValueForThisRun) {
     ASSERT_TRUE(base::writeFile(dir / "plain-file", "x"));
     host::profile().setPath(dir / "plain-file" / "acad-profile.ini");
     EXPECT_FALSE(host::profile().putInt(L"TREVLONV8", L"A", 5));
     EXPECT_EQ(read("A"), 5);
 }
 
-TEST_F(ProfileTest, FailedWriteLeavesTheOldFile)
-{
+TEST_F(ProfileTest, FailedWriteLeavesTheOldFile) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root ignores folder permissions";
     ASSERT_TRUE(host::profile().putInt(L"TREVLONV8", L"A", 1));
     ASSERT_EQ(chmod(dir.c_str(), 0500), 0);
     EXPECT_FALSE(host::profile().putInt(L"TREVLONV8", L"A", 2));
-    EXPECT_EQ(read("A"), 2);   // kept in memory for this run
+    EXPECT_EQ(read("A"), 2); // kept in memory for this run
     chmod(dir.c_str(), 0700);
     EXPECT_EQ(*base::readFile(file), "[TREVLONV8]\nA=1\n");
 }
 
-TEST_F(ProfileTest, LocationFollowsTheEnvironment)
-{
+TEST_F(ProfileTest, LocationFollowsTheEnvironment) {
     host::profile().setPath({});
     setenv("TVL_PROFILE", (dir / "env.ini").c_str(), 1);
     EXPECT_EQ(host::Profile::defaultPath(), dir / "env.ini");

@@ -8,31 +8,29 @@ namespace {
 
 using host::ScriptOp;
 
-host::ScriptStep parseOk(const char* line)
-{
+host::ScriptStep parseOk(const char* line) {
     std::string error;
     auto step = host::parseScriptLine(line, 1, error);
     EXPECT_TRUE(step) << line << ": " << error;
     return step ? *step : host::ScriptStep{};
 }
 
-TEST(ScriptParser, WordsAndQuotes)
-{
+TEST(ScriptParser, WordsAndQuotes) {
     std::vector<std::wstring> w;
     std::string error;
-    ASSERT_TRUE(host::splitScriptWords(R"(LOAD 'c:\new\KW.arx' "c:\\new\\x" "say \"hi\"\n" "c:\x\y")", w, error));
+    ASSERT_TRUE(host::splitScriptWords(
+        R"(LOAD 'c:\new\KW.arx' "c:\\new\\x" "say \"hi\"\n" "c:\x\y")", w, error));
     ASSERT_EQ(w.size(), 5u);
-    EXPECT_EQ(w[1], L"c:\\new\\KW.arx");     // single quotes are raw
+    EXPECT_EQ(w[1], L"c:\\new\\KW.arx"); // single quotes are raw
     EXPECT_EQ(w[2], L"c:\\new\\x");
     EXPECT_EQ(w[3], L"say \"hi\"\n");
-    EXPECT_EQ(w[4], L"c:\\x\\y");              // other backslashes stay as written
+    EXPECT_EQ(w[4], L"c:\\x\\y"); // other backslashes stay as written
     w.clear();
     EXPECT_FALSE(host::splitScriptWords("type 100 'abc", w, error));
     EXPECT_NE(error.find("column 10"), std::string::npos) << error;
 }
 
-TEST(ScriptParser, EachKindOfLine)
-{
+TEST(ScriptParser, EachKindOfLine) {
     auto s = parseOk("TEST");
     EXPECT_EQ(s.op, ScriptOp::Command);
     EXPECT_EQ(s.words, std::vector<std::wstring>{L"TEST"});
@@ -105,24 +103,22 @@ TEST(ScriptParser, EachKindOfLine)
     EXPECT_EQ(parseOk("expect prompts 3").op, ScriptOp::ExpectPrompts);
 }
 
-TEST(ScriptParser, ErrorsCarryTheirLineNumbers)
-{
-    const char* script =
-        "# comment with an 'unmatched quote\n"
-        "; also a comment\n"
-        "\n"
-        "TEST\n"
-        "click\n"                        // 5
-        "wait soon\n"                    // 6
-        "answer msgbox maybe\n"          // 7
-        "expect text 8003\n"             // 8
-        "type 1 'open\n"                 // 9
-        "key Hyper+Q\n"                  // 10
-        "answer color 300 0 0\n"         // 11
-        "expect nothing\r\n"             // 12
-        "check 1 sideways\n"             // 13
-        "\xff\xfe\n"                     // 14
-        "wait -5";                       // 15, no line end
+TEST(ScriptParser, ErrorsCarryTheirLineNumbers) {
+    const char* script = "# comment with an 'unmatched quote\n"
+                         "; also a comment\n"
+                         "\n"
+                         "TEST\n"
+                         "click\n"                // 5
+                         "wait soon\n"            // 6
+                         "answer msgbox maybe\n"  // 7
+                         "expect text 8003\n"     // 8
+                         "type 1 'open\n"         // 9
+                         "key Hyper+Q\n"          // 10
+                         "answer color 300 0 0\n" // 11
+                         "expect nothing\r\n"     // 12
+                         "check 1 sideways\n"     // 13
+                         "\xff\xfe\n"             // 14
+                         "wait -5";               // 15, no line end
     const host::ParsedScript parsed = host::parseScript(script);
     ASSERT_EQ(parsed.steps.size(), 1u);
     EXPECT_EQ(parsed.steps[0].line, 4);
@@ -130,12 +126,12 @@ TEST(ScriptParser, ErrorsCarryTheirLineNumbers)
     for (const auto& e : parsed.errors)
         lines.push_back(e.line);
     EXPECT_EQ(lines, (std::vector<int>{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
-    EXPECT_NE(parsed.errors[1].message.find("\"soon\""), std::string::npos) << parsed.errors[1].message;
+    EXPECT_NE(parsed.errors[1].message.find("\"soon\""), std::string::npos)
+        << parsed.errors[1].message;
     EXPECT_NE(parsed.errors[2].message.find("maybe"), std::string::npos);
 }
 
-TEST(ScriptParser, KeyNames)
-{
+TEST(ScriptParser, KeyNames) {
     int vk = 0;
     unsigned mods = 0;
     EXPECT_TRUE(host::parseKeySpec(L"Enter", vk, mods));

@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 
+#include "platform/ui/Resources.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/ComboBox.h"
 #include "platform/ui/controls/Edit.h"
@@ -10,7 +11,6 @@
 #include "platform/ui/controls/ListView.h"
 #include "platform/ui/controls/TabControl.h"
 #include "platform/ui/controls/Toolbar.h"
-#include "platform/ui/Resources.h"
 
 using namespace ui;
 using namespace uitest;
@@ -104,7 +104,10 @@ TEST_F(Controls, EditNotifiesEveryChangeAndTheFocusLeaving) {
         typeText(d, 101, L"ab");
         key(VK_BACK);
         tab();
-        std::vector<Event> expected = {{101, EN_CHANGE, L"a"}, {101, EN_CHANGE, L"ab"}, {101, EN_CHANGE, L"a"}, {101, EN_KILLFOCUS, L"a"}};
+        std::vector<Event> expected = {{101, EN_CHANGE, L"a"},
+                                       {101, EN_CHANGE, L"ab"},
+                                       {101, EN_CHANGE, L"a"},
+                                       {101, EN_KILLFOCUS, L"a"}};
         std::vector<Event> got;
         for (auto& ev : dlg.events)
             if (ev.id == 101)
@@ -156,7 +159,9 @@ TEST_F(Controls, DropListAndEditableComboSelection) {
         ASSERT_TRUE(selectItem(d, 103, L"GAMMA"));
         EXPECT_EQ(combo->getCurSel(), 2);
         EXPECT_EQ(combo->getWindowText(), L"gamma");
-        EXPECT_NE(std::find(dlg.events.begin(), dlg.events.end(), Event{103, CBN_SELCHANGE, L"gamma"}), dlg.events.end());
+        EXPECT_NE(
+            std::find(dlg.events.begin(), dlg.events.end(), Event{103, CBN_SELCHANGE, L"gamma"}),
+            dlg.events.end());
         EXPECT_FALSE(selectItem(d, 103, 7));
 
         // Editable: the inner edit 1001 holds the text and has the focus.
@@ -164,8 +169,11 @@ TEST_F(Controls, DropListAndEditableComboSelection) {
         dlg.events.clear();
         ASSERT_TRUE(selectItem(d, 104, 1));
         // While CBN_SELCHANGE is handled the edit still holds the old text, as on the platform.
-        std::vector<Event> expected = {{104, CBN_SETFOCUS, L""}, {104, CBN_DROPDOWN, L""}, {104, CBN_SELCHANGE, L""},
-                                       {104, CBN_SELENDOK, L"IPE300"}, {104, CBN_CLOSEUP, L"IPE300"}};
+        std::vector<Event> expected = {{104, CBN_SETFOCUS, L""},
+                                       {104, CBN_DROPDOWN, L""},
+                                       {104, CBN_SELCHANGE, L""},
+                                       {104, CBN_SELENDOK, L"IPE300"},
+                                       {104, CBN_CLOSEUP, L"IPE300"}};
         EXPECT_EQ(dlg.events, expected);
         EXPECT_EQ(ed->getWindowText(), L"IPE300");
         EXPECT_EQ(app().focus()->id(), ComboBox::kEditId);
@@ -235,7 +243,8 @@ public:
 
 protected:
     bool onInitDialog() override {
-        toolbar = static_cast<Toolbar*>(Window::createChild(L"ToolbarWindow32", L"", WS_VISIBLE, 0, Rect::fromSize(0, 0, 200, 23), this, 0xE800));
+        toolbar = static_cast<Toolbar*>(Window::createChild(
+            L"ToolbarWindow32", L"", WS_VISIBLE, 0, Rect::fromSize(0, 0, 200, 23), this, 0xE800));
         toolbar->setButtons({32811, 32812, 0, 32816});
         toolbar->enableButton(32812, false);
         return true;
@@ -253,7 +262,8 @@ protected:
 
 TEST_F(Controls, MenuBarAndToolbarCommandsReachTheDialog) {
     ResourceModule module("test");
-    MenuTemplate bar{139, {{L"&File", 0, 0, {{L"Open", 32811, 0, {}}, {L"Save", 32812, MF_GRAYED, {}}}}}};
+    MenuTemplate bar{
+        139, {{L"&File", 0, 0, {{L"Open", 32811, 0, {}}, {L"Save", 32812, MF_GRAYED, {}}}}}};
     module.addMenu(bar);
     app().resources().registerModule(&module);
     DialogTemplate t = controlsTemplate();

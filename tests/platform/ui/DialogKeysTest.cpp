@@ -113,7 +113,7 @@ TEST_F(DialogKeys, RadioGroupsFollowWsGroupAndArrowKeys) {
         click(d, 21);
         EXPECT_EQ(d.isDlgButtonChecked(21), BST_CHECKED);
         EXPECT_EQ(d.isDlgButtonChecked(30), BST_CHECKED); // another group
-        key(VK_DOWN);                                       // 21 -> 22, checked by moving
+        key(VK_DOWN);                                     // 21 -> 22, checked by moving
         EXPECT_EQ(app().focus()->id(), 22);
         EXPECT_EQ(d.isDlgButtonChecked(22), BST_CHECKED);
         EXPECT_EQ(d.isDlgButtonChecked(21), BST_UNCHECKED);

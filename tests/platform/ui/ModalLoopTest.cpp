@@ -35,7 +35,8 @@ using ModalLoop = UiTest;
 
 TEST_F(ModalLoop, RunsUntilEndDialogAndDisablesTheOwnerMeanwhile) {
     Window owner;
-    ASSERT_TRUE(owner.create(L"Main", L"Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, Rect::fromSize(0, 0, 800, 600), nullptr, 0));
+    ASSERT_TRUE(owner.create(L"Main", L"Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                             Rect::fromSize(0, 0, 800, 600), nullptr, 0));
     app().setMainWindow(&owner);
     RecordingDialog dlg(smallTemplate());
     bool ownerEnabledInside = true;
@@ -108,7 +109,8 @@ TEST_F(ModalLoop, UnansweredModalFailsClearlyAndIsCancelled) {
     EXPECT_EQ(dlg.doModal(), IDCANCEL);
     auto failures = takeFailures();
     ASSERT_EQ(failures.size(), 1u);
-    EXPECT_NE(failures[0].find("unanswered modal dialog 9001 \"Small\""), std::string::npos) << failures[0];
+    EXPECT_NE(failures[0].find("unanswered modal dialog 9001 \"Small\""), std::string::npos)
+        << failures[0];
     EXPECT_TRUE(app().transcript().contains("FAILURE: unanswered modal dialog 9001"));
 }
 

@@ -41,8 +41,9 @@ protected:
         return true;
     }
     void onMouseDown(MouseButton b, unsigned flags, Point p) override {
-        log.push_back(std::string(b == MouseButton::Left ? "left" : "right") + ((flags & MK_SHIFT) ? "+shift" : "") +
-                      ((flags & MK_CONTROL) ? "+ctrl" : "") + " " + std::to_string(p.x) + "," + std::to_string(p.y));
+        log.push_back(std::string(b == MouseButton::Left ? "left" : "right") +
+                      ((flags & MK_SHIFT) ? "+shift" : "") + ((flags & MK_CONTROL) ? "+ctrl" : "") +
+                      " " + std::to_string(p.x) + "," + std::to_string(p.y));
         if (b != MouseButton::Left)
             return;
         app().setCapture(this);

@@ -15,8 +15,11 @@ using ScriptedAnswers = UiTest;
 TEST_F(ScriptedAnswers, MessageBoxesTakeAnswersInOrderOrByText) {
     driver->answerMessageBox(IDNO, L"Overwrite");
     driver->answerMessageBox(IDYES);
-    EXPECT_EQ(messageBox(nullptr, L"Delete \"x\"?", L"Delete", MB_YESNO | MB_ICONEXCLAMATION), IDYES);
-    EXPECT_EQ(messageBox(nullptr, L"File exists.\nOverwrite it?", L"Save", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
+    EXPECT_EQ(messageBox(nullptr, L"Delete \"x\"?", L"Delete", MB_YESNO | MB_ICONEXCLAMATION),
+              IDYES);
+    EXPECT_EQ(messageBox(nullptr, L"File exists.\nOverwrite it?", L"Save",
+                         MB_YESNOCANCEL | MB_ICONQUESTION),
+              IDNO);
     ASSERT_EQ(driver->messageBoxes().size(), 2u);
     EXPECT_EQ(driver->messageBoxes()[1].icon(), MB_ICONQUESTION);
     EXPECT_TRUE(app().transcript().contains("message box [Save] File exists.\\nOverwrite it?"));
@@ -99,7 +102,8 @@ protected:
 
 TEST_F(ScriptedAnswers, PopupMenuCommandGoesToTheOwnerAfterTracking) {
     MenuOwner owner;
-    ASSERT_TRUE(owner.create(L"Owner", L"", WS_POPUP | WS_VISIBLE, Rect::fromSize(0, 0, 100, 100), nullptr, 0));
+    ASSERT_TRUE(owner.create(L"Owner", L"", WS_POPUP | WS_VISIBLE, Rect::fromSize(0, 0, 100, 100),
+                             nullptr, 0));
     Menu root;
     Menu sub;
     root.appendMenu(MF_STRING, 32811, L"Insert");
@@ -127,14 +131,16 @@ TEST_F(ScriptedAnswers, PopupMenuCommandGoesToTheOwnerAfterTracking) {
     EXPECT_EQ(root.trackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 32811);
     app().pumpMessages();
     EXPECT_EQ(owner.commands.size(), 1u);
-    EXPECT_NE(driver->popupMenus().back().find("More\n  Deeper [32817]"), std::string::npos) << driver->popupMenus().back();
+    EXPECT_NE(driver->popupMenus().back().find("More\n  Deeper [32817]"), std::string::npos)
+        << driver->popupMenus().back();
     owner.destroyWindow();
 }
 
 TEST_F(ScriptedAnswers, LeftoverScriptIsReportedUntilUsed) {
     driver->answerMessageBox(IDOK);
     driver->onDialog(77, [](Dialog& d) { d.endDialog(IDOK); });
-    EXPECT_EQ(driver->unconsumed(), (std::vector<std::string>{"handler for dialog 77", "message box answer OK"}));
+    EXPECT_EQ(driver->unconsumed(),
+              (std::vector<std::string>{"handler for dialog 77", "message box answer OK"}));
     EXPECT_FALSE(driver->done());
     messageBox(nullptr, L"x");
     Dialog dlg(smallTemplate(77));

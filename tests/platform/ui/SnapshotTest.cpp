@@ -103,8 +103,10 @@ TEST_F(Snapshot, PaintingGoesThroughTheCanvasWithTextsAndStates) {
         if (item.kind == DrawKind::Text)
             texts.push_back(item.text);
 
-    for (const wchar_t* want : {L"Heavy columns", L"Default", L"Show all sets", L"Options", L"Metric", L"Save", L"Cancel"})
-        EXPECT_NE(std::find(texts.begin(), texts.end(), std::wstring(want)), texts.end()) << toUtf8(want);
+    for (const wchar_t* want : {L"Heavy columns", L"Default", L"Show all sets", L"Options",
+                                L"Metric", L"Save", L"Cancel"})
+        EXPECT_NE(std::find(texts.begin(), texts.end(), std::wstring(want)), texts.end())
+            << toUtf8(want);
     // The disabled Cancel button's text is grey.
     for (const auto& item : rec.items()) {
         if (item.kind == DrawKind::Text && item.text == L"Cancel") {

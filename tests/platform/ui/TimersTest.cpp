@@ -38,7 +38,8 @@ TEST_F(Timers, FireInDueOrderAtTheirDueTimes) {
     EXPECT_NE(tid, 0u);
     advanceTime(100);
     EXPECT_EQ(app().now(), 100u);
-    std::vector<std::pair<unsigned, std::uint64_t>> expected = {{2, 20}, {1, 30}, {2, 40}, {1, 60}, {2, 60}, {2, 80}, {1, 90}, {2, 100}};
+    std::vector<std::pair<unsigned, std::uint64_t>> expected = {
+        {2, 20}, {1, 30}, {2, 40}, {1, 60}, {2, 60}, {2, 80}, {1, 90}, {2, 100}};
     EXPECT_EQ(w.fired, expected);
     EXPECT_EQ(thread, (std::vector<std::uint64_t>{50, 100}));
     EXPECT_TRUE(app().killThreadTimer(tid));

@@ -41,9 +41,12 @@ using WindowModel = UiTest;
 TEST_F(WindowModel, ClassNamesAreCanonicalAndCreationIsCaseInsensitive) {
     Window top;
     ASSERT_TRUE(top.create(L"Test", L"", WS_POPUP, Rect::fromSize(0, 0, 200, 100), nullptr, 0));
-    Window* e = Window::createChild(L"EDIT", L"x", WS_TABSTOP, WS_EX_CLIENTEDGE, Rect::fromSize(5, 5, 50, 20), &top, 33000);
-    Window* c = Window::createChild(L"combobox", L"", CBS_DROPDOWN, 0, Rect::fromSize(5, 30, 50, 100), &top, 33001);
-    Window* u = Window::createChild(L"fpUSpread70", L"", 0, 0, Rect::fromSize(0, 0, 10, 10), &top, 1001);
+    Window* e = Window::createChild(L"EDIT", L"x", WS_TABSTOP, WS_EX_CLIENTEDGE,
+                                    Rect::fromSize(5, 5, 50, 20), &top, 33000);
+    Window* c = Window::createChild(L"combobox", L"", CBS_DROPDOWN, 0,
+                                    Rect::fromSize(5, 30, 50, 100), &top, 33001);
+    Window* u =
+        Window::createChild(L"fpUSpread70", L"", 0, 0, Rect::fromSize(0, 0, 10, 10), &top, 1001);
     ASSERT_TRUE(e && c && u);
     EXPECT_EQ(e->className(), L"Edit");
     EXPECT_NE(dynamic_cast<Edit*>(e), nullptr);
@@ -90,7 +93,8 @@ TEST_F(WindowModel, DestroyDeliversWmDestroyParentFirstChildrenGoneBeforeItEnds)
     Window* owned = Window::createChild(L"Button", L"", 0, 0, {}, &top, 3);
     WindowRef<Window> ownedRef(owned);
     EXPECT_TRUE(top.destroyWindow());
-    EXPECT_EQ(g_log, (std::vector<std::string>{"top destroy, children 2", "a destroy, children 1", "b destroy, children 0"}));
+    EXPECT_EQ(g_log, (std::vector<std::string>{"top destroy, children 2", "a destroy, children 1",
+                                               "b destroy, children 0"}));
     EXPECT_FALSE(a.isWindow());
     EXPECT_FALSE(ownedRef); // the tree's own children are deleted with their window
     EXPECT_TRUE(top.children().empty());
@@ -139,10 +143,18 @@ TEST_F(WindowModel, ModelessDialogMayDeleteItselfInsideItsOwnHandlers) {
         dlg->showWindow(SW_SHOW);
         dlg->getDlgItem(100)->setFocus();
         switch (way) {
-        case 0: EXPECT_TRUE(click(*dlg, IDCANCEL)); break;
-        case 1: EXPECT_TRUE(key(VK_ESCAPE)); break;
-        case 2: EXPECT_TRUE(key(VK_RETURN)); break;
-        case 3: EXPECT_TRUE(closeBox(*dlg)); break;
+        case 0:
+            EXPECT_TRUE(click(*dlg, IDCANCEL));
+            break;
+        case 1:
+            EXPECT_TRUE(key(VK_ESCAPE));
+            break;
+        case 2:
+            EXPECT_TRUE(key(VK_RETURN));
+            break;
+        case 3:
+            EXPECT_TRUE(closeBox(*dlg));
+            break;
         }
         EXPECT_TRUE(deleted) << "way " << way;
         EXPECT_EQ(app().focus(), nullptr);
@@ -226,7 +238,8 @@ TEST_F(WindowModel, ResizeRespectsTheMinimumTrackingSizeAndMaximiseFillsTheWorkA
         d.showWindow(SW_MAXIMIZE);
         EXPECT_TRUE(d.isMaximized());
         EXPECT_EQ(d.rect(), (Rect{0, 0, 1024, 700}));
-        EXPECT_EQ(dlg.sizeTypes, (std::vector<unsigned>{SIZE_RESTORED, SIZE_RESTORED, SIZE_MAXIMIZED}));
+        EXPECT_EQ(dlg.sizeTypes,
+                  (std::vector<unsigned>{SIZE_RESTORED, SIZE_RESTORED, SIZE_MAXIMIZED}));
         d.endDialog(IDOK);
     });
     dlg.doModal();
@@ -251,7 +264,7 @@ TEST_F(WindowModel, ResourceChainWithDefaultModuleSwitch) {
     auto& res = app().resources();
     res.registerModule(&host);
     res.registerModule(&module);
-    EXPECT_EQ(res.findDialog(500)->caption, L"host's");  // chain order
+    EXPECT_EQ(res.findDialog(500)->caption, L"host's"); // chain order
     EXPECT_NE(res.findDialog(501), nullptr);            // found through the chain
     ResourceModule* previous = res.setDefaultModule(&module);
     EXPECT_EQ(res.findDialog(500)->caption, L"module's"); // the switch wins
@@ -294,7 +307,8 @@ TEST_F(WindowModel, PictureStaticsAndIconsComeFromTheResourceChain) {
     module.addIcon(148, encodeBmp24(Bitmap(16, 16)));
     DialogTemplate t = smallTemplate(9600);
     t.controls.push_back({1012, L"Static", L"#129", SS_BITMAP | SS_CENTERIMAGE, dlu(0, 0, 60, 40)});
-    t.controls.push_back({1013, L"Static", L"#130", SS_BITMAP, dlu(0, 0, 10, 10)}); // missing: no picture
+    t.controls.push_back(
+        {1013, L"Static", L"#130", SS_BITMAP, dlu(0, 0, 10, 10)}); // missing: no picture
     module.addDialog(t);
     app().resources().registerModule(&module);
     Dialog dlg(9600);
@@ -314,7 +328,8 @@ TEST_F(WindowModel, PictureStaticsAndIconsComeFromTheResourceChain) {
 TEST_F(WindowModel, DestroyingAnOwnerDestroysItsOwnedPopupsFirst) {
     g_log.clear();
     Logged main("main");
-    ASSERT_TRUE(main.create(L"Main", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, Rect::fromSize(0, 0, 400, 300), nullptr, 0));
+    ASSERT_TRUE(main.create(L"Main", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                            Rect::fromSize(0, 0, 400, 300), nullptr, 0));
     Dialog modeless(smallTemplate());
     ASSERT_TRUE(modeless.create(9001, &main));
     EXPECT_EQ(modeless.owner(), &main);
@@ -324,5 +339,6 @@ TEST_F(WindowModel, DestroyingAnOwnerDestroysItsOwnedPopupsFirst) {
     ASSERT_TRUE(child.create(L"T", L"", WS_CHILD, Rect::fromSize(0, 0, 10, 10), &modeless, 5));
     EXPECT_TRUE(main.destroyWindow());
     EXPECT_FALSE(modeless.isWindow());
-    EXPECT_EQ(g_log, (std::vector<std::string>{"child destroy, children 0", "main destroy, children 0"}));
+    EXPECT_EQ(g_log,
+              (std::vector<std::string>{"child destroy, children 0", "main destroy, children 0"}));
 }

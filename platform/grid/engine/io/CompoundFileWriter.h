@@ -14,21 +14,21 @@ namespace grid {
 // Large files get DIFAT sectors when the FAT outgrows the header's 109 slots.
 class CompoundFileWriter {
 public:
-  // `name`: ASCII, at most 31 characters. Later streams with the same name replace it.
-  void addStream(const std::string& name, std::string bytes);
+    // `name`: ASCII, at most 31 characters. Later streams with the same name replace it.
+    void addStream(const std::string& name, std::string bytes);
 
-  // The whole file.
-  std::string build() const;
+    // The whole file.
+    std::string build() const;
 
-  static constexpr size_t kSectorSize = 512;
-  static constexpr size_t kMiniStreamCutoff = 4096;
+    static constexpr size_t kSectorSize = 512;
+    static constexpr size_t kMiniStreamCutoff = 4096;
 
 private:
-  struct Stream {
-    std::string name;
-    std::string bytes;
-  };
-  std::vector<Stream> m_streams;
+    struct Stream {
+        std::string name;
+        std::string bytes;
+    };
+    std::vector<Stream> m_streams;
 };
 
 } // namespace grid

@@ -21,8 +21,8 @@ VAlign effectiveVAlign(const CellFormat& format, const CellType& type);
 // The product's border line styles as drawn by the exporters.
 enum class LineKind { None, Solid, Dashed, Dotted, DashDot, DashDotDot, Double };
 struct LineLook {
-  LineKind kind = LineKind::None;
-  int widthPx = 1;
+    LineKind kind = LineKind::None;
+    int widthPx = 1;
 };
 LineLook lineLook(int productLineStyle);
 

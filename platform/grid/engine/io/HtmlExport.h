@@ -9,10 +9,10 @@ namespace grid {
 class Sheet;
 
 struct HtmlExportOptions {
-  std::string title = "Sheet";
-  // Append the table to the end of an existing file instead of writing a page.
-  bool append = false;
-  std::string logFile;  // when not empty, one line per export is appended to it
+    std::string title = "Sheet";
+    // Append the table to the end of an existing file instead of writing a page.
+    bool append = false;
+    std::string logFile; // when not empty, one line per export is appended to it
 };
 
 // A complete HTML page (UTF-8, well-formed, so XML tools read it too) with one
@@ -23,6 +23,7 @@ std::string exportHtmlString(const Sheet& sheet, const HtmlExportOptions& option
 // Only the <table> element.
 std::string exportHtmlTable(const Sheet& sheet);
 
-IoStatus exportHtmlFile(const Sheet& sheet, const std::string& path, const HtmlExportOptions& options);
+IoStatus exportHtmlFile(const Sheet& sheet, const std::string& path,
+                        const HtmlExportOptions& options);
 
 } // namespace grid

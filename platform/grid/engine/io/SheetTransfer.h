@@ -18,8 +18,8 @@ void transferSheet(Sheet& loaded, Sheet& target);
 bool isCalculating(const Sheet& sheet);
 
 struct UsedExtent {
-  int cols = 0;
-  int rows = 0;
+    int cols = 0;
+    int rows = 0;
 };
 UsedExtent usedExtent(const Sheet& sheet);
 

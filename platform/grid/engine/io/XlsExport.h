@@ -10,8 +10,8 @@ namespace grid {
 class Sheet;
 
 struct XlsExportOptions {
-  std::string sheetName = "Sheet1";
-  std::string logFile;  // when not empty, one line per export is appended to it
+    std::string sheetName = "Sheet1";
+    std::string logFile; // when not empty, one line per export is appended to it
 };
 
 // The used part of the sheet from row 1 / column 1 (headers are left out) as an
@@ -23,6 +23,7 @@ IoStatus buildXlsBook(const Sheet& sheet, const XlsExportOptions& options, xls::
 
 // Writes the .xls file atomically. TooLarge when the used part exceeds 65536 rows
 // or 256 columns (nothing is written then).
-IoStatus exportXlsFile(const Sheet& sheet, const std::string& path, const XlsExportOptions& options);
+IoStatus exportXlsFile(const Sheet& sheet, const std::string& path,
+                       const XlsExportOptions& options);
 
 } // namespace grid

@@ -12,10 +12,10 @@ namespace grid::xls {
 // columns, rather than leaving part of the sheet out.
 class XlsWriter {
 public:
-  // The "Workbook" stream alone.
-  static IoStatus workbookStream(const Book& book, std::string& out);
-  // A complete .xls file's bytes.
-  static IoStatus fileBytes(const Book& book, std::string& out);
+    // The "Workbook" stream alone.
+    static IoStatus workbookStream(const Book& book, std::string& out);
+    // A complete .xls file's bytes.
+    static IoStatus fileBytes(const Book& book, std::string& out);
 };
 
 } // namespace grid::xls

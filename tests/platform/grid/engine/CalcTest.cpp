@@ -16,7 +16,7 @@ Sheet& sized(Sheet& s, int cols, int rows) {
     return s;
 }
 
-}  // namespace
+} // namespace
 
 TEST(CalcTest, AutomaticCalculationFollowsEveryChange) {
     Sheet s;
@@ -78,14 +78,14 @@ TEST(CalcTest, AnEditCalculatesOnlyTheDependentsOfTheEditedCell) {
     EXPECT_EQ(s.evaluationCount(), 1002u);
     s.setAutoCalc(true);
     uint64_t before = s.evaluationCount();
-    s.setNumber(1, 5, 100);   // B5 and C1
+    s.setNumber(1, 5, 100); // B5 and C1
     EXPECT_EQ(s.evaluationCount() - before, 2u);
     EXPECT_EQ(s.value(3, 1), Value::number(2 * (55 - 5 + 100)));
     before = s.evaluationCount();
-    s.setNumber(1, 550, 0);   // B550 and C2
+    s.setNumber(1, 550, 0); // B550 and C2
     EXPECT_EQ(s.evaluationCount() - before, 2u);
     before = s.evaluationCount();
-    s.setNumber(4, 1, 1);     // nothing depends on D1
+    s.setNumber(4, 1, 1); // nothing depends on D1
     EXPECT_EQ(s.evaluationCount() - before, 0u);
 }
 
@@ -120,7 +120,8 @@ TEST(CalcTest, ChainsHundredsOfThousandsDeepNeedNoMachineStack) {
     s.setAutoCalc(false);
     s.setNumber(1, n, 1);
     s.setFormula(2, n, "A" + std::to_string(n));
-    for (int r = n - 1; r >= 1; --r) s.setFormula(2, r, "B" + std::to_string(r + 1) + "+1");
+    for (int r = n - 1; r >= 1; --r)
+        s.setFormula(2, r, "B" + std::to_string(r + 1) + "+1");
     s.recalcCell(2, 1);
     EXPECT_EQ(s.value(2, 1), Value::number(n));
     s.setAutoCalc(true);
@@ -136,7 +137,8 @@ TEST(CalcTest, RangesSeeFormulaResultsInsideThem) {
     sized(s, 3, 10);
     s.setAutoCalc(false);
     s.setFormula(1, 10, "SUM(A1:A9)");
-    for (int r = 1; r <= 9; ++r) s.setFormula(1, r, "B" + std::to_string(r) + "+1");
+    for (int r = 1; r <= 9; ++r)
+        s.setFormula(1, r, "B" + std::to_string(r) + "+1");
     s.setNumber(2, 3, 10);
     s.recalcAll();
     EXPECT_EQ(s.value(1, 10), Value::number(19));

@@ -15,13 +15,14 @@ TEST(CustomFunctionTest, ArgumentsArriveAsTypedRecordsAndReferencesStayReference
     s.setMaxRows(5);
     s.setRefStyle(RefStyle::A1);
     std::vector<ValueRecord> seen;
-    s.addCustomFunction({"probe", 1, 6, 1, [&](Sheet&, ValueRecord& r, const ValueRecord* a, int n) {
-                             seen.assign(a, a + n);
-                             r.status = RecordStatus::Ok;
-                             r.type = RecordType::Text;
-                             r.text = "done";
-                             return true;
-                         }});
+    s.addCustomFunction(
+        {"probe", 1, 6, 1, [&](Sheet&, ValueRecord& r, const ValueRecord* a, int n) {
+             seen.assign(a, a + n);
+             r.status = RecordStatus::Ok;
+             r.type = RecordType::Text;
+             r.text = "done";
+             return true;
+         }});
     s.setNumber(2, 3, 99);
     ASSERT_TRUE(s.setFormula(1, 1, "PROBE(\"file.kws\",B3,3,2.5,C4:D5,TRUE)").ok);
     EXPECT_EQ(s.value(1, 1), Value::text("done"));
@@ -37,7 +38,8 @@ TEST(CustomFunctionTest, ArgumentsArriveAsTypedRecordsAndReferencesStayReference
     EXPECT_EQ(seen[4].type, RecordType::Range);
     EXPECT_EQ(seen[4].range, (CellRange{3, 4, 4, 5}));
     EXPECT_EQ(seen[5].type, RecordType::Long);
-    for (const auto& rec : seen) EXPECT_EQ(rec.status, RecordStatus::Ok);
+    for (const auto& rec : seen)
+        EXPECT_EQ(rec.status, RecordStatus::Ok);
 }
 
 TEST(CustomFunctionTest, ResultRecordsBecomeCellValues) {
@@ -101,7 +103,7 @@ TEST(CustomFunctionTest, NestedEvaluationOfAnotherSheetIsSafe) {
         else
             other->setFormula(2, 2, "A1+1");
         other->recalcCell(2, 2);
-        caller.recalcAll();   // refused while the caller calculates
+        caller.recalcAll(); // refused while the caller calculates
         if (n == 3 && a[2].type == RecordType::CellReference)
             caller.setData(a[2].cell.col, a[2].cell.row, other->displayText(2, 2));
         r.status = n == 3 ? RecordStatus::NoResult : RecordStatus::Ok;
@@ -125,13 +127,14 @@ TEST(CustomFunctionTest, NestedEvaluationOfAnotherSheetIsSafe) {
     EXPECT_EQ(s.value(4, 1), Value::number(1));
     EXPECT_EQ(s.value(3, 1), Value::number(2));
     // A call-back that replaces its own formula mid-calculation does no harm.
-    s.addCustomFunction({"SELFKILL", 0, 0, 0, [](Sheet& caller, ValueRecord& r, const ValueRecord*, int) {
-                             caller.setNumber(5, 5, 3);
-                             r.status = RecordStatus::Ok;
-                             r.type = RecordType::Long;
-                             r.longValue = 1;
-                             return true;
-                         }});
+    s.addCustomFunction(
+        {"SELFKILL", 0, 0, 0, [](Sheet& caller, ValueRecord& r, const ValueRecord*, int) {
+             caller.setNumber(5, 5, 3);
+             r.status = RecordStatus::Ok;
+             r.type = RecordType::Long;
+             r.longValue = 1;
+             return true;
+         }});
     s.setFormula(5, 5, "SELFKILL()");
     EXPECT_EQ(s.value(5, 5), Value::number(3));
     EXPECT_FALSE(s.hasFormula(5, 5));

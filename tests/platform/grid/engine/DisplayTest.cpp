@@ -23,7 +23,7 @@ TEST(DisplayTest, NumberCellsShowTheirDecimalsAndKeepThePlainValue) {
     EXPECT_EQ(s.displayText(2, 1), "6.28");
     s.setCellType(2, 2, CellType::numberType(0, 1, -1));
     s.setData(2, 2, "2.5");
-    EXPECT_EQ(s.displayText(2, 2), "3");   // halves round away from zero
+    EXPECT_EQ(s.displayText(2, 2), "3"); // halves round away from zero
 }
 
 TEST(DisplayTest, CheckBoxComboButtonAndPictureCells) {

@@ -18,15 +18,20 @@ std::string randomFormula(std::mt19937& rng) {
     std::uniform_int_distribution<int> col(1, kCols), row(1, kRows), kind(0, 5);
     auto ref = [&] { return columnLetters(col(rng)) + std::to_string(row(rng)); };
     switch (kind(rng)) {
-    case 0: return ref() + "+1";
-    case 1: return ref() + "*" + ref();
+    case 0:
+        return ref() + "+1";
+    case 1:
+        return ref() + "*" + ref();
     case 2: {
         std::string a = ref(), b = ref();
         return "SUM(" + a + ":" + b + ")";
     }
-    case 3: return "IF(" + ref() + ">2," + ref() + ",3)";
-    case 4: return "MAX(" + ref() + "," + ref() + ")-$A$1";
-    default: return "COUNT(" + ref() + ":" + ref() + ")+name";
+    case 3:
+        return "IF(" + ref() + ">2," + ref() + ",3)";
+    case 4:
+        return "MAX(" + ref() + "," + ref() + ")-$A$1";
+    default:
+        return "COUNT(" + ref() + ":" + ref() + ")+name";
     }
 }
 
@@ -35,7 +40,8 @@ void rebuildAndCompare(Sheet& s) {
     fresh.setMaxCols(kCols);
     fresh.setMaxRows(kRows);
     fresh.setAutoCalc(false);
-    s.forEachAttributed([&](int32_t c, int32_t r, const CellAttributes& a) { fresh.setTag(c, r, a.tag); });
+    s.forEachAttributed(
+        [&](int32_t c, int32_t r, const CellAttributes& a) { fresh.setTag(c, r, a.tag); });
     s.forEachCell([&](int32_t c, int32_t r) {
         if (s.hasFormula(c, r)) {
             std::string f = s.formula(c, r, RefStyle::R1C1);
@@ -47,14 +53,16 @@ void rebuildAndCompare(Sheet& s) {
     fresh.recalcAll();
     for (int c = 1; c <= kCols; ++c)
         for (int r = 1; r <= kRows; ++r)
-            ASSERT_EQ(s.value(c, r), fresh.value(c, r)) << columnLetters(c) << r << " =" << s.formula(c, r, RefStyle::A1);
+            ASSERT_EQ(s.value(c, r), fresh.value(c, r))
+                << columnLetters(c) << r << " =" << s.formula(c, r, RefStyle::A1);
 }
 
-}  // namespace
+} // namespace
 
 TEST(EditFuzzTest, IncrementalCalculationMatchesFullRecalculation) {
     std::mt19937 rng(4242);
-    std::uniform_int_distribution<int> col(1, kCols), row(1, kRows), op(0, 11), small(1, 3), num(-5, 5);
+    std::uniform_int_distribution<int> col(1, kCols), row(1, kRows), op(0, 11), small(1, 3),
+        num(-5, 5);
     for (int round = 0; round < 300; ++round) {
         Sheet s;
         s.setMaxCols(kCols);
@@ -63,23 +71,45 @@ TEST(EditFuzzTest, IncrementalCalculationMatchesFullRecalculation) {
         for (int step = 0; step < 40; ++step) {
             int c = col(rng), r = row(rng);
             switch (op(rng)) {
-            case 0: case 1: case 2: s.setNumber(c, r, num(rng)); break;
-            case 3: case 4: case 5: s.setFormula(c, r, randomFormula(rng)); break;
-            case 6: s.clearContents(c, r); break;
-            case 7: s.insertRows(r, small(rng)); break;
-            case 8: s.deleteRows(r, small(rng)); break;
-            case 9: rng() % 2 ? s.insertCols(c) : s.deleteCols(c); break;
+            case 0:
+            case 1:
+            case 2:
+                s.setNumber(c, r, num(rng));
+                break;
+            case 3:
+            case 4:
+            case 5:
+                s.setFormula(c, r, randomFormula(rng));
+                break;
+            case 6:
+                s.clearContents(c, r);
+                break;
+            case 7:
+                s.insertRows(r, small(rng));
+                break;
+            case 8:
+                s.deleteRows(r, small(rng));
+                break;
+            case 9:
+                rng() % 2 ? s.insertCols(c) : s.deleteCols(c);
+                break;
             case 10: {
-                int c2 = std::min(kCols, c + small(rng) - 1), r2 = std::min(kRows, r + small(rng) - 1);
+                int c2 = std::min(kCols, c + small(rng) - 1),
+                    r2 = std::min(kRows, r + small(rng) - 1);
                 int dc = col(rng), dr = row(rng);
-                if (rng() % 2) s.copyBlock({c, r, c2, r2}, dc, dr);
-                else s.moveBlock({c, r, c2, r2}, dc, dr);
+                if (rng() % 2)
+                    s.copyBlock({c, r, c2, r2}, dc, dr);
+                else
+                    s.moveBlock({c, r, c2, r2}, dc, dr);
                 break;
             }
-            default: s.setTag(c, r, rng() % 3 ? "" : "name"); break;
+            default:
+                s.setTag(c, r, rng() % 3 ? "" : "name");
+                break;
             }
         }
         rebuildAndCompare(s);
-        if (HasFailure()) FAIL() << "round " << round;
+        if (HasFailure())
+            FAIL() << "round " << round;
     }
 }

@@ -15,12 +15,13 @@ void fill(Sheet& s, int cols, int rows) {
     s.setRefStyle(RefStyle::A1);
 }
 
-}  // namespace
+} // namespace
 
 TEST(EditTest, InsertedRowsShiftCellsAndReferences) {
     Sheet s;
     fill(s, 5, 20);
-    for (int r = 1; r <= 5; ++r) s.setNumber(1, r, r);
+    for (int r = 1; r <= 5; ++r)
+        s.setNumber(1, r, r);
     s.setFormula(2, 1, "SUM(A1:A5)");
     s.setFormula(3, 1, "A3*$A$4");
     s.setTag(1, 3, "three");
@@ -45,7 +46,8 @@ TEST(EditTest, InsertedRowsShiftCellsAndReferences) {
 TEST(EditTest, DeletedRowsTurnReferencesIntoRefErrors) {
     Sheet s;
     fill(s, 5, 20);
-    for (int r = 1; r <= 6; ++r) s.setNumber(1, r, r);
+    for (int r = 1; r <= 6; ++r)
+        s.setNumber(1, r, r);
     s.setFormula(2, 1, "A3");
     s.setFormula(3, 1, "SUM(A2:A5)");
     s.setFormula(4, 1, "SUM(A3:A4)");
@@ -78,7 +80,8 @@ TEST(EditTest, RowsPushedBeyondTheMaximumFallOff) {
 TEST(EditTest, ColumnsInsertAndDeleteLikeRows) {
     Sheet s;
     fill(s, 10, 5);
-    for (int c = 1; c <= 4; ++c) s.setNumber(c, 1, c * 10);
+    for (int c = 1; c <= 4; ++c)
+        s.setNumber(c, 1, c * 10);
     s.setFormula(1, 2, "SUM(A1:D1)+C1");
     s.setColumnWidth(3, 99);
     s.insertCols(2);
@@ -98,7 +101,8 @@ TEST(EditTest, CopiedFormulasShiftTheirRelativeReferences) {
     s.setNumber(1, 1, 1);
     s.setNumber(1, 2, 2);
     s.setFormula(2, 1, "A1*10+$A$1");
-    s.setFormat(2, 1, CellFormat{true, Font{"Arial", 12, 700}, 0xFF, 0x00, Border{}, HAlign::Right});
+    s.setFormat(2, 1,
+                CellFormat{true, Font{"Arial", 12, 700}, 0xFF, 0x00, Border{}, HAlign::Right});
     s.setTag(2, 1, "tagged");
     ASSERT_TRUE(s.copyBlock({2, 1, 2, 1}, 2, 2));
     EXPECT_EQ(s.formula(2, 2), "A2*10+$A$1");
@@ -149,7 +153,8 @@ TEST(EditTest, MovedCellsTakeTheirReferencesAlong) {
 TEST(EditTest, ClearAndSizeChanges) {
     Sheet s;
     fill(s, 5, 10);
-    for (int r = 1; r <= 10; ++r) s.setNumber(1, r, r);
+    for (int r = 1; r <= 10; ++r)
+        s.setNumber(1, r, r);
     s.setFormula(2, 1, "SUM(A1:A10)");
     s.setNote(1, 2, "n");
     s.setCellType(1, 2, CellType::numberType(1, 0, 100));
@@ -175,7 +180,7 @@ TEST(EditTest, SpansAreAnchoredDoNotOverlapAndFollowRows) {
     ASSERT_TRUE(s.addSpan({2, 2, 2, 3}));
     EXPECT_FALSE(s.addSpan({3, 3, 2, 2}));
     EXPECT_FALSE(s.addSpan({5, 9, 3, 1}));
-    EXPECT_TRUE(s.addSpan({1, 0, 2, 1}));   // a header span
+    EXPECT_TRUE(s.addSpan({1, 0, 2, 1})); // a header span
     auto sp = s.spanAt(3, 4);
     ASSERT_TRUE(sp);
     EXPECT_EQ(sp->col, 2);
@@ -185,7 +190,7 @@ TEST(EditTest, SpansAreAnchoredDoNotOverlapAndFollowRows) {
     ASSERT_TRUE(s.spanAt(2, 3));
     EXPECT_EQ(s.spanAt(2, 3)->row, 3);
     EXPECT_TRUE(s.spanAt(2, 0));
-    s.insertRows(4);   // inside the span: it grows
+    s.insertRows(4); // inside the span: it grows
     EXPECT_EQ(s.spanAt(2, 3)->rows, 4);
     EXPECT_TRUE(s.removeSpan(2, 3));
     EXPECT_FALSE(s.removeSpan(2, 3));

@@ -12,9 +12,11 @@ using namespace grid;
 namespace {
 
 const char* const kPieces[] = {
-    "A1", "$B$2", "C$3", "#", "#+1", "#-2", "R", "C", "R[1]", "C[-1]", "R2C3", ":", "(", ")", ",", ";", "+", "-",
-    "*", "/", "^", "&", "%", "=", "<", ">", "<=", "<>", "\"", "\"x\"", "1", "2.5", "1E3", ".", "SUM(", "IF(",
-    "ROUND(", "INDEX(", "VLOOKUP(", "foo", "TRUE", "#N/A", "#REF!", " ", "$", "[", "]", "é", "\t", "99999999999",
+    "A1",   "$B$2", "C$3",   "#", "#+1",  "#-2", "R",      "C",      "R[1]",     "C[-1]",
+    "R2C3", ":",    "(",     ")", ",",    ";",   "+",      "-",      "*",        "/",
+    "^",    "&",    "%",     "=", "<",    ">",   "<=",     "<>",     "\"",       "\"x\"",
+    "1",    "2.5",  "1E3",   ".", "SUM(", "IF(", "ROUND(", "INDEX(", "VLOOKUP(", "foo",
+    "TRUE", "#N/A", "#REF!", " ", "$",    "[",   "]",      "é",      "\t",       "99999999999",
 };
 
 const RefStyle kStyles[] = {RefStyle::Default, RefStyle::A1, RefStyle::R1C1};
@@ -22,7 +24,8 @@ const RefStyle kStyles[] = {RefStyle::Default, RefStyle::A1, RefStyle::R1C1};
 std::string randomFormula(std::mt19937& rng) {
     std::uniform_int_distribution<int> len(1, 14), piece(0, std::size(kPieces) - 1);
     std::string s;
-    for (int i = len(rng); i > 0; --i) s += kPieces[piece(rng)];
+    for (int i = len(rng); i > 0; --i)
+        s += kPieces[piece(rng)];
     return s;
 }
 
@@ -35,17 +38,19 @@ void checkRoundTrip(Sheet& s, const std::string& text, RefStyle style) {
     }
     for (RefStyle out : kStyles) {
         std::string written = s.formula(5, 7, out);
-        if (written.find('?') != std::string::npos) continue;
+        if (written.find('?') != std::string::npos)
+            continue;
         Sheet t;
         t.setMaxCols(50);
         t.setMaxRows(50);
-        ASSERT_TRUE(t.setFormula(5, 7, written, out).ok) << "'" << text << "' wrote '" << written << "'";
+        ASSERT_TRUE(t.setFormula(5, 7, written, out).ok)
+            << "'" << text << "' wrote '" << written << "'";
         EXPECT_EQ(t.formula(5, 7, out), written) << text;
         EXPECT_EQ(t.formula(5, 7, RefStyle::R1C1), s.formula(5, 7, RefStyle::R1C1)) << text;
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST(FormulaFuzzTest, RandomTextsParseOrFailCleanly) {
     std::mt19937 rng(12345);
@@ -55,7 +60,8 @@ TEST(FormulaFuzzTest, RandomTextsParseOrFailCleanly) {
     for (int i = 0; i < 20000; ++i) {
         std::string text = randomFormula(rng);
         checkRoundTrip(s, text, kStyles[i % 3]);
-        if (HasFailure()) FAIL() << "stopped at input " << i;
+        if (HasFailure())
+            FAIL() << "stopped at input " << i;
     }
 }
 
@@ -65,7 +71,8 @@ TEST(FormulaFuzzTest, RandomBytesNeverCrashTheParser) {
     Sheet s;
     for (int i = 0; i < 20000; ++i) {
         std::string text;
-        for (int k = len(rng); k > 0; --k) text += static_cast<char>(byte(rng));
+        for (int k = len(rng); k > 0; --k)
+            text += static_cast<char>(byte(rng));
         s.setFormula(1, 1, text, kStyles[i % 3]);
     }
     SUCCEED();
@@ -84,6 +91,7 @@ TEST(FormulaFuzzTest, EveryPrefixOfValidFormulasIsHandled) {
     for (const char* f : valid) {
         std::string text(f);
         for (size_t n = 0; n <= text.size(); ++n)
-            for (RefStyle style : kStyles) checkRoundTrip(s, text.substr(0, n), style);
+            for (RefStyle style : kStyles)
+                checkRoundTrip(s, text.substr(0, n), style);
     }
 }

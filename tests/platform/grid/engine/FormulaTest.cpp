@@ -14,7 +14,7 @@ void sized(Sheet& s, int cols = 30, int rows = 100) {
     s.setMaxRows(rows);
 }
 
-}  // namespace
+} // namespace
 
 // One formula at C5, written in each style.
 struct StyleCase {
@@ -33,7 +33,8 @@ TEST(FormulaTest, EveryStyleReadsBackInEveryOther) {
         {"SUM($C$1:$C$4)", "SUM(C1:C4)", "SUM(R1C3:R4C3)"},
         {"SUM($C1:$C4)", "SUM(C#-4:C#-1)", "SUM(R[-4]C3:R[-1]C3)"},
         {"E7*2+B$3", "#+2#+2*2+?", "R[2]C[2]*2+R3C[-1]"},
-        {"IF($A$1>=2,\"a\"\"b\",-$B$2%)", "IF(A1>=2,\"a\"\"b\",-B2%)", "IF(R1C1>=2,\"a\"\"b\",-R2C2%)"},
+        {"IF($A$1>=2,\"a\"\"b\",-$B$2%)", "IF(A1>=2,\"a\"\"b\",-B2%)",
+         "IF(R1C1>=2,\"a\"\"b\",-R2C2%)"},
     };
     for (const auto& c : cases) {
         Sheet s;
@@ -57,8 +58,9 @@ TEST(FormulaTest, EveryStyleReadsBackInEveryOther) {
 TEST(FormulaTest, DefaultStyleTotalsUseTheCurrentColumn) {
     // The report writes "sum(#2:#5)" into a total cell: rows 2..5 of its own column.
     Sheet s;
-        sized(s);
-    for (int r = 2; r <= 5; ++r) s.setNumber(4, r, r);
+    sized(s);
+    for (int r = 2; r <= 5; ++r)
+        s.setNumber(4, r, r);
     ASSERT_TRUE(s.setFormula(4, 7, "sum(#2:#5)").ok);
     EXPECT_EQ(s.value(4, 7), Value::number(14));
     EXPECT_EQ(s.formula(4, 7), "SUM(#2:#5)");
@@ -69,7 +71,7 @@ TEST(FormulaTest, DefaultStyleTotalsUseTheCurrentColumn) {
 
 TEST(FormulaTest, ReferencesOffTheSheetAreWrittenAsQuestionMarks) {
     Sheet s;
-        sized(s);
+    sized(s);
     ASSERT_TRUE(s.setFormula(2, 2, "R[-5]C+1", RefStyle::R1C1).ok);
     EXPECT_EQ(s.formula(2, 2, RefStyle::A1), "?+1");
     EXPECT_EQ(s.value(2, 2), Value::error(ErrorCode::Ref));
@@ -103,8 +105,9 @@ TEST(FormulaTest, OperatorsFollowSpreadsheetPrecedence) {
 }
 
 TEST(FormulaTest, FaultsAreReportedAndLeaveTheCellAlone) {
-    const char* bad[] = {"1+", "(1", "SUM(1", "\"abc", "1 2", "A1:", "#", "SUM(1,,", "1)",
-                         "ROUND()", "PI(1)", "MID(\"a\",1)", "$", "@", "1..2", "R1C1+1", "RC"};
+    const char* bad[] = {
+        "1+",      "(1",    "SUM(1",        "\"abc", "1 2", "A1:",  "#",      "SUM(1,,", "1)",
+        "ROUND()", "PI(1)", "MID(\"a\",1)", "$",     "@",   "1..2", "R1C1+1", "RC"};
     for (const char* text : bad) {
         Sheet s;
         sized(s);
@@ -124,7 +127,7 @@ TEST(FormulaTest, FaultsAreReportedAndLeaveTheCellAlone) {
     EXPECT_TRUE(s.setFormula(1, 1, " = ").ok);
     EXPECT_FALSE(s.hasFormula(1, 1));
     EXPECT_TRUE(s.value(1, 1).isEmpty());
-        sized(s);
+    sized(s);
     // '#' is a reference only in the default style.
     EXPECT_FALSE(s.setFormula(2, 2, "##", RefStyle::A1).ok);
     EXPECT_TRUE(s.setFormula(2, 2, "#1", RefStyle::Default).ok);
@@ -132,7 +135,7 @@ TEST(FormulaTest, FaultsAreReportedAndLeaveTheCellAlone) {
 
 TEST(FormulaTest, NestingIsBoundedAndNeverExhaustsTheStack) {
     Sheet s;
-        sized(s);
+    sized(s);
     std::string ok = std::string(150, '(') + "1" + std::string(150, ')');
     EXPECT_TRUE(s.setFormula(1, 1, ok).ok);
     EXPECT_EQ(s.value(1, 1), Value::number(1));
@@ -145,7 +148,7 @@ TEST(FormulaTest, NestingIsBoundedAndNeverExhaustsTheStack) {
 
 TEST(FormulaTest, TagsAreNamesAndFollowTheirCells) {
     Sheet s;
-        sized(s);
+    sized(s);
     s.setNumber(2, 3, 4);
     ASSERT_TRUE(s.setTag(2, 3, "Width"));
     ASSERT_TRUE(s.setFormula(1, 1, "width*2+WIDTH").ok);
@@ -167,7 +170,7 @@ TEST(FormulaTest, TagsAreNamesAndFollowTheirCells) {
 
 TEST(FormulaTest, UnknownFunctionsAreNameErrorsUntilRegistered) {
     Sheet s;
-        sized(s);
+    sized(s);
     ASSERT_TRUE(s.setFormula(1, 1, "twice(21)").ok);
     EXPECT_EQ(s.value(1, 1), Value::error(ErrorCode::Name));
     CustomFunction f{"TWICE", 1, 1, 0, [](Sheet&, ValueRecord& r, const ValueRecord* a, int) {

@@ -28,7 +28,9 @@ TEST(ScenarioTest, ReportWithNumberColumnsAndTotals) {
     EXPECT_EQ(s.valueText(2, 6), "2099.875");
     EXPECT_EQ(s.displayText(2, 3), "99.13");
     // The document's properties live in the corner tag and must come back whole.
-    std::string props = "headerFile\xC2\xA4" "h.kwh\xC2\xA4marginLeft\xC2\xA4" "9\xC2\xA4";
+    std::string props = "headerFile\xC2\xA4"
+                        "h.kwh\xC2\xA4marginLeft\xC2\xA4"
+                        "9\xC2\xA4";
     props += std::string(5000, 'x');
     ASSERT_TRUE(s.setTag(0, 0, props));
     EXPECT_EQ(s.tag(0, 0), props);
@@ -49,7 +51,8 @@ TEST(ScenarioTest, GrowingATableCopiesTheLastRowsFormatsOnly) {
     s.setBorder({1, 2, 3, 2}, Border{kBorderRight, 6, 0});
     s.setData(1, 2, "1");
     ASSERT_TRUE(s.setMaxRows(5));
-    for (int r = 3; r <= 5; ++r) ASSERT_TRUE(s.copyBlock({0, 2, 3, 2}, 0, r, kClearFormats));
+    for (int r = 3; r <= 5; ++r)
+        ASSERT_TRUE(s.copyBlock({0, 2, 3, 2}, 0, r, kClearFormats));
     EXPECT_EQ(s.cellType(1, 5).code, CellTypeCode::CheckBox);
     EXPECT_EQ(s.format(3, 4).border.lineStyle, 6);
     EXPECT_EQ(s.displayText(1, 5), "0");
@@ -76,7 +79,7 @@ TEST(ScenarioTest, NamesAndReferencesSurviveStructuralEdits) {
     EXPECT_EQ(s.formula(5, 6), "depth*C4");
     s.setNumber(3, 3, 10);
     EXPECT_EQ(s.value(5, 6), Value::number(40));
-    s.deleteRows(3);   // the tagged cell goes, the name with it
+    s.deleteRows(3); // the tagged cell goes, the name with it
     EXPECT_EQ(s.value(5, 5), Value::error(ErrorCode::Name));
     // Copying a block with a tag makes a second cell with that name; the first
     // in row order is the one formulas read.

@@ -7,11 +7,12 @@
 ACRX_EXPORT const wchar_t* hosttestGreeting();
 
 namespace {
-void greet() { acutPrintf(L"%s\n", hosttestGreeting()); }
+void greet() {
+    acutPrintf(L"%s\n", hosttestGreeting());
+}
 } // namespace
 
-ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* pkt)
-{
+ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* pkt) {
     if (msg == AcRx::kInitAppMsg) {
         acrxDynamicLinker->unlockApplication(pkt);
         acedRegCmds->addCommand(L"HOSTDEP", L"GREET", L"GREET", ACRX_CMD_MODAL, greet);

@@ -36,10 +36,11 @@ constexpr int kCheckKeepFocus = 101;
 constexpr int kButtonPick = 102;
 constexpr int kComboTitle = 103;
 
-bool env(const char* name) { return std::getenv(name) != nullptr; }
+bool env(const char* name) {
+    return std::getenv(name) != nullptr;
+}
 
-ui::DialogTemplate nameTemplate()
-{
+ui::DialogTemplate nameTemplate() {
     ui::DialogTemplate t;
     t.id = 9001;
     t.caption = L"Your name";
@@ -47,8 +48,10 @@ ui::DialogTemplate nameTemplate()
     t.controls = {
         {0, L"Static", L"&Name:", 0, ui::dlu(7, 9, 30, 8)},
         {kEditName, L"Edit", L"", ui::WS_TABSTOP | ui::WS_BORDER, ui::dlu(40, 7, 110, 12)},
-        {kComboTitle, L"ComboBox", L"", ui::CBS_DROPDOWNLIST | ui::WS_TABSTOP, ui::dlu(40, 22, 60, 60)},
-        {ui::IDOK, L"Button", L"OK", ui::BS_DEFPUSHBUTTON | ui::WS_TABSTOP, ui::dlu(40, 38, 50, 14)},
+        {kComboTitle, L"ComboBox", L"", ui::CBS_DROPDOWNLIST | ui::WS_TABSTOP,
+         ui::dlu(40, 22, 60, 60)},
+        {ui::IDOK, L"Button", L"OK", ui::BS_DEFPUSHBUTTON | ui::WS_TABSTOP,
+         ui::dlu(40, 38, 50, 14)},
         {ui::IDCANCEL, L"Button", L"Cancel", ui::WS_TABSTOP, ui::dlu(100, 38, 50, 14)},
     };
     return t;
@@ -60,15 +63,15 @@ public:
     std::wstring name;
 
 protected:
-    bool onInitDialog() override
-    {
+    bool onInitDialog() override {
         for (const wchar_t* title : {L"Mr", L"Ms", L"Dr"})
-            sendDlgItemMessage(kComboTitle, ui::CB_ADDSTRING, 0, reinterpret_cast<ui::LPARAM>(title));
+            sendDlgItemMessage(kComboTitle, ui::CB_ADDSTRING, 0,
+                               reinterpret_cast<ui::LPARAM>(title));
         return true;
     }
-    void onOK() override
-    {
-        if (const int sel = static_cast<int>(sendDlgItemMessage(kComboTitle, ui::CB_GETCURSEL)); sel >= 0)
+    void onOK() override {
+        if (const int sel = static_cast<int>(sendDlgItemMessage(kComboTitle, ui::CB_GETCURSEL));
+            sel >= 0)
             acutPrintf(L"Title: %s\n", getDlgItemText(kComboTitle).c_str());
         name = getDlgItemText(kEditName);
         if (name.empty()) {
@@ -79,14 +82,14 @@ protected:
     }
 };
 
-ui::DialogTemplate paletteTemplate()
-{
+ui::DialogTemplate paletteTemplate() {
     ui::DialogTemplate t;
     t.id = 9002;
     t.caption = L"Palette";
     t.style = ui::WS_POPUP | ui::WS_CAPTION | ui::WS_SYSMENU;
     t.rect = ui::dlu(0, 0, 120, 40);
-    t.controls = {{kCheckKeepFocus, L"Button", L"Keep focus", ui::BS_AUTOCHECKBOX | ui::WS_TABSTOP, ui::dlu(7, 7, 100, 10)}};
+    t.controls = {{kCheckKeepFocus, L"Button", L"Keep focus", ui::BS_AUTOCHECKBOX | ui::WS_TABSTOP,
+                   ui::dlu(7, 7, 100, 10)}};
     return t;
 }
 
@@ -95,8 +98,7 @@ public:
     PaletteDialog() : CAdUiDialog(paletteTemplate(), adsw_acadMainWnd()) {}
 
 protected:
-    bool onMessage(unsigned msg, ui::WPARAM w, ui::LPARAM l, ui::LRESULT& result) override
-    {
+    bool onMessage(unsigned msg, ui::WPARAM w, ui::LPARAM l, ui::LRESULT& result) override {
         if (msg == WM_ACAD_KEEPFOCUS) {
             result = isDlgButtonChecked(kCheckKeepFocus) ? 1 : 0;
             return true;
@@ -109,8 +111,7 @@ protected:
 // Kept in module storage: it goes with the module, whatever the module forgot to close.
 std::optional<PaletteDialog> g_palette;
 
-ui::DialogTemplate pickTemplate()
-{
+ui::DialogTemplate pickTemplate() {
     ui::DialogTemplate t;
     t.id = 9003;
     t.caption = L"Pick";
@@ -127,8 +128,7 @@ public:
     PickDialog() : CAcUiDialog(pickTemplate()) {}
 
 protected:
-    bool onCommand(int id, int code, ui::Window* from) override
-    {
+    bool onCommand(int id, int code, ui::Window* from) override {
         if (id == kButtonPick && code == ui::BN_CLICKED) {
             BeginEditorCommand();
             acutPrintf(L"Hidden while picking: %d\n", isWindowVisible() ? 0 : 1);
@@ -149,10 +149,11 @@ protected:
 int g_ticks = 0;
 unsigned g_timer = 0;
 
-void hello() { acutPrintf(L"Hello from %s: %i %.2f%%\n", L"hosttest", 42, 99.5); }
+void hello() {
+    acutPrintf(L"Hello from %s: %i %.2f%%\n", L"hosttest", 42, 99.5);
+}
 
-void askName()
-{
+void askName() {
     NameDialog dlg;
     if (dlg.doModal() == ui::IDOK)
         acutPrintf(L"Name: %s\n", dlg.name.c_str());
@@ -161,8 +162,7 @@ void askName()
     acedPostCommandPrompt();
 }
 
-void modeless()
-{
+void modeless() {
     if (g_palette && g_palette->isWindow())
         return;
     g_palette.reset();
@@ -172,17 +172,17 @@ void modeless()
     adsw_acadMainWnd()->setFocus();
 }
 
-void pick()
-{
+void pick() {
     PickDialog dlg;
     dlg.doModal();
 }
 
-void fail() { throw std::runtime_error("deliberate failure"); }
+void fail() {
+    throw std::runtime_error("deliberate failure");
+}
 
 // A file dialog, a colour dialog and a popup menu in a row, each result printed.
-void choose()
-{
+void choose() {
     ui::FileDialogRequest file;
     file.title = L"Open spreadsheet";
     file.filters = {{L"Spreadsheet (*.kws)", L"*.kws"}};
@@ -200,8 +200,7 @@ void choose()
     acutPrintf(L"Menu: %d\n", command);
 }
 
-void tick()
-{
+void tick() {
     g_ticks = 0;
     g_timer = ui::app().setThreadTimer(50, [](unsigned id) {
         acutPrintf(L"Tick\n");
@@ -213,17 +212,17 @@ void tick()
 } // namespace
 
 // For a module that links against this one (hostdep.arx).
-ACRX_EXPORT const wchar_t* hosttestGreeting() { return L"greetings from hosttest"; }
+ACRX_EXPORT const wchar_t* hosttestGreeting() {
+    return L"greetings from hosttest";
+}
 
-ACRX_EXPORT int DllMain(HINSTANCE, unsigned long reason, void*)
-{
+ACRX_EXPORT int DllMain(HINSTANCE, unsigned long reason, void*) {
     if (reason == DLL_PROCESS_ATTACH && env("HOSTTEST_REFUSE_ATTACH"))
         return 0;
     return 1;
 }
 
-ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* pkt)
-{
+ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* pkt) {
     switch (msg) {
     case AcRx::kInitAppMsg:
         if (!env("HOSTTEST_LOCKED"))

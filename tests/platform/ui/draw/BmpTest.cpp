@@ -33,10 +33,10 @@ struct BmpSpec {
     std::uint16_t bitCount = 24;
     std::uint32_t compression = 0;
     std::uint32_t colorsUsed = 0;
-    std::vector<std::uint32_t> palette;  // 0x00RRGGBB
-    std::vector<std::uint32_t> masks;    // r, g, b[, a]: in the header or after it
-    Bytes pixels;                        // raw rows as stored
-    long long offBitsDelta = 0;          // added to the correct offset
+    std::vector<std::uint32_t> palette; // 0x00RRGGBB
+    std::vector<std::uint32_t> masks;   // r, g, b[, a]: in the header or after it
+    Bytes pixels;                       // raw rows as stored
+    long long offBitsDelta = 0;         // added to the correct offset
 
     Bytes build() const {
         const bool core = headerSize == 12;
@@ -103,7 +103,9 @@ Bitmap decoded(const Bytes& b, BmpStatus expect = BmpStatus::Ok) {
     return out;
 }
 
-std::uint32_t rgb(std::uint32_t v) { return 0xFF000000u | v; }
+std::uint32_t rgb(std::uint32_t v) {
+    return 0xFF000000u | v;
+}
 
 TEST(Bmp, DecodesEveryStoredLayout) {
     Bitmap b = decoded(rgb24().build());
@@ -225,7 +227,8 @@ TEST(Bmp, RejectsDamagedHeadersWithTheirOwnStatus) {
         {"file header only", Bytes(base.begin(), base.begin() + 14), BmpStatus::Truncated},
         {"half info header", Bytes(base.begin(), base.begin() + 30), BmpStatus::Truncated},
         {"pixels cut", Bytes(base.begin(), base.end() - 10), BmpStatus::Truncated},
-        {"header size 41", with([](BmpSpec& s) { s.headerSize = 41; }), BmpStatus::UnsupportedHeader},
+        {"header size 41", with([](BmpSpec& s) { s.headerSize = 41; }),
+         BmpStatus::UnsupportedHeader},
         {"header size 0", with([](BmpSpec& s) { s.headerSize = 0; }), BmpStatus::UnsupportedHeader},
         {"width 0", with([](BmpSpec& s) { s.width = 0; }), BmpStatus::BadDimensions},
         {"width negative", with([](BmpSpec& s) { s.width = -3; }), BmpStatus::BadDimensions},
@@ -233,22 +236,33 @@ TEST(Bmp, RejectsDamagedHeadersWithTheirOwnStatus) {
         {"planes 2", with([](BmpSpec& s) { s.planes = 2; }), BmpStatus::BadDimensions},
         {"height INT_MIN", with([](BmpSpec& s) { s.height = INT_MIN; }), BmpStatus::TooLarge},
         {"huge width", with([](BmpSpec& s) { s.width = 100000; }), BmpStatus::TooLarge},
-        {"over the pixel limit", with([](BmpSpec& s) { s.width = s.height = 30000; }), BmpStatus::TooLarge},
+        {"over the pixel limit", with([](BmpSpec& s) { s.width = s.height = 30000; }),
+         BmpStatus::TooLarge},
         // Within the limits, but the bytes are not there: refused before allocating.
-        {"lying dimensions", with([](BmpSpec& s) { s.width = s.height = 8000; }), BmpStatus::Truncated},
+        {"lying dimensions", with([](BmpSpec& s) { s.width = s.height = 8000; }),
+         BmpStatus::Truncated},
         {"bit count 7", with([](BmpSpec& s) { s.bitCount = 7; }), BmpStatus::UnsupportedBitCount},
         {"bit count 0", with([](BmpSpec& s) { s.bitCount = 0; }), BmpStatus::UnsupportedBitCount},
-        {"RLE8 at 24 bits", with([](BmpSpec& s) { s.compression = 1; }), BmpStatus::UnsupportedBitCount},
-        {"unknown compression", with([](BmpSpec& s) { s.compression = 9; }), BmpStatus::UnsupportedCompression},
-        {"PNG inside", with([](BmpSpec& s) { s.compression = 5; }), BmpStatus::UnsupportedCompression},
-        {"bitfields at 24 bits", with([](BmpSpec& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; }),
+        {"RLE8 at 24 bits", with([](BmpSpec& s) { s.compression = 1; }),
          BmpStatus::UnsupportedBitCount},
-        {"data offset inside headers", with([](BmpSpec& s) { s.offBitsDelta = -20; }), BmpStatus::BadDataOffset},
-        {"data offset past the end", with([](BmpSpec& s) { s.offBitsDelta = 1000; }), BmpStatus::Truncated},
+        {"unknown compression", with([](BmpSpec& s) { s.compression = 9; }),
+         BmpStatus::UnsupportedCompression},
+        {"PNG inside", with([](BmpSpec& s) { s.compression = 5; }),
+         BmpStatus::UnsupportedCompression},
+        {"bitfields at 24 bits", with([](BmpSpec& s) {
+             s.compression = 3;
+             s.masks = {0xFF0000, 0xFF00, 0xFF};
+         }),
+         BmpStatus::UnsupportedBitCount},
+        {"data offset inside headers", with([](BmpSpec& s) { s.offBitsDelta = -20; }),
+         BmpStatus::BadDataOffset},
+        {"data offset past the end", with([](BmpSpec& s) { s.offBitsDelta = 1000; }),
+         BmpStatus::Truncated},
     };
     for (const Case& c : cases) {
         Bitmap out(1, 1);
-        EXPECT_EQ(decodeBmp(c.bytes, out), c.status) << c.name << ": " << toString(decodeBmp(c.bytes, out));
+        EXPECT_EQ(decodeBmp(c.bytes, out), c.status)
+            << c.name << ": " << toString(decodeBmp(c.bytes, out));
         EXPECT_TRUE(out.empty()) << c.name;
     }
 
@@ -284,12 +298,12 @@ BmpSpec rle8() {
     s.colorsUsed = 4;
     s.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
     s.pixels = {
-        3, 1, 0, 3, 2, 3, 1, 0,    // bottom row: run of 3 x red, literal green blue red (+pad)
-        0, 0,                      // end of line (row already full)
-        0, 2, 2, 0,                // delta: two to the right on the middle row
-        2, 2, 0, 0,                // run of 2 x green, end of line
-        9, 3,                      // top row: a run longer than the row is cut
-        0, 1,                      // end of picture
+        3, 1, 0, 3, 2, 3, 1, 0, // bottom row: run of 3 x red, literal green blue red (+pad)
+        0, 0,                   // end of line (row already full)
+        0, 2, 2, 0,             // delta: two to the right on the middle row
+        2, 2, 0, 0,             // run of 2 x green, end of line
+        9, 3,                   // top row: a run longer than the row is cut
+        0, 1,                   // end of picture
     };
     return s;
 }
@@ -298,9 +312,9 @@ TEST(Bmp, DecodesRunLengthPictures) {
     Bitmap b = decoded(rle8().build());
     ASSERT_EQ(b.size(), (Size{6, 3}));
     const std::uint32_t k = rgb(0), r = rgb(0xFF0000), g = rgb(0x00FF00), u = rgb(0x0000FF);
-    EXPECT_EQ(b.pixels, (std::vector<std::uint32_t>{u, u, u, u, u, u,     // top row
-                                                    k, k, g, g, k, k,     // middle, after the delta
-                                                    r, r, r, g, u, r}));  // bottom row
+    EXPECT_EQ(b.pixels, (std::vector<std::uint32_t>{u, u, u, u, u, u,    // top row
+                                                    k, k, g, g, k, k,    // middle, after the delta
+                                                    r, r, r, g, u, r})); // bottom row
 
     BmpSpec rle4;
     rle4.bitCount = 4;
@@ -462,12 +476,12 @@ TEST(Ico, PicksTheNearestSizeAndAppliesTheMask) {
     Bitmap b;
     ASSERT_EQ(decodeIco(ico, b, 32), BmpStatus::Ok);
     ASSERT_EQ(b.size(), (Size{32, 32}));
-    EXPECT_EQ(Bitmap::alpha(b.at(3, 10)), 0);      // masked half
-    EXPECT_EQ(b.at(20, 10), 0xFFFF8000u);         // palette colour, opaque
+    EXPECT_EQ(Bitmap::alpha(b.at(3, 10)), 0); // masked half
+    EXPECT_EQ(b.at(20, 10), 0xFFFF8000u);     // palette colour, opaque
     ASSERT_EQ(decodeImageBytes(ico, b), BmpStatus::Ok);
     ASSERT_EQ(decodeIco(ico, b, 16), BmpStatus::Ok);
     EXPECT_EQ(b.size(), (Size{16, 16}));
-    EXPECT_EQ(b.at(0, 0), 0xFF404040u);           // 32-bit entry keeps its own alpha
+    EXPECT_EQ(b.at(0, 0), 0xFF404040u); // 32-bit entry keeps its own alpha
 
     EXPECT_EQ(decodeIco(Bytes{0, 0, 1, 0, 0, 0}, b), BmpStatus::BadDimensions);
     EXPECT_EQ(decodeIco(Bytes(ico.begin(), ico.begin() + 20), b), BmpStatus::Truncated);

@@ -72,7 +72,8 @@ TEST(RecordingCanvas, RecordsAbsoluteGeometryUnderNestedOriginsAndClips) {
 TEST(RecordingCanvas, KeepsTextAsLaidOut) {
     RecordingCanvas c;
     const Font font = Font::fromPointSize(L"Tahoma", 8);
-    const int h = c.drawText({0, 0, 400, 50}, L"&Save as\nSecond line", font, kBlack, TextFlags::Left);
+    const int h =
+        c.drawText({0, 0, 400, 50}, L"&Save as\nSecond line", font, kBlack, TextFlags::Left);
     EXPECT_EQ(h, 2 * fixedFontMetrics(font).lineHeight);
     c.drawText({0, 0, 40, 20}, L"A rather long caption", font, kBlack,
                TextFlags::SingleLine | TextFlags::EndEllipsis | TextFlags::NoPrefix);
@@ -123,9 +124,9 @@ TEST(CairoCanvas, ShapesLandOnTheExpectedPixels) {
 TEST(CairoCanvas, BlitModesCombineAsTheirNamesSay) {
     const Color bg{0, 128, 255};
     Bitmap pic(4, 1);
-    pic.set(0, 0, Bitmap::argb({255, 0, 255}));  // key colour
+    pic.set(0, 0, Bitmap::argb({255, 0, 255})); // key colour
     pic.set(1, 0, Bitmap::argb(kRed));
-    pic.set(2, 0, Bitmap::argb(kRed, 0));        // transparent pixel
+    pic.set(2, 0, Bitmap::argb(kRed, 0)); // transparent pixel
     pic.set(3, 0, Bitmap::argb({255, 0, 255}));
     auto c = CairoCanvas::createImage({16, 8}, bg);
     c->drawBitmap(pic, Point{0, 0}, BlitMode::Copy);
@@ -201,7 +202,8 @@ TEST(CairoCanvas, WritesPngAndMultiPagePdf) {
     const std::string doc = readAll(pdfPath);
     EXPECT_EQ(doc.substr(0, 5), "%PDF-");
     size_t pages = 0;
-    for (size_t at = doc.find("/Type /Page"); at != std::string::npos; at = doc.find("/Type /Page", at + 1))
+    for (size_t at = doc.find("/Type /Page"); at != std::string::npos;
+         at = doc.find("/Type /Page", at + 1))
         if (doc.compare(at, 12, "/Type /Pages") != 0)
             ++pages;
     EXPECT_EQ(pages, 3u);

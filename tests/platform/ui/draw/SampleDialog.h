@@ -15,7 +15,6 @@ inline constexpr ui::Size kSampleDialogSize{560, 450};
 
 using namespace ui; // test helpers only
 
-
 inline Bitmap sampleIcon() {
     Bitmap b(16, 16, 0x00000000u);
     for (int y = 2; y < 14; ++y)
@@ -46,8 +45,8 @@ inline void paintSampleDialog(Canvas& c) {
     OriginScope origin(c, {client.left, client.top});
 
     // Menu bar and toolbar above the controls.
-    const std::vector<MenuItemState> bar = {{L"&File"}, {L"&Edit", false, false, false, false, false, true},
-                                            {L"&View"}, {L"&Help"}};
+    const std::vector<MenuItemState> bar = {
+        {L"&File"}, {L"&Edit", false, false, false, false, false, true}, {L"&View"}, {L"&Help"}};
     paintMenuBar(c, {0, 0, client.width(), 20}, bar);
     paintToolbarBackground(c, {0, 20, client.width(), 48});
     const Bitmap strip = sampleStrip();
@@ -169,8 +168,11 @@ inline void paintSampleDialog(Canvas& c) {
     const Size tipSize = tooltipSize(tip);
     paintTooltip(c, Rect::fromSize(60, 338, tipSize.cx, tipSize.cy), tip);
     std::vector<MenuItemState> menu = {
-        {L"&Insert row\tIns"}, {L"&Delete row\tDel", false, false, false, false, false, true},
-        {L"", true}, {L"Show &grid", false, true}, {L"Greyed item", false, false, false, true},
+        {L"&Insert row\tIns"},
+        {L"&Delete row\tDel", false, false, false, false, false, true},
+        {L"", true},
+        {L"Show &grid", false, true},
+        {L"Greyed item", false, false, false, true},
         {L"Sort", false, false, false, false, true},
     };
     const Size ms = menuSize(menu);
@@ -192,8 +194,8 @@ inline void paintGallery(Canvas& c) {
         preview.set(10, y, 0xFFB03030u);
         preview.set(53, y, 0xFFB03030u);
     }
-    std::vector<ListViewRow> icons = {{{L"End plate"}}, {{L"Base plate with stiffeners"}, true},
-                                      {{L"Splice"}}, {{L"Haunch"}}};
+    std::vector<ListViewRow> icons = {
+        {{L"End plate"}}, {{L"Base plate with stiffeners"}, true}, {{L"Splice"}}, {{L"Haunch"}}};
     for (auto& r : icons)
         r.image = &preview;
     ListViewState iv;
@@ -211,8 +213,8 @@ inline void paintGallery(Canvas& c) {
     ComboState dropped;
     dropped.dropped = true;
     paintComboBox(c, {212, 64, 410, 86}, L"Dropped", dropped);
-    std::vector<ListItem> checks = {{L"Plates", false, true}, {L"Profiles", true, true},
-                                    {L"Bolts", false, false}};
+    std::vector<ListItem> checks = {
+        {L"Plates", false, true}, {L"Profiles", true, true}, {L"Bolts", false, false}};
     ListBoxState cl;
     cl.checkBoxes = true;
     paintListBox(c, {212, 86, 410, 140}, checks, cl);

@@ -1,6 +1,6 @@
+#include "platform/ui/draw/TextMetrics.h"
 #include "platform/ui/draw/CairoCanvas.h"
 #include "platform/ui/draw/TextLayout.h"
-#include "platform/ui/draw/TextMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,9 @@ using namespace ui;
 
 namespace {
 
-Font dialogFont() { return Font::fromPointSize(L"MS Sans Serif", 8); }
+Font dialogFont() {
+    return Font::fromPointSize(L"MS Sans Serif", 8);
+}
 
 TEST(TextMetrics, FontHeightsFollowThePlatformRules) {
     EXPECT_EQ(Font::fromPointSize(L"Tahoma", 8).height, -11);
@@ -60,14 +62,20 @@ TEST(TextMetrics, FixedModelAgreesWithRenderedText) {
     auto canvas = CairoCanvas::createImage({200, 50});
     ASSERT_TRUE(canvas);
     canvas->setTextMeasure(TextMeasure::Real);
-    const std::wstring samples[] = {L"OK", L"Cancel", L"Macro settings", L"Plate 20x200 S235",
-                                    L"WWWWiiii 0123456789", L"\x00C4rger \x00FC"};
-    for (const Font& f : {dialogFont(), dialogFont().withWeight(700),
-                          Font::fromPointSize(L"Verdana", 15, 700)}) {
+    const std::wstring samples[] = {L"OK",
+                                    L"Cancel",
+                                    L"Macro settings",
+                                    L"Plate 20x200 S235",
+                                    L"WWWWiiii 0123456789",
+                                    L"\x00C4rger \x00FC"};
+    for (const Font& f :
+         {dialogFont(), dialogFont().withWeight(700), Font::fromPointSize(L"Verdana", 15, 700)}) {
         for (const std::wstring& s : samples) {
             const int fixed = fixedTextExtent(f, s).cx;
             const int real = canvas->measureText(f, s).cx;
-            EXPECT_LE(std::abs(fixed - real), 1 + fixed / 50) << "height " << f.height << " weight " << f.weight << " text " << testing::PrintToString(s) << " fixed " << fixed << " real " << real;
+            EXPECT_LE(std::abs(fixed - real), 1 + fixed / 50)
+                << "height " << f.height << " weight " << f.weight << " text "
+                << testing::PrintToString(s) << " fixed " << fixed << " real " << real;
         }
     }
 }
@@ -88,7 +96,8 @@ TEST(TextLayout, PrefixesAreStrippedAndTheAcceleratorMarked) {
     };
     for (const Case& c : cases) {
         size_t u = 42;
-        EXPECT_EQ(stripPrefixes(c.in, &u), c.out) << "input " << testing::PrintToString(std::wstring(c.in));
+        EXPECT_EQ(stripPrefixes(c.in, &u), c.out)
+            << "input " << testing::PrintToString(std::wstring(c.in));
         EXPECT_EQ(u, c.underline);
     }
 }
@@ -106,7 +115,8 @@ TEST(TextLayout, LinesBreakWrapAndEllipsize) {
     EXPECT_EQ(l.lines[0].text, L"one two");
 
     // Word break at spaces; a word wider than the rectangle keeps a line of its own.
-    l = layoutText({0, 0, 100, 100}, L"aaa bbb ccc dddddddddddddd e", TextFlags::WordBreak, 12, width);
+    l = layoutText({0, 0, 100, 100}, L"aaa bbb ccc dddddddddddddd e", TextFlags::WordBreak, 12,
+                   width);
     ASSERT_EQ(l.lines.size(), 4u);
     EXPECT_EQ(l.lines[0].text, L"aaa bbb");
     EXPECT_EQ(l.lines[1].text, L"ccc");
@@ -114,13 +124,15 @@ TEST(TextLayout, LinesBreakWrapAndEllipsize) {
     EXPECT_EQ(l.lines[3].text, L"e");
 
     // End ellipsis: the line is cut so that it and "..." fit.
-    l = layoutText({0, 0, 80, 12}, L"abcdefghijkl", TextFlags::SingleLine | TextFlags::EndEllipsis, 12, width);
+    l = layoutText({0, 0, 80, 12}, L"abcdefghijkl", TextFlags::SingleLine | TextFlags::EndEllipsis,
+                   12, width);
     ASSERT_EQ(l.lines.size(), 1u);
     EXPECT_EQ(l.lines[0].text, L"abcde...");
     EXPECT_LE(l.lines[0].width, 80);
     // A very long line is cut quickly (the cut is searched, not stepped).
     const std::wstring longText(200000, L'x');
-    l = layoutText({0, 0, 95, 12}, longText, TextFlags::SingleLine | TextFlags::EndEllipsis, 12, width);
+    l = layoutText({0, 0, 95, 12}, longText, TextFlags::SingleLine | TextFlags::EndEllipsis, 12,
+                   width);
     EXPECT_EQ(l.lines[0].text, L"xxxxxx...");
     // Too many lines for the height: the last one that fits ends in "...".
     l = layoutText({0, 0, 100, 25}, L"aaa bbb ccc ddd eee fff",
@@ -132,7 +144,8 @@ TEST(TextLayout, LinesBreakWrapAndEllipsize) {
     ASSERT_EQ(l.lines.size(), 2u);
     EXPECT_EQ(l.lines[0].underline, std::wstring::npos);
     EXPECT_EQ(l.lines[1].underline, 0u);
-    l = layoutText({0, 0, 60, 12}, L"abcdefg&h", TextFlags::SingleLine | TextFlags::EndEllipsis, 12, width);
+    l = layoutText({0, 0, 60, 12}, L"abcdefg&h", TextFlags::SingleLine | TextFlags::EndEllipsis, 12,
+                   width);
     EXPECT_EQ(l.lines[0].underline, std::wstring::npos);
 }
 

@@ -35,10 +35,10 @@ TEST(Theme, SampleDialogPaintsEveryPartAndLeavesTheCanvasBalanced) {
     drawtest::paintSampleDialog(c);
     EXPECT_EQ(c.clipDepth(), 0);
     EXPECT_EQ(c.originDepth(), 0);
-    for (const wchar_t* text : {L"Macro settings - sample", L"Options", L"Unchecked option",
-                                L"Name:", L"HEA 200", L"Item number 3", L"Length", L"1250.00",
-                                L"Profile", L"Advanced settings", L"OK", L"Cancel", L"Apply",
-                                L"Delete row", L"Del", L"Deletes the selected row", L"File"})
+    for (const wchar_t* text :
+         {L"Macro settings - sample", L"Options", L"Unchecked option", L"Name:", L"HEA 200",
+          L"Item number 3", L"Length", L"1250.00", L"Profile", L"Advanced settings", L"OK",
+          L"Cancel", L"Apply", L"Delete row", L"Del", L"Deletes the selected row", L"File"})
         EXPECT_NE(textItem(c, text), nullptr) << testing::PrintToString(std::wstring(text));
     const Rect window{0, 0, drawtest::kSampleDialogSize.cx, drawtest::kSampleDialogSize.cy};
     for (const DrawItem& item : c.items())
@@ -128,7 +128,8 @@ TEST(Theme, ScrollBarPartsTileTheBar) {
         EXPECT_EQ(p.thumb.bottom, pageDownTop);
     }
     s.pos = 90;
-    EXPECT_EQ(scrollBarParts(bar, s).thumb.bottom, 200) << "the last position puts the thumb at the end";
+    EXPECT_EQ(scrollBarParts(bar, s).thumb.bottom, 200)
+        << "the last position puts the thumb at the end";
     s.pos = 0;
     EXPECT_EQ(scrollBarParts(bar, s).thumb.top, 17);
     s.page = 100;
@@ -158,7 +159,8 @@ TEST(Theme, TabsAndMenusLayOutFromTheirTexts) {
     paintTabControl(c, {0, 0, 300, 200}, tabs, ts);
     EXPECT_EQ(c.texts().back(), L"Bolts") << "the selected tab is drawn last, over its neighbours";
 
-    const std::vector<MenuItemState> items = {{L"&Open\tCtrl+O"}, {L"", true}, {L"Greyed", false, false, false, true}};
+    const std::vector<MenuItemState> items = {
+        {L"&Open\tCtrl+O"}, {L"", true}, {L"Greyed", false, false, false, true}};
     const Size size = menuSize(items);
     const std::vector<Rect> rects = menuItemRects(Rect::fromSize(0, 0, size.cx, size.cy), items);
     ASSERT_EQ(rects.size(), 3u);
@@ -262,7 +264,8 @@ TEST(Theme, EditClicksAndScrollingAgreeWithPainting) {
     e.scrollX = 0;
     const int scrolled = editScrollForCaret(narrow, longText, e, font);
     e.scrollX = scrolled;
-    EXPECT_EQ(editScrollForCaret(narrow, longText, e, font), scrolled) << "a visible caret keeps the scroll";
+    EXPECT_EQ(editScrollForCaret(narrow, longText, e, font), scrolled)
+        << "a visible caret keeps the scroll";
 }
 
 TEST(Theme, ButtonsAndChecksReflectTheirState) {
@@ -325,7 +328,8 @@ TEST(Theme, ListsShowTheirVisibleRowsAndScrollOnlyWhenNeeded) {
     EXPECT_TRUE(few.itemsOfKind(DrawKind::Polygon).empty());
 
     const ListViewColumn cols[] = {{L"Name", 80}, {L"Size", 50, TextFlags::Right}};
-    const std::vector<ListViewRow> rows = {{{L"a.bmp", L"12"}, false, true}, {{L"b.bmp", L"7"}, true}};
+    const std::vector<ListViewRow> rows = {{{L"a.bmp", L"12"}, false, true},
+                                           {{L"b.bmp", L"7"}, true}};
     ListViewState lv;
     lv.checkBoxes = true;
     RecordingCanvas v;

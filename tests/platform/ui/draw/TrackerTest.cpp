@@ -1,5 +1,5 @@
-#include "platform/ui/draw/RecordingCanvas.h"
 #include "platform/ui/draw/Tracker.h"
+#include "platform/ui/draw/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +19,12 @@ TEST(Tracker, HandlesSitOutsideAndWinOverTheMiddle) {
         TrackerHit hit;
     };
     const Case cases[] = {
-        {{7, 7}, TrackerHit::TopLeft},     {{52, 7}, TrackerHit::TopRight},
+        {{7, 7}, TrackerHit::TopLeft},       {{52, 7}, TrackerHit::TopRight},
         {{52, 32}, TrackerHit::BottomRight}, {{7, 32}, TrackerHit::BottomLeft},
-        {{29, 7}, TrackerHit::Top},        {{52, 19}, TrackerHit::Right},
-        {{29, 32}, TrackerHit::Bottom},    {{7, 19}, TrackerHit::Left},
-        {{20, 20}, TrackerHit::Middle},    {{10, 10}, TrackerHit::Middle},
-        {{50, 20}, TrackerHit::Right},     {{60, 60}, TrackerHit::Nothing},
+        {{29, 7}, TrackerHit::Top},          {{52, 19}, TrackerHit::Right},
+        {{29, 32}, TrackerHit::Bottom},      {{7, 19}, TrackerHit::Left},
+        {{20, 20}, TrackerHit::Middle},      {{10, 10}, TrackerHit::Middle},
+        {{50, 20}, TrackerHit::Right},       {{60, 60}, TrackerHit::Nothing},
         {{40, 7}, TrackerHit::Nothing},
     };
     for (const Case& c : cases)

@@ -7,84 +7,84 @@
 namespace grid::xls {
 namespace {
 
-Cell number(int row, int col, double v, int format = -1)
-{
-  Cell c;
-  c.row = row;
-  c.col = col;
-  c.kind = Cell::Kind::Number;
-  c.number = v;
-  c.format = format;
-  return c;
+Cell number(int row, int col, double v, int format = -1) {
+    Cell c;
+    c.row = row;
+    c.col = col;
+    c.kind = Cell::Kind::Number;
+    c.number = v;
+    c.format = format;
+    return c;
 }
 
-Cell text(int row, int col, std::string s, int format = -1)
-{
-  Cell c;
-  c.row = row;
-  c.col = col;
-  c.kind = Cell::Kind::Text;
-  c.text = std::move(s);
-  c.format = format;
-  return c;
+Cell text(int row, int col, std::string s, int format = -1) {
+    Cell c;
+    c.row = row;
+    c.col = col;
+    c.kind = Cell::Kind::Text;
+    c.text = std::move(s);
+    c.format = format;
+    return c;
 }
 
 // The string table must split long strings and many strings over CONTINUE
 // records correctly, in both compressed and two-byte form; the reader checks it all.
-Book sampleBook()
-{
-  Book book;
-  Font bold;
-  bold.name = "Tahoma";
-  bold.weight = 700;
-  bold.heightTwips = 225;
-  bold.color = 0x0000FF;  // red
-  bold.italic = true;
-  CellFormat header;
-  header.font = book.addFont(bold);
-  header.hAlign = HAlign::Center;
-  header.vAlign = VAlign::Center;
-  header.fill = 0x00FFFF;  // yellow
-  header.bottom = {2, 0x000000};
-  header.left = {1, 0xFF0000};
-  int headerFmt = book.addFormat(header);
-  CellFormat twoDecimals;
-  twoDecimals.numberFormat = "0.00";
-  twoDecimals.hAlign = HAlign::Right;
-  int numFmt = book.addFormat(twoDecimals);
+Book sampleBook() {
+    Book book;
+    Font bold;
+    bold.name = "Tahoma";
+    bold.weight = 700;
+    bold.heightTwips = 225;
+    bold.color = 0x0000FF; // red
+    bold.italic = true;
+    CellFormat header;
+    header.font = book.addFont(bold);
+    header.hAlign = HAlign::Center;
+    header.vAlign = VAlign::Center;
+    header.fill = 0x00FFFF; // yellow
+    header.bottom = {2, 0x000000};
+    header.left = {1, 0xFF0000};
+    int headerFmt = book.addFormat(header);
+    CellFormat twoDecimals;
+    twoDecimals.numberFormat = "0.00";
+    twoDecimals.hAlign = HAlign::Right;
+    int numFmt = book.addFormat(twoDecimals);
 
-  Sheet sheet;
-  sheet.cells.push_back(text(0, 0, "Naam", headerFmt));
-  sheet.cells.push_back(text(0, 1, "Waarde", headerFmt));
-  sheet.cells.push_back(number(1, 1, 1.25, numFmt));
-  sheet.cells.push_back(number(2, 1, -7, numFmt));
-  sheet.cells.push_back(number(3, 1, 123456789.123));
-  sheet.cells.push_back(number(4, 1, 1e300));
-  sheet.cells.push_back(number(5, 1, 0.1));
-  sheet.cells.push_back(text(1, 0, "Gr\xC3\xBC\xC3\x9F" "e"));             // Latin-1, compressed
-  sheet.cells.push_back(text(2, 0, "\xE2\x82\xAC \xCE\xB1\xCE\xB2"));        // needs two-byte characters
-  sheet.cells.push_back(text(3, 0, std::string(9000, 'x')));                 // longer than one record
-  sheet.cells.push_back(text(4, 0, std::string(3000, 'y') + "\xE2\x82\xAC" + std::string(3000, 'z')));
-  Cell t;
-  t.row = 6;
-  t.col = 0;
-  t.kind = Cell::Kind::Boolean;
-  t.number = 1;
-  sheet.cells.push_back(t);
-  Cell e;
-  e.row = 6;
-  e.col = 1;
-  e.kind = Cell::Kind::Error;
-  e.error = ErrorCode::Div0;
-  sheet.cells.push_back(e);
-  for (int i = 0; i < 3000; ++i)
-    sheet.cells.push_back(text(10 + i, 2, "item " + std::to_string(i)));
-  sheet.colWidths[0] = 20 * 256;
-  sheet.rowHeights[0] = 600;
-  sheet.merges.push_back({7, 8, 0, 2});
-  sheet.merges.push_back({0, 0, 3, 4});
-  book.sheets.push_back(sheet);
-  return book;
+    Sheet sheet;
+    sheet.cells.push_back(text(0, 0, "Naam", headerFmt));
+    sheet.cells.push_back(text(0, 1, "Waarde", headerFmt));
+    sheet.cells.push_back(number(1, 1, 1.25, numFmt));
+    sheet.cells.push_back(number(2, 1, -7, numFmt));
+    sheet.cells.push_back(number(3, 1, 123456789.123));
+    sheet.cells.push_back(number(4, 1, 1e300));
+    sheet.cells.push_back(number(5, 1, 0.1));
+    sheet.cells.push_back(text(1, 0,
+                               "Gr\xC3\xBC\xC3\x9F"
+                               "e"));                                   // Latin-1, compressed
+    sheet.cells.push_back(text(2, 0, "\xE2\x82\xAC \xCE\xB1\xCE\xB2")); // needs two-byte characters
+    sheet.cells.push_back(text(3, 0, std::string(9000, 'x')));          // longer than one record
+    sheet.cells.push_back(
+        text(4, 0, std::string(3000, 'y') + "\xE2\x82\xAC" + std::string(3000, 'z')));
+    Cell t;
+    t.row = 6;
+    t.col = 0;
+    t.kind = Cell::Kind::Boolean;
+    t.number = 1;
+    sheet.cells.push_back(t);
+    Cell e;
+    e.row = 6;
+    e.col = 1;
+    e.kind = Cell::Kind::Error;
+    e.error = ErrorCode::Div0;
+    sheet.cells.push_back(e);
+    for (int i = 0; i < 3000; ++i)
+        sheet.cells.push_back(text(10 + i, 2, "item " + std::to_string(i)));
+    sheet.colWidths[0] = 20 * 256;
+    sheet.rowHeights[0] = 600;
+    sheet.merges.push_back({7, 8, 0, 2});
+    sheet.merges.push_back({0, 0, 3, 4});
+    book.sheets.push_back(sheet);
+    return book;
 }
 
 const char* kCheckScript = R"PY(
@@ -135,40 +135,38 @@ if problems:
 print("OK")
 )PY";
 
-TEST(XlsWriter, RealReaderSeesValuesFormatsAndMerges)
-{
-  if (!test::haveXlrd())
-    GTEST_SKIP() << "/usr/bin/python3 has no xlrd";
-  std::string bytes;
-  ASSERT_TRUE(XlsWriter::fileBytes(sampleBook(), bytes).ok());
-  std::string path = test::scratchDir("xlswriter") + "/sample.xls";
-  ASSERT_TRUE(writeFileAtomically(path, bytes).ok());
-  std::string out;
-  EXPECT_EQ(test::runPython(kCheckScript, path, out), 0) << out;
+TEST(XlsWriter, RealReaderSeesValuesFormatsAndMerges) {
+    if (!test::haveXlrd())
+        GTEST_SKIP() << "/usr/bin/python3 has no xlrd";
+    std::string bytes;
+    ASSERT_TRUE(XlsWriter::fileBytes(sampleBook(), bytes).ok());
+    std::string path = test::scratchDir("xlswriter") + "/sample.xls";
+    ASSERT_TRUE(writeFileAtomically(path, bytes).ok());
+    std::string out;
+    EXPECT_EQ(test::runPython(kCheckScript, path, out), 0) << out;
 }
 
-TEST(XlsWriter, EmptySheetAndLargeFileWithDifatStillOpen)
-{
-  if (!test::haveXlrd())
-    GTEST_SKIP() << "/usr/bin/python3 has no xlrd";
-  // Over 109 FAT sectors (about 7 MB) needs DIFAT sectors in the compound file.
-  Book big;
-  Sheet sheet;
-  for (int r = 0; r < 60000; ++r)
-    for (int c = 0; c < 10; ++c)
-      sheet.cells.push_back(number(r, c, r + c / 3.0));
-  big.sheets.push_back(sheet);
-  Book empty;
-  empty.sheets.emplace_back();
-  std::string dir = test::scratchDir("xlsbig");
-  for (auto [book, name] : {std::pair{&big, "big.xls"}, std::pair{&empty, "empty.xls"}}) {
-    std::string bytes;
-    ASSERT_TRUE(XlsWriter::fileBytes(*book, bytes).ok());
-    ASSERT_TRUE(writeFileAtomically(dir + "/" + name, bytes).ok());
-  }
-  EXPECT_GT(test::readAll(dir + "/big.xls").size(), 110u * 128 * 512);
-  std::string out;
-  EXPECT_EQ(test::runPython(R"PY(
+TEST(XlsWriter, EmptySheetAndLargeFileWithDifatStillOpen) {
+    if (!test::haveXlrd())
+        GTEST_SKIP() << "/usr/bin/python3 has no xlrd";
+    // Over 109 FAT sectors (about 7 MB) needs DIFAT sectors in the compound file.
+    Book big;
+    Sheet sheet;
+    for (int r = 0; r < 60000; ++r)
+        for (int c = 0; c < 10; ++c)
+            sheet.cells.push_back(number(r, c, r + c / 3.0));
+    big.sheets.push_back(sheet);
+    Book empty;
+    empty.sheets.emplace_back();
+    std::string dir = test::scratchDir("xlsbig");
+    for (auto [book, name] : {std::pair{&big, "big.xls"}, std::pair{&empty, "empty.xls"}}) {
+        std::string bytes;
+        ASSERT_TRUE(XlsWriter::fileBytes(*book, bytes).ok());
+        ASSERT_TRUE(writeFileAtomically(dir + "/" + name, bytes).ok());
+    }
+    EXPECT_GT(test::readAll(dir + "/big.xls").size(), 110u * 128 * 512);
+    std::string out;
+    EXPECT_EQ(test::runPython(R"PY(
 import sys, xlrd
 b = xlrd.open_workbook(sys.argv[1]); s = b.sheet_by_index(0)
 assert (s.nrows, s.ncols) == (60000, 10), (s.nrows, s.ncols)
@@ -178,27 +176,26 @@ e = xlrd.open_workbook(sys.argv[2]).sheet_by_index(0)
 assert (e.nrows, e.ncols) == (0, 0)
 print("OK")
 )PY",
-                            dir + "/big.xls " + dir + "/empty.xls", out),
-            0)
-      << out;
+                              dir + "/big.xls " + dir + "/empty.xls", out),
+              0)
+        << out;
 }
 
-TEST(XlsWriter, RefusesSheetsBeyondTheFormatsLimits)
-{
-  for (auto [row, col] : {std::pair{65536, 0}, std::pair{0, 256}, std::pair{-1, 0}}) {
-    Book book;
-    book.sheets.emplace_back();
-    book.sheets[0].cells.push_back(number(row, col, 1));
+TEST(XlsWriter, RefusesSheetsBeyondTheFormatsLimits) {
+    for (auto [row, col] : {std::pair{65536, 0}, std::pair{0, 256}, std::pair{-1, 0}}) {
+        Book book;
+        book.sheets.emplace_back();
+        book.sheets[0].cells.push_back(number(row, col, 1));
+        std::string bytes;
+        IoStatus st = XlsWriter::fileBytes(book, bytes);
+        EXPECT_EQ(st.result(), IoResult::TooLarge) << row << "," << col;
+        EXPECT_TRUE(bytes.empty());
+    }
+    Book merged;
+    merged.sheets.emplace_back();
+    merged.sheets[0].merges.push_back({0, 70000, 0, 1});
     std::string bytes;
-    IoStatus st = XlsWriter::fileBytes(book, bytes);
-    EXPECT_EQ(st.result(), IoResult::TooLarge) << row << "," << col;
-    EXPECT_TRUE(bytes.empty());
-  }
-  Book merged;
-  merged.sheets.emplace_back();
-  merged.sheets[0].merges.push_back({0, 70000, 0, 1});
-  std::string bytes;
-  EXPECT_EQ(XlsWriter::fileBytes(merged, bytes).result(), IoResult::TooLarge);
+    EXPECT_EQ(XlsWriter::fileBytes(merged, bytes).result(), IoResult::TooLarge);
 }
 
 } // namespace
