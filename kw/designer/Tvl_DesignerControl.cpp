@@ -74,10 +74,10 @@ bool Tvl_DesignerControl::setSplitExtComboList(const Tvl_String& list)
         Tvl_String* fields[] = {&extField1, &extField2, &extField3, &extField4};
         Tvl_String rest = list;
         for (Tvl_String* field : fields) {
-            Tvl_String head, tail;
-            if (!splitStringAtSymbol(rest, L';', head, tail))
+            Tvl_String tail;
+            // Without a separator the rest still lands in this field, nothing is lost.
+            if (!splitStringAtSymbol(rest, L';', *field, tail))
                 return false;
-            *field = head;
             rest = tail;
         }
         comboList = rest;

@@ -772,6 +772,8 @@ void Tvl_DlgDesignerData::sortAllControls()
         const Tvl_DesignerControl& c = m_controls[i];
         if (!c.inactive && c.type != tvlCtrlStatic && c.type != tvlCtrlGroupBox)
             candidates.append(i);
+        else
+            m_controls[i].tabOrder = 0; // a stale position would catch Tab on a disabled control
     }
     int counter = 1;
     while (candidates.length() > 0)
