@@ -1,36 +1,40 @@
 #include "platform/ui/Image.h"
 
-#include <fstream>
-#include <iterator>
+#include "platform/base/Encoding.h"
+#include "platform/base/Files.h"
+#include "platform/ui/draw/Bmp.h"
+
+#include <filesystem>
 
 namespace ui {
 
-namespace {
-std::int32_t le32(const std::vector<std::uint8_t>& b, size_t at) {
-    return static_cast<std::int32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
-                                     (static_cast<std::uint32_t>(b[at + 3]) << 24));
-}
-} // namespace
-
 Size Image::size() const {
-    if (empty() || bmp->size() < 26 || (*bmp)[0] != 'B' || (*bmp)[1] != 'M')
+    if (empty())
         return {};
-    std::int32_t w = le32(*bmp, 18);
-    std::int32_t h = le32(*bmp, 22);
-    return {w < 0 ? -w : w, h < 0 ? -h : h};
+    // The decoder's header reading knows every header version and refuses damaged ones.
+    Size s;
+    if (readBmpSize(std::span<const std::uint8_t>(bmp->data(), bmp->size()), s) != BmpStatus::Ok)
+        return {};
+    return s;
 }
 
 Image loadImageFile(const std::string& nativePath) {
-    std::ifstream in(nativePath, std::ios::binary);
-    if (!in)
+    // Larger than any picture the decoder accepts: not worth reading.
+    constexpr std::uintmax_t kMaxFileBytes = 512u * 1024 * 1024;
+    std::error_code ec;
+    const std::uintmax_t bytesOnDisk = std::filesystem::file_size(nativePath, ec);
+    if (ec || bytesOnDisk > kMaxFileBytes)
         return {};
-    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
-    if (data.size() < 26 || data[0] != 'B' || data[1] != 'M')
+    std::optional<std::string> data = base::readFile(nativePath);
+    if (!data)
+        return {};
+    auto bytes = std::make_shared<std::vector<std::uint8_t>>(data->begin(), data->end());
+    Size s;
+    if (readBmpSize(std::span<const std::uint8_t>(bytes->data(), bytes->size()), s) != BmpStatus::Ok)
         return {};
     Image img;
-    img.file = std::wstring(nativePath.begin(), nativePath.end());
-    img.bmp = std::make_shared<const std::vector<std::uint8_t>>(std::move(data));
+    img.file = base::fromUtf8(nativePath);
+    img.bmp = std::move(bytes);
     return img;
 }
 
