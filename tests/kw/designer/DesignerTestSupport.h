@@ -34,6 +34,22 @@ public:
         }
         return ui::Dialog::preTranslateMessage(msg);
     }
+
+protected:
+    // The designer's pane notifications.
+    bool onCommand(int id, int code, ui::Window* from) override
+    {
+        if (design && ((id == 1005 && code == ui::CBN_SELCHANGE) ||
+                       ((id == 1304 || id == 1305) && code == ui::EN_CHANGE))) {
+            ++paneNotifications;
+            design->propsOfCurSelUpdated();
+            return true;
+        }
+        return ui::Dialog::onCommand(id, code, from);
+    }
+
+public:
+    int paneNotifications = 0;
 };
 
 class DesignerTest : public FrameTest {
