@@ -1,6 +1,7 @@
 #include "platform/grid/control/GridControl.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/ui/Application.h"
 #include "platform/ui/WindowClassRegistry.h"
@@ -571,17 +572,56 @@ int textWidthPx(const Font& f, std::wstring_view text) {
 }
 
 namespace {
-int textWidth(const Font& f, std::wstring_view text) { return textWidthPx(f, text); }
 int textHeight(const Font& f) { return ui::fixedTextExtent(uiFont(f), L"Ag").cy; }
 } // namespace
 
+namespace {
+
+// Text widths in one font for many cells: the per-character advances of the drawing
+// part's fixed metrics, looked up once per character code instead of once per character.
+class WidthCache {
+public:
+    int width(const Font& f, std::wstring_view text) {
+        if (!m_valid || !(f == m_font)) {
+            m_font = f;
+            m_ui = uiFont(f);
+            m_em = m_ui.charHeight();
+            m_advance.assign(256, -1);
+            m_valid = true;
+        }
+        long sum = 0;
+        for (wchar_t ch : text) {
+            unsigned c = static_cast<unsigned>(ch);
+            if (c < 256) {
+                int& a = m_advance[c];
+                if (a < 0)
+                    a = ui::fixedAdvancePerMille(m_ui, ch);
+                sum += a;
+            } else {
+                sum += ui::fixedAdvancePerMille(m_ui, ch);
+            }
+        }
+        return static_cast<int>((sum * m_em + 500) / 1000); // as fixedTextExtent rounds
+    }
+
+private:
+    bool m_valid = false;
+    Font m_font;
+    ui::Font m_ui;
+    int m_em = 0;
+    std::vector<int> m_advance;
+};
+
+} // namespace
+
 int GridControl::maxTextWidth(int col) const {
+    WidthCache cache;
     int best = 0;
     for (int r = 0; r <= maxRows(); ++r) {
         std::string t = m_sheet.displayText(col, r);
         if (t.empty())
             continue;
-        best = std::max(best, textWidth(cellFont(col, r), widen(t)));
+        best = std::max(best, cache.width(cellFont(col, r), widen(t)));
     }
     return std::max(best + 6, 20);
 }

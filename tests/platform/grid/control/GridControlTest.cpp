@@ -9,6 +9,7 @@
 #include "platform/ui/ScriptedDriver.h"
 #include "platform/ui/WindowClassRegistry.h"
 #include "platform/ui/draw/RecordingCanvas.h"
+#include "platform/ui/draw/TextMetrics.h"
 
 namespace {
 
@@ -320,6 +321,18 @@ TEST_F(GridControlTest, TextTipsShowNotesAndCutTexts) {
     EXPECT_EQ(ui::hoverTooltip(*parent, at(3, 1)), L"");
     g.setTextTip(0, 0);
     EXPECT_EQ(ui::hoverTooltip(*parent, at(1, 1)), L"") << "tips off";
+}
+
+TEST_F(GridControlTest, FittingMeasuresTheWidestTextInEachCellsFont) {
+    g.setData(2, 1, L"short");
+    g.setData(2, 2, L"W\u00e9ight of the b\u00e8am \u4e2d");
+    grid::Font bold;
+    bold.weight = 700;
+    g.sheet().setFont({2, 2, 2, 2}, bold);
+    const int expected = ui::fixedTextExtent(grid::toUiFont(bold), g.data(2, 2)).cx + 6;
+    EXPECT_EQ(g.maxTextWidth(2), expected);
+    EXPECT_EQ(g.maxTextWidth(3), 20) << "an empty column keeps a minimum width";
+    EXPECT_GT(g.maxTextHeight(2), 0);
 }
 
 TEST_F(GridControlTest, PaintsHeadersCellsAndTheEditedText) {
