@@ -578,9 +578,11 @@ void Tvl_Spread::applyCheckPair() {
 bool Tvl_Spread::findInRow(const Tvl_String& text, int row, int startCol, int& foundCol) const {
     if (!m_attached || row < 0 || row > rowCount())
         return false;
-    const std::wstring& needle = text.str();
+    // UTF-8 is searched as it is stored: a UTF-8 needle matches exactly where the wide
+    // text would.
+    const std::string needle = text.toUtf8();
     for (int c = std::max(startCol, 1); c <= colCount(); ++c) {
-        if (value(c, row).find(needle) != std::wstring::npos) {
+        if (sheet().valueText(c, row).find(needle) != std::string::npos) {
             foundCol = c;
             return true;
         }
