@@ -3,7 +3,9 @@
 
 #include "tests/kw/designer/DesignerTestSupport.h"
 
+#include "kw/frame/Tvl_DlgPromptString.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/ScriptedDriver.h"
 #include "platform/ui/controls/ComboBox.h"
 
 namespace {
@@ -175,4 +177,38 @@ TEST_F(DesignMode, SavedDesignHoldsWhatTheScreenShows)
     EXPECT_NEAR(bottom, 90.0, 1e-9);
     EXPECT_NEAR(top, 85.0, 1e-9);
     EXPECT_FALSE(m_design.changeCtrlSize(true)); // nothing selected: no question asked
+}
+
+TEST_F(DesignMode, WidthAndHeightAreAskedForAndGivenToTheSelection)
+{
+    build();
+    clickAt(50, 30);
+    clickAt(210, 70, ui::MK_SHIFT);
+    ui::ScriptedDriver driver;
+    driver.onDialog(Tvl_DlgPromptString::kTemplateId, [](ui::Dialog& d) {
+        EXPECT_EQ(d.getWindowText(), dialString(90).str());
+        EXPECT_EQ(d.getDlgItemText(Tvl_DlgPromptString::kValueId), L"30");
+        ASSERT_TRUE(ui::typeText(L"55"));
+        ASSERT_TRUE(ui::key(ui::VK_RETURN));
+    });
+    ASSERT_TRUE(m_design.changeCtrlSize(true));
+    EXPECT_EQ(rectOf(0), (ui::Rect{40, 20, 95, 40}));
+    EXPECT_EQ(rectOf(1), (ui::Rect{200, 60, 255, 100}));
+    EXPECT_EQ(selected().size(), 2u); // the selection survives the redraw
+
+    driver.onDialog(Tvl_DlgPromptString::kTemplateId, [](ui::Dialog& d) {
+        EXPECT_EQ(d.getDlgItemText(Tvl_DlgPromptString::kValueId), L"18");
+        ASSERT_TRUE(ui::click(d, ui::IDCANCEL));
+    });
+    EXPECT_FALSE(m_design.changeCtrlSize(false));
+    EXPECT_EQ(rectOf(0), (ui::Rect{40, 20, 95, 40}));
+
+    // Text that is no number gives 0.
+    driver.onDialog(Tvl_DlgPromptString::kTemplateId, [](ui::Dialog&) {
+        ASSERT_TRUE(ui::typeText(L"tall"));
+        ASSERT_TRUE(ui::key(ui::VK_RETURN));
+    });
+    ASSERT_TRUE(m_design.changeCtrlSize(false));
+    EXPECT_EQ(rectOf(0).height(), 0);
+    EXPECT_TRUE(driver.done());
 }

@@ -5,6 +5,7 @@
 
 #include "tests/kw/frame/FrameTestSupport.h"
 
+#include "core/LanguageTexts.h"
 #include "core/Tvl_Settings.h"
 #include "kw/designer/Tvl_DlgDesignerData.h"
 #include "platform/base/Paths.h"
