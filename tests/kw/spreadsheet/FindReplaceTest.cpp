@@ -151,6 +151,18 @@ TEST_F(FindReplaceTest, TheCellBeingEditedIsSearchedAfterTheCaretFirst) {
     EXPECT_FALSE(fr.findNext(false));
 }
 
+TEST_F(FindReplaceTest, FirstF5AlsoOnlyOpensTheDialog) {
+    fill(2, 2);
+    activate(1, 1);
+    ASSERT_TRUE(ui::key(ui::VK_F5));
+    ASSERT_NE(g().findReplaceDialog(), nullptr);
+    EXPECT_EQ(g().value(1, 1), L"r1c1");
+    expectActive(1, 1);
+    // Closing with the close box goes the same way as the Close button.
+    ASSERT_TRUE(ui::closeBox(*g().findReplaceDialog()));
+    EXPECT_EQ(g().findReplaceDialog(), nullptr);
+}
+
 TEST_F(FindReplaceTest, AGridThatIsGoneTakesItsDialogAlong) {
     fill(2, 2);
     open(L"r1");
