@@ -132,7 +132,7 @@ TEST_F(DesignerTest, DamagedDesignFilesGiveFalseAndAnEmptyDesign)
     Tvl_DlgDesignerData design;
     const std::filesystem::path file = native(m_root + L"bad.txt");
     const std::string damaged[] = {
-        std::string("\x00\x01\x02\xff\xfe binary", 14),
+        std::string("\x00\x01\x02\xff\xfe binary", 12),
         "this is not a property list\n",
     };
     for (const std::string& bytes : damaged) {
