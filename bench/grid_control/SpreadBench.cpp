@@ -15,7 +15,8 @@ struct Host {
     std::unique_ptr<ui::Window> parent = std::make_unique<ui::Window>();
     std::unique_ptr<Tvl_Spread> grid = std::make_unique<Tvl_Spread>();
     explicit Host(int rows) {
-        parent->create(L"BenchParent", L"", ui::WS_OVERLAPPED, ui::Rect{0, 0, 800, 600}, nullptr, 0);
+        parent->create(L"BenchParent", L"", ui::WS_OVERLAPPED, ui::Rect{0, 0, 800, 600}, nullptr,
+                       0);
         ui::Window::createChild(L"Static", L"", ui::WS_CHILD | ui::WS_VISIBLE, 0,
                                 ui::Rect{10, 30, 790, 590}, parent.get(), 1196);
         grid->attach(parent.get(), 1196);
@@ -75,9 +76,17 @@ void BM_FindNextToTheLastCell(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * rows * kCols);
 }
 
-BENCHMARK(BM_FillThroughSetColumnTexts)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_FillThroughSetColumnTexts)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 BENCHMARK(BM_FitAllColumns)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(BM_FindNextToTheLastCell)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FindNextToTheLastCell)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

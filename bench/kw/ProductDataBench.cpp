@@ -16,10 +16,10 @@
 
 namespace {
 
-std::filesystem::path scratch()
-{
+std::filesystem::path scratch() {
     static const std::filesystem::path dir = [] {
-        auto d = std::filesystem::temp_directory_path() / ("kw_product_bench_" + std::to_string(::getpid()));
+        auto d = std::filesystem::temp_directory_path() /
+                 ("kw_product_bench_" + std::to_string(::getpid()));
         std::filesystem::create_directories(d / "prof");
         setenv("TVL_LIB_DIR", (d.string() + "/").c_str(), 1);
         gSettings.reload();
@@ -29,11 +29,11 @@ std::filesystem::path scratch()
     return dir;
 }
 
-Tvl_ProfValuesTable bigTable(int rows)
-{
+Tvl_ProfValuesTable bigTable(int rows) {
     Tvl_ProfValuesTable t;
     t.sectionType = L"I";
-    for (const wchar_t* c : {L"SysName", L"I/O", L"EN", L"NL", L"DE", L"FR", L"h", L"b", L"tw", L"tf", L"r", L"A"})
+    for (const wchar_t* c :
+         {L"SysName", L"I/O", L"EN", L"NL", L"DE", L"FR", L"h", L"b", L"tw", L"tf", L"r", L"A"})
         t.columnNames.append(c);
     for (int i = 0; i < rows; ++i) {
         Tvl_StringArray row;
@@ -48,8 +48,7 @@ Tvl_ProfValuesTable bigTable(int rows)
     return t;
 }
 
-void BM_ValuesTableWrite(benchmark::State& state)
-{
+void BM_ValuesTableWrite(benchmark::State& state) {
     scratch();
     const Tvl_ProfValuesTable t = bigTable(static_cast<int>(state.range(0)));
     for (auto _ : state)
@@ -58,8 +57,7 @@ void BM_ValuesTableWrite(benchmark::State& state)
 }
 BENCHMARK(BM_ValuesTableWrite)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-void BM_ValuesTableRead(benchmark::State& state)
-{
+void BM_ValuesTableRead(benchmark::State& state) {
     scratch();
     bigTable(static_cast<int>(state.range(0))).writeToFile(L"HEA.pr");
     for (auto _ : state) {
@@ -72,8 +70,7 @@ void BM_ValuesTableRead(benchmark::State& state)
 }
 BENCHMARK(BM_ValuesTableRead)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-void fillDesign(Tvl_DlgDesignerData& d, int n)
-{
+void fillDesign(Tvl_DlgDesignerData& d, int n) {
     for (int i = 0; i < n; ++i) {
         Tvl_DesignerControl c;
         c.type = (i % 5 == 0) ? tvlCtrlStatic : (i % 5 == 1 ? tvlCtrlCheck : tvlCtrlEdit);
@@ -87,8 +84,7 @@ void fillDesign(Tvl_DlgDesignerData& d, int n)
     }
 }
 
-void BM_DesignWrite(benchmark::State& state)
-{
+void BM_DesignWrite(benchmark::State& state) {
     scratch();
     Tvl_DlgDesignerData d;
     fillDesign(d, static_cast<int>(state.range(0)));
@@ -98,8 +94,7 @@ void BM_DesignWrite(benchmark::State& state)
 }
 BENCHMARK(BM_DesignWrite)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-void BM_DesignRead(benchmark::State& state)
-{
+void BM_DesignRead(benchmark::State& state) {
     scratch();
     const Tvl_String path = getDesignerRootFolder() + L"bench.txt";
     {
@@ -116,8 +111,7 @@ void BM_DesignRead(benchmark::State& state)
 }
 BENCHMARK(BM_DesignRead)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-void BM_DesignDrawRunTime(benchmark::State& state)
-{
+void BM_DesignDrawRunTime(benchmark::State& state) {
     scratch();
     ui::DialogTemplate t;
     t.id = 9902;
@@ -137,8 +131,7 @@ BENCHMARK(BM_DesignDrawRunTime)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

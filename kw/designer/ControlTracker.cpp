@@ -15,14 +15,12 @@ class SelectionTracker : public ControlTracker {
 public:
     void bind(ui::Window* dialog) override { m_dialog = dialog; }
     void add(ui::Window* control) override { m_all.emplace_back(control); }
-    void remove(int id) override
-    {
+    void remove(int id) override {
         clearSelection();
         std::erase_if(m_all, [id](const ui::WindowRef<>& w) { return !w || w->id() == id; });
     }
     int currentId() const override { return m_selection.size() == 1 ? m_selection[0] : -1; }
-    void select(int id, bool clearFirst) override
-    {
+    void select(int id, bool clearFirst) override {
         if (clearFirst)
             clearSelection();
         if (!find(id) || std::ranges::find(m_selection, id) != m_selection.end())
@@ -30,21 +28,18 @@ public:
         m_selection.push_back(id);
     }
     void selectedIds(std::vector<int>& ids) const override { ids = m_selection; }
-    int clearSelection() override
-    {
+    int clearSelection() override {
         const int n = static_cast<int>(m_selection.size());
         m_selection.clear();
         return n;
     }
-    void paint(ui::Canvas& canvas) override
-    {
+    void paint(ui::Canvas& canvas) override {
         for (const auto& w : m_all)
             if (w && std::ranges::find(m_selection, w->id()) != m_selection.end())
                 canvas.frameRect(w->rect().inflate(2, 2), ui::Pen{});
     }
     bool setCursor(ui::Window*, int) override { return false; }
-    void leftButtonDown(ui::Point point, unsigned flags, bool) override
-    {
+    void leftButtonDown(ui::Point point, unsigned flags, bool) override {
         ui::Window* hit = nullptr;
         for (const auto& w : m_all)
             if (w && w->rect().contains(point)) {
@@ -73,8 +68,7 @@ public:
     }
 
 private:
-    ui::Window* find(int id) const
-    {
+    ui::Window* find(int id) const {
         for (const auto& w : m_all)
             if (w && w->id() == id)
                 return w.get();
@@ -89,10 +83,11 @@ ControlTrackerFactory g_factory = nullptr;
 
 } // namespace
 
-void setControlTrackerFactory(ControlTrackerFactory factory) { g_factory = factory; }
+void setControlTrackerFactory(ControlTrackerFactory factory) {
+    g_factory = factory;
+}
 
-ControlTracker* createControlTracker()
-{
+ControlTracker* createControlTracker() {
     if (g_factory)
         if (ControlTracker* t = g_factory())
             return t;

@@ -36,10 +36,10 @@ enum Tvl_ControlType {
 
 // Result of Tvl_DlgDesignerData::handleTabKey.
 enum Tvl_TabMsgHandle {
-    tvlTabHandled = 0,      // the focus moved to another control of the design
-    tvlTabNotHandled = 1,   // not a Tab for the design; the caller goes on as usual
-    tvlTabAfterLast = 2,    // Tab on the last control: the caller decides
-    tvlTabBeforeFirst = 3,  // Shift+Tab on the first control: the caller decides
+    tvlTabHandled = 0,     // the focus moved to another control of the design
+    tvlTabNotHandled = 1,  // not a Tab for the design; the caller goes on as usual
+    tvlTabAfterLast = 2,   // Tab on the last control: the caller decides
+    tvlTabBeforeFirst = 3, // Shift+Tab on the first control: the caller decides
 };
 
 namespace kw::designer {
@@ -47,7 +47,14 @@ namespace kw::designer {
 inline constexpr int kNrTypes = 31;
 
 // Window classes the types are drawn as.
-enum class WindowKind { ScrollBar = 0, Static = 1, Button = 2, Edit = 3, ListBox = 4, ComboBox = 5 };
+enum class WindowKind {
+    ScrollBar = 0,
+    Static = 1,
+    Button = 2,
+    Edit = 3,
+    ListBox = 4,
+    ComboBox = 5
+};
 
 bool isValidType(int type);
 WindowKind windowKind(int type);

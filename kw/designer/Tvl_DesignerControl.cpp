@@ -13,12 +13,13 @@ using kw::designer::WindowKind;
 
 namespace {
 
-Tvl_String key(const wchar_t* word, int index) { return append(Tvl_String(word), index); }
+Tvl_String key(const wchar_t* word, int index) {
+    return append(Tvl_String(word), index);
+}
 
 } // namespace
 
-bool Tvl_DesignerControl::getFromPropList(const Tvl_PropertiesList& list, const int& index)
-{
+bool Tvl_DesignerControl::getFromPropList(const Tvl_PropertiesList& list, const int& index) {
     list.getProperty(key(L"type", index), type);
     list.getProperty(key(L"topLeftX", index), topLeftX);
     list.getProperty(key(L"topLeftY", index), topLeftY);
@@ -30,8 +31,7 @@ bool Tvl_DesignerControl::getFromPropList(const Tvl_PropertiesList& list, const 
     return setSplitExtComboList(stored);
 }
 
-void Tvl_DesignerControl::setToPropList(Tvl_PropertiesList& list, const int& index) const
-{
+void Tvl_DesignerControl::setToPropList(Tvl_PropertiesList& list, const int& index) const {
     list.setProperty(key(L"type", index), type);
     list.setProperty(key(L"topLeftX", index), topLeftX);
     list.setProperty(key(L"topLeftY", index), topLeftY);
@@ -41,17 +41,16 @@ void Tvl_DesignerControl::setToPropList(Tvl_PropertiesList& list, const int& ind
     list.setProperty(key(L"comboList", index), getMergedExtComboList());
 }
 
-Tvl_String Tvl_DesignerControl::getMergedExtComboList() const
-{
+Tvl_String Tvl_DesignerControl::getMergedExtComboList() const {
     if (type == tvlCtrlFlexButton)
         return flexGroup + L";" + flexField2 + L";" + flexField3;
     if (type == tvlCtrlFlexDim || type == tvlCtrlFlexDim2)
-        return extField1 + L";" + extField2 + L";" + extField3 + L";" + extField4 + L";" + comboList;
+        return extField1 + L";" + extField2 + L";" + extField3 + L";" + extField4 + L";" +
+               comboList;
     return comboList;
 }
 
-bool Tvl_DesignerControl::setSplitExtComboList(const Tvl_String& list)
-{
+bool Tvl_DesignerControl::setSplitExtComboList(const Tvl_String& list) {
     if (type == tvlCtrlFlexButton) {
         flexGroup.clear();
         flexField2.clear();
@@ -87,15 +86,13 @@ bool Tvl_DesignerControl::setSplitExtComboList(const Tvl_String& list)
     return true;
 }
 
-bool Tvl_DesignerControl::getComboItemsFromFile(Tvl_StringArray& items) const
-{
+bool Tvl_DesignerControl::getComboItemsFromFile(Tvl_StringArray& items) const {
     if (comboList.isEmpty() || !base::pathExists(base::toNative(comboList.str())))
         return false;
     return ObjectExportReadFile(comboList, items);
 }
 
-bool Tvl_DesignerControl::getCtrlPtr(ui::Window* dialog, ui::Window*& window) const
-{
+bool Tvl_DesignerControl::getCtrlPtr(ui::Window* dialog, ui::Window*& window) const {
     window = nullptr;
     if (!dialog || resourceId == 0)
         return false;
@@ -103,8 +100,7 @@ bool Tvl_DesignerControl::getCtrlPtr(ui::Window* dialog, ui::Window*& window) co
     return window != nullptr;
 }
 
-ui::ComboBox* Tvl_DesignerControl::getComboPtr(ui::Window* dialog) const
-{
+ui::ComboBox* Tvl_DesignerControl::getComboPtr(ui::Window* dialog) const {
     if (type != tvlCtrlCombo && type != tvlCtrlProfGroup && type != tvlCtrlProfCombo1 &&
         type != tvlCtrlProfCombo2)
         return nullptr;
@@ -112,16 +108,14 @@ ui::ComboBox* Tvl_DesignerControl::getComboPtr(ui::Window* dialog) const
     return getCtrlPtr(dialog, w) ? dynamic_cast<ui::ComboBox*>(w) : nullptr;
 }
 
-ui::Button* Tvl_DesignerControl::getButtonPtr(ui::Window* dialog) const
-{
+ui::Button* Tvl_DesignerControl::getButtonPtr(ui::Window* dialog) const {
     if (kw::designer::windowKind(type) != WindowKind::Button)
         return nullptr;
     ui::Window* w = nullptr;
     return getCtrlPtr(dialog, w) ? dynamic_cast<ui::Button*>(w) : nullptr;
 }
 
-ui::Edit* Tvl_DesignerControl::getEditPtr(ui::Window* dialog) const
-{
+ui::Edit* Tvl_DesignerControl::getEditPtr(ui::Window* dialog) const {
     if (kw::designer::windowKind(type) != WindowKind::Edit)
         return nullptr;
     ui::Window* w = nullptr;

@@ -40,9 +40,9 @@ public:
 
     // The drawn window of this control on `dialog` (by its window id).
     bool getCtrlPtr(ui::Window* dialog, ui::Window*& window) const;
-    ui::ComboBox* getComboPtr(ui::Window* dialog) const;   // types 3, 13, 15, 16
-    ui::Button* getButtonPtr(ui::Window* dialog) const;    // BUTTON types
-    ui::Edit* getEditPtr(ui::Window* dialog) const;        // EDIT types
+    ui::ComboBox* getComboPtr(ui::Window* dialog) const; // types 3, 13, 15, 16
+    ui::Button* getButtonPtr(ui::Window* dialog) const;  // BUTTON types
+    ui::Edit* getEditPtr(ui::Window* dialog) const;      // EDIT types
 
     bool operator==(const Tvl_DesignerControl&) const = default;
 

@@ -29,8 +29,7 @@ namespace {
 constexpr int kCutEntries[] = {695, 1398, 1397, 1396, 1395};
 
 // Whole pixels of a factor: rounded to the nearest whole number, then truncated.
-int toPixel(double value)
-{
+int toPixel(double value) {
     const double r = ObjectExportRoundTo(value, 1.0);
     if (!std::isfinite(r))
         return 0;
@@ -41,10 +40,11 @@ int toPixel(double value)
 
 // ---- Root folder and design names -----------------------------------------------------
 
-Tvl_String getDesignerRootFolder() { return gSettings.libDir() + L"Dialog Templates\\Dialog Design\\"; }
+Tvl_String getDesignerRootFolder() {
+    return gSettings.libDir() + L"Dialog Templates\\Dialog Design\\";
+}
 
-void getModuleImages(Tvl_StringArray& names)
-{
+void getModuleImages(Tvl_StringArray& names) {
     names.clear();
     const Tvl_String root = getDesignerRootFolder();
     const base::NativePath nativeRoot = base::toNative(root.str());
@@ -59,8 +59,7 @@ void getModuleImages(Tvl_StringArray& names)
     }
 }
 
-bool Tvl_DlgDesignerData::getNameFromFile(const Tvl_String& path, Tvl_String& name)
-{
+bool Tvl_DlgDesignerData::getNameFromFile(const Tvl_String& path, Tvl_String& name) {
     Tvl_String p = path;
     p.replaceChar(L'/', L'\\');
     const Tvl_String root = getDesignerRootFolder();
@@ -83,21 +82,24 @@ Tvl_DlgDesignerData::Tvl_DlgDesignerData() = default;
 
 Tvl_DlgDesignerData::Tvl_DlgDesignerData(const Tvl_DlgDesignerData&) {}
 
-Tvl_DlgDesignerData& Tvl_DlgDesignerData::operator=(const Tvl_DlgDesignerData&) { return *this; }
+Tvl_DlgDesignerData& Tvl_DlgDesignerData::operator=(const Tvl_DlgDesignerData&) {
+    return *this;
+}
 
-Tvl_DlgDesignerData::~Tvl_DlgDesignerData()
-{
+Tvl_DlgDesignerData::~Tvl_DlgDesignerData() {
     removeAllDrawnCtrls();
     delete m_tracker;
 }
 
-ui::Window* Tvl_DlgDesignerData::getDlgPtr() const { return m_initialized ? m_dialog.get() : nullptr; }
+ui::Window* Tvl_DlgDesignerData::getDlgPtr() const {
+    return m_initialized ? m_dialog.get() : nullptr;
+}
 
-bool Tvl_DlgDesignerData::initialize(ui::Window* dialog, const int& dynIdFirst, const int& dynIdLast,
-                                     const int& typeComboId, const int& contentsLabelId,
-                                     const int& contentsEditId, const int& listLabelId,
-                                     const int& listEditId, const bool& designMode)
-{
+bool Tvl_DlgDesignerData::initialize(ui::Window* dialog, const int& dynIdFirst,
+                                     const int& dynIdLast, const int& typeComboId,
+                                     const int& contentsLabelId, const int& contentsEditId,
+                                     const int& listLabelId, const int& listEditId,
+                                     const bool& designMode) {
     if (!dialog || !dialog->isWindow())
         return false;
     m_dialog = dialog;
@@ -124,8 +126,7 @@ bool Tvl_DlgDesignerData::initialize(ui::Window* dialog, const int& dynIdFirst, 
     return true;
 }
 
-bool Tvl_DlgDesignerData::attachBitmap(const Tvl_String& path)
-{
+bool Tvl_DlgDesignerData::attachBitmap(const Tvl_String& path) {
     const base::NativePath native = base::toNative(path.str());
     if (!base::pathExists(native))
         return false;
@@ -139,8 +140,7 @@ bool Tvl_DlgDesignerData::attachBitmap(const Tvl_String& path)
     return true;
 }
 
-int Tvl_DlgDesignerData::OnEraseBkgnd(ui::Canvas& canvas)
-{
+int Tvl_DlgDesignerData::OnEraseBkgnd(ui::Canvas& canvas) {
     ui::Window* dialog = getDlgPtr();
     if (!dialog)
         return 0;
@@ -148,38 +148,35 @@ int Tvl_DlgDesignerData::OnEraseBkgnd(ui::Canvas& canvas)
         canvas.fillRect(dialog->getClientRect(), ui::theme::kFace);
     if (!m_picture.empty()) {
         canvas.drawBitmap(m_pictureMask, ui::Point{0, 0}, ui::BlitMode::And);
-        canvas.drawBitmap(ui::blackenMasked(m_picture, m_pictureMask), ui::Point{0, 0}, ui::BlitMode::Or);
+        canvas.drawBitmap(ui::blackenMasked(m_picture, m_pictureMask), ui::Point{0, 0},
+                          ui::BlitMode::Or);
     }
     return 0;
 }
 
-void Tvl_DlgDesignerData::OnPaint(ui::Canvas& canvas)
-{
+void Tvl_DlgDesignerData::OnPaint(ui::Canvas& canvas) {
     if (m_tracker)
         m_tracker->paint(canvas);
 }
 
-int Tvl_DlgDesignerData::OnSetCursor(const int& hitTest, const unsigned&)
-{
+int Tvl_DlgDesignerData::OnSetCursor(const int& hitTest, const unsigned&) {
     return m_tracker && m_tracker->setCursor(getDlgPtr(), hitTest) ? 1 : 0;
 }
 
-void Tvl_DlgDesignerData::OnLButtonDown(const unsigned& flags, const ui::Point& point)
-{
+void Tvl_DlgDesignerData::OnLButtonDown(const unsigned& flags, const ui::Point& point) {
     if (m_initialized && m_tracker)
         m_tracker->leftButtonDown(point, flags, true);
 }
 
 // ---- Drawing -----------------------------------------------------------------------------
 
-ui::Rect Tvl_DlgDesignerData::pixelRect(const Tvl_DesignerControl& c) const
-{
+ui::Rect Tvl_DlgDesignerData::pixelRect(const Tvl_DesignerControl& c) const {
     return ui::Rect{toPixel(c.topLeftX * m_pictureWidth), toPixel(c.topLeftY * m_pictureHeight),
-                    toPixel(c.bottomRightX * m_pictureWidth), toPixel(c.bottomRightY * m_pictureHeight)};
+                    toPixel(c.bottomRightX * m_pictureWidth),
+                    toPixel(c.bottomRightY * m_pictureHeight)};
 }
 
-bool Tvl_DlgDesignerData::drawControl(Tvl_DesignerControl& control)
-{
+bool Tvl_DlgDesignerData::drawControl(Tvl_DesignerControl& control) {
     ui::Window* dialog = getDlgPtr();
     if (!dialog)
         return false;
@@ -192,9 +189,9 @@ bool Tvl_DlgDesignerData::drawControl(Tvl_DesignerControl& control)
         style |= ui::WS_DISABLED;
     else if (kind != WindowKind::Static && control.type != tvlCtrlGroupBox)
         style |= ui::WS_TABSTOP;
-    ui::Window* w = ui::Window::createChild(kw::designer::windowClassName(kind), control.contents.str(),
-                                            style, kw::designer::windowExStyle(control.type), r,
-                                            dialog, control.resourceId);
+    ui::Window* w = ui::Window::createChild(
+        kw::designer::windowClassName(kind), control.contents.str(), style,
+        kw::designer::windowExStyle(control.type), r, dialog, control.resourceId);
     if (!w)
         return false;
     w->setFont(dialog->font(), false);
@@ -212,8 +209,7 @@ bool Tvl_DlgDesignerData::drawControl(Tvl_DesignerControl& control)
     return true;
 }
 
-void Tvl_DlgDesignerData::redrawAllControls()
-{
+void Tvl_DlgDesignerData::redrawAllControls() {
     if (!getDlgPtr())
         return;
     if (!m_designMode)
@@ -225,8 +221,7 @@ void Tvl_DlgDesignerData::redrawAllControls()
         drawControl(c);
 }
 
-void Tvl_DlgDesignerData::removeAllDrawnCtrls()
-{
+void Tvl_DlgDesignerData::removeAllDrawnCtrls() {
     for (auto& ref : m_drawn) {
         if (ui::Window* w = ref.get()) {
             if (m_tracker)
@@ -237,8 +232,7 @@ void Tvl_DlgDesignerData::removeAllDrawnCtrls()
     m_drawn.clear();
 }
 
-void Tvl_DlgDesignerData::removeDrawnCtrlOnly(const int& id)
-{
+void Tvl_DlgDesignerData::removeDrawnCtrlOnly(const int& id) {
     for (size_t i = 0; i < m_drawn.size(); ++i) {
         ui::Window* w = m_drawn[i].get();
         if (w && w->id() == id) {
@@ -251,21 +245,19 @@ void Tvl_DlgDesignerData::removeDrawnCtrlOnly(const int& id)
     }
 }
 
-bool Tvl_DlgDesignerData::drawnInStep() const
-{
+bool Tvl_DlgDesignerData::drawnInStep() const {
     return static_cast<int>(m_drawn.size()) == m_controls.length();
 }
 
-ui::Window* Tvl_DlgDesignerData::drawnWindow(int index) const
-{
+ui::Window* Tvl_DlgDesignerData::drawnWindow(int index) const {
     if (!drawnInStep() || index < 0 || index >= m_controls.length())
         return nullptr;
     return m_drawn[static_cast<size_t>(index)].get();
 }
 
-bool Tvl_DlgDesignerData::FillDesCombo(ui::Window* dialog, Tvl_DesignerControl& control)
-{
-    auto* combo = dialog ? dynamic_cast<ui::ComboBox*>(dialog->getDlgItem(control.resourceId)) : nullptr;
+bool Tvl_DlgDesignerData::FillDesCombo(ui::Window* dialog, Tvl_DesignerControl& control) {
+    auto* combo =
+        dialog ? dynamic_cast<ui::ComboBox*>(dialog->getDlgItem(control.resourceId)) : nullptr;
     if (!combo || control.resourceId == 0)
         return false;
     Tvl_StringArray entries;
@@ -293,8 +285,7 @@ bool Tvl_DlgDesignerData::FillDesCombo(ui::Window* dialog, Tvl_DesignerControl& 
     return true;
 }
 
-void Tvl_DlgDesignerData::setBtnIcon(Tvl_DesignerControl& control, int)
-{
+void Tvl_DlgDesignerData::setBtnIcon(Tvl_DesignerControl& control, int) {
     auto* button = control.getButtonPtr(getDlgPtr());
     if (!button)
         return;
@@ -305,8 +296,7 @@ void Tvl_DlgDesignerData::setBtnIcon(Tvl_DesignerControl& control, int)
 
 // ---- File --------------------------------------------------------------------------------
 
-bool Tvl_DlgDesignerData::readFromFile(const Tvl_String& path, const bool& withPicture)
-{
+bool Tvl_DlgDesignerData::readFromFile(const Tvl_String& path, const bool& withPicture) {
     Tvl_String name;
     if (!getNameFromFile(path, name) || !base::pathExists(base::toNative(path.str())))
         return false;
@@ -331,8 +321,7 @@ bool Tvl_DlgDesignerData::readFromFile(const Tvl_String& path, const bool& withP
     return true;
 }
 
-bool Tvl_DlgDesignerData::writeToFile(const Tvl_String& path)
-{
+bool Tvl_DlgDesignerData::writeToFile(const Tvl_String& path) {
     Tvl_String newName;
     if (!getNameFromFile(path, newName))
         return false;
@@ -356,8 +345,7 @@ bool Tvl_DlgDesignerData::writeToFile(const Tvl_String& path)
 
 // ---- Controls ----------------------------------------------------------------------------
 
-bool Tvl_DlgDesignerData::addNewControl(const int& type)
-{
+bool Tvl_DlgDesignerData::addNewControl(const int& type) {
     if (!m_initialized || !kw::designer::isValidType(type))
         return false;
     Tvl_DesignerControl c;
@@ -371,8 +359,7 @@ bool Tvl_DlgDesignerData::addNewControl(const int& type)
     return drawControl(m_controls.last());
 }
 
-int Tvl_DlgDesignerData::append(Tvl_DesignerControl& control)
-{
+int Tvl_DlgDesignerData::append(Tvl_DesignerControl& control) {
     int id = 0;
     for (int candidate = m_dynIdFirst; candidate <= m_dynIdLast && candidate > 0; ++candidate) {
         int index = -1;
@@ -386,8 +373,7 @@ int Tvl_DlgDesignerData::append(Tvl_DesignerControl& control)
     return id;
 }
 
-bool Tvl_DlgDesignerData::removeControl(const int& index)
-{
+bool Tvl_DlgDesignerData::removeControl(const int& index) {
     if (index < 0 || index >= m_controls.length())
         return false;
     if (drawnInStep()) {
@@ -401,8 +387,7 @@ bool Tvl_DlgDesignerData::removeControl(const int& index)
     return m_controls.removeAt(index);
 }
 
-bool Tvl_DlgDesignerData::removeCurControls()
-{
+bool Tvl_DlgDesignerData::removeCurControls() {
     if (!m_initialized || !m_tracker)
         return false;
     std::vector<int> ids;
@@ -416,24 +401,20 @@ bool Tvl_DlgDesignerData::removeCurControls()
     return !ids.empty();
 }
 
-const Tvl_DesignerControl* Tvl_DlgDesignerData::getControl(const int& index) const
-{
+const Tvl_DesignerControl* Tvl_DlgDesignerData::getControl(const int& index) const {
     return index >= 0 && index < m_controls.length() ? &m_controls[index] : nullptr;
 }
 
-Tvl_DesignerControl* Tvl_DlgDesignerData::getControlWrite(const int& index)
-{
+Tvl_DesignerControl* Tvl_DlgDesignerData::getControlWrite(const int& index) {
     return index >= 0 && index < m_controls.length() ? &m_controls[index] : nullptr;
 }
 
-const Tvl_DesignerControl* Tvl_DlgDesignerData::getControlFromRes(const int& id) const
-{
+const Tvl_DesignerControl* Tvl_DlgDesignerData::getControlFromRes(const int& id) const {
     int index = -1;
     return findCtrlFromResource(id, index) ? &m_controls[index] : nullptr;
 }
 
-bool Tvl_DlgDesignerData::findCtrlFromResource(const int& id, int& index) const
-{
+bool Tvl_DlgDesignerData::findCtrlFromResource(const int& id, int& index) const {
     index = -1;
     if (id < 1)
         return false;
@@ -445,8 +426,8 @@ bool Tvl_DlgDesignerData::findCtrlFromResource(const int& id, int& index) const
     return false;
 }
 
-bool Tvl_DlgDesignerData::findDrawnCtrlFromResource(const int& id, int& index, ui::Rect& rect) const
-{
+bool Tvl_DlgDesignerData::findDrawnCtrlFromResource(const int& id, int& index,
+                                                    ui::Rect& rect) const {
     if (id < 1)
         return false;
     for (size_t i = 0; i < m_drawn.size(); ++i)
@@ -458,15 +439,13 @@ bool Tvl_DlgDesignerData::findDrawnCtrlFromResource(const int& id, int& index, u
     return false;
 }
 
-bool Tvl_DlgDesignerData::isADynControl(const int& id) const
-{
+bool Tvl_DlgDesignerData::isADynControl(const int& id) const {
     int index = -1;
     ui::Rect r;
     return findDrawnCtrlFromResource(id, index, r);
 }
 
-bool Tvl_DlgDesignerData::getDynControlType(const int& id, int& type) const
-{
+bool Tvl_DlgDesignerData::getDynControlType(const int& id, int& type) const {
     const Tvl_DesignerControl* c = getControlFromRes(id);
     if (!c)
         return false;
@@ -474,14 +453,12 @@ bool Tvl_DlgDesignerData::getDynControlType(const int& id, int& type) const
     return true;
 }
 
-bool Tvl_DlgDesignerData::isTypeBoltCount(const int& id) const
-{
+bool Tvl_DlgDesignerData::isTypeBoltCount(const int& id) const {
     const Tvl_DesignerControl* c = getControlFromRes(id);
     return c && (c->type == tvlCtrlBoltCount1 || c->type == tvlCtrlBoltCount2);
 }
 
-bool Tvl_DlgDesignerData::findEditCtrlWithContents(const Tvl_String& name, int& index) const
-{
+bool Tvl_DlgDesignerData::findEditCtrlWithContents(const Tvl_String& name, int& index) const {
     for (int i = 0; i < m_controls.length(); ++i) {
         const Tvl_DesignerControl& c = m_controls[i];
         if ((c.type == tvlCtrlEdit || c.type == tvlCtrlCombo) && c.contents == name) {
@@ -492,31 +469,27 @@ bool Tvl_DlgDesignerData::findEditCtrlWithContents(const Tvl_String& name, int& 
     return false;
 }
 
-void Tvl_DlgDesignerData::getAllCtrlNames(Tvl_StringArray& names) const
-{
+void Tvl_DlgDesignerData::getAllCtrlNames(Tvl_StringArray& names) const {
     names.clear();
     for (const Tvl_DesignerControl& c : m_controls)
         if (c.type == tvlCtrlEdit)
             names.append(c.contents);
 }
 
-int Tvl_DlgDesignerData::getCurSel() const
-{
+int Tvl_DlgDesignerData::getCurSel() const {
     if (!m_tracker)
         return -1;
     int index = -1;
     return findCtrlFromResource(m_tracker->currentId(), index) ? index : -1;
 }
 
-bool Tvl_DlgDesignerData::getCtrlPtr(const int& index, ui::Window*& window) const
-{
+bool Tvl_DlgDesignerData::getCtrlPtr(const int& index, ui::Window*& window) const {
     const Tvl_DesignerControl* c = getControl(index);
     window = nullptr;
     return c && c->getCtrlPtr(getDlgPtr(), window);
 }
 
-void Tvl_DlgDesignerData::selectCtrls(const std::vector<int>& ids)
-{
+void Tvl_DlgDesignerData::selectCtrls(const std::vector<int>& ids) {
     if (!m_tracker)
         return;
     m_tracker->clearSelection();
@@ -528,41 +501,36 @@ void Tvl_DlgDesignerData::selectCtrls(const std::vector<int>& ids)
 
 // ---- Geometry ----------------------------------------------------------------------------
 
-double Tvl_DlgDesignerData::factorToPixels(const bool& horizontal, const double& factor) const
-{
+double Tvl_DlgDesignerData::factorToPixels(const bool& horizontal, const double& factor) const {
     return factor * (horizontal ? m_pictureWidth : m_pictureHeight);
 }
 
-double Tvl_DlgDesignerData::pixelsToFactor(const bool& horizontal, const double& pixels) const
-{
+double Tvl_DlgDesignerData::pixelsToFactor(const bool& horizontal, const double& pixels) const {
     const int size = horizontal ? m_pictureWidth : m_pictureHeight;
     // Without a picture there is no scale; 0 keeps the stored factors finite.
     return size > 0 ? pixels / size : 0.0;
 }
 
-void Tvl_DlgDesignerData::getImageSize(int& width, int& height) const
-{
+void Tvl_DlgDesignerData::getImageSize(int& width, int& height) const {
     width = m_initialized ? m_pictureWidth : 0;
     height = m_initialized ? m_pictureHeight : 0;
 }
 
-#define TVL_GEOMETRY_GETTER(Name, field, horizontal)                                            \
-    bool Tvl_DlgDesignerData::Name(const int& index, double& px) const                          \
-    {                                                                                           \
-        const Tvl_DesignerControl* c = getControl(index);                                       \
-        if (!c)                                                                                 \
-            return false;                                                                       \
-        px = factorToPixels(horizontal, c->field);                                              \
-        return true;                                                                            \
+#define TVL_GEOMETRY_GETTER(Name, field, horizontal)                                               \
+    bool Tvl_DlgDesignerData::Name(const int& index, double& px) const {                           \
+        const Tvl_DesignerControl* c = getControl(index);                                          \
+        if (!c)                                                                                    \
+            return false;                                                                          \
+        px = factorToPixels(horizontal, c->field);                                                 \
+        return true;                                                                               \
     }
-#define TVL_GEOMETRY_SETTER(Name, field, horizontal)                                            \
-    bool Tvl_DlgDesignerData::Name(const int& index, const double& px)                          \
-    {                                                                                           \
-        Tvl_DesignerControl* c = getControlWrite(index);                                        \
-        if (!c)                                                                                 \
-            return false;                                                                       \
-        c->field = pixelsToFactor(horizontal, px);                                              \
-        return true;                                                                            \
+#define TVL_GEOMETRY_SETTER(Name, field, horizontal)                                               \
+    bool Tvl_DlgDesignerData::Name(const int& index, const double& px) {                           \
+        Tvl_DesignerControl* c = getControlWrite(index);                                           \
+        if (!c)                                                                                    \
+            return false;                                                                          \
+        c->field = pixelsToFactor(horizontal, px);                                                 \
+        return true;                                                                               \
     }
 TVL_GEOMETRY_GETTER(getTopLeftX, topLeftX, true)
 TVL_GEOMETRY_GETTER(getTopLeftY, topLeftY, false)
@@ -575,8 +543,7 @@ TVL_GEOMETRY_SETTER(setBottomRightY, bottomRightY, false)
 #undef TVL_GEOMETRY_GETTER
 #undef TVL_GEOMETRY_SETTER
 
-bool Tvl_DlgDesignerData::getWidth(const int& index, double& px) const
-{
+bool Tvl_DlgDesignerData::getWidth(const int& index, double& px) const {
     const Tvl_DesignerControl* c = getControl(index);
     if (!c)
         return false;
@@ -584,8 +551,7 @@ bool Tvl_DlgDesignerData::getWidth(const int& index, double& px) const
     return true;
 }
 
-bool Tvl_DlgDesignerData::getHeight(const int& index, double& px) const
-{
+bool Tvl_DlgDesignerData::getHeight(const int& index, double& px) const {
     const Tvl_DesignerControl* c = getControl(index);
     if (!c)
         return false;
@@ -593,20 +559,17 @@ bool Tvl_DlgDesignerData::getHeight(const int& index, double& px) const
     return true;
 }
 
-bool Tvl_DlgDesignerData::setWidth(const int& index, const double& px)
-{
+bool Tvl_DlgDesignerData::setWidth(const int& index, const double& px) {
     double left = 0;
     return getTopLeftX(index, left) && setBottomRightX(index, left + px);
 }
 
-bool Tvl_DlgDesignerData::setHeight(const int& index, const double& px)
-{
+bool Tvl_DlgDesignerData::setHeight(const int& index, const double& px) {
     double bottom = 0;
     return getBottomRightY(index, bottom) && setTopLeftY(index, bottom - px);
 }
 
-bool Tvl_DlgDesignerData::getSizeFromControl(const int& index)
-{
+bool Tvl_DlgDesignerData::getSizeFromControl(const int& index) {
     ui::Window* w = drawnWindow(index);
     if (!w)
         return false;
@@ -619,8 +582,7 @@ bool Tvl_DlgDesignerData::getSizeFromControl(const int& index)
     return true;
 }
 
-void Tvl_DlgDesignerData::getSizeFromAllControls()
-{
+void Tvl_DlgDesignerData::getSizeFromAllControls() {
     // At run time combo boxes are drawn taller (their list); their windows are not the design.
     if (!m_designMode || !drawnInStep())
         return;
@@ -630,16 +592,15 @@ void Tvl_DlgDesignerData::getSizeFromAllControls()
 
 // ---- Designer edit operations --------------------------------------------------------------
 
-bool Tvl_DlgDesignerData::changeCtrlSize(const int& index, const bool& horizontal, const double& pixels)
-{
+bool Tvl_DlgDesignerData::changeCtrlSize(const int& index, const bool& horizontal,
+                                         const double& pixels) {
     double start = 0;
     if (horizontal)
         return getTopLeftX(index, start) && setBottomRightX(index, start + pixels);
     return getTopLeftY(index, start) && setBottomRightY(index, start + pixels);
 }
 
-bool Tvl_DlgDesignerData::changeCtrlSize(const bool& horizontal)
-{
+bool Tvl_DlgDesignerData::changeCtrlSize(const bool& horizontal) {
     if (!m_initialized || !m_tracker)
         return false;
     std::vector<int> ids;
@@ -666,8 +627,7 @@ bool Tvl_DlgDesignerData::changeCtrlSize(const bool& horizontal)
     return true;
 }
 
-bool Tvl_DlgDesignerData::copyCurCtrls()
-{
+bool Tvl_DlgDesignerData::copyCurCtrls() {
     if (!m_initialized || !m_tracker)
         return false;
     std::vector<int> ids;
@@ -694,8 +654,7 @@ bool Tvl_DlgDesignerData::copyCurCtrls()
     return true;
 }
 
-bool Tvl_DlgDesignerData::findMostLeftCtrl(const std::vector<int>& ids, int& index) const
-{
+bool Tvl_DlgDesignerData::findMostLeftCtrl(const std::vector<int>& ids, int& index) const {
     double best = 100000.0;
     index = -1;
     for (int id : ids) {
@@ -709,8 +668,7 @@ bool Tvl_DlgDesignerData::findMostLeftCtrl(const std::vector<int>& ids, int& ind
     return index >= 0;
 }
 
-bool Tvl_DlgDesignerData::outlineCurCtrls()
-{
+bool Tvl_DlgDesignerData::outlineCurCtrls() {
     if (!m_initialized || !m_tracker)
         return false;
     std::vector<int> ids;
@@ -737,8 +695,7 @@ bool Tvl_DlgDesignerData::outlineCurCtrls()
     return true;
 }
 
-bool Tvl_DlgDesignerData::stickRightCurCtrls()
-{
+bool Tvl_DlgDesignerData::stickRightCurCtrls() {
     if (!m_initialized || !m_tracker)
         return false;
     std::vector<int> ids;
@@ -765,8 +722,7 @@ bool Tvl_DlgDesignerData::stickRightCurCtrls()
 
 // ---- Tab order -----------------------------------------------------------------------------
 
-void Tvl_DlgDesignerData::sortAllControls()
-{
+void Tvl_DlgDesignerData::sortAllControls() {
     Tvl_Array<int> candidates;
     for (int i = 0; i < m_controls.length(); ++i) {
         const Tvl_DesignerControl& c = m_controls[i];
@@ -781,8 +737,7 @@ void Tvl_DlgDesignerData::sortAllControls()
             break;
 }
 
-bool Tvl_DlgDesignerData::sortNextRow(Tvl_Array<int>& candidates, int& counter)
-{
+bool Tvl_DlgDesignerData::sortNextRow(Tvl_Array<int>& candidates, int& counter) {
     if (candidates.length() == 0)
         return false;
     // The leader is the first candidate with the smallest top edge. Starting from the
@@ -813,8 +768,7 @@ bool Tvl_DlgDesignerData::sortNextRow(Tvl_Array<int>& candidates, int& counter)
 
 // ---- Property pane -------------------------------------------------------------------------
 
-void Tvl_DlgDesignerData::updateProps(const int& index)
-{
+void Tvl_DlgDesignerData::updateProps(const int& index) {
     ui::Window* dialog = getDlgPtr();
     if (!dialog || !m_designMode)
         return;
@@ -837,14 +791,14 @@ void Tvl_DlgDesignerData::updateProps(const int& index)
     dialog->setDlgItemText(m_propertyPaneIds[1], kw::designer::contentsLabel(c->type).str());
     dialog->setDlgItemText(m_propertyPaneIds[2], c->contents.str());
     const bool list = kw::designer::typeHasList(c->type);
-    dialog->setDlgItemText(m_propertyPaneIds[3], list ? kw::designer::listLabel(c->type).str() : L"");
+    dialog->setDlgItemText(m_propertyPaneIds[3],
+                           list ? kw::designer::listLabel(c->type).str() : L"");
     dialog->setDlgItemText(m_propertyPaneIds[4], list ? c->getMergedExtComboList().str() : L"");
     EnDisCtrl(dialog, m_propertyPaneIds[3], list);
     EnDisCtrl(dialog, m_propertyPaneIds[4], list);
 }
 
-void Tvl_DlgDesignerData::updatePropsOfCurSel()
-{
+void Tvl_DlgDesignerData::updatePropsOfCurSel() {
     if (!m_designMode || !getDlgPtr())
         return;
     m_updatingProps = true;
@@ -855,8 +809,7 @@ void Tvl_DlgDesignerData::updatePropsOfCurSel()
     m_updatingProps = false;
 }
 
-void Tvl_DlgDesignerData::readProps(const int& index)
-{
+void Tvl_DlgDesignerData::readProps(const int& index) {
     ui::Window* dialog = getDlgPtr();
     Tvl_DesignerControl* c = getControlWrite(index);
     if (!dialog || !c)
@@ -868,8 +821,7 @@ void Tvl_DlgDesignerData::readProps(const int& index)
     c->setSplitExtComboList(dialog->getDlgItemText(m_propertyPaneIds[4]));
 }
 
-void Tvl_DlgDesignerData::propsOfCurSelUpdated()
-{
+void Tvl_DlgDesignerData::propsOfCurSelUpdated() {
     if (m_updatingProps || !m_designMode || !getDlgPtr())
         return;
     const int index = getCurSel();
@@ -894,15 +846,15 @@ void Tvl_DlgDesignerData::propsOfCurSelUpdated()
 
 // ---- Values at run time ------------------------------------------------------------------
 
-bool Tvl_DlgDesignerData::getSetCheckValue(bool set, ui::Window* window, Tvl_String& value)
-{
+bool Tvl_DlgDesignerData::getSetCheckValue(bool set, ui::Window* window, Tvl_String& value) {
     auto* button = dynamic_cast<ui::Button*>(window);
     if (!button)
         return false;
     const Tvl_String varies = dialString(695);
     if (!set) {
         const int check = button->getCheck();
-        value = check == ui::BST_INDETERMINATE ? varies : Tvl_String(check == ui::BST_CHECKED ? L"1" : L"0");
+        value = check == ui::BST_INDETERMINATE ? varies
+                                               : Tvl_String(check == ui::BST_CHECKED ? L"1" : L"0");
         return true;
     }
     if (value == varies) {
@@ -915,19 +867,16 @@ bool Tvl_DlgDesignerData::getSetCheckValue(bool set, ui::Window* window, Tvl_Str
     return true;
 }
 
-bool Tvl_DlgDesignerData::getCheckValue(ui::Window* window, Tvl_String& value) const
-{
+bool Tvl_DlgDesignerData::getCheckValue(ui::Window* window, Tvl_String& value) const {
     return const_cast<Tvl_DlgDesignerData*>(this)->getSetCheckValue(false, window, value);
 }
 
-bool Tvl_DlgDesignerData::setCheckValue(ui::Window* window, const Tvl_String& value)
-{
+bool Tvl_DlgDesignerData::setCheckValue(ui::Window* window, const Tvl_String& value) {
     Tvl_String v = value;
     return getSetCheckValue(true, window, v);
 }
 
-bool Tvl_DlgDesignerData::getSetComboValue(bool set, ui::Window* window, Tvl_String& value)
-{
+bool Tvl_DlgDesignerData::getSetComboValue(bool set, ui::Window* window, Tvl_String& value) {
     auto* combo = dynamic_cast<ui::ComboBox*>(window);
     if (!combo)
         return false;
@@ -939,19 +888,16 @@ bool Tvl_DlgDesignerData::getSetComboValue(bool set, ui::Window* window, Tvl_Str
     return true;
 }
 
-bool Tvl_DlgDesignerData::getComboValue(ui::Window* window, Tvl_String& value) const
-{
+bool Tvl_DlgDesignerData::getComboValue(ui::Window* window, Tvl_String& value) const {
     return const_cast<Tvl_DlgDesignerData*>(this)->getSetComboValue(false, window, value);
 }
 
-bool Tvl_DlgDesignerData::setComboValue(ui::Window* window, const Tvl_String& value)
-{
+bool Tvl_DlgDesignerData::setComboValue(ui::Window* window, const Tvl_String& value) {
     Tvl_String v = value;
     return getSetComboValue(true, window, v);
 }
 
-bool Tvl_DlgDesignerData::getCtrlValue(const int& id, Tvl_String& value)
-{
+bool Tvl_DlgDesignerData::getCtrlValue(const int& id, Tvl_String& value) {
     int index = -1;
     ui::Rect r;
     if (!findDrawnCtrlFromResource(id, index, r) || !findCtrlFromResource(id, index))
@@ -960,14 +906,17 @@ bool Tvl_DlgDesignerData::getCtrlValue(const int& id, Tvl_String& value)
     if (!w)
         return false;
     switch (m_controls[index].type) {
-    case tvlCtrlCheck: return getCheckValue(w, value);
-    case tvlCtrlCut: return getComboValue(w, value);
-    default: value = w->getWindowText(); return true;
+    case tvlCtrlCheck:
+        return getCheckValue(w, value);
+    case tvlCtrlCut:
+        return getComboValue(w, value);
+    default:
+        value = w->getWindowText();
+        return true;
     }
 }
 
-bool Tvl_DlgDesignerData::setCtrlValue(const int& id, const Tvl_String& value)
-{
+bool Tvl_DlgDesignerData::setCtrlValue(const int& id, const Tvl_String& value) {
     int index = -1;
     ui::Rect r;
     if (!findDrawnCtrlFromResource(id, index, r) || !findCtrlFromResource(id, index))
@@ -977,15 +926,19 @@ bool Tvl_DlgDesignerData::setCtrlValue(const int& id, const Tvl_String& value)
         return false;
     switch (m_controls[index].type) {
     case tvlCtrlFlexDim:
-    case tvlCtrlFlexDim2: return true;
-    case tvlCtrlCheck: return setCheckValue(w, value);
-    case tvlCtrlCut: return setComboValue(w, value);
-    default: w->setWindowText(value.str()); return true;
+    case tvlCtrlFlexDim2:
+        return true;
+    case tvlCtrlCheck:
+        return setCheckValue(w, value);
+    case tvlCtrlCut:
+        return setComboValue(w, value);
+    default:
+        w->setWindowText(value.str());
+        return true;
     }
 }
 
-bool Tvl_DlgDesignerData::setCtrlReadOnly(const int& id, const bool& readOnly)
-{
+bool Tvl_DlgDesignerData::setCtrlReadOnly(const int& id, const bool& readOnly) {
     const Tvl_DesignerControl* c = getControlFromRes(id);
     if (!c || (c->type != tvlCtrlEdit && c->type != tvlCtrlCombo))
         return false;
@@ -999,8 +952,7 @@ bool Tvl_DlgDesignerData::setCtrlReadOnly(const int& id, const bool& readOnly)
 
 // ---- Flexible buttons ----------------------------------------------------------------------
 
-void Tvl_DlgDesignerData::getFlexBtnsGroups(Tvl_StringArray& groups) const
-{
+void Tvl_DlgDesignerData::getFlexBtnsGroups(Tvl_StringArray& groups) const {
     groups.clear();
     for (const Tvl_DesignerControl& c : m_controls)
         if (c.type == tvlCtrlFlexButton && !groups.contains(c.flexGroup))
@@ -1008,8 +960,7 @@ void Tvl_DlgDesignerData::getFlexBtnsGroups(Tvl_StringArray& groups) const
 }
 
 bool Tvl_DlgDesignerData::getFlexBtnsInGroup(const Tvl_String& group, Tvl_Array<int>& all,
-                                             Tvl_Array<int>& withField3) const
-{
+                                             Tvl_Array<int>& withField3) const {
     all.clear();
     withField3.clear();
     if (group.isEmpty())
@@ -1025,8 +976,8 @@ bool Tvl_DlgDesignerData::getFlexBtnsInGroup(const Tvl_String& group, Tvl_Array<
     return true;
 }
 
-bool Tvl_DlgDesignerData::getAllFlexVarsOfGroup(const Tvl_String& group, Tvl_StringArray& names) const
-{
+bool Tvl_DlgDesignerData::getAllFlexVarsOfGroup(const Tvl_String& group,
+                                                Tvl_StringArray& names) const {
     names.clear();
     Tvl_Array<int> all, withField3;
     getFlexBtnsInGroup(group, all, withField3);
@@ -1035,8 +986,8 @@ bool Tvl_DlgDesignerData::getAllFlexVarsOfGroup(const Tvl_String& group, Tvl_Str
     return names.length() > 0;
 }
 
-bool Tvl_DlgDesignerData::findFlexButton(const Tvl_String& group, const Tvl_String& name, int& index) const
-{
+bool Tvl_DlgDesignerData::findFlexButton(const Tvl_String& group, const Tvl_String& name,
+                                         int& index) const {
     Tvl_Array<int> all, withField3;
     getFlexBtnsInGroup(group, all, withField3);
     for (int i : all)
@@ -1047,8 +998,8 @@ bool Tvl_DlgDesignerData::findFlexButton(const Tvl_String& group, const Tvl_Stri
     return false;
 }
 
-bool Tvl_DlgDesignerData::getFlexBtnGroupName(const int& id, Tvl_String& group, Tvl_String& name) const
-{
+bool Tvl_DlgDesignerData::getFlexBtnGroupName(const int& id, Tvl_String& group,
+                                              Tvl_String& name) const {
     const Tvl_DesignerControl* c = getControlFromRes(id);
     if (!c || c->type != tvlCtrlFlexButton)
         return false;
@@ -1057,8 +1008,7 @@ bool Tvl_DlgDesignerData::getFlexBtnGroupName(const int& id, Tvl_String& group, 
     return true;
 }
 
-bool Tvl_DlgDesignerData::getSetFlexBtnStatus(bool set, const int& index, int& status)
-{
+bool Tvl_DlgDesignerData::getSetFlexBtnStatus(bool set, const int& index, int& status) {
     const Tvl_DesignerControl* c = getControl(index);
     ui::Button* button = c && c->type == tvlCtrlFlexButton ? c->getButtonPtr(getDlgPtr()) : nullptr;
     if (!button)
@@ -1070,13 +1020,12 @@ bool Tvl_DlgDesignerData::getSetFlexBtnStatus(bool set, const int& index, int& s
     return true;
 }
 
-bool Tvl_DlgDesignerData::getFlexBtnStatus(const int& index, int& status)
-{
+bool Tvl_DlgDesignerData::getFlexBtnStatus(const int& index, int& status) {
     return getSetFlexBtnStatus(false, index, status);
 }
 
-bool Tvl_DlgDesignerData::setFlexBtnStatus(const Tvl_String& group, const Tvl_String& name, const int& status)
-{
+bool Tvl_DlgDesignerData::setFlexBtnStatus(const Tvl_String& group, const Tvl_String& name,
+                                           const int& status) {
     int index = -1;
     if (!findFlexButton(group, name, index))
         return false;
@@ -1084,8 +1033,7 @@ bool Tvl_DlgDesignerData::setFlexBtnStatus(const Tvl_String& group, const Tvl_St
     return getSetFlexBtnStatus(true, index, s);
 }
 
-bool Tvl_DlgDesignerData::hideAllFlexBtns(const Tvl_String& group)
-{
+bool Tvl_DlgDesignerData::hideAllFlexBtns(const Tvl_String& group) {
     Tvl_Array<int> all, withField3;
     getFlexBtnsInGroup(group, all, withField3);
     for (int i : all)
@@ -1095,16 +1043,14 @@ bool Tvl_DlgDesignerData::hideAllFlexBtns(const Tvl_String& group)
 
 // ---- Focus -----------------------------------------------------------------------------------
 
-bool Tvl_DlgDesignerData::containsEditableCtrls() const
-{
+bool Tvl_DlgDesignerData::containsEditableCtrls() const {
     for (const Tvl_DesignerControl& c : m_controls)
         if (!c.inactive)
             return true;
     return false;
 }
 
-bool Tvl_DlgDesignerData::findCtrlWithTabOrder(const int& order, int& index) const
-{
+bool Tvl_DlgDesignerData::findCtrlWithTabOrder(const int& order, int& index) const {
     for (int i = 0; i < m_controls.length(); ++i)
         if (m_controls[i].tabOrder == order) {
             index = i;
@@ -1113,8 +1059,7 @@ bool Tvl_DlgDesignerData::findCtrlWithTabOrder(const int& order, int& index) con
     return false;
 }
 
-bool Tvl_DlgDesignerData::getFocusedDynControl(int& id) const
-{
+bool Tvl_DlgDesignerData::getFocusedDynControl(int& id) const {
     id = 0;
     ui::Window* dialog = getDlgPtr();
     ui::Window* focus = ui::Window::getFocus();
@@ -1130,8 +1075,7 @@ bool Tvl_DlgDesignerData::getFocusedDynControl(int& id) const
     return false;
 }
 
-bool Tvl_DlgDesignerData::setFocusToCtrl(const int& index)
-{
+bool Tvl_DlgDesignerData::setFocusToCtrl(const int& index) {
     ui::Window* w = nullptr;
     if (!getCtrlPtr(index, w))
         return false;
@@ -1143,8 +1087,7 @@ bool Tvl_DlgDesignerData::setFocusToCtrl(const int& index)
     return true;
 }
 
-bool Tvl_DlgDesignerData::setFocusToCtrl(const bool& first)
-{
+bool Tvl_DlgDesignerData::setFocusToCtrl(const bool& first) {
     if (!m_initialized || !containsEditableCtrls())
         return false;
     int index = -1;
@@ -1165,8 +1108,7 @@ bool Tvl_DlgDesignerData::setFocusToCtrl(const bool& first)
     return true;
 }
 
-bool Tvl_DlgDesignerData::handleTabKey(const unsigned& key, Tvl_TabMsgHandle& result)
-{
+bool Tvl_DlgDesignerData::handleTabKey(const unsigned& key, Tvl_TabMsgHandle& result) {
     result = tvlTabNotHandled;
     if (key != static_cast<unsigned>(ui::VK_TAB) || !m_initialized || !containsEditableCtrls())
         return false;

@@ -93,8 +93,8 @@ public:
     bool setTopLeftY(const int& index, const double& px);
     bool setBottomRightX(const int& index, const double& px);
     bool setBottomRightY(const int& index, const double& px);
-    bool setWidth(const int& index, const double& px);   // right = left + px
-    bool setHeight(const int& index, const double& px);  // top = bottom - px
+    bool setWidth(const int& index, const double& px);  // right = left + px
+    bool setHeight(const int& index, const double& px); // top = bottom - px
     // factor x picture size, and back. Without a picture both give 0.
     double factorToPixels(const bool& horizontal, const double& factor) const;
     double pixelsToFactor(const bool& horizontal, const double& pixels) const;
@@ -121,7 +121,8 @@ public:
 
     // ---- Flexible buttons (type 30) --------------------------------------------------
     void getFlexBtnsGroups(Tvl_StringArray& groups) const;
-    bool getFlexBtnsInGroup(const Tvl_String& group, Tvl_Array<int>& all, Tvl_Array<int>& withField3) const;
+    bool getFlexBtnsInGroup(const Tvl_String& group, Tvl_Array<int>& all,
+                            Tvl_Array<int>& withField3) const;
     bool getAllFlexVarsOfGroup(const Tvl_String& group, Tvl_StringArray& names) const;
     bool findFlexButton(const Tvl_String& group, const Tvl_String& name, int& index) const;
     bool getFlexBtnGroupName(const int& id, Tvl_String& group, Tvl_String& name) const;

@@ -23,10 +23,12 @@ void addTemplate(ui::ResourceModule& module) {
     t.rect = ui::dlu(0, 0, 299, 132);
     t.controls = {
         {CDlgStringArray::kGridId, L"Static", L"", ui::SS_BLACKFRAME, ui::dlu(3, 4, 293, 105)},
-        {ui::IDOK, L"Button", L"OK", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON, ui::dlu(186, 113, 50, 14)},
+        {ui::IDOK, L"Button", L"OK", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON,
+         ui::dlu(186, 113, 50, 14)},
         {ui::IDCANCEL, L"Button", L"Annuleren", ui::WS_TABSTOP, ui::dlu(242, 113, 50, 14)},
         {CDlgStringArray::kAddId, L"Button", L"Toevoegen", ui::WS_TABSTOP, ui::dlu(7, 113, 50, 14)},
-        {CDlgStringArray::kRemoveId, L"Button", L"Verwijderen", ui::WS_TABSTOP, ui::dlu(63, 113, 50, 14)},
+        {CDlgStringArray::kRemoveId, L"Button", L"Verwijderen", ui::WS_TABSTOP,
+         ui::dlu(63, 113, 50, 14)},
     };
     module.addDialog(std::move(t));
 }

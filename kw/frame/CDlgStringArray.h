@@ -20,7 +20,7 @@ public:
 
     Tvl_String m_placementName;
     Tvl_String m_caption;
-    Tvl_Array<Tvl_StringArray> m_data;   // one list per row, one text per column
+    Tvl_Array<Tvl_StringArray> m_data; // one list per row, one text per column
     Tvl_StringArray m_columnHeaders;
     Tvl_StringArray m_rowHeaders;
     bool m_rowsEditable = true;

@@ -37,8 +37,8 @@ void ReadKWFile(const Tvl_String& /*file*/, Tvl_String& /*result*/, Tvl_StringAr
 }
 
 bool startGridDialog(const Tvl_StringArray& columnHeaders, const Tvl_StringArray& rowHeaders,
-                     Tvl_Array<Tvl_StringArray>& data, bool rowsEditable,
-                     Tvl_String placementName, Tvl_String caption) {
+                     Tvl_Array<Tvl_StringArray>& data, bool rowsEditable, Tvl_String placementName,
+                     Tvl_String caption) {
     if (columnHeaders.length() == 0)
         return false;
     if (placementName.isEmpty())
@@ -87,8 +87,8 @@ void StartDlgMacroProfAdv(MacroData& /*macro*/, const Tvl_String& /*tab*/,
 }
 
 void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* profiles, bool& /*flag*/,
-                          bool (*/*callBack*/)(BmMACallBackType, const BmMACallBackData&,
-                                               MacroProfData&)) {
+                          bool (* /*callBack*/)(BmMACallBackType, const BmMACallBackData&,
+                                                MacroProfData&)) {
     if (profiles == nullptr || profiles->length() == 0)
         return;
     kw::ResourceSwitchScope on;

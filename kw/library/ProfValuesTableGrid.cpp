@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-bool Tvl_ProfValuesTable::setToKW(Tvl_Spread& grid) const
-{
+bool Tvl_ProfValuesTable::setToKW(Tvl_Spread& grid) const {
     grid.setRedraw(false);
     grid.setRowCount(0);
     grid.setColCount(0);
@@ -32,8 +31,7 @@ bool Tvl_ProfValuesTable::setToKW(Tvl_Spread& grid) const
     return true;
 }
 
-bool Tvl_ProfValuesTable::getFromKW(Tvl_Spread& grid)
-{
+bool Tvl_ProfValuesTable::getFromKW(Tvl_Spread& grid) {
     const int nRows = grid.rowCount();
     const int nCols = grid.colCount();
     if (nRows <= 0 || nCols <= 0)

@@ -5,10 +5,11 @@
 #include "core/StringHelpers.h"
 #include "core/Tvl_Settings.h"
 
-Tvl_String Tvl_ProfValuesTable::profileFolder() { return gSettings.libDir() + L"prof\\"; }
+Tvl_String Tvl_ProfValuesTable::profileFolder() {
+    return gSettings.libDir() + L"prof\\";
+}
 
-bool Tvl_ProfValuesTable::readFromFile(const Tvl_String& name)
-{
+bool Tvl_ProfValuesTable::readFromFile(const Tvl_String& name) {
     Tvl_String readType;
     Tvl_Array<Tvl_StringArray> lines;
     if (name.isEmpty() || !readFile(profileFolder() + name, readType, lines))
@@ -25,8 +26,7 @@ bool Tvl_ProfValuesTable::readFromFile(const Tvl_String& name)
     return true;
 }
 
-bool Tvl_ProfValuesTable::writeToFile(const Tvl_String& name) const
-{
+bool Tvl_ProfValuesTable::writeToFile(const Tvl_String& name) const {
     if (name.isEmpty())
         return false;
     Tvl_Array<Tvl_StringArray> lines;
@@ -38,8 +38,7 @@ bool Tvl_ProfValuesTable::writeToFile(const Tvl_String& name) const
     return writeFile(profileFolder() + name, lines);
 }
 
-bool Tvl_ProfValuesTable::getColumn(Tvl_StringArray& out, const int& index) const
-{
+bool Tvl_ProfValuesTable::getColumn(Tvl_StringArray& out, const int& index) const {
     if (rows.length() == 0 || index < 0 || index >= rows[0].length())
         return false;
     out.clear();
@@ -48,28 +47,24 @@ bool Tvl_ProfValuesTable::getColumn(Tvl_StringArray& out, const int& index) cons
     return true;
 }
 
-bool Tvl_ProfValuesTable::getColumn(Tvl_StringArray& out, const Tvl_String& name) const
-{
+bool Tvl_ProfValuesTable::getColumn(Tvl_StringArray& out, const Tvl_String& name) const {
     const int index = getColumnIdx(name);
     return index >= 0 && getColumn(out, index);
 }
 
-int Tvl_ProfValuesTable::getColumnIdx(const Tvl_String& name) const
-{
+int Tvl_ProfValuesTable::getColumnIdx(const Tvl_String& name) const {
     int index = -1;
     return columnNames.find(name, index, false) ? index : -1;
 }
 
-bool Tvl_ProfValuesTable::getRow(Tvl_StringArray& out, const int& index) const
-{
+bool Tvl_ProfValuesTable::getRow(Tvl_StringArray& out, const int& index) const {
     if (index < 0 || index >= rows.length())
         return false;
     out = rows[index];
     return true;
 }
 
-bool Tvl_ProfValuesTable::insertRow(const int& index)
-{
+bool Tvl_ProfValuesTable::insertRow(const int& index) {
     const int lang = getColumnIdx(gMacroLangs.GetCurLanguage());
     Tvl_StringArray row;
     row.setLogicalLength(columnNames.length());
@@ -100,15 +95,13 @@ bool Tvl_ProfValuesTable::insertRow(const int& index)
     return true;
 }
 
-bool Tvl_ProfValuesTable::deleteRow(const int& index)
-{
+bool Tvl_ProfValuesTable::deleteRow(const int& index) {
     if (index < 0 || index >= rows.length())
         return false;
     return rows.removeAt(index);
 }
 
-void Tvl_ProfValuesTable::removeInactiveEntries()
-{
+void Tvl_ProfValuesTable::removeInactiveEntries() {
     Tvl_Array<Tvl_StringArray> kept;
     for (const Tvl_StringArray& row : rows)
         if (!(row.length() >= 2 && row[1] == L"0"))
@@ -116,8 +109,7 @@ void Tvl_ProfValuesTable::removeInactiveEntries()
     rows = std::move(kept);
 }
 
-void Tvl_ProfValuesTable::getSysNames(Tvl_StringArray& out, bool filtered) const
-{
+void Tvl_ProfValuesTable::getSysNames(Tvl_StringArray& out, bool filtered) const {
     out.clear();
     Tvl_StringArray names, flags;
     if (!getColumn(names, 0) || !getColumn(flags, 1))
@@ -129,27 +121,28 @@ void Tvl_ProfValuesTable::getSysNames(Tvl_StringArray& out, bool filtered) const
     }
 }
 
-void Tvl_ProfValuesTable::getSysNames(Tvl_StringArray& out) const { getSysNames(out, false); }
+void Tvl_ProfValuesTable::getSysNames(Tvl_StringArray& out) const {
+    getSysNames(out, false);
+}
 
-void Tvl_ProfValuesTable::getFilteredSysNames(Tvl_StringArray& out) const { getSysNames(out, true); }
+void Tvl_ProfValuesTable::getFilteredSysNames(Tvl_StringArray& out) const {
+    getSysNames(out, true);
+}
 
-bool Tvl_ProfValuesTable::findSysName(const Tvl_String& name, int& index) const
-{
+bool Tvl_ProfValuesTable::findSysName(const Tvl_String& name, int& index) const {
     Tvl_StringArray names;
     if (!getColumn(names, 0))
         return false;
     return names.find(name, index, false);
 }
 
-Tvl_String Tvl_ProfValuesTable::findUnusedSysName(const Tvl_String& proposal) const
-{
+Tvl_String Tvl_ProfValuesTable::findUnusedSysName(const Tvl_String& proposal) const {
     Tvl_StringArray names;
     getColumn(names, 0); // no rows: an empty list
     return findNonExistingString(names, proposal);
 }
 
-int Tvl_ProfValuesTable::getfilteredIdx(const int& index) const
-{
+int Tvl_ProfValuesTable::getfilteredIdx(const int& index) const {
     if (index < 0 || index >= rows.length())
         return -1;
     Tvl_StringArray flags;

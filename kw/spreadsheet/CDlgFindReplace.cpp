@@ -21,13 +21,15 @@ void addTemplate(ui::ResourceModule& module) {
     t.rect = ui::dlu(0, 0, 250, 62);
     t.controls = {
         {CDlgFindReplace::kFindLabelId, L"Static", L"Zoeken naar:", 0, ui::dlu(7, 9, 60, 8)},
-        {CDlgFindReplace::kFindId, L"Edit", L"", ui::WS_TABSTOP | ui::WS_BORDER | ui::ES_AUTOHSCROLL,
-         ui::dlu(70, 7, 110, 12)},
+        {CDlgFindReplace::kFindId, L"Edit", L"",
+         ui::WS_TABSTOP | ui::WS_BORDER | ui::ES_AUTOHSCROLL, ui::dlu(70, 7, 110, 12)},
         {CDlgFindReplace::kReplaceLabelId, L"Static", L"Vervangen door:", 0, ui::dlu(7, 27, 60, 8)},
-        {CDlgFindReplace::kReplaceId, L"Edit", L"", ui::WS_TABSTOP | ui::WS_BORDER | ui::ES_AUTOHSCROLL,
-         ui::dlu(70, 25, 110, 12)},
-        {ui::IDOK, L"Button", L"Volgende", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON, ui::dlu(188, 6, 55, 14)},
-        {CDlgFindReplace::kReplaceButtonId, L"Button", L"Vervangen", ui::WS_TABSTOP, ui::dlu(188, 23, 55, 14)},
+        {CDlgFindReplace::kReplaceId, L"Edit", L"",
+         ui::WS_TABSTOP | ui::WS_BORDER | ui::ES_AUTOHSCROLL, ui::dlu(70, 25, 110, 12)},
+        {ui::IDOK, L"Button", L"Volgende", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON,
+         ui::dlu(188, 6, 55, 14)},
+        {CDlgFindReplace::kReplaceButtonId, L"Button", L"Vervangen", ui::WS_TABSTOP,
+         ui::dlu(188, 23, 55, 14)},
         {CDlgFindReplace::kReplaceAllButtonId, L"Button", L"Alles vervangen", ui::WS_TABSTOP,
          ui::dlu(188, 40, 55, 14)},
         {ui::IDCANCEL, L"Button", L"Sluiten", ui::WS_TABSTOP, ui::dlu(120, 42, 60, 14)},
@@ -42,7 +44,9 @@ const kw::ResourceRegistrar registrar(addTemplate);
 CDlgFindReplace::CDlgFindReplace(Tvl_Spread* grid)
     : ui::Dialog(kTemplateId, nullptr), m_grid(grid), m_gridId(grid ? grid->controlId() : 0) {}
 
-Tvl_Spread* CDlgFindReplace::grid() const { return static_cast<Tvl_Spread*>(m_grid.get()); }
+Tvl_Spread* CDlgFindReplace::grid() const {
+    return static_cast<Tvl_Spread*>(m_grid.get());
+}
 
 bool CDlgFindReplace::onInitDialog() {
     setWindowText(dialString(1136).str());
@@ -64,10 +68,17 @@ bool CDlgFindReplace::onInitDialog() {
 bool CDlgFindReplace::onCommand(int id, int code, ui::Window* from) {
     if (from != nullptr && code == ui::BN_CLICKED) {
         switch (id) {
-        case ui::IDOK: findNext(true); return true;
-        case kReplaceButtonId: replace(); return true;
-        case kReplaceAllButtonId: replaceAll(); return true;
-        default: break;
+        case ui::IDOK:
+            findNext(true);
+            return true;
+        case kReplaceButtonId:
+            replace();
+            return true;
+        case kReplaceAllButtonId:
+            replaceAll();
+            return true;
+        default:
+            break;
         }
     }
     return ui::Dialog::onCommand(id, code, from);
@@ -143,14 +154,15 @@ bool CDlgFindReplace::findNext(bool askWrap) {
     Tvl_String question = dialString(1142);
     question += L"\n";
     question += dialString(1143);
-    if (ui::messageBox(this, question.str(), dialString(1144).str(), ui::MB_YESNO | ui::MB_ICONQUESTION) !=
-        ui::IDYES)
+    if (ui::messageBox(this, question.str(), dialString(1144).str(),
+                       ui::MB_YESNO | ui::MB_ICONQUESTION) != ui::IDYES)
         return false;
     if (!grid())
         return false;
     if (findFrom(1, 1))
         return true;
-    ui::messageBox(this, dialString(1146).str(), dialString(1145).str(), ui::MB_OK | ui::MB_ICONINFORMATION);
+    ui::messageBox(this, dialString(1146).str(), dialString(1145).str(),
+                   ui::MB_OK | ui::MB_ICONINFORMATION);
     return false;
 }
 

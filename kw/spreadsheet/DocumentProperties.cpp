@@ -6,30 +6,26 @@ namespace kw {
 
 namespace {
 
-void readInt(const Tvl_SimplePropsList& list, const wchar_t* key, int& out)
-{
+void readInt(const Tvl_SimplePropsList& list, const wchar_t* key, int& out) {
     int v = 0;
     if (list.getInt(key, v))
         out = v;
 }
 
-void readBool(const Tvl_SimplePropsList& list, const wchar_t* key, bool& out)
-{
+void readBool(const Tvl_SimplePropsList& list, const wchar_t* key, bool& out) {
     bool v = false;
     if (list.getBool(key, v))
         out = v;
 }
 
-void cut(Tvl_StringArray& list, int length)
-{
+void cut(Tvl_StringArray& list, int length) {
     if (list.length() > length)
         list.setLogicalLength(length);
 }
 
 } // namespace
 
-DocumentProperties readDocumentProperties(const Tvl_SimplePropsList& list, bool& equalLength)
-{
+DocumentProperties readDocumentProperties(const Tvl_SimplePropsList& list, bool& equalLength) {
     using namespace docprops;
     DocumentProperties p;
     Tvl_String text;
@@ -56,15 +52,13 @@ DocumentProperties readDocumentProperties(const Tvl_SimplePropsList& list, bool&
     return p;
 }
 
-DocumentProperties readDocumentProperties(const Tvl_String& cornerTag, bool& equalLength)
-{
+DocumentProperties readDocumentProperties(const Tvl_String& cornerTag, bool& equalLength) {
     Tvl_SimplePropsList list;
     list.fromString(cornerTag); // empty or damaged: an empty list, so the defaults
     return readDocumentProperties(list, equalLength);
 }
 
-void writeDocumentProperties(const DocumentProperties& p, Tvl_SimplePropsList& list)
-{
+void writeDocumentProperties(const DocumentProperties& p, Tvl_SimplePropsList& list) {
     using namespace docprops;
     list.setText(kHeaderFile, p.headerFile);
     list.setText(kFooterFile, p.footerFile);
@@ -82,8 +76,7 @@ void writeDocumentProperties(const DocumentProperties& p, Tvl_SimplePropsList& l
     list.setTextList(kVarValues, p.varValues);
 }
 
-Tvl_String rewriteCornerTag(const Tvl_String& oldTag, const DocumentProperties& props)
-{
+Tvl_String rewriteCornerTag(const Tvl_String& oldTag, const DocumentProperties& props) {
     Tvl_SimplePropsList list;
     list.fromString(oldTag);
     writeDocumentProperties(props, list);

@@ -11,20 +11,21 @@ namespace kw {
 
 // Keys of the corner tag, with their kinds.
 namespace docprops {
-inline constexpr const wchar_t* kHeaderFile = L"headerFile";       // text
-inline constexpr const wchar_t* kFooterFile = L"footerFile";       // text
-inline constexpr const wchar_t* kMarginLeft = L"marginLeft";       // integer, mm
-inline constexpr const wchar_t* kMarginRight = L"marginRight";     // integer, mm
-inline constexpr const wchar_t* kMarginTop = L"marginTop";         // integer, mm
-inline constexpr const wchar_t* kMarginBottom = L"marginBottom";   // integer, mm
-inline constexpr const wchar_t* kSmartPrint = L"smartPrint";       // bool
-inline constexpr const wchar_t* kColors = L"colors";               // bool
-inline constexpr const wchar_t* kColHeader = L"colHeader";         // bool
-inline constexpr const wchar_t* kRowHeader = L"rowHeader";         // bool
-inline constexpr const wchar_t* kCellSeperators = L"cellSeperators"; // bool (key spelled so in files)
-inline constexpr const wchar_t* kBorder = L"border";               // bool
-inline constexpr const wchar_t* kVarNames = L"varNames";           // indexed text list
-inline constexpr const wchar_t* kVarValues = L"varValues";         // indexed text list
+inline constexpr const wchar_t* kHeaderFile = L"headerFile";     // text
+inline constexpr const wchar_t* kFooterFile = L"footerFile";     // text
+inline constexpr const wchar_t* kMarginLeft = L"marginLeft";     // integer, mm
+inline constexpr const wchar_t* kMarginRight = L"marginRight";   // integer, mm
+inline constexpr const wchar_t* kMarginTop = L"marginTop";       // integer, mm
+inline constexpr const wchar_t* kMarginBottom = L"marginBottom"; // integer, mm
+inline constexpr const wchar_t* kSmartPrint = L"smartPrint";     // bool
+inline constexpr const wchar_t* kColors = L"colors";             // bool
+inline constexpr const wchar_t* kColHeader = L"colHeader";       // bool
+inline constexpr const wchar_t* kRowHeader = L"rowHeader";       // bool
+inline constexpr const wchar_t* kCellSeperators =
+    L"cellSeperators";                                     // bool (key spelled so in files)
+inline constexpr const wchar_t* kBorder = L"border";       // bool
+inline constexpr const wchar_t* kVarNames = L"varNames";   // indexed text list
+inline constexpr const wchar_t* kVarValues = L"varValues"; // indexed text list
 } // namespace docprops
 
 // The document properties with their defaults (used for every key that is missing).
@@ -41,8 +42,8 @@ struct DocumentProperties {
     bool rowHeader = false;
     bool cellSeperators = false;
     bool border = false;
-    Tvl_StringArray varNames;   // header variables ...
-    Tvl_StringArray varValues;  // ... and their values, equally long after reading
+    Tvl_StringArray varNames;  // header variables ...
+    Tvl_StringArray varValues; // ... and their values, equally long after reading
 
     bool operator==(const DocumentProperties&) const = default;
 };

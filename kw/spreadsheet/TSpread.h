@@ -8,7 +8,9 @@
 
 class TSpread : public grid::GridControl {
 public:
-    bool SSSetCellNote(int col, int row, const std::wstring& note) { return setNote(col, row, note); }
+    bool SSSetCellNote(int col, int row, const std::wstring& note) {
+        return setNote(col, row, note);
+    }
     std::wstring SSGetCellNote(int col, int row) const { return note(col, row); }
     void SSSetCellNoteIndicator(bool on) { setNoteIndicator(on); }
     void SSSetTextTip(int mode, int delay, const grid::Font& font) {
@@ -31,7 +33,8 @@ public:
     }
     bool SSRemoveCellSpan(int col, int row) { return sheet().removeSpan(col, row); }
     // True when the cell lies in a span; gives the anchor and size.
-    bool SSGetCellSpan(int col, int row, int& anchorCol, int& anchorRow, int& cols, int& rows) const {
+    bool SSGetCellSpan(int col, int row, int& anchorCol, int& anchorRow, int& cols,
+                       int& rows) const {
         auto s = sheet().spanAt(col, row);
         if (!s)
             return false;

@@ -11,26 +11,25 @@ namespace {
 
 constexpr int kMaxNameLength = 4096;
 
-bool holdsSeparator(const Tvl_String& text) { return text.find(Tvl_SimplePropsList::kSeparator) >= 0; }
+bool holdsSeparator(const Tvl_String& text) {
+    return text.find(Tvl_SimplePropsList::kSeparator) >= 0;
+}
 
 } // namespace
 
-bool Tvl_SimplePropsList::nameAllowed(const Tvl_String& name)
-{
+bool Tvl_SimplePropsList::nameAllowed(const Tvl_String& name) {
     return !name.isEmpty() && name.length() <= kMaxNameLength && !holdsSeparator(name) &&
            name.find(L'\0') < 0;
 }
 
-int Tvl_SimplePropsList::find(const Tvl_String& name) const
-{
+int Tvl_SimplePropsList::find(const Tvl_String& name) const {
     for (size_t i = 0; i < m_entries.size(); ++i)
         if (m_entries[i].name.equal(name, true))
             return static_cast<int>(i);
     return -1;
 }
 
-bool Tvl_SimplePropsList::remove(const Tvl_String& name)
-{
+bool Tvl_SimplePropsList::remove(const Tvl_String& name) {
     const int i = find(name);
     if (i < 0)
         return false;
@@ -38,8 +37,8 @@ bool Tvl_SimplePropsList::remove(const Tvl_String& name)
     return true;
 }
 
-bool Tvl_SimplePropsList::getEntry(int index, Tvl_String& name, int& kind, Tvl_String& value) const
-{
+bool Tvl_SimplePropsList::getEntry(int index, Tvl_String& name, int& kind,
+                                   Tvl_String& value) const {
     if (index < 0 || index >= length())
         return false;
     const Entry& e = m_entries[static_cast<size_t>(index)];
@@ -49,8 +48,7 @@ bool Tvl_SimplePropsList::getEntry(int index, Tvl_String& name, int& kind, Tvl_S
     return true;
 }
 
-Tvl_SimplePropsList::Entry* Tvl_SimplePropsList::slot(const Tvl_String& name)
-{
+Tvl_SimplePropsList::Entry* Tvl_SimplePropsList::slot(const Tvl_String& name) {
     if (!nameAllowed(name))
         return nullptr;
     const int i = find(name);
@@ -70,51 +68,44 @@ Tvl_SimplePropsList::Entry* Tvl_SimplePropsList::slot(const Tvl_String& name)
     return e;
 }
 
-const Tvl_SimplePropsList::Entry* Tvl_SimplePropsList::get(const Tvl_String& name, int kind) const
-{
+const Tvl_SimplePropsList::Entry* Tvl_SimplePropsList::get(const Tvl_String& name, int kind) const {
     const int i = find(name);
     if (i < 0 || m_entries[static_cast<size_t>(i)].kind != kind)
         return nullptr;
     return &m_entries[static_cast<size_t>(i)];
 }
 
-bool Tvl_SimplePropsList::getReal(const Tvl_String& name, double& value) const
-{
+bool Tvl_SimplePropsList::getReal(const Tvl_String& name, double& value) const {
     const Entry* e = get(name, Real);
     value = e ? e->real : 0.0;
     return e != nullptr;
 }
 
-bool Tvl_SimplePropsList::getBool(const Tvl_String& name, bool& value) const
-{
+bool Tvl_SimplePropsList::getBool(const Tvl_String& name, bool& value) const {
     const Entry* e = get(name, Int);
     value = e ? e->integer != 0 : false;
     return e != nullptr;
 }
 
-bool Tvl_SimplePropsList::getInt(const Tvl_String& name, int& value) const
-{
+bool Tvl_SimplePropsList::getInt(const Tvl_String& name, int& value) const {
     const Entry* e = get(name, Int);
     value = e ? e->integer : 0;
     return e != nullptr;
 }
 
-bool Tvl_SimplePropsList::getLong(const Tvl_String& name, int& value) const
-{
+bool Tvl_SimplePropsList::getLong(const Tvl_String& name, int& value) const {
     const Entry* e = get(name, Long);
     value = e ? e->integer : 0;
     return e != nullptr;
 }
 
-bool Tvl_SimplePropsList::getText(const Tvl_String& name, Tvl_String& value) const
-{
+bool Tvl_SimplePropsList::getText(const Tvl_String& name, Tvl_String& value) const {
     const Entry* e = get(name, Text);
     value = e ? e->text : Tvl_String();
     return e != nullptr;
 }
 
-bool Tvl_SimplePropsList::setReal(const Tvl_String& name, double value)
-{
+bool Tvl_SimplePropsList::setReal(const Tvl_String& name, double value) {
     Entry* e = slot(name);
     if (!e)
         return false;
@@ -123,10 +114,11 @@ bool Tvl_SimplePropsList::setReal(const Tvl_String& name, double value)
     return true;
 }
 
-bool Tvl_SimplePropsList::setBool(const Tvl_String& name, bool value) { return setInt(name, value ? 1 : 0); }
+bool Tvl_SimplePropsList::setBool(const Tvl_String& name, bool value) {
+    return setInt(name, value ? 1 : 0);
+}
 
-bool Tvl_SimplePropsList::setInt(const Tvl_String& name, int value)
-{
+bool Tvl_SimplePropsList::setInt(const Tvl_String& name, int value) {
     Entry* e = slot(name);
     if (!e)
         return false;
@@ -135,8 +127,7 @@ bool Tvl_SimplePropsList::setInt(const Tvl_String& name, int value)
     return true;
 }
 
-bool Tvl_SimplePropsList::setLong(const Tvl_String& name, int value)
-{
+bool Tvl_SimplePropsList::setLong(const Tvl_String& name, int value) {
     Entry* e = slot(name);
     if (!e)
         return false;
@@ -145,8 +136,7 @@ bool Tvl_SimplePropsList::setLong(const Tvl_String& name, int value)
     return true;
 }
 
-bool Tvl_SimplePropsList::setText(const Tvl_String& name, const Tvl_String& value)
-{
+bool Tvl_SimplePropsList::setText(const Tvl_String& name, const Tvl_String& value) {
     if (holdsSeparator(value) || !nameAllowed(name))
         return false;
     Entry* e = slot(name);
@@ -155,25 +145,28 @@ bool Tvl_SimplePropsList::setText(const Tvl_String& name, const Tvl_String& valu
     return true;
 }
 
-bool Tvl_SimplePropsList::setNone(const Tvl_String& name)
-{
+bool Tvl_SimplePropsList::setNone(const Tvl_String& name) {
     return slot(name) != nullptr;
 }
 
-bool Tvl_SimplePropsList::setFromText(const Tvl_String& name, int kind, const Tvl_String& text)
-{
+bool Tvl_SimplePropsList::setFromText(const Tvl_String& name, int kind, const Tvl_String& text) {
     switch (kind) {
-    case None: return setNone(name);
-    case Real: return setReal(name, text.toDouble());
-    case Int: return setInt(name, text.toInt());
-    case Long: return setLong(name, text.toInt());
-    case Text: return setText(name, text);
-    default: return false;
+    case None:
+        return setNone(name);
+    case Real:
+        return setReal(name, text.toDouble());
+    case Int:
+        return setInt(name, text.toInt());
+    case Long:
+        return setLong(name, text.toInt());
+    case Text:
+        return setText(name, text);
+    default:
+        return false;
     }
 }
 
-bool Tvl_SimplePropsList::setTextList(const Tvl_String& base, const Tvl_StringArray& values)
-{
+bool Tvl_SimplePropsList::setTextList(const Tvl_String& base, const Tvl_StringArray& values) {
     if (!nameAllowed(base))
         return false;
     for (int i = 0; i < values.length(); ++i)
@@ -187,8 +180,7 @@ bool Tvl_SimplePropsList::setTextList(const Tvl_String& base, const Tvl_StringAr
     return true;
 }
 
-void Tvl_SimplePropsList::getTextList(const Tvl_String& base, Tvl_StringArray& values) const
-{
+void Tvl_SimplePropsList::getTextList(const Tvl_String& base, Tvl_StringArray& values) const {
     values.clear();
     for (int i = 0;; ++i) {
         const Entry* e = get(base + Tvl_String(i), Text);
@@ -198,19 +190,21 @@ void Tvl_SimplePropsList::getTextList(const Tvl_String& base, Tvl_StringArray& v
     }
 }
 
-Tvl_String Tvl_SimplePropsList::valueText(const Entry& e)
-{
+Tvl_String Tvl_SimplePropsList::valueText(const Entry& e) {
     switch (e.kind) {
-    case Real: return Tvl_String(e.real, 2);
+    case Real:
+        return Tvl_String(e.real, 2);
     case Int:
-    case Long: return Tvl_String(e.integer);
-    case Text: return e.text;
-    default: return Tvl_String();
+    case Long:
+        return Tvl_String(e.integer);
+    case Text:
+        return e.text;
+    default:
+        return Tvl_String();
     }
 }
 
-Tvl_String Tvl_SimplePropsList::toString() const
-{
+Tvl_String Tvl_SimplePropsList::toString() const {
     std::wstring out;
     for (const Entry& e : m_entries) {
         out += e.name.str();
@@ -223,8 +217,7 @@ Tvl_String Tvl_SimplePropsList::toString() const
     return Tvl_String(std::move(out));
 }
 
-bool Tvl_SimplePropsList::parsePieces(const std::vector<Tvl_String>& pieces)
-{
+bool Tvl_SimplePropsList::parsePieces(const std::vector<Tvl_String>& pieces) {
     clear();
     // Complete triples only; a trailing piece without its separator is ignored.
     for (size_t i = 0; i + 2 < pieces.size(); i += 3) {
@@ -237,8 +230,7 @@ bool Tvl_SimplePropsList::parsePieces(const std::vector<Tvl_String>& pieces)
     return true;
 }
 
-bool Tvl_SimplePropsList::fromString(const Tvl_String& text)
-{
+bool Tvl_SimplePropsList::fromString(const Tvl_String& text) {
     clear();
     if (text.isEmpty() || text.length() > kMaxBytes || text.find(L'\0') >= 0)
         return false;
@@ -254,8 +246,7 @@ bool Tvl_SimplePropsList::fromString(const Tvl_String& text)
     return parsePieces(pieces);
 }
 
-bool Tvl_SimplePropsList::writeToFile(const Tvl_String& path) const
-{
+bool Tvl_SimplePropsList::writeToFile(const Tvl_String& path) const {
     if (path.isEmpty())
         return false;
     std::string bytes;
@@ -270,8 +261,7 @@ bool Tvl_SimplePropsList::writeToFile(const Tvl_String& path) const
     return base::writeFileAtomic(base::toNative(path.str()), bytes);
 }
 
-bool Tvl_SimplePropsList::readFromFile(const Tvl_String& path)
-{
+bool Tvl_SimplePropsList::readFromFile(const Tvl_String& path) {
     clear();
     if (path.isEmpty())
         return false;
@@ -290,14 +280,14 @@ bool Tvl_SimplePropsList::readFromFile(const Tvl_String& path)
         if (byte == 0)
             return false;
         if (byte == kSeparatorByte) {
-            pieces.emplace_back(base::fromCp1252(std::string_view(*bytes).substr(start, i - start)));
+            pieces.emplace_back(
+                base::fromCp1252(std::string_view(*bytes).substr(start, i - start)));
             start = i + 1;
         }
     }
     return parsePieces(pieces);
 }
 
-bool Tvl_SimplePropsList::operator==(const Tvl_SimplePropsList& other) const
-{
+bool Tvl_SimplePropsList::operator==(const Tvl_SimplePropsList& other) const {
     return m_entries == other.m_entries;
 }

@@ -41,9 +41,9 @@ public:
 
     // Typed get: false and the out value 0 / false / empty when missing or of another kind.
     bool getReal(const Tvl_String& name, double& value) const;
-    bool getBool(const Tvl_String& name, bool& value) const;   // kind 2, true when non-zero
-    bool getInt(const Tvl_String& name, int& value) const;     // kind 2
-    bool getLong(const Tvl_String& name, int& value) const;    // kind 3
+    bool getBool(const Tvl_String& name, bool& value) const; // kind 2, true when non-zero
+    bool getInt(const Tvl_String& name, int& value) const;   // kind 2
+    bool getLong(const Tvl_String& name, int& value) const;  // kind 3
     bool getText(const Tvl_String& name, Tvl_String& value) const;
 
     // Typed set: false only for a refused name (or text, see above).

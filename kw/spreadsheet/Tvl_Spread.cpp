@@ -30,15 +30,24 @@ constexpr int kOptChanged = 30;
 
 int menuTextFor(int kind) {
     switch (kind) {
-    case Tvl_Spread::kMenuCopy: return 1154;
-    case Tvl_Spread::kMenuPaste: return 1155;
-    case Tvl_Spread::kMenuInsertRow: return 774;
-    case Tvl_Spread::kMenuDeleteRow: return 775;
-    case Tvl_Spread::kMenuInsertCol: return 1156;
-    case Tvl_Spread::kMenuDeleteCol: return 1157;
-    case Tvl_Spread::kMenuCheckAll: return 1400;
-    case Tvl_Spread::kMenuUncheckAll: return 1401;
-    default: return 0;
+    case Tvl_Spread::kMenuCopy:
+        return 1154;
+    case Tvl_Spread::kMenuPaste:
+        return 1155;
+    case Tvl_Spread::kMenuInsertRow:
+        return 774;
+    case Tvl_Spread::kMenuDeleteRow:
+        return 775;
+    case Tvl_Spread::kMenuInsertCol:
+        return 1156;
+    case Tvl_Spread::kMenuDeleteCol:
+        return 1157;
+    case Tvl_Spread::kMenuCheckAll:
+        return 1400;
+    case Tvl_Spread::kMenuUncheckAll:
+        return 1401;
+    default:
+        return 0;
     }
 }
 
@@ -84,7 +93,8 @@ bool Tvl_Spread::attach(ui::Window* dialog, int controlId, bool exactRect) {
             before = kids[i - 1];
     placeholder->destroyWindow();
     if (!create(grid::kGridClassName, L"",
-                ui::WS_CHILD | ui::WS_VISIBLE | ui::WS_TABSTOP | ui::WS_BORDER, r, dialog, controlId))
+                ui::WS_CHILD | ui::WS_VISIBLE | ui::WS_TABSTOP | ui::WS_BORDER, r, dialog,
+                controlId))
         return false;
     setWindowPos(before, 0, 0, 0, 0, ui::SWP_NOMOVE | ui::SWP_NOSIZE);
     setMaxRows(0);
@@ -103,9 +113,9 @@ bool Tvl_Spread::attach(ui::Window* dialog, int controlId, bool exactRect) {
 void Tvl_Spread::setStandardLook(int variant) {
     if (!m_attached)
         return;
-    const std::pair<int, bool> first[] = {{8, false}, {12, false}, {7, false}, {21, true},
-                                          {26, false}, {34, true}, {32, true}, {18, false},
-                                          {21, true}, {22, true}, {21, true}};
+    const std::pair<int, bool> first[] = {{8, false},  {12, false}, {7, false}, {21, true},
+                                          {26, false}, {34, true},  {32, true}, {18, false},
+                                          {21, true},  {22, true},  {21, true}};
     for (auto [o, on] : first)
         setOption(o, on);
     setGrayAreaColors(0x8000000F, 0x8000000B);
@@ -128,8 +138,12 @@ void Tvl_Spread::setStandardLook(int variant) {
 
 // ---- counts and fonts -------------------------------------------------------------
 
-int Tvl_Spread::rowCount() const { return m_attached ? maxRows() : -1; }
-int Tvl_Spread::colCount() const { return m_attached ? maxCols() : -1; }
+int Tvl_Spread::rowCount() const {
+    return m_attached ? maxRows() : -1;
+}
+int Tvl_Spread::colCount() const {
+    return m_attached ? maxCols() : -1;
+}
 
 grid::Font Tvl_Spread::makeFont(bool bold) const {
     grid::Font f;
@@ -327,7 +341,8 @@ void Tvl_Spread::applyFitMode() {
         }
         break;
     }
-    default: break;
+    default:
+        break;
     }
     invalidate();
 }
@@ -448,9 +463,15 @@ bool Tvl_Spread::getAllRows(Tvl_Array<Tvl_StringArray>& rows) const {
     return true;
 }
 
-bool Tvl_Spread::setRowHeaderTexts(const Tvl_StringArray& texts) { return setColumnTexts(kHeader, texts); }
-bool Tvl_Spread::setColHeaderTexts(const Tvl_StringArray& texts) { return setRowTexts(kHeader, texts); }
-bool Tvl_Spread::getColHeaderTexts(Tvl_StringArray& texts) const { return getRowTexts(kHeader, texts); }
+bool Tvl_Spread::setRowHeaderTexts(const Tvl_StringArray& texts) {
+    return setColumnTexts(kHeader, texts);
+}
+bool Tvl_Spread::setColHeaderTexts(const Tvl_StringArray& texts) {
+    return setRowTexts(kHeader, texts);
+}
+bool Tvl_Spread::getColHeaderTexts(Tvl_StringArray& texts) const {
+    return getRowTexts(kHeader, texts);
+}
 
 bool Tvl_Spread::getCellText(int col, int row, int kind, Tvl_String& text) const {
     text.clear();
@@ -459,11 +480,20 @@ bool Tvl_Spread::getCellText(int col, int row, int kind, Tvl_String& text) const
     col = mapIndex(col);
     row = mapIndex(row);
     switch (kind) {
-    case 0: text = data(col, row); break;
-    case 1: text = formula(col, row); break;
-    case 2: text = tag(col, row); break;
-    case 3: text = value(col, row); break;
-    default: return false;
+    case 0:
+        text = data(col, row);
+        break;
+    case 1:
+        text = formula(col, row);
+        break;
+    case 2:
+        text = tag(col, row);
+        break;
+    case 3:
+        text = value(col, row);
+        break;
+    default:
+        return false;
     }
     return !text.isEmpty();
 }
@@ -533,7 +563,8 @@ bool Tvl_Spread::setCellCheckBox(int col, int row, bool rightLine) {
         return false;
     sheet().setCellType(col, row, checkBoxType());
     if (rightLine)
-        sheet().setBorder({col, row, col, row}, grid::Border{grid::kBorderRight, kCheckLineStyle, 0});
+        sheet().setBorder({col, row, col, row},
+                          grid::Border{grid::kBorderRight, kCheckLineStyle, 0});
     invalidate();
     return true;
 }
@@ -604,7 +635,8 @@ bool Tvl_Spread::findNext(const Tvl_String& text, int& col, int& row) const {
     return false;
 }
 
-bool Tvl_Spread::replaceInCell(int col, int row, const Tvl_String& oldText, const Tvl_String& newText) {
+bool Tvl_Spread::replaceInCell(int col, int row, const Tvl_String& oldText,
+                               const Tvl_String& newText) {
     if (!m_attached || oldText.isEmpty())
         return false;
     Tvl_String v(value(col, row));
@@ -722,8 +754,14 @@ void Tvl_Spread::setAllChecks(bool on) {
     grid::CellRange sel;
     if (selection(sel)) {
         b = sel;
-        if (b.col1 < 1) { b.col1 = 1; b.col2 = colCount(); }
-        if (b.row1 < 1) { b.row1 = 1; b.row2 = rowCount(); }
+        if (b.col1 < 1) {
+            b.col1 = 1;
+            b.col2 = colCount();
+        }
+        if (b.row1 < 1) {
+            b.row1 = 1;
+            b.row2 = rowCount();
+        }
     }
     bool any = false;
     for (int r = std::max(b.row1, 1); r <= std::min(b.row2, rowCount()); ++r)
@@ -762,13 +800,15 @@ void Tvl_Spread::onMouseDown(ui::MouseButton button, unsigned flags, ui::Point c
         // The chosen command is posted to the grid: it acts after the press has gone on
         // to the control, on the cell that press made active.
         ui::Point screen = clientToScreen(client);
-        m_menu->show(ui::TPM_LEFTALIGN | ui::TPM_RIGHTBUTTON, screen.x, screen.y, this, levels, items);
+        m_menu->show(ui::TPM_LEFTALIGN | ui::TPM_RIGHTBUTTON, screen.x, screen.y, this, levels,
+                     items);
     }
     TSpread::onMouseDown(button, flags, client);
 }
 
 bool Tvl_Spread::onCommand(int id, int code, ui::Window* from) {
-    if (from == nullptr && code == 0 && dynMenu::commandOrdinal(id) >= 0 && !m_menuKinds.isEmpty()) {
+    if (from == nullptr && code == 0 && dynMenu::commandOrdinal(id) >= 0 &&
+        !m_menuKinds.isEmpty()) {
         // The n-th command stands for the n-th item that is not a separator.
         int ordinal = dynMenu::commandOrdinal(id);
         for (int i = 0; i < m_menuKinds.length(); ++i) {
@@ -788,15 +828,36 @@ void Tvl_Spread::runMenuCommand(int kind) {
     int col = 0, row = 0;
     const bool active = activeCell(col, row);
     switch (kind) {
-    case kMenuCopy: clipboardCopy(); break;
-    case kMenuPaste: clipboardPaste(); break;
-    case kMenuInsertRow: if (active) insertRowAt(row, false, true); break;
-    case kMenuDeleteRow: if (active) deleteRowAt(row); break;
-    case kMenuInsertCol: if (active) insertColAt(col, true, true); break;
-    case kMenuDeleteCol: if (active) deleteColAt(col); break;
-    case kMenuCheckAll: setAllChecks(true); break;
-    case kMenuUncheckAll: setAllChecks(false); break;
-    default: break;
+    case kMenuCopy:
+        clipboardCopy();
+        break;
+    case kMenuPaste:
+        clipboardPaste();
+        break;
+    case kMenuInsertRow:
+        if (active)
+            insertRowAt(row, false, true);
+        break;
+    case kMenuDeleteRow:
+        if (active)
+            deleteRowAt(row);
+        break;
+    case kMenuInsertCol:
+        if (active)
+            insertColAt(col, true, true);
+        break;
+    case kMenuDeleteCol:
+        if (active)
+            deleteColAt(col);
+        break;
+    case kMenuCheckAll:
+        setAllChecks(true);
+        break;
+    case kMenuUncheckAll:
+        setAllChecks(false);
+        break;
+    default:
+        break;
     }
 }
 
@@ -806,21 +867,27 @@ bool Tvl_Spread::preTranslateMessage(ui::Message& msg) {
     if (m_attached && msg.message == ui::WM_KEYDOWN &&
         (msg.target == this || isChild(msg.target))) {
         switch (static_cast<int>(msg.wParam)) {
-        case ui::VK_F3: findKey(); return true;
-        case ui::VK_F5: replaceKey(); return true;
+        case ui::VK_F3:
+            findKey();
+            return true;
+        case ui::VK_F5:
+            replaceKey();
+            return true;
         case ui::VK_F8:
             if (m_f8ToggleAllowed) {
                 setOption(kOptKeepSelection, !option(kOptKeepSelection));
                 return true;
             }
             break;
-        default: break;
+        default:
+            break;
         }
     }
     return TSpread::preTranslateMessage(msg);
 }
 
-bool Tvl_Spread::onMessage(unsigned msg, ui::WPARAM wParam, ui::LPARAM lParam, ui::LRESULT& result) {
+bool Tvl_Spread::onMessage(unsigned msg, ui::WPARAM wParam, ui::LPARAM lParam,
+                           ui::LRESULT& result) {
     if (msg == grid::kMsgChangeMade) {
         result = 0;
         return true;
@@ -904,10 +971,11 @@ int Tvl_Spread::tabExit(int key) {
     }
     int edgeCol = 0, edgeRow = 0;
     if (ui::getKeyState(ui::VK_SHIFT) < 0)
-        return firstEditableCell(edgeCol, edgeRow) && edgeCol == col && edgeRow == row ? kTabLeaveBackward
-                                                                                     : kTabStay;
+        return firstEditableCell(edgeCol, edgeRow) && edgeCol == col && edgeRow == row
+                   ? kTabLeaveBackward
+                   : kTabStay;
     return lastEditableCell(edgeCol, edgeRow) && edgeCol == col && edgeRow == row ? kTabLeaveForward
-                                                                                 : kTabStay;
+                                                                                  : kTabStay;
 }
 
 bool Tvl_Spread::focusEdgeCell(bool last) {

@@ -129,7 +129,8 @@ public:
 
 protected:
     bool preTranslateMessage(ui::Message& msg) override;
-    bool onMessage(unsigned msg, ui::WPARAM wParam, ui::LPARAM lParam, ui::LRESULT& result) override;
+    bool onMessage(unsigned msg, ui::WPARAM wParam, ui::LPARAM lParam,
+                   ui::LRESULT& result) override;
     void onMouseDown(ui::MouseButton button, unsigned flags, ui::Point client) override;
     bool onCommand(int id, int code, ui::Window* from) override;
     void onSize(unsigned type, int cx, int cy) override;

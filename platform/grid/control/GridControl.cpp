@@ -31,9 +31,16 @@ std::wstring widen(std::string_view utf8) {
         unsigned char c = static_cast<unsigned char>(utf8[i]);
         uint32_t cp = c;
         int extra = 0;
-        if (c >= 0xF0) { cp = c & 0x07; extra = 3; }
-        else if (c >= 0xE0) { cp = c & 0x0F; extra = 2; }
-        else if (c >= 0xC0) { cp = c & 0x1F; extra = 1; }
+        if (c >= 0xF0) {
+            cp = c & 0x07;
+            extra = 3;
+        } else if (c >= 0xE0) {
+            cp = c & 0x0F;
+            extra = 2;
+        } else if (c >= 0xC0) {
+            cp = c & 0x1F;
+            extra = 1;
+        }
         ++i;
         for (int k = 0; k < extra && i < utf8.size(); ++k, ++i)
             cp = (cp << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
@@ -108,13 +115,17 @@ bool GridControl::setMaxRows(int n) {
     return true;
 }
 
-std::wstring GridControl::data(int col, int row) const { return widen(m_sheet.displayText(col, row)); }
+std::wstring GridControl::data(int col, int row) const {
+    return widen(m_sheet.displayText(col, row));
+}
 bool GridControl::setData(int col, int row, std::wstring_view text) {
     bool ok = m_sheet.setData(col, row, narrow(text));
     invalidate();
     return ok;
 }
-std::wstring GridControl::value(int col, int row) const { return widen(m_sheet.valueText(col, row)); }
+std::wstring GridControl::value(int col, int row) const {
+    return widen(m_sheet.valueText(col, row));
+}
 bool GridControl::setValue(int col, int row, std::wstring_view text) {
     bool ok;
     if (!text.empty() && text[0] == L'=')
@@ -124,15 +135,23 @@ bool GridControl::setValue(int col, int row, std::wstring_view text) {
     invalidate();
     return ok;
 }
-std::wstring GridControl::formula(int col, int row) const { return widen(m_sheet.formula(col, row)); }
+std::wstring GridControl::formula(int col, int row) const {
+    return widen(m_sheet.formula(col, row));
+}
 bool GridControl::setFormula(int col, int row, std::wstring_view text) {
     bool ok = m_sheet.setFormula(col, row, narrow(text)).ok;
     invalidate();
     return ok;
 }
-std::wstring GridControl::tag(int col, int row) const { return widen(m_sheet.tag(col, row)); }
-bool GridControl::setTag(int col, int row, std::wstring_view text) { return m_sheet.setTag(col, row, narrow(text)); }
-std::wstring GridControl::note(int col, int row) const { return widen(m_sheet.note(col, row)); }
+std::wstring GridControl::tag(int col, int row) const {
+    return widen(m_sheet.tag(col, row));
+}
+bool GridControl::setTag(int col, int row, std::wstring_view text) {
+    return m_sheet.setTag(col, row, narrow(text));
+}
+std::wstring GridControl::note(int col, int row) const {
+    return widen(m_sheet.note(col, row));
+}
 bool GridControl::setNote(int col, int row, std::wstring_view text) {
     bool ok = m_sheet.setNote(col, row, narrow(text));
     invalidate();
@@ -244,7 +263,8 @@ bool GridControl::endEdit(bool commit) {
         return true;
     int col = m_activeCol, row = m_activeRow;
     if (commit) {
-        std::wstring before = m_sheet.hasFormula(col, row) ? L"=" + formula(col, row) : data(col, row);
+        std::wstring before =
+            m_sheet.hasFormula(col, row) ? L"=" + formula(col, row) : data(col, row);
         if (m_editText != before) {
             bool ok = !m_editText.empty() && m_editText[0] == L'='
                           ? m_sheet.setFormula(col, row, narrow(m_editText.substr(1))).ok
@@ -299,7 +319,9 @@ bool GridControl::chooseComboItem(int index) {
     CellType t = m_sheet.cellType(col, row);
     if (t.code != CellTypeCode::ComboBox)
         return false;
-    int count = t.items.empty() ? 0 : 1 + static_cast<int>(std::count(t.items.begin(), t.items.end(), '\t'));
+    int count = t.items.empty()
+                    ? 0
+                    : 1 + static_cast<int>(std::count(t.items.begin(), t.items.end(), '\t'));
     if (index < 0 || index >= count)
         return false;
     m_sheet.setData(col, row, std::to_string(index));
@@ -330,8 +352,14 @@ bool GridControl::clipboardCopy() {
     CellRange b;
     if (m_selection) {
         b = normalisedSelection();
-        if (b.col1 < 1) { b.col1 = 1; b.col2 = maxCols(); }
-        if (b.row1 < 1) { b.row1 = 1; b.row2 = maxRows(); }
+        if (b.col1 < 1) {
+            b.col1 = 1;
+            b.col2 = maxCols();
+        }
+        if (b.row1 < 1) {
+            b.row1 = 1;
+            b.row2 = maxRows();
+        }
     } else if (m_activeCol >= 1) {
         b = {m_activeCol, m_activeRow, m_activeCol, m_activeRow};
     } else {
@@ -365,14 +393,16 @@ bool GridControl::clipboardPaste() {
     bool any = false;
     while (pos < text.size() && row <= maxRows()) {
         size_t eol = text.find(L'\n', pos);
-        std::wstring line = text.substr(pos, eol == std::wstring::npos ? std::wstring::npos : eol - pos);
+        std::wstring line =
+            text.substr(pos, eol == std::wstring::npos ? std::wstring::npos : eol - pos);
         if (!line.empty() && line.back() == L'\r')
             line.pop_back();
         int col = col0;
         size_t cpos = 0;
         while (col <= maxCols()) {
             size_t tab = line.find(L'\t', cpos);
-            std::wstring cell = line.substr(cpos, tab == std::wstring::npos ? std::wstring::npos : tab - cpos);
+            std::wstring cell =
+                line.substr(cpos, tab == std::wstring::npos ? std::wstring::npos : tab - cpos);
             if (!m_sheet.isLocked(col, row)) {
                 m_sheet.setData(col, row, narrow(cell));
                 any = true;
@@ -483,8 +513,12 @@ bool GridControl::cellFromPoint(ui::Point p, int& col, int& row) const {
         col = -1;
         for (int c = m_leftCol; c <= maxCols(); ++c) {
             x += colWidthPx(c);
-            if (p.x < x) { col = c; break; }
-            if (x > p.x) break;
+            if (p.x < x) {
+                col = c;
+                break;
+            }
+            if (x > p.x)
+                break;
         }
         if (col < 0)
             return false;
@@ -495,7 +529,10 @@ bool GridControl::cellFromPoint(ui::Point p, int& col, int& row) const {
         row = -1;
         for (int r = m_topRow; r <= maxRows(); ++r) {
             y += rowHeightPx(r);
-            if (p.y < y) { row = r; break; }
+            if (p.y < y) {
+                row = r;
+                break;
+            }
         }
         if (row < 0)
             return false;
@@ -572,7 +609,9 @@ int textWidthPx(const Font& f, std::wstring_view text) {
 }
 
 namespace {
-int textHeight(const Font& f) { return ui::fixedTextExtent(uiFont(f), L"Ag").cy; }
+int textHeight(const Font& f) {
+    return ui::fixedTextExtent(uiFont(f), L"Ag").cy;
+}
 } // namespace
 
 namespace {
@@ -636,6 +675,8 @@ int GridControl::maxTextHeight(int row) const {
     return std::max(best + 4, 16);
 }
 
-ui::Font toUiFont(const Font& f) { return uiFont(f); }
+ui::Font toUiFont(const Font& f) {
+    return uiFont(f);
+}
 
 } // namespace grid

@@ -81,13 +81,25 @@ public:
     int appearance() const { return m_appearance; }
     void setActionKey(int action, bool enabled) { m_actionKeys[action] = enabled; }
     bool actionKey(int action) const;
-    void setSelColors(uint32_t back, uint32_t text) { m_selBack = back; m_selText = text; }
-    void setGrayAreaColors(uint32_t back, uint32_t fore) { m_grayBack = back; m_grayFore = fore; }
-    void setLockColors(uint32_t back, uint32_t fore) { m_lockBack = back; m_lockFore = fore; }
+    void setSelColors(uint32_t back, uint32_t text) {
+        m_selBack = back;
+        m_selText = text;
+    }
+    void setGrayAreaColors(uint32_t back, uint32_t fore) {
+        m_grayBack = back;
+        m_grayFore = fore;
+    }
+    void setLockColors(uint32_t back, uint32_t fore) {
+        m_lockBack = back;
+        m_lockFore = fore;
+    }
     uint32_t selBackColor() const { return m_selBack; }
     uint32_t lockBackColor() const { return m_lockBack; }
     // Text tips: mode 0 off, 1 fixed, 2 floating (shown while the mouse rests), delay ms.
-    void setTextTip(int mode, int delay) { m_tipMode = mode; m_tipDelay = delay; }
+    void setTextTip(int mode, int delay) {
+        m_tipMode = mode;
+        m_tipDelay = delay;
+    }
     int textTipMode() const { return m_tipMode; }
     int textTipDelay() const { return m_tipDelay; }
     void setTextTipFont(const Font& f) { m_tipFont = f; }
@@ -107,8 +119,14 @@ public:
     bool hasSelection() const { return m_selection.has_value(); }
     // The selected block; edges below 1 mean "all columns" / "all rows".
     bool selection(CellRange& block) const;
-    void setSelection(const CellRange& block) { m_selection = block; invalidate(); }
-    void clearSelection() { m_selection.reset(); invalidate(); }
+    void setSelection(const CellRange& block) {
+        m_selection = block;
+        invalidate();
+    }
+    void clearSelection() {
+        m_selection.reset();
+        invalidate();
+    }
 
     // ---- cell edit mode ----------------------------------------------------------
     bool isEditing() const { return m_editing; }
@@ -122,7 +140,10 @@ public:
     void setEditText(std::wstring_view text);
     // Selection inside the edited cell, in characters; the caret is at `end`.
     void setEditSel(int start, int end);
-    void editSel(int& start, int& end) const { start = m_selStart; end = m_caret; }
+    void editSel(int& start, int& end) const {
+        start = m_selStart;
+        end = m_caret;
+    }
 
     // ---- user actions a dialog can also call -------------------------------------
     // Chooses item `index` of the active cell's combo box, as the user does from its list.
@@ -185,7 +206,7 @@ private:
     CellRange normalisedSelection() const;
 
     Sheet m_sheet;
-    int m_activeCol = 0;   // 0 = no active cell
+    int m_activeCol = 0; // 0 = no active cell
     int m_activeRow = 0;
     std::optional<CellRange> m_selection;
     int m_anchorCol = 0;
@@ -200,7 +221,7 @@ private:
     int m_appearance = 0;
     std::map<int, bool> m_actionKeys;
     std::map<int, int> m_settings;
-    uint32_t m_selBack = 0xD77800;  // BGR of the default highlight
+    uint32_t m_selBack = 0xD77800; // BGR of the default highlight
     uint32_t m_selText = 0xFFFFFF;
     uint32_t m_grayBack = 0xF0F0F0;
     uint32_t m_grayFore = 0;

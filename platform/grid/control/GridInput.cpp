@@ -102,7 +102,9 @@ void GridControl::onMouseDown(ui::MouseButton button, unsigned flags, ui::Point 
     }
 }
 
-void GridControl::onMouseUp(ui::MouseButton, unsigned, ui::Point) { m_dragging = false; }
+void GridControl::onMouseUp(ui::MouseButton, unsigned, ui::Point) {
+    m_dragging = false;
+}
 
 void GridControl::onMouseMove(unsigned /*flags*/, ui::Point client) {
     if (m_dragging) {
@@ -160,21 +162,41 @@ void GridControl::onKeyDown(int vk, unsigned /*repeat*/) {
         col = row = 1;
     }
     switch (vk) {
-    case ui::VK_LEFT: moveActive(col - 1, row, shift); break;
-    case ui::VK_RIGHT: moveActive(col + 1, row, shift); break;
-    case ui::VK_UP: moveActive(col, row - 1, shift); break;
-    case ui::VK_DOWN: moveActive(col, row + 1, shift); break;
-    case ui::VK_PRIOR: moveActive(col, row - visibleRows(), shift); break;
-    case ui::VK_NEXT: moveActive(col, row + visibleRows(), shift); break;
-    case ui::VK_HOME: moveActive(1, ctrl ? 1 : row, shift); break;
-    case ui::VK_END: moveActive(maxCols(), ctrl ? maxRows() : row, shift); break;
+    case ui::VK_LEFT:
+        moveActive(col - 1, row, shift);
+        break;
+    case ui::VK_RIGHT:
+        moveActive(col + 1, row, shift);
+        break;
+    case ui::VK_UP:
+        moveActive(col, row - 1, shift);
+        break;
+    case ui::VK_DOWN:
+        moveActive(col, row + 1, shift);
+        break;
+    case ui::VK_PRIOR:
+        moveActive(col, row - visibleRows(), shift);
+        break;
+    case ui::VK_NEXT:
+        moveActive(col, row + visibleRows(), shift);
+        break;
+    case ui::VK_HOME:
+        moveActive(1, ctrl ? 1 : row, shift);
+        break;
+    case ui::VK_END:
+        moveActive(maxCols(), ctrl ? maxRows() : row, shift);
+        break;
     case ui::VK_TAB:
         if (shift) {
-            if (col > 1) moveActive(col - 1, row, false);
-            else if (row > 1) moveActive(maxCols(), row - 1, false);
+            if (col > 1)
+                moveActive(col - 1, row, false);
+            else if (row > 1)
+                moveActive(maxCols(), row - 1, false);
         } else {
-            if (col < maxCols()) moveActive(col + 1, row, false);
-            else if (row < maxRows()) moveActive(1, row + 1, false);
+            if (col < maxCols())
+                moveActive(col + 1, row, false);
+            else if (row < maxRows())
+                moveActive(1, row + 1, false);
         }
         break;
     case ui::VK_F2:
@@ -198,12 +220,15 @@ void GridControl::onKeyDown(int vk, unsigned /*repeat*/) {
         }
         break;
     case 'C':
-        if (ctrl) clipboardCopy();
+        if (ctrl)
+            clipboardCopy();
         break;
     case 'V':
-        if (ctrl) clipboardPaste();
+        if (ctrl)
+            clipboardPaste();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -218,30 +243,55 @@ void GridControl::editKey(int vk, bool shift) {
     };
     int lo = std::min(m_selStart, m_caret), hi = std::max(m_selStart, m_caret);
     switch (vk) {
-    case ui::VK_LEFT: moveCaret(lo != hi && !shift ? lo : m_caret - 1); break;
-    case ui::VK_RIGHT: moveCaret(lo != hi && !shift ? hi : m_caret + 1); break;
-    case ui::VK_HOME: moveCaret(0); break;
-    case ui::VK_END: moveCaret(n); break;
+    case ui::VK_LEFT:
+        moveCaret(lo != hi && !shift ? lo : m_caret - 1);
+        break;
+    case ui::VK_RIGHT:
+        moveCaret(lo != hi && !shift ? hi : m_caret + 1);
+        break;
+    case ui::VK_HOME:
+        moveCaret(0);
+        break;
+    case ui::VK_END:
+        moveCaret(n);
+        break;
     case ui::VK_DELETE:
-        if (lo != hi) typeIntoEdit(L"");
-        else if (m_caret < n) { m_selStart = m_caret; m_caret = m_caret + 1; typeIntoEdit(L""); }
+        if (lo != hi)
+            typeIntoEdit(L"");
+        else if (m_caret < n) {
+            m_selStart = m_caret;
+            m_caret = m_caret + 1;
+            typeIntoEdit(L"");
+        }
         break;
     case ui::VK_BACK:
-        if (lo != hi) typeIntoEdit(L"");
-        else if (m_caret > 0) { m_selStart = m_caret - 1; typeIntoEdit(L""); }
+        if (lo != hi)
+            typeIntoEdit(L"");
+        else if (m_caret > 0) {
+            m_selStart = m_caret - 1;
+            typeIntoEdit(L"");
+        }
         break;
-    case ui::VK_RETURN: endEdit(true); break;
-    case ui::VK_ESCAPE: endEdit(false); break;
+    case ui::VK_RETURN:
+        endEdit(true);
+        break;
+    case ui::VK_ESCAPE:
+        endEdit(false);
+        break;
     case ui::VK_TAB: {
         int col = m_activeCol, row = m_activeRow;
         if (!endEdit(true))
             break;
         if (shift) {
-            if (col > 1) moveActive(col - 1, row, false);
-            else if (row > 1) moveActive(maxCols(), row - 1, false);
+            if (col > 1)
+                moveActive(col - 1, row, false);
+            else if (row > 1)
+                moveActive(maxCols(), row - 1, false);
         } else {
-            if (col < maxCols()) moveActive(col + 1, row, false);
-            else if (row < maxRows()) moveActive(1, row + 1, false);
+            if (col < maxCols())
+                moveActive(col + 1, row, false);
+            else if (row < maxRows())
+                moveActive(1, row + 1, false);
         }
         break;
     }
@@ -252,7 +302,8 @@ void GridControl::editKey(int vk, bool shift) {
             moveActive(col, vk == ui::VK_UP ? row - 1 : row + 1, false);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -262,7 +313,8 @@ void GridControl::typeIntoEdit(std::wstring_view text) {
     hi = std::clamp(hi, 0, static_cast<int>(m_editText.size()));
     std::wstring next = m_editText.substr(0, lo) + std::wstring(text) + m_editText.substr(hi);
     CellType t = m_sheet.cellType(m_activeCol, m_activeRow);
-    if (t.code == CellTypeCode::Edit && t.maxLength > 0 && static_cast<int>(next.size()) > t.maxLength)
+    if (t.code == CellTypeCode::Edit && t.maxLength > 0 &&
+        static_cast<int>(next.size()) > t.maxLength)
         return; // the cell takes no more characters
     m_editText = std::move(next);
     m_selStart = m_caret = lo + static_cast<int>(text.size());

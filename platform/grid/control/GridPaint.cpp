@@ -20,12 +20,18 @@ ui::Color resolve(uint32_t ref, ui::Color fallback) {
         return fallback;
     if (ref & 0x80000000u) {
         switch (ref & 0xFF) {
-        case 5: return ui::theme::kWindow;
-        case 15: return ui::theme::kFace;
-        case 13: return ui::theme::kHighlight;
-        case 14: return ui::theme::kHighlightText;
-        case 17: return ui::theme::kGrayText;
-        default: return ui::theme::kText;
+        case 5:
+            return ui::theme::kWindow;
+        case 15:
+            return ui::theme::kFace;
+        case 13:
+            return ui::theme::kHighlight;
+        case 14:
+            return ui::theme::kHighlightText;
+        case 17:
+            return ui::theme::kGrayText;
+        default:
+            return ui::theme::kText;
         }
     }
     return ui::Color::fromColorRef(ref);
@@ -121,7 +127,8 @@ void GridControl::paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r) 
     case CellTypeCode::Button: {
         std::wstring caption = widen(type.text);
         ui::ButtonState st;
-        ui::paintPushButton(c, {r.left + 1, r.top + 1, r.right - 2, r.bottom - 2}, caption, st, font);
+        ui::paintPushButton(c, {r.left + 1, r.top + 1, r.right - 2, r.bottom - 2}, caption, st,
+                            font);
         break;
     }
     case CellTypeCode::ComboBox: {
@@ -147,10 +154,14 @@ void GridControl::paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r) 
     }
     if (fmt.border.sides != 0) {
         ui::Pen pen{resolve(fmt.border.color, ui::theme::kText)};
-        if (fmt.border.sides & kBorderLeft) c.line({r.left, r.top}, {r.left, r.bottom}, pen);
-        if (fmt.border.sides & kBorderRight) c.line({r.right - 1, r.top}, {r.right - 1, r.bottom}, pen);
-        if (fmt.border.sides & kBorderTop) c.line({r.left, r.top}, {r.right, r.top}, pen);
-        if (fmt.border.sides & kBorderBottom) c.line({r.left, r.bottom - 1}, {r.right, r.bottom - 1}, pen);
+        if (fmt.border.sides & kBorderLeft)
+            c.line({r.left, r.top}, {r.left, r.bottom}, pen);
+        if (fmt.border.sides & kBorderRight)
+            c.line({r.right - 1, r.top}, {r.right - 1, r.bottom}, pen);
+        if (fmt.border.sides & kBorderTop)
+            c.line({r.left, r.top}, {r.right, r.top}, pen);
+        if (fmt.border.sides & kBorderBottom)
+            c.line({r.left, r.bottom - 1}, {r.right, r.bottom - 1}, pen);
     }
 }
 
@@ -175,8 +186,10 @@ void GridControl::onPaint(ui::Canvas& canvas) {
         if (a.width() <= 0)
             continue;
         int w = 0, h = 0;
-        for (int c = s.col; c < s.col + s.cols; ++c) w += colWidthPx(c);
-        for (int r = s.row; r < s.row + s.rows; ++r) h += rowHeightPx(r);
+        for (int c = s.col; c < s.col + s.cols; ++c)
+            w += colWidthPx(c);
+        for (int r = s.row; r < s.row + s.rows; ++r)
+            h += rowHeightPx(r);
         ui::ClipScope clip(canvas, client);
         paintCell(canvas, s.col, s.row, {a.left, a.top, a.left + w, a.top + h});
     }
@@ -194,7 +207,8 @@ void GridControl::onPaint(ui::Canvas& canvas) {
     if (m_activeCol >= 1 && m_activeRow >= 1) {
         ui::Rect r = cellRect(m_activeCol, m_activeRow);
         if (r.width() > 0)
-            canvas.frameRect({r.left - 1, r.top - 1, r.right, r.bottom}, ui::Pen{ui::theme::kText, 2});
+            canvas.frameRect({r.left - 1, r.top - 1, r.right, r.bottom},
+                             ui::Pen{ui::theme::kText, 2});
     }
 }
 

@@ -7,8 +7,7 @@
 
 #include <fstream>
 
-TEST(DesignerControl, StoredListSplitsByType)
-{
+TEST(DesignerControl, StoredListSplitsByType) {
     Tvl_DesignerControl flexDim;
     flexDim.type = tvlCtrlFlexDim;
     EXPECT_TRUE(flexDim.setSplitExtComboList(L"a;b;c;d;e;f"));
@@ -45,8 +44,7 @@ TEST(DesignerControl, StoredListSplitsByType)
     EXPECT_EQ(combo.getMergedExtComboList(), combo.comboList);
 }
 
-TEST_F(DesignerTest, DesignRoundTripKeepsOrderTypesFactorsContentsAndLists)
-{
+TEST_F(DesignerTest, DesignRoundTripKeepsOrderTypesFactorsContentsAndLists) {
     writePicture(L"sub\\plate");
     Tvl_DlgDesignerData design;
     Tvl_DesignerControl controls[] = {
@@ -89,8 +87,7 @@ TEST_F(DesignerTest, DesignRoundTripKeepsOrderTypesFactorsContentsAndLists)
     EXPECT_TRUE(std::filesystem::exists(native(m_root + L"renamed.bmp")) == false);
 }
 
-TEST_F(DesignerTest, PictureFollowsTheDesignToItsNewName)
-{
+TEST_F(DesignerTest, PictureFollowsTheDesignToItsNewName) {
     writePicture(L"sub\\plate");
     Tvl_DlgDesignerData design;
     Tvl_DesignerControl c = control(tvlCtrlEdit, 0.1, 0.1, 0.2, 0.2, L"a");
@@ -108,8 +105,7 @@ TEST_F(DesignerTest, PictureFollowsTheDesignToItsNewName)
     EXPECT_EQ(w, 0); // not initialized yet
 }
 
-TEST_F(DesignerTest, FilesOutsideTheRootAreNeitherWrittenNorRead)
-{
+TEST_F(DesignerTest, FilesOutsideTheRootAreNeitherWrittenNorRead) {
     Tvl_DlgDesignerData design;
     Tvl_DesignerControl c = control(tvlCtrlEdit, 0.1, 0.1, 0.2, 0.2, L"a");
     design.append(c);
@@ -127,8 +123,7 @@ TEST_F(DesignerTest, FilesOutsideTheRootAreNeitherWrittenNorRead)
     EXPECT_EQ(design.getNrControls(), 1);
 }
 
-TEST_F(DesignerTest, DamagedDesignFilesGiveFalseAndAnEmptyDesign)
-{
+TEST_F(DesignerTest, DamagedDesignFilesGiveFalseAndAnEmptyDesign) {
     Tvl_DlgDesignerData design;
     const std::filesystem::path file = native(m_root + L"bad.txt");
     const std::string damaged[] = {
@@ -161,8 +156,7 @@ TEST_F(DesignerTest, DamagedDesignFilesGiveFalseAndAnEmptyDesign)
     EXPECT_TRUE(design.getControl(1)->contents.isEmpty());
 }
 
-TEST_F(DesignerTest, DesignNamesAndTheExportedNameList)
-{
+TEST_F(DesignerTest, DesignNamesAndTheExportedNameList) {
     Tvl_DlgDesignerData design;
     Tvl_DesignerControl edit1 = control(tvlCtrlEdit, 0, 0, 0.1, 0.1, L"L1");
     Tvl_DesignerControl text = control(tvlCtrlStatic, 0, 0, 0.1, 0.1, L"label");

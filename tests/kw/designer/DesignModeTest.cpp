@@ -12,27 +12,24 @@ namespace {
 
 class DesignMode : public DesignerTest {
 protected:
-    void build()
-    {
+    void build() {
         writePicture(L"plate"); // 400 x 200
         DesignHost& host = makeHost(true);
         ASSERT_TRUE(m_design.initialize(&host, 33000, 33099, kTypeCombo, kContentsLabel,
                                         kContentsEdit, kListLabel, kListEdit, true));
         ASSERT_TRUE(m_design.attachBitmap(m_root + L"plate.bmp"));
-        add(control(tvlCtrlEdit, 0.1, 0.1, 0.2, 0.2, L"len"));              // 40,20 - 80,40
+        add(control(tvlCtrlEdit, 0.1, 0.1, 0.2, 0.2, L"len"));                  // 40,20 - 80,40
         add(control(tvlCtrlFlexDim, 0.5, 0.3, 0.6, 0.5, L"dim", L"a;b;c;d;e")); // 200,60 - 240,100
-        add(control(tvlCtrlStatic, 0.0, 0.6, 0.2, 0.7, L"label"));           // 0,120 - 80,140
+        add(control(tvlCtrlStatic, 0.0, 0.6, 0.2, 0.7, L"label"));              // 0,120 - 80,140
         host.design = &m_design;
         m_design.redrawAllControls();
     }
     int add(Tvl_DesignerControl c) { return m_design.append(c); }
-    void clickAt(int x, int y, unsigned flags = 0)
-    {
+    void clickAt(int x, int y, unsigned flags = 0) {
         m_design.OnLButtonDown(flags, ui::Point{x, y});
         m_design.updatePropsOfCurSel();
     }
-    std::vector<int> selected() const
-    {
+    std::vector<int> selected() const {
         std::vector<int> ids;
         m_design.tracker()->selectedIds(ids);
         return ids;
@@ -44,8 +41,7 @@ protected:
 
 } // namespace
 
-TEST_F(DesignMode, ControlsAreDrawnForTheTrackerAndThePaneListsTheTypes)
-{
+TEST_F(DesignMode, ControlsAreDrawnForTheTrackerAndThePaneListsTheTypes) {
     build();
     auto* types = dynamic_cast<ui::ComboBox*>(m_host->getDlgItem(kTypeCombo));
     ASSERT_NE(types, nullptr);
@@ -62,8 +58,7 @@ TEST_F(DesignMode, ControlsAreDrawnForTheTrackerAndThePaneListsTheTypes)
     EXPECT_EQ(m_design.getCurSel(), -1);
 }
 
-TEST_F(DesignMode, SelectingAControlShowsItsProperties)
-{
+TEST_F(DesignMode, SelectingAControlShowsItsProperties) {
     build();
     clickAt(210, 70);
     EXPECT_EQ(m_design.getCurSel(), 1);
@@ -71,7 +66,8 @@ TEST_F(DesignMode, SelectingAControlShowsItsProperties)
     EXPECT_EQ(types->getCurSel(), tvlCtrlFlexDim);
     EXPECT_EQ(m_host->getDlgItemText(kContentsEdit), L"dim");
     EXPECT_EQ(m_host->getDlgItemText(kListEdit), L"a;b;c;d;e");
-    EXPECT_EQ(Tvl_String(m_host->getDlgItemText(kListLabel)), kw::designer::listLabel(tvlCtrlFlexDim));
+    EXPECT_EQ(Tvl_String(m_host->getDlgItemText(kListLabel)),
+              kw::designer::listLabel(tvlCtrlFlexDim));
     const std::wstring label = m_host->getDlgItemText(kListLabel);
     EXPECT_EQ(std::count(label.begin(), label.end(), L';'), 3);
     EXPECT_TRUE(m_host->getDlgItem(kListEdit)->isWindowEnabled());
@@ -87,8 +83,7 @@ TEST_F(DesignMode, SelectingAControlShowsItsProperties)
     EXPECT_FALSE(m_host->getDlgItem(kTypeCombo)->isWindowEnabled());
 }
 
-TEST_F(DesignMode, EditingThePaneChangesTheControl)
-{
+TEST_F(DesignMode, EditingThePaneChangesTheControl) {
     build();
     clickAt(210, 70);
     ASSERT_TRUE(ui::typeText(*m_host, kContentsEdit, L"depth"));
@@ -106,8 +101,7 @@ TEST_F(DesignMode, EditingThePaneChangesTheControl)
     EXPECT_EQ(rectOf(1), (ui::Rect{200, 60, 240, 100})); // no run-time list height in design mode
 }
 
-TEST_F(DesignMode, AddCopyAndDeleteControls)
-{
+TEST_F(DesignMode, AddCopyAndDeleteControls) {
     build();
     ASSERT_TRUE(m_design.addNewControl(tvlCtrlEdit));
     ASSERT_EQ(m_design.getNrControls(), 4);
@@ -121,7 +115,8 @@ TEST_F(DesignMode, AddCopyAndDeleteControls)
     ASSERT_EQ(m_design.getNrControls(), 6);
     EXPECT_EQ(rectOf(4), (ui::Rect{60, 40, 100, 60}));
     EXPECT_EQ(rectOf(5), (ui::Rect{220, 80, 260, 120}));
-    EXPECT_EQ(selected(), (std::vector<int>{m_design.getControl(4)->resourceId, m_design.getControl(5)->resourceId}));
+    EXPECT_EQ(selected(), (std::vector<int>{m_design.getControl(4)->resourceId,
+                                            m_design.getControl(5)->resourceId}));
     EXPECT_EQ(m_design.getControl(5)->getMergedExtComboList(), L"a;b;c;d;e");
 
     ASSERT_TRUE(m_design.removeCurControls());
@@ -130,8 +125,7 @@ TEST_F(DesignMode, AddCopyAndDeleteControls)
     EXPECT_FALSE(m_design.removeCurControls());
 }
 
-TEST_F(DesignMode, AlignBottomsAndStickRight)
-{
+TEST_F(DesignMode, AlignBottomsAndStickRight) {
     build();
     EXPECT_FALSE(m_design.outlineCurCtrls());
     clickAt(210, 70);
@@ -153,8 +147,7 @@ TEST_F(DesignMode, AlignBottomsAndStickRight)
     EXPECT_EQ(selected().size(), 2u);
 }
 
-TEST_F(DesignMode, SavedDesignHoldsWhatTheScreenShows)
-{
+TEST_F(DesignMode, SavedDesignHoldsWhatTheScreenShows) {
     build();
     // The tracker moved a window.
     m_design.drawnWindow(0)->moveWindow(ui::Rect{100, 50, 160, 90});
@@ -179,8 +172,7 @@ TEST_F(DesignMode, SavedDesignHoldsWhatTheScreenShows)
     EXPECT_FALSE(m_design.changeCtrlSize(true)); // nothing selected: no question asked
 }
 
-TEST_F(DesignMode, WidthAndHeightAreAskedForAndGivenToTheSelection)
-{
+TEST_F(DesignMode, WidthAndHeightAreAskedForAndGivenToTheSelection) {
     build();
     clickAt(50, 30);
     clickAt(210, 70, ui::MK_SHIFT);

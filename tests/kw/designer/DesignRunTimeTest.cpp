@@ -14,8 +14,7 @@ class RunTimeDesign : public DesignerTest {
 protected:
     // Picture 400 x 200. Row 1: b (x 0.5) and a (x 0.1, lower but still within the
     // leader's height); row 2: c and d; a text and a group box take no part.
-    void build()
-    {
+    void build() {
         writePicture(L"run");
         DesignHost& host = makeHost(false);
         ASSERT_TRUE(m_design.initialize(&host, 33000, 33099, 0, 0, 0, 0, 0, false));
@@ -31,8 +30,7 @@ protected:
     }
     int add(Tvl_DesignerControl c) { return m_design.append(c); }
     int idOf(int index) const { return m_design.getControl(index)->resourceId; }
-    int focusedId() const
-    {
+    int focusedId() const {
         int id = 0;
         m_design.getFocusedDynControl(id);
         return id;
@@ -43,8 +41,7 @@ protected:
 
 } // namespace
 
-TEST_F(RunTimeDesign, ControlsAreDrawnAtTheirPixelRectangles)
-{
+TEST_F(RunTimeDesign, ControlsAreDrawnAtTheirPixelRectangles) {
     build();
     ASSERT_EQ(m_design.getNrControls(), 6);
     EXPECT_EQ(idOf(0), 33000);
@@ -67,8 +64,7 @@ TEST_F(RunTimeDesign, ControlsAreDrawnAtTheirPixelRectangles)
     EXPECT_DOUBLE_EQ(px, 40.0);
 }
 
-TEST_F(RunTimeDesign, TabOrderFollowsRowsThenLeftEdges)
-{
+TEST_F(RunTimeDesign, TabOrderFollowsRowsThenLeftEdges) {
     build();
     EXPECT_EQ(m_design.getControl(1)->tabOrder, 1); // a: row 1, left
     EXPECT_EQ(m_design.getControl(0)->tabOrder, 2); // b
@@ -78,8 +74,7 @@ TEST_F(RunTimeDesign, TabOrderFollowsRowsThenLeftEdges)
     EXPECT_EQ(m_design.getControl(3)->tabOrder, 0);
 }
 
-TEST_F(RunTimeDesign, TabAndShiftTabWalkTheOrderAndReportTheEnds)
-{
+TEST_F(RunTimeDesign, TabAndShiftTabWalkTheOrderAndReportTheEnds) {
     build();
     ASSERT_TRUE(m_design.setFocusToCtrl(true));
     EXPECT_EQ(focusedId(), idOf(1));
@@ -115,8 +110,7 @@ TEST_F(RunTimeDesign, TabAndShiftTabWalkTheOrderAndReportTheEnds)
     EXPECT_FALSE(m_design.handleTabKey(ui::VK_RETURN, result));
 }
 
-TEST_F(RunTimeDesign, InactiveControlsAreDisabledAndSkipped)
-{
+TEST_F(RunTimeDesign, InactiveControlsAreDisabledAndSkipped) {
     build();
     m_design.getControlWrite(0)->inactive = true;
     m_design.redrawAllControls();
@@ -132,8 +126,7 @@ TEST_F(RunTimeDesign, InactiveControlsAreDisabledAndSkipped)
     EXPECT_FALSE(m_design.setFocusToCtrl(true));
 }
 
-TEST_F(RunTimeDesign, CheckBoxesKeepTheThirdState)
-{
+TEST_F(RunTimeDesign, CheckBoxesKeepTheThirdState) {
     build();
     const int box = add(control(tvlCtrlCheck, 0.7, 0.1, 0.9, 0.2, L"Galvanised", L"*Varies*"));
     const int plain = add(control(tvlCtrlCheck, 0.7, 0.3, 0.9, 0.4, L"Painted", L"1"));
@@ -174,8 +167,7 @@ TEST_F(RunTimeDesign, CheckBoxesKeepTheThirdState)
     EXPECT_EQ(value, L"0");
 }
 
-TEST_F(RunTimeDesign, CutCombosOfferTheFiveEntries)
-{
+TEST_F(RunTimeDesign, CutCombosOfferTheFiveEntries) {
     build();
     const int cut = add(control(tvlCtrlCut, 0.7, 0.1, 0.9, 0.2, L"3"));
     m_design.redrawAllControls();
@@ -193,8 +185,7 @@ TEST_F(RunTimeDesign, CutCombosOfferTheFiveEntries)
     EXPECT_EQ(combo->getCurSel(), 4);
 }
 
-TEST_F(RunTimeDesign, CombosFillFromItemsOrTheirListFile)
-{
+TEST_F(RunTimeDesign, CombosFillFromItemsOrTheirListFile) {
     writePicture(L"run");
     DesignHost& host = makeHost(false);
     ASSERT_TRUE(m_design.initialize(&host, 33000, 33099, 0, 0, 0, 0, 0, false));
@@ -228,8 +219,7 @@ TEST_F(RunTimeDesign, CombosFillFromItemsOrTheirListFile)
     EXPECT_FALSE(m_design.getCtrlValue(0, value));
 }
 
-TEST_F(RunTimeDesign, FlexibleButtonGroups)
-{
+TEST_F(RunTimeDesign, FlexibleButtonGroups) {
     build();
     const int a = add(control(tvlCtrlFlexButton, 0.7, 0.1, 0.8, 0.2, L"A", L"ends;1;"));
     const int b = add(control(tvlCtrlFlexButton, 0.8, 0.1, 0.9, 0.2, L"B", L"ends;2;x"));
@@ -276,8 +266,7 @@ TEST_F(RunTimeDesign, FlexibleButtonGroups)
     EXPECT_TRUE(m_host->getDlgItem(c)->isShown());
 }
 
-TEST_F(RunTimeDesign, IdsRunOutAfterTheRange)
-{
+TEST_F(RunTimeDesign, IdsRunOutAfterTheRange) {
     DesignHost& host = makeHost(false);
     ASSERT_TRUE(m_design.initialize(&host, 33000, 33001, 0, 0, 0, 0, 0, false));
     EXPECT_EQ(add(control(tvlCtrlEdit, 0, 0, 0.1, 0.1, L"1")), 33000);
@@ -291,8 +280,7 @@ TEST_F(RunTimeDesign, IdsRunOutAfterTheRange)
     EXPECT_FALSE(m_design.removeControl(-1));
 }
 
-TEST_F(RunTimeDesign, NothingHappensBeforeInitialize)
-{
+TEST_F(RunTimeDesign, NothingHappensBeforeInitialize) {
     Tvl_DlgDesignerData design;
     EXPECT_FALSE(design.initialize(nullptr, 33000, 33099, 0, 0, 0, 0, 0, false));
     EXPECT_EQ(design.getDlgPtr(), nullptr);

@@ -23,13 +23,14 @@ public:
     Tvl_DlgDesignerData* design = nullptr;
     Tvl_TabMsgHandle lastTab = tvlTabNotHandled;
 
-    bool preTranslateMessage(ui::Message& msg) override
-    {
-        if (design && msg.message == ui::WM_KEYDOWN && msg.wParam == static_cast<ui::WPARAM>(ui::VK_TAB)) {
+    bool preTranslateMessage(ui::Message& msg) override {
+        if (design && msg.message == ui::WM_KEYDOWN &&
+            msg.wParam == static_cast<ui::WPARAM>(ui::VK_TAB)) {
             Tvl_TabMsgHandle result = tvlTabNotHandled;
             if (design->handleTabKey(ui::VK_TAB, result)) {
                 lastTab = result;
-                if (result == tvlTabHandled || result == tvlTabAfterLast || result == tvlTabBeforeFirst)
+                if (result == tvlTabHandled || result == tvlTabAfterLast ||
+                    result == tvlTabBeforeFirst)
                     return true; // the page decides where the focus goes after the ends
             }
         }
@@ -38,8 +39,7 @@ public:
 
 protected:
     // The designer's pane notifications.
-    bool onCommand(int id, int code, ui::Window* from) override
-    {
+    bool onCommand(int id, int code, ui::Window* from) override {
         if (design && ((id == 1005 && code == ui::CBN_SELCHANGE) ||
                        ((id == 1304 || id == 1305) && code == ui::EN_CHANGE))) {
             ++paneNotifications;
@@ -58,16 +58,14 @@ protected:
     static constexpr int kTypeCombo = 1005, kContentsLabel = 1016, kContentsEdit = 1304,
                          kListLabel = 1017, kListEdit = 1305, kOther = 1500;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         FrameTest::SetUp();
         setenv("TVL_LIB_DIR", (m_tmp.string() + "/lib/").c_str(), 1);
         gSettings.reload();
         m_root = getDesignerRootFolder();
         std::filesystem::create_directories(native(m_root) / "sub");
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         m_host.reset();
         FrameTest::TearDown();
     }
@@ -75,15 +73,13 @@ protected:
     static std::filesystem::path native(const Tvl_String& p) { return base::toNative(p.str()); }
 
     // A white picture of w x h pixels at root + name + ".bmp".
-    void writePicture(const Tvl_String& name, int w = 400, int h = 200)
-    {
+    void writePicture(const Tvl_String& name, int w = 400, int h = 200) {
         ASSERT_TRUE(ui::writeBmpFile(native(m_root + name + L".bmp").string(),
                                      ui::Bitmap(w, h, 0xFFFFFFFFu)));
     }
 
     // A shown host dialog; in design mode it carries the property pane.
-    DesignHost& makeHost(bool withPane)
-    {
+    DesignHost& makeHost(bool withPane) {
         ui::DialogTemplate t;
         t.id = 9901;
         t.caption = L"Design host";
@@ -91,7 +87,8 @@ protected:
         t.rect = ui::dlu(0, 0, 400, 260);
         t.controls.push_back({kOther, L"Edit", L"", 0, ui::dlu(5, 240, 40, 12)});
         if (withPane) {
-            t.controls.push_back({kTypeCombo, L"ComboBox", L"", ui::CBS_DROPDOWNLIST, ui::dlu(9, 200, 100, 80)});
+            t.controls.push_back(
+                {kTypeCombo, L"ComboBox", L"", ui::CBS_DROPDOWNLIST, ui::dlu(9, 200, 100, 80)});
             t.controls.push_back({kContentsLabel, L"Static", L"", 0, ui::dlu(130, 190, 50, 8)});
             t.controls.push_back({kContentsEdit, L"Edit", L"", 0, ui::dlu(135, 200, 50, 12)});
             t.controls.push_back({kListLabel, L"Static", L"", 0, ui::dlu(193, 190, 90, 8)});
@@ -104,8 +101,7 @@ protected:
     }
 
     static Tvl_DesignerControl control(int type, double l, double t, double r, double b,
-                                       const wchar_t* contents, const wchar_t* list = L"")
-    {
+                                       const wchar_t* contents, const wchar_t* list = L"") {
         Tvl_DesignerControl c;
         c.type = type;
         c.topLeftX = l;

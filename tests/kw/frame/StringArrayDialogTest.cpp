@@ -22,7 +22,8 @@ protected:
 TEST_F(StringArrayDialogTest, NoColumnHeadersMeansNoDialog) {
     ui::ScriptedDriver driver;
     Tvl_Array<Tvl_StringArray> data;
-    EXPECT_FALSE(startGridDialog(Tvl_StringArray(), Tvl_StringArray(), data, true, L"", L"Caption"));
+    EXPECT_FALSE(
+        startGridDialog(Tvl_StringArray(), Tvl_StringArray(), data, true, L"", L"Caption"));
     EXPECT_TRUE(driver.done());
 }
 
@@ -49,8 +50,8 @@ TEST_F(StringArrayDialogTest, ShowsTheTableAndGivesBackTheEditedRows) {
         ASSERT_TRUE(ui::key(ui::VK_RETURN)); // ends the cell edit
         ASSERT_TRUE(ui::key(ui::VK_RETURN)); // the default button
     });
-    EXPECT_TRUE(startGridDialog(list({L"Profile", L"Steel"}), list({L"first", L"second"}), data, true,
-                                L"", L"Profiles"));
+    EXPECT_TRUE(startGridDialog(list({L"Profile", L"Steel"}), list({L"first", L"second"}), data,
+                                true, L"", L"Profiles"));
     ASSERT_EQ(data.length(), 2);
     EXPECT_EQ(data[0][1], Tvl_String(L"S275"));
     EXPECT_EQ(data[1][0], Tvl_String(L"IPE 300"));
@@ -92,7 +93,8 @@ TEST_F(StringArrayDialogTest, AddAndRemoveRowsAndCancelKeepsTheCallersRows) {
         EXPECT_EQ(e, 0) << "the whole text of an empty cell";
         ASSERT_TRUE(ui::click(d, ui::IDCANCEL));
     });
-    EXPECT_FALSE(startGridDialog(list({L"A", L"B"}), Tvl_StringArray(), data, true, L"MY_GRID", L"T"));
+    EXPECT_FALSE(
+        startGridDialog(list({L"A", L"B"}), Tvl_StringArray(), data, true, L"MY_GRID", L"T"));
     EXPECT_EQ(data.length(), 2);
     EXPECT_EQ(data[0][0], Tvl_String(L"a1"));
     EXPECT_FALSE(host::profile().getString(L"TREVLONV8", L"MY_GRID_LEFT", L"").empty());
@@ -109,8 +111,9 @@ TEST_F(StringArrayDialogTest, FixedRowsHideTheButtonsAndAnEmptyTableStaysEmpty) 
         EXPECT_EQ(g.rowCount(), 0);
         EXPECT_EQ(g.colCount(), 1);
         // Remove on an empty grid does nothing (called as the button would).
-        d.sendMessage(ui::WM_COMMAND, ui::makeWParam(CDlgStringArray::kRemoveId, ui::BN_CLICKED),
-                      static_cast<ui::LPARAM>(d.getDlgItem(CDlgStringArray::kRemoveId)->handle().value));
+        d.sendMessage(
+            ui::WM_COMMAND, ui::makeWParam(CDlgStringArray::kRemoveId, ui::BN_CLICKED),
+            static_cast<ui::LPARAM>(d.getDlgItem(CDlgStringArray::kRemoveId)->handle().value));
         EXPECT_EQ(g.rowCount(), 0);
         // Resizing keeps the buttons at the bottom right and stretches the grid.
         const ui::Rect before = g.rect();

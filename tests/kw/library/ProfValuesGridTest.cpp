@@ -8,16 +8,14 @@ namespace {
 
 using spreadtest::SpreadTest;
 
-Tvl_StringArray arr(std::initializer_list<const wchar_t*> items)
-{
+Tvl_StringArray arr(std::initializer_list<const wchar_t*> items) {
     Tvl_StringArray a;
     for (const wchar_t* s : items)
         a.append(s);
     return a;
 }
 
-TEST_F(SpreadTest, ValuesTableToGridAndBack)
-{
+TEST_F(SpreadTest, ValuesTableToGridAndBack) {
     Tvl_ProfValuesTable table;
     table.typeName = L"IPE";
     table.sectionType = L"I";
@@ -52,8 +50,7 @@ TEST_F(SpreadTest, ValuesTableToGridAndBack)
     EXPECT_EQ(back.rows[2].length(), 4);
 }
 
-TEST_F(SpreadTest, EmptyValuesTableLeavesAnEmptyGrid)
-{
+TEST_F(SpreadTest, EmptyValuesTableLeavesAnEmptyGrid) {
     fill(3, 3);
     Tvl_ProfValuesTable empty;
     empty.columnNames = arr({L"SysName"});

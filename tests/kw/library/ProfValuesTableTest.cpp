@@ -16,8 +16,7 @@
 
 namespace {
 
-Tvl_StringArray arr(std::initializer_list<const wchar_t*> items)
-{
+Tvl_StringArray arr(std::initializer_list<const wchar_t*> items) {
     Tvl_StringArray a;
     for (const wchar_t* s : items)
         a.append(s);
@@ -26,8 +25,7 @@ Tvl_StringArray arr(std::initializer_list<const wchar_t*> items)
 
 class ProfValuesTable : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const char* tmp = std::getenv("TVL_TEST_TMP");
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_lib = std::filesystem::path(tmp ? tmp : "/tmp/kw_library_test") / info->name();
@@ -55,8 +53,7 @@ protected:
 
 } // namespace
 
-TEST_F(ProfValuesTable, FileRoundTripKeepsEveryFieldAndNamesTheType)
-{
+TEST_F(ProfValuesTable, FileRoundTripKeepsEveryFieldAndNamesTheType) {
     m_table.rows[1][3] = L"text with, commas; \"quotes\" and \u00e9";
     m_table.rows.append(Tvl_StringArray());
     ASSERT_TRUE(m_table.writeToFile(L"HEA.pr"));
@@ -73,8 +70,7 @@ TEST_F(ProfValuesTable, FileRoundTripKeepsEveryFieldAndNamesTheType)
     EXPECT_EQ(copy, back);
 }
 
-TEST_F(ProfValuesTable, OneLineFileStaysInRowsAndKeepsTheOtherFields)
-{
+TEST_F(ProfValuesTable, OneLineFileStaysInRowsAndKeepsTheOtherFields) {
     Tvl_Array<Tvl_StringArray> lines;
     lines.append(arr({L"only", L"line"}));
     Tvl_ProfValuesTable writer;
@@ -90,8 +86,7 @@ TEST_F(ProfValuesTable, OneLineFileStaysInRowsAndKeepsTheOtherFields)
     EXPECT_EQ(m_table.typeName, L"one");
 }
 
-TEST_F(ProfValuesTable, UnreadableFilesLeaveTheTableAlone)
-{
+TEST_F(ProfValuesTable, UnreadableFilesLeaveTheTableAlone) {
     const Tvl_ProfValuesTable before = m_table;
     EXPECT_FALSE(m_table.readFromFile(L"missing.pr"));
     EXPECT_FALSE(m_table.readFromFile(L""));
@@ -104,8 +99,7 @@ TEST_F(ProfValuesTable, UnreadableFilesLeaveTheTableAlone)
     EXPECT_FALSE(std::filesystem::exists(m_lib / "prof" / "no-folder"));
 }
 
-TEST_F(ProfValuesTable, ColumnsAndRows)
-{
+TEST_F(ProfValuesTable, ColumnsAndRows) {
     Tvl_StringArray out;
     ASSERT_TRUE(m_table.getColumn(out, 4));
     EXPECT_EQ(out, arr({L"96", L"114", L"133", L""})); // the short row gives an empty text
@@ -133,8 +127,7 @@ TEST_F(ProfValuesTable, ColumnsAndRows)
     EXPECT_FALSE(empty.getColumn(out, 0));
 }
 
-TEST_F(ProfValuesTable, InsertRowDuplicatesUnderAnUnusedName)
-{
+TEST_F(ProfValuesTable, InsertRowDuplicatesUnderAnUnusedName) {
     ASSERT_EQ(gMacroLangs.GetCurLanguage(), L"EN");
     // Behind the last row.
     ASSERT_TRUE(m_table.insertRow(3));
@@ -161,8 +154,7 @@ TEST_F(ProfValuesTable, InsertRowDuplicatesUnderAnUnusedName)
     EXPECT_EQ(m_printed, L"*Error* Invalid index passed to insert.\n");
 }
 
-TEST_F(ProfValuesTable, InsertRowKeepsANameWithoutDigitsWhole)
-{
+TEST_F(ProfValuesTable, InsertRowKeepsANameWithoutDigitsWhole) {
     m_table.rows[0][2] = L"Special";
     m_table.rows[0][0] = L"S";
     ASSERT_TRUE(m_table.insertRow(0));
@@ -170,8 +162,7 @@ TEST_F(ProfValuesTable, InsertRowKeepsANameWithoutDigitsWhole)
     EXPECT_EQ(m_table.rows[1][2], L"SpecialS1");
 }
 
-TEST_F(ProfValuesTable, ActiveFlagsFilterNamesAndIndices)
-{
+TEST_F(ProfValuesTable, ActiveFlagsFilterNamesAndIndices) {
     Tvl_StringArray names;
     m_table.getSysNames(names);
     EXPECT_EQ(names, arr({L"HEA-100", L"HEA-120", L"HEA-140", L"HEA-160"}));

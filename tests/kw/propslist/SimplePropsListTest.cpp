@@ -18,8 +18,7 @@ const std::wstring S(1, L'\u00A4');
 
 class PropsListFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const char* tmp = std::getenv("TVL_TEST_TMP");
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_dir = std::filesystem::path(tmp ? tmp : "/tmp/kw_propslist_test") / info->name();
@@ -27,18 +26,18 @@ protected:
         std::filesystem::create_directories(m_dir);
     }
     Tvl_String path(const char* name) const { return Tvl_String(base::toProduct(m_dir / name)); }
-    void writeBytes(const char* name, const std::string& bytes) const
-    {
+    void writeBytes(const char* name, const std::string& bytes) const {
         std::ofstream(m_dir / name, std::ios::binary) << bytes;
     }
-    std::string readBytes(const char* name) const { return base::readFile(m_dir / name).value_or("<missing>"); }
+    std::string readBytes(const char* name) const {
+        return base::readFile(m_dir / name).value_or("<missing>");
+    }
     std::filesystem::path m_dir;
 };
 
 } // namespace
 
-TEST(SimplePropsList, TextFormOfTwoEntriesAndBack)
-{
+TEST(SimplePropsList, TextFormOfTwoEntriesAndBack) {
     Tvl_SimplePropsList list;
     ASSERT_TRUE(list.setInt(L"a", 5));
     ASSERT_TRUE(list.setText(L"b", L"x"));
@@ -58,8 +57,7 @@ TEST(SimplePropsList, TextFormOfTwoEntriesAndBack)
     EXPECT_EQ(v, 5);
 }
 
-TEST(SimplePropsList, EveryKindKeepsItsValueThroughTheTextForm)
-{
+TEST(SimplePropsList, EveryKindKeepsItsValueThroughTheTextForm) {
     Tvl_SimplePropsList list;
     list.setReal(L"r", 2.5);
     list.setBool(L"flag", true);
@@ -89,8 +87,7 @@ TEST(SimplePropsList, EveryKindKeepsItsValueThroughTheTextForm)
     EXPECT_EQ(back.find(L"nothing"), 5);
 }
 
-TEST(SimplePropsList, SettingAndGettingFollowNamesAndKinds)
-{
+TEST(SimplePropsList, SettingAndGettingFollowNamesAndKinds) {
     Tvl_SimplePropsList list;
     EXPECT_FALSE(list.setInt(L"", 1));
     EXPECT_FALSE(list.setText(L"a", L"holds " + S + L" the separator"));
@@ -129,8 +126,7 @@ TEST(SimplePropsList, SettingAndGettingFollowNamesAndKinds)
     EXPECT_EQ(list.length(), 1);
 }
 
-TEST(SimplePropsList, IndexedListsReadUpToTheFirstGapAndShrinkWhenRewritten)
-{
+TEST(SimplePropsList, IndexedListsReadUpToTheFirstGapAndShrinkWhenRewritten) {
     Tvl_SimplePropsList list;
     Tvl_StringArray three;
     three.append(L"a");
@@ -156,8 +152,7 @@ TEST(SimplePropsList, IndexedListsReadUpToTheFirstGapAndShrinkWhenRewritten)
     EXPECT_EQ(read.length(), 1);
 }
 
-TEST(SimplePropsList, DamagedTextGivesFalseAndAnEmptyList)
-{
+TEST(SimplePropsList, DamagedTextGivesFalseAndAnEmptyList) {
     Tvl_SimplePropsList list;
     list.setInt(L"keep", 1);
     EXPECT_FALSE(list.fromString(L""));
@@ -174,13 +169,15 @@ TEST(SimplePropsList, DamagedTextGivesFalseAndAnEmptyList)
     EXPECT_EQ(list.length(), 0);
 }
 
-TEST_F(PropsListFiles, FileUsesTheSeparatorByteAndWindowsCodePage)
-{
+TEST_F(PropsListFiles, FileUsesTheSeparatorByteAndWindowsCodePage) {
     Tvl_SimplePropsList list;
     list.setText(L"caf\u00e9", L"\u20ac 5");
     list.setReal(L"m", 0.126);
     ASSERT_TRUE(list.writeToFile(path("h.kwh")));
-    EXPECT_EQ(readBytes("h.kwh"), "caf\xe9\xa4" "4\xa4\x80 5\xa4m\xa4" "1\xa4" "0.13\xa4");
+    EXPECT_EQ(readBytes("h.kwh"), "caf\xe9\xa4"
+                                  "4\xa4\x80 5\xa4m\xa4"
+                                  "1\xa4"
+                                  "0.13\xa4");
 
     Tvl_SimplePropsList back;
     ASSERT_TRUE(back.readFromFile(path("h.kwh")));
@@ -192,8 +189,7 @@ TEST_F(PropsListFiles, FileUsesTheSeparatorByteAndWindowsCodePage)
     EXPECT_DOUBLE_EQ(m, 0.13); // reals are stored with two decimals
 }
 
-TEST_F(PropsListFiles, UnreadableDamagedOrHugeFilesGiveFalseAndAnEmptyList)
-{
+TEST_F(PropsListFiles, UnreadableDamagedOrHugeFilesGiveFalseAndAnEmptyList) {
     Tvl_SimplePropsList list;
     auto reset = [&] { list.setInt(L"old", 1); };
     reset();
@@ -208,13 +204,18 @@ TEST_F(PropsListFiles, UnreadableDamagedOrHugeFilesGiveFalseAndAnEmptyList)
     EXPECT_FALSE(list.readFromFile(path("binary.kwh")));
     EXPECT_EQ(list.length(), 0);
 
-    writeBytes("kind.kwh", "a\xa4zz\xa4" "1\xa4");
+    writeBytes("kind.kwh", "a\xa4zz\xa4"
+                           "1\xa4");
     reset();
     EXPECT_FALSE(list.readFromFile(path("kind.kwh")));
     EXPECT_EQ(list.length(), 0);
 
     // A truncated file keeps its complete entries.
-    writeBytes("cut.kwh", "a\xa4" "2\xa4" "7\xa4" "b\xa4" "4");
+    writeBytes("cut.kwh", "a\xa4"
+                          "2\xa4"
+                          "7\xa4"
+                          "b\xa4"
+                          "4");
     EXPECT_TRUE(list.readFromFile(path("cut.kwh")));
     EXPECT_EQ(list.length(), 1);
 
@@ -230,8 +231,7 @@ TEST_F(PropsListFiles, UnreadableDamagedOrHugeFilesGiveFalseAndAnEmptyList)
     EXPECT_EQ(list.length(), 1);
 }
 
-TEST_F(PropsListFiles, FailedWriteLeavesTheOldFile)
-{
+TEST_F(PropsListFiles, FailedWriteLeavesTheOldFile) {
     Tvl_SimplePropsList list;
     list.setInt(L"a", 1);
     ASSERT_TRUE(list.writeToFile(path("keep.kwh")));
@@ -245,8 +245,7 @@ TEST_F(PropsListFiles, FailedWriteLeavesTheOldFile)
     EXPECT_EQ(readBytes("keep.kwh"), before);
 }
 
-TEST(DocumentProperties, MissingKeysGiveTheDefaults)
-{
+TEST(DocumentProperties, MissingKeysGiveTheDefaults) {
     bool equal = false;
     const kw::DocumentProperties p = kw::readDocumentProperties(Tvl_String(L""), equal);
     EXPECT_EQ(p, kw::DocumentProperties{});
@@ -261,8 +260,7 @@ TEST(DocumentProperties, MissingKeysGiveTheDefaults)
     EXPECT_TRUE(q.border);
 }
 
-TEST(DocumentProperties, WrittenTagReadsBackAndKeepsForeignEntries)
-{
+TEST(DocumentProperties, WrittenTagReadsBackAndKeepsForeignEntries) {
     kw::DocumentProperties p;
     p.headerFile = L"c:\\tvl\\headers\\a.kwh";
     p.marginLeft = 10;
@@ -292,8 +290,7 @@ TEST(DocumentProperties, WrittenTagReadsBackAndKeepsForeignEntries)
     EXPECT_EQ(kind, Tvl_SimplePropsList::Int);
 }
 
-TEST(DocumentProperties, UnequalVariableListsAreCutToTheShorter)
-{
+TEST(DocumentProperties, UnequalVariableListsAreCutToTheShorter) {
     Tvl_SimplePropsList list;
     Tvl_StringArray names, values;
     names.append(L"a");

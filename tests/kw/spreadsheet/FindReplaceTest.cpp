@@ -72,8 +72,9 @@ TEST_F(FindReplaceTest, AtTheEndTheUserChoosesWhetherToGoOnFromTheStart) {
     ASSERT_TRUE(ui::click(fr, ui::IDOK));
     expectActive(1, 1);
     ASSERT_EQ(driver.messageBoxes().size(), 2u);
-    EXPECT_EQ(driver.messageBoxes()[0].text,
-              L"The end of the sheet has been reached.\nDo you want to continue from the beginning?");
+    EXPECT_EQ(
+        driver.messageBoxes()[0].text,
+        L"The end of the sheet has been reached.\nDo you want to continue from the beginning?");
     EXPECT_EQ(driver.messageBoxes()[0].caption, L"Find");
     EXPECT_EQ(driver.messageBoxes()[0].buttons(), ui::MB_YESNO);
 

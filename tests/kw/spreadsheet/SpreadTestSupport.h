@@ -54,7 +54,8 @@ protected:
             t.controls = {
                 {kEditId, L"Edit", L"", ui::WS_TABSTOP | ui::WS_BORDER, ui::dlu(5, 5, 100, 12)},
                 {kPlaceholderId, L"Static", L"", ui::SS_BLACKFRAME, ui::dlu(5, 22, 290, 110)},
-                {ui::IDOK, L"Button", L"OK", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON, ui::dlu(190, 140, 50, 14)},
+                {ui::IDOK, L"Button", L"OK", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON,
+                 ui::dlu(190, 140, 50, 14)},
                 {ui::IDCANCEL, L"Button", L"Cancel", ui::WS_TABSTOP, ui::dlu(245, 140, 50, 14)},
             };
             module.addDialog(std::move(t));
@@ -88,7 +89,8 @@ protected:
         ui::Rect r = g().cellRect(col, row);
         ui::Rect gr = g().rect();
         ui::Rect inset = g().nonClientInsets();
-        return {gr.left + inset.left + r.left + r.width() / 2, gr.top + inset.top + r.top + r.height() / 2};
+        return {gr.left + inset.left + r.left + r.width() / 2,
+                gr.top + inset.top + r.top + r.height() / 2};
     }
     void clickCell(int col, int row, unsigned mods = 0) {
         ASSERT_TRUE(ui::mouseDown(*dlg, at(col, row), mods));

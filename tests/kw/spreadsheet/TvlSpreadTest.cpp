@@ -39,8 +39,9 @@ TEST_F(SpreadTest, AttachReplacesThePlaceholderAndNothingWorksBefore) {
     ui::Rect item = third->getDlgItem(kPlaceholderId)->getWindowRect();
     ui::Rect win = third->getWindowRect();
     ASSERT_TRUE(third->grid.attach(third.get(), kPlaceholderId));
-    EXPECT_EQ(third->grid.rect(), (ui::Rect{item.left - win.left - 5, item.top - win.top - 20,
-                                            item.right - win.left - 5, item.bottom - win.top - 20}));
+    EXPECT_EQ(third->grid.rect(),
+              (ui::Rect{item.left - win.left - 5, item.top - win.top - 20,
+                        item.right - win.left - 5, item.bottom - win.top - 20}));
     third->destroyWindow();
 }
 
@@ -49,7 +50,8 @@ TEST_F(SpreadTest, RowCountGrowthCopiesFormatsNotContentsAndShrinkingTruncates) 
     g().sheet().setCellType(2, 2, grid::CellType::checkBox(768));
     g().setRowCount(5);
     EXPECT_EQ(g().rowCount(), 5);
-    EXPECT_EQ(g().sheet().cellType(2, 5).code, grid::CellTypeCode::CheckBox) << "formats of the last old row";
+    EXPECT_EQ(g().sheet().cellType(2, 5).code, grid::CellTypeCode::CheckBox)
+        << "formats of the last old row";
     EXPECT_EQ(g().data(1, 5), L"") << "new rows stay empty";
     EXPECT_EQ(g().cellFont(0, 5).weight, 700) << "row headers bold";
     EXPECT_EQ(g().cellFont(1, 5).name, "Tahoma");
@@ -202,14 +204,16 @@ TEST_F(SpreadTest, CheckBoxColumnsButtonsAndCheckPairsRespondToClicks) {
 
 TEST_F(SpreadTest, RightButtonMenuInsertsACopyOfTheClickedRow) {
     fill(2, 3);
-    Tvl_Array<int> kinds{Tvl_Spread::kMenuSeparator, Tvl_Spread::kMenuInsertRow, Tvl_Spread::kMenuDeleteRow};
+    Tvl_Array<int> kinds{Tvl_Spread::kMenuSeparator, Tvl_Spread::kMenuInsertRow,
+                         Tvl_Spread::kMenuDeleteRow};
     g().setMenuItems(kinds);
     ui::ScriptedDriver driver;
     driver.choosePopupItem(32811); // the first item that is not a separator
     activate(1, 1);
     ASSERT_TRUE(ui::rightClick(*dlg, at(1, 2)));
     ASSERT_EQ(driver.popupMenus().size(), 1u);
-    EXPECT_NE(driver.popupMenus()[0].find("Insert row"), std::string::npos) << driver.popupMenus()[0];
+    EXPECT_NE(driver.popupMenus()[0].find("Insert row"), std::string::npos)
+        << driver.popupMenus()[0];
     EXPECT_NE(driver.popupMenus()[0].find("Delete row"), std::string::npos);
     EXPECT_EQ(g().rowCount(), 4);
     EXPECT_EQ(g().data(1, 2), L"r2c1") << "a copy of the row that was clicked";
@@ -227,9 +231,10 @@ TEST_F(SpreadTest, RightButtonMenuInsertsACopyOfTheClickedRow) {
 TEST_F(SpreadTest, MenuCopyPasteChecksAndColumnsWithTheTitlePrompt) {
     fill(2, 2);
     g().setColumnCheckBox(2);
-    Tvl_Array<int> kinds{Tvl_Spread::kMenuCopy, Tvl_Spread::kMenuPaste, Tvl_Spread::kMenuSeparator,
-                         Tvl_Spread::kMenuInsertCol, Tvl_Spread::kMenuDeleteCol, Tvl_Spread::kMenuSeparator,
-                         Tvl_Spread::kMenuCheckAll, Tvl_Spread::kMenuUncheckAll};
+    Tvl_Array<int> kinds{Tvl_Spread::kMenuCopy,      Tvl_Spread::kMenuPaste,
+                         Tvl_Spread::kMenuSeparator, Tvl_Spread::kMenuInsertCol,
+                         Tvl_Spread::kMenuDeleteCol, Tvl_Spread::kMenuSeparator,
+                         Tvl_Spread::kMenuCheckAll,  Tvl_Spread::kMenuUncheckAll};
     g().setMenuItems(kinds);
     ui::ScriptedDriver driver;
     driver.choosePopupItem(32818); // check all: the fifth command
@@ -251,7 +256,8 @@ TEST_F(SpreadTest, MenuCopyPasteChecksAndColumnsWithTheTitlePrompt) {
     driver.choosePopupItem(32816);
     driver.onDialog(Tvl_DlgPromptString::kTemplateId, [](ui::Dialog& d) {
         EXPECT_EQ(d.getWindowText(), L"Insert");
-        EXPECT_EQ(d.getDlgItemText(Tvl_DlgPromptString::kPromptId), L"Enter the title of the new column:");
+        EXPECT_EQ(d.getDlgItemText(Tvl_DlgPromptString::kPromptId),
+                  L"Enter the title of the new column:");
         EXPECT_EQ(d.getDlgItemText(Tvl_DlgPromptString::kValueId), L"New");
         EXPECT_EQ(d.getDlgItemText(ui::IDOK), L"Ok");
         ASSERT_TRUE(ui::typeText(d, Tvl_DlgPromptString::kValueId, L"Weight"));
@@ -269,7 +275,8 @@ TEST_F(SpreadTest, InsertRowWithTitlePromptAndCancel) {
     fill(2, 2);
     ui::ScriptedDriver driver;
     driver.onDialog(Tvl_DlgPromptString::kTemplateId, [](ui::Dialog& d) {
-        EXPECT_EQ(d.getDlgItemText(Tvl_DlgPromptString::kPromptId), L"Enter the title of the new row:");
+        EXPECT_EQ(d.getDlgItemText(Tvl_DlgPromptString::kPromptId),
+                  L"Enter the title of the new row:");
         ASSERT_TRUE(ui::typeText(d, Tvl_DlgPromptString::kValueId, L"Extra"));
         ASSERT_TRUE(ui::click(d, ui::IDOK));
     });
@@ -277,7 +284,8 @@ TEST_F(SpreadTest, InsertRowWithTitlePromptAndCancel) {
     EXPECT_EQ(g().rowCount(), 3);
     EXPECT_EQ(g().data(0, 3), L"Extra");
     EXPECT_EQ(g().cellFont(0, 3).weight, 700);
-    driver.onDialog(Tvl_DlgPromptString::kTemplateId, [](ui::Dialog& d) { ui::click(d, ui::IDCANCEL); });
+    driver.onDialog(Tvl_DlgPromptString::kTemplateId,
+                    [](ui::Dialog& d) { ui::click(d, ui::IDCANCEL); });
     ASSERT_TRUE(g().insertRowAt(1, true, false));
     EXPECT_EQ(g().data(0, 1), L"");
     EXPECT_EQ(g().data(1, 2), L"r1c1");

@@ -64,16 +64,14 @@ int main(int argc, char** argv) {
 
     CDlgOpenSave openSave;
     openSave.m_saveMode = true;
-    for (const wchar_t* name : {L"HEA 200 standard", L"IPE 300 heavy", L"Column base 4 bolts",
-                                L"Moment end plate"})
+    for (const wchar_t* name :
+         {L"HEA 200 standard", L"IPE 300 heavy", L"Column base 4 bolts", L"Moment end plate"})
         openSave.m_names.append(name);
     openSave.m_namesChecked = openSave.m_names;
     openSave.m_folder = L"c:\\trevlon\\sets\\";
     openSave.m_extension = L".set";
     snapshotWhileRunning(openSave, CDlgOpenSave::kTemplateId, folder / "named-set.png",
-                         [](ui::Dialog& d) {
-                             ui::selectItem(d, CDlgOpenSave::kListId, 1);
-                         });
+                         [](ui::Dialog& d) { ui::selectItem(d, CDlgOpenSave::kListId, 1); });
 
     CDlgStringArray table;
     table.m_caption = L"Plate thicknesses";

@@ -17,8 +17,8 @@ using grid::GridControl;
 
 // A parent window that records what the grid tells it.
 struct Event {
-    unsigned msg = 0;  // message number, or WM_COMMAND / WM_NOTIFY
-    int code = 0;      // command / notify code
+    unsigned msg = 0; // message number, or WM_COMMAND / WM_NOTIFY
+    int code = 0;     // command / notify code
     int col = 0, row = 0, newCol = 0, newRow = 0;
 };
 
@@ -66,7 +66,8 @@ protected:
         parent = std::make_unique<Recorder>();
         ASSERT_TRUE(parent->create(L"GridTestParent", L"", ui::WS_OVERLAPPED | ui::WS_VISIBLE,
                                    ui::Rect{0, 0, 600, 400}, nullptr, 0));
-        ASSERT_TRUE(g.create(grid::kGridClassName, L"", ui::WS_CHILD | ui::WS_VISIBLE | ui::WS_TABSTOP,
+        ASSERT_TRUE(g.create(grid::kGridClassName, L"",
+                             ui::WS_CHILD | ui::WS_VISIBLE | ui::WS_TABSTOP,
                              ui::Rect{0, 0, 500, 300}, parent.get(), 77));
         g.setMaxCols(4);
         g.setMaxRows(30);
@@ -82,7 +83,10 @@ protected:
         ui::Rect r = g.cellRect(col, row);
         return {r.left + r.width() / 2, r.top + r.height() / 2};
     }
-    void clickCell(int col, int row, unsigned mods = 0) { ASSERT_TRUE(ui::mouseDown(*parent, at(col, row), mods)); ui::mouseUp(*parent, at(col, row)); }
+    void clickCell(int col, int row, unsigned mods = 0) {
+        ASSERT_TRUE(ui::mouseDown(*parent, at(col, row), mods));
+        ui::mouseUp(*parent, at(col, row));
+    }
 
     ui::ScriptedDriver driver;
     std::unique_ptr<Recorder> parent;
@@ -317,7 +321,8 @@ TEST_F(GridControlTest, TextTipsShowNotesAndCutTexts) {
     g.setData(2, 1, L"a text far too long for one narrow column of the grid");
     g.setData(3, 1, L"short");
     EXPECT_EQ(ui::hoverTooltip(*parent, at(1, 1)), L"check the weld");
-    EXPECT_EQ(ui::hoverTooltip(*parent, at(2, 1)), L"a text far too long for one narrow column of the grid");
+    EXPECT_EQ(ui::hoverTooltip(*parent, at(2, 1)),
+              L"a text far too long for one narrow column of the grid");
     EXPECT_EQ(ui::hoverTooltip(*parent, at(3, 1)), L"");
     g.setTextTip(0, 0);
     EXPECT_EQ(ui::hoverTooltip(*parent, at(1, 1)), L"") << "tips off";
@@ -343,7 +348,9 @@ TEST_F(GridControlTest, PaintsHeadersCellsAndTheEditedText) {
     ui::RecordingCanvas canvas(ui::Size{500, 300});
     g.paintTree(canvas);
     auto texts = canvas.texts();
-    auto has = [&](const std::wstring& t) { return std::find(texts.begin(), texts.end(), t) != texts.end(); };
+    auto has = [&](const std::wstring& t) {
+        return std::find(texts.begin(), texts.end(), t) != texts.end();
+    };
     EXPECT_TRUE(has(L"A"));
     EXPECT_TRUE(has(L"D"));
     EXPECT_TRUE(has(L"1"));
