@@ -1,5 +1,6 @@
 #include "core/FileHelpers.h"
 
+#include "core/detail/Escape.h"
 #include "core/detail/Files.h"
 #include "core/detail/Text.h"
 
@@ -33,64 +34,22 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
     return lines;
 }
 
-std::wstring escapeField(const std::wstring& field) {
-    std::wstring out;
-    for (wchar_t c : field) {
-        switch (c) {
-        case L'\\':
-            out += L"\\\\";
-            break;
-        case L'\t':
-            out += L"\\t";
-            break;
-        case L'\n':
-            out += L"\\n";
-            break;
-        case L'\r':
-            out += L"\\r";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
+// A row is its fields, escaped, between tabs; "\\-" is a row without fields.
 bool unescapeRow(std::wstring_view line, Tvl_StringArray& fields) {
     fields.clear();
     if (line == L"\\-")
-        return true; // a row without fields
-    std::wstring field;
-    for (size_t i = 0; i < line.size(); ++i) {
-        wchar_t c = line[i];
-        if (c == L'\t') {
-            fields.append(Tvl_String(field));
-            field.clear();
-        } else if (c == L'\\') {
-            if (++i >= line.size())
-                return false;
-            switch (line[i]) {
-            case L'\\':
-                field += L'\\';
-                break;
-            case L't':
-                field += L'\t';
-                break;
-            case L'n':
-                field += L'\n';
-                break;
-            case L'r':
-                field += L'\r';
-                break;
-            default:
-                return false;
-            }
-        } else {
-            field += c;
-        }
+        return true;
+    size_t start = 0;
+    while (true) {
+        const size_t tab = line.find(L'\t', start);
+        std::wstring field;
+        if (!core_detail::unescapeText(line.substr(start, tab - start), field))
+            return false;
+        fields.append(Tvl_String(field));
+        if (tab == std::wstring_view::npos)
+            return true;
+        start = tab + 1;
     }
-    fields.append(Tvl_String(field));
-    return true;
 }
 
 } // namespace
@@ -244,7 +203,7 @@ bool writeFile(const Tvl_String& path, const Tvl_Array<Tvl_StringArray>& rows) {
             for (int i = 0; i < row.length(); ++i) {
                 if (i > 0)
                     text += L'\t';
-                text += escapeField(row[i].str());
+                text += core_detail::escapeText(row[i].str());
             }
         }
         text += L'\n';
