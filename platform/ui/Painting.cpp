@@ -252,20 +252,20 @@ void ComboBox::onPaint(Canvas& c) {
     st.focused = hasFocus();
     st.disabled = !isWindowEnabled();
     st.editable = isEditable();
-    st.checked = getItemCheck(m_cur);
+    st.checked = getItemCheck(m_list.cur);
     paintComboBox(
         c, Rect{full.left, full.top, full.right, full.top + std::min(full.height(), kClosedHeight)},
-        isEditable() ? std::wstring() : getLBText(m_cur), st, toFont(font()));
+        isEditable() ? std::wstring() : getLBText(m_list.cur), st, toFont(font()));
 }
 
 void ListBox::onPaint(Canvas& c) {
     std::vector<ListItem> items;
-    items.reserve(m_items.size());
-    for (const auto& it : m_items)
+    items.reserve(m_list.items.size());
+    for (const auto& it : m_list.items)
         items.push_back(ListItem{it.text, it.selected, false, nullptr});
     ListBoxState st;
     st.topIndex = m_top;
-    st.caretIndex = m_cur;
+    st.caretIndex = m_list.cur;
     st.focused = hasFocus();
     st.disabled = !isWindowEnabled();
     st.border = false;

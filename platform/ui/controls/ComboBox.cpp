@@ -4,27 +4,7 @@
 #include "platform/ui/controls/Edit.h"
 #include "platform/ui/draw/Theme.h"
 
-#include <cwctype>
-
 namespace ui {
-
-namespace {
-
-int compareNoCase(std::wstring_view a, std::wstring_view b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        auto x = std::towlower(a[i]), y = std::towlower(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-bool startsWithNoCase(std::wstring_view s, std::wstring_view prefix) {
-    return s.size() >= prefix.size() && compareNoCase(s.substr(0, prefix.size()), prefix) == 0;
-}
-
-} // namespace
 
 Edit* ComboBox::edit() const {
     return dynamic_cast<Edit*>(getDlgItem(kEditId));
@@ -45,40 +25,27 @@ void ComboBox::onSize(unsigned, int cx, int cy) {
 }
 
 int ComboBox::addString(std::wstring_view text) {
-    if (style() & CBS_SORT) {
-        int i = 0;
-        while (i < getCount() && compareNoCase(m_items[static_cast<size_t>(i)].text, text) <= 0)
-            ++i;
-        return insertString(i, text);
-    }
-    return insertString(-1, text);
+    const int index = m_list.add(text, (style() & CBS_SORT) != 0);
+    invalidate();
+    return index;
 }
 
 int ComboBox::insertString(int index, std::wstring_view text) {
-    if (index < 0 || index > getCount())
-        index = getCount();
-    m_items.insert(m_items.begin() + index, Item{std::wstring(text), 0, false});
-    if (m_cur >= index)
-        ++m_cur;
+    index = m_list.insert(index, text);
     invalidate();
     return index;
 }
 
 int ComboBox::deleteString(int index) {
-    if (index < 0 || index >= getCount())
+    const int remaining = m_list.erase(index);
+    if (remaining < 0)
         return CB_ERR;
-    m_items.erase(m_items.begin() + index);
-    if (m_cur == index)
-        m_cur = -1;
-    else if (m_cur > index)
-        --m_cur;
     invalidate();
-    return getCount();
+    return remaining;
 }
 
 void ComboBox::resetContent() {
-    m_items.clear();
-    m_cur = -1;
+    m_list.clear();
     if (Edit* e = edit()) {
         m_internalEdit = true;
         e->setWindowText(L"");
@@ -89,14 +56,14 @@ void ComboBox::resetContent() {
 
 int ComboBox::setCurSel(int index) {
     if (index < 0 || index >= getCount()) {
-        m_cur = -1;
+        m_list.cur = -1;
         invalidate();
         return CB_ERR;
     }
-    m_cur = index;
+    m_list.cur = index;
     if (Edit* e = edit()) {
         m_internalEdit = true;
-        e->setWindowText(m_items[static_cast<size_t>(index)].text);
+        e->setWindowText(m_list.items[static_cast<size_t>(index)].text);
         m_internalEdit = false;
     }
     invalidate();
@@ -104,34 +71,22 @@ int ComboBox::setCurSel(int index) {
 }
 
 std::wstring ComboBox::getLBText(int index) const {
-    return index >= 0 && index < getCount() ? m_items[static_cast<size_t>(index)].text
+    return index >= 0 && index < getCount() ? m_list.items[static_cast<size_t>(index)].text
                                             : std::wstring();
 }
 
 int ComboBox::getLBTextLen(int index) const {
     return index >= 0 && index < getCount()
-               ? static_cast<int>(m_items[static_cast<size_t>(index)].text.size())
+               ? static_cast<int>(m_list.items[static_cast<size_t>(index)].text.size())
                : CB_ERR;
 }
 
 int ComboBox::findString(int startAfter, std::wstring_view prefix) const {
-    int n = getCount();
-    for (int k = 1; k <= n; ++k) {
-        int i = (startAfter + k + n) % n;
-        if (startsWithNoCase(m_items[static_cast<size_t>(i)].text, prefix))
-            return i;
-    }
-    return CB_ERR;
+    return m_list.findPrefix(startAfter, prefix);
 }
 
 int ComboBox::findStringExact(int startAfter, std::wstring_view text) const {
-    int n = getCount();
-    for (int k = 1; k <= n; ++k) {
-        int i = (startAfter + k + n) % n;
-        if (compareNoCase(m_items[static_cast<size_t>(i)].text, text) == 0)
-            return i;
-    }
-    return CB_ERR;
+    return m_list.findExact(startAfter, text);
 }
 
 int ComboBox::selectString(int startAfter, std::wstring_view prefix) {
@@ -140,24 +95,25 @@ int ComboBox::selectString(int startAfter, std::wstring_view prefix) {
 }
 
 std::intptr_t ComboBox::getItemData(int index) const {
-    return index >= 0 && index < getCount() ? m_items[static_cast<size_t>(index)].data : CB_ERR;
+    return index >= 0 && index < getCount() ? m_list.items[static_cast<size_t>(index)].data
+                                            : CB_ERR;
 }
 
 int ComboBox::setItemData(int index, std::intptr_t data) {
     if (index < 0 || index >= getCount())
         return CB_ERR;
-    m_items[static_cast<size_t>(index)].data = data;
+    m_list.items[static_cast<size_t>(index)].data = data;
     return 0;
 }
 
 bool ComboBox::getItemCheck(int index) const {
-    return index >= 0 && index < getCount() && m_items[static_cast<size_t>(index)].checked;
+    return index >= 0 && index < getCount() && m_list.items[static_cast<size_t>(index)].checked;
 }
 
 bool ComboBox::setItemCheck(int index, bool check) {
     if (index < 0 || index >= getCount())
         return false;
-    m_items[static_cast<size_t>(index)].checked = check;
+    m_list.items[static_cast<size_t>(index)].checked = check;
     invalidate();
     return true;
 }
@@ -165,7 +121,7 @@ bool ComboBox::setItemCheck(int index, bool check) {
 std::wstring ComboBox::getWindowText() const {
     if (Edit* e = edit())
         return e->getWindowText();
-    return getLBText(m_cur);
+    return getLBText(m_list.cur);
 }
 
 void ComboBox::setWindowText(std::wstring_view text) {
@@ -184,8 +140,8 @@ void ComboBox::userSelect(int index) {
     if (index < -1 || index >= getCount())
         return;
     WindowRef<ComboBox> self(this);
-    bool changed = index != m_cur;
-    m_cur = index;
+    bool changed = index != m_list.cur;
+    m_list.cur = index;
     invalidate();
     notifyParent(CBN_DROPDOWN);
     if (self && changed)
@@ -194,7 +150,7 @@ void ComboBox::userSelect(int index) {
         return;
     if (Edit* e = edit(); e && index >= 0) {
         m_internalEdit = true;
-        e->setWindowText(m_items[static_cast<size_t>(index)].text);
+        e->setWindowText(m_list.items[static_cast<size_t>(index)].text);
         e->setSel(0, -1);
         m_internalEdit = false;
     }
@@ -209,7 +165,7 @@ bool ComboBox::onCommand(int id, int code, Window* from) {
     WindowRef<ComboBox> self(this);
     if (code == EN_CHANGE && !m_internalEdit) {
         // Typing makes the list selection follow an exact match, as a user sees it.
-        m_cur = findStringExact(-1, edit()->getWindowText());
+        m_list.cur = findStringExact(-1, edit()->getWindowText());
         notifyParent(CBN_EDITUPDATE);
         if (self)
             notifyParent(CBN_EDITCHANGE);
@@ -230,13 +186,13 @@ void ComboBox::onSetFocus(Window*) {
 }
 
 void ComboBox::onKeyDown(int vk, unsigned) {
-    int next = m_cur;
+    int next = m_list.cur;
     if (vk == VK_DOWN)
-        next = std::min(getCount() - 1, m_cur + 1);
+        next = std::min(getCount() - 1, m_list.cur + 1);
     else if (vk == VK_UP)
-        next = std::max(0, m_cur - 1);
-    if (next != m_cur && next >= 0) {
-        m_cur = next;
+        next = std::max(0, m_list.cur - 1);
+    if (next != m_list.cur && next >= 0) {
+        m_list.cur = next;
         invalidate();
         notifyParent(CBN_SELCHANGE);
     }
@@ -310,8 +266,8 @@ LRESULT ComboBox::windowProc(unsigned msg, WPARAM w, LPARAM l) {
 void ComboBox::adoptState(Window& from) {
     Window::adoptState(from);
     if (auto* c = dynamic_cast<ComboBox*>(&from)) {
-        m_items = c->m_items;
-        m_cur = c->m_cur;
+        m_list.items = c->m_list.items;
+        m_list.cur = c->m_list.cur;
         m_dropHeight = c->m_dropHeight;
     }
 }

@@ -10,6 +10,7 @@
 // the platform. Per-item check marks are kept for check-combos (owner-drawn helpers of the core).
 
 #include "platform/ui/Window.h"
+#include "platform/ui/controls/ItemList.h"
 
 #include <cstdint>
 #include <string>
@@ -28,8 +29,8 @@ public:
     int insertString(int index, std::wstring_view text);
     int deleteString(int index);
     void resetContent();
-    int getCount() const { return static_cast<int>(m_items.size()); }
-    int getCurSel() const { return m_cur; }
+    int getCount() const { return m_list.count(); }
+    int getCurSel() const { return m_list.cur; }
     int setCurSel(int index); // CB_ERR when out of range (selection cleared)
     std::wstring getLBText(int index) const;
     int getLBTextLen(int index) const;
@@ -62,13 +63,7 @@ protected:
     void onSetFocus(Window* old) override;
 
 private:
-    struct Item {
-        std::wstring text;
-        std::intptr_t data = 0;
-        bool checked = false;
-    };
-    std::vector<Item> m_items;
-    int m_cur = -1;
+    ItemList m_list;
     int m_dropHeight = 0;
     bool m_internalEdit = false; // the combo itself is changing its edit's text
 };

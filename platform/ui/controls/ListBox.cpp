@@ -4,96 +4,69 @@
 #include "platform/ui/PaintHelpers.h"
 #include "platform/ui/draw/Theme.h"
 
-#include <cwctype>
-
 namespace ui {
 
-namespace {
-
-int compareNoCase(std::wstring_view a, std::wstring_view b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        auto x = std::towlower(a[i]), y = std::towlower(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-} // namespace
-
 int ListBox::addString(std::wstring_view text) {
-    if (style() & LBS_SORT) {
-        int i = 0;
-        while (i < getCount() && compareNoCase(m_items[static_cast<size_t>(i)].text, text) <= 0)
-            ++i;
-        return insertString(i, text);
-    }
-    return insertString(-1, text);
+    const int index = m_list.add(text, (style() & LBS_SORT) != 0);
+    invalidate();
+    return index;
 }
 
 int ListBox::insertString(int index, std::wstring_view text) {
-    if (index < 0 || index > getCount())
-        index = getCount();
-    m_items.insert(m_items.begin() + index, Item{std::wstring(text), 0, false});
-    if (m_cur >= index)
-        ++m_cur;
+    index = m_list.insert(index, text);
     invalidate();
     return index;
 }
 
 int ListBox::deleteString(int index) {
-    if (index < 0 || index >= getCount())
+    const int remaining = m_list.erase(index);
+    if (remaining < 0)
         return LB_ERR;
-    m_items.erase(m_items.begin() + index);
-    if (m_cur == index)
-        m_cur = -1;
-    else if (m_cur > index)
-        --m_cur;
     invalidate();
-    return getCount();
+    return remaining;
 }
 
 void ListBox::resetContent() {
-    m_items.clear();
-    m_cur = -1;
+    m_list.clear();
     m_top = 0;
     invalidate();
 }
 
 int ListBox::getCurSel() const {
     if (isMultiSel())
-        return m_cur;
-    return m_cur >= 0 && m_cur < getCount() && m_items[static_cast<size_t>(m_cur)].selected
-               ? m_cur
+        return m_list.cur;
+    return m_list.cur >= 0 && m_list.cur < getCount() &&
+                   m_list.items[static_cast<size_t>(m_list.cur)].selected
+               ? m_list.cur
                : LB_ERR;
 }
 
 int ListBox::setCurSel(int index) {
-    for (auto& it : m_items)
+    for (auto& it : m_list.items)
         it.selected = false;
     if (index < 0 || index >= getCount()) {
-        m_cur = -1;
+        m_list.cur = -1;
         invalidate();
         return LB_ERR;
     }
-    m_cur = index;
-    m_items[static_cast<size_t>(index)].selected = true;
+    m_list.cur = index;
+    m_list.items[static_cast<size_t>(index)].selected = true;
     invalidate();
     return index;
 }
 
 bool ListBox::getSel(int index) const {
-    return index >= 0 && index < getCount() && m_items[static_cast<size_t>(index)].selected;
+    return index >= 0 && index < getCount() && m_list.items[static_cast<size_t>(index)].selected;
 }
 
 int ListBox::setSel(int index, bool select) {
     if (!isMultiSel())
         return LB_ERR;
     if (index == -1) {
-        for (auto& it : m_items)
+        for (auto& it : m_list.items)
             it.selected = select;
     } else if (index >= 0 && index < getCount()) {
-        m_items[static_cast<size_t>(index)].selected = select;
+        m_list.items[static_cast<size_t>(index)].selected = select;
     } else {
         return LB_ERR;
     }
@@ -103,7 +76,7 @@ int ListBox::setSel(int index, bool select) {
 
 int ListBox::getSelCount() const {
     int n = 0;
-    for (const auto& it : m_items)
+    for (const auto& it : m_list.items)
         n += it.selected ? 1 : 0;
     return n;
 }
@@ -111,52 +84,39 @@ int ListBox::getSelCount() const {
 std::vector<int> ListBox::getSelItems() const {
     std::vector<int> out;
     for (int i = 0; i < getCount(); ++i)
-        if (m_items[static_cast<size_t>(i)].selected)
+        if (m_list.items[static_cast<size_t>(i)].selected)
             out.push_back(i);
     return out;
 }
 
 std::wstring ListBox::getText(int index) const {
-    return index >= 0 && index < getCount() ? m_items[static_cast<size_t>(index)].text
+    return index >= 0 && index < getCount() ? m_list.items[static_cast<size_t>(index)].text
                                             : std::wstring();
 }
 
 int ListBox::getTextLen(int index) const {
     return index >= 0 && index < getCount()
-               ? static_cast<int>(m_items[static_cast<size_t>(index)].text.size())
+               ? static_cast<int>(m_list.items[static_cast<size_t>(index)].text.size())
                : LB_ERR;
 }
 
 int ListBox::findString(int startAfter, std::wstring_view prefix) const {
-    int n = getCount();
-    for (int k = 1; k <= n; ++k) {
-        int i = (startAfter + k + n) % n;
-        const auto& t = m_items[static_cast<size_t>(i)].text;
-        if (t.size() >= prefix.size() &&
-            compareNoCase(std::wstring_view(t).substr(0, prefix.size()), prefix) == 0)
-            return i;
-    }
-    return LB_ERR;
+    return m_list.findPrefix(startAfter, prefix);
 }
 
 int ListBox::findStringExact(int startAfter, std::wstring_view text) const {
-    int n = getCount();
-    for (int k = 1; k <= n; ++k) {
-        int i = (startAfter + k + n) % n;
-        if (compareNoCase(m_items[static_cast<size_t>(i)].text, text) == 0)
-            return i;
-    }
-    return LB_ERR;
+    return m_list.findExact(startAfter, text);
 }
 
 std::intptr_t ListBox::getItemData(int index) const {
-    return index >= 0 && index < getCount() ? m_items[static_cast<size_t>(index)].data : LB_ERR;
+    return index >= 0 && index < getCount() ? m_list.items[static_cast<size_t>(index)].data
+                                            : LB_ERR;
 }
 
 int ListBox::setItemData(int index, std::intptr_t data) {
     if (index < 0 || index >= getCount())
         return LB_ERR;
-    m_items[static_cast<size_t>(index)].data = data;
+    m_list.items[static_cast<size_t>(index)].data = data;
     return 0;
 }
 
@@ -166,19 +126,19 @@ void ListBox::userSelect(int index, unsigned modifiers) {
     if (isMultiSel() && index >= 0) {
         bool ctrl = (modifiers & kModCtrl) || (style() & LBS_MULTIPLESEL);
         if (ctrl) {
-            m_items[static_cast<size_t>(index)].selected =
-                !m_items[static_cast<size_t>(index)].selected;
-        } else if ((modifiers & kModShift) && m_cur >= 0) {
-            for (auto& it : m_items)
+            m_list.items[static_cast<size_t>(index)].selected =
+                !m_list.items[static_cast<size_t>(index)].selected;
+        } else if ((modifiers & kModShift) && m_list.cur >= 0) {
+            for (auto& it : m_list.items)
                 it.selected = false;
-            for (int i = std::min(m_cur, index); i <= std::max(m_cur, index); ++i)
-                m_items[static_cast<size_t>(i)].selected = true;
+            for (int i = std::min(m_list.cur, index); i <= std::max(m_list.cur, index); ++i)
+                m_list.items[static_cast<size_t>(i)].selected = true;
         } else {
-            for (auto& it : m_items)
+            for (auto& it : m_list.items)
                 it.selected = false;
-            m_items[static_cast<size_t>(index)].selected = true;
+            m_list.items[static_cast<size_t>(index)].selected = true;
         }
-        m_cur = index;
+        m_list.cur = index;
         invalidate();
         notifyParent(LBN_SELCHANGE);
         return;
@@ -211,16 +171,16 @@ void ListBox::onDoubleClick(MouseButton b, unsigned, Point p) {
 }
 
 void ListBox::onKeyDown(int vk, unsigned) {
-    int next = m_cur;
+    int next = m_list.cur;
     if (vk == VK_DOWN)
-        next = std::min(getCount() - 1, m_cur + 1);
+        next = std::min(getCount() - 1, m_list.cur + 1);
     else if (vk == VK_UP)
-        next = std::max(0, m_cur - 1);
+        next = std::max(0, m_list.cur - 1);
     else if (vk == VK_HOME)
         next = getCount() > 0 ? 0 : -1;
     else if (vk == VK_END)
         next = getCount() - 1;
-    if (next != m_cur && next >= 0)
+    if (next != m_list.cur && next >= 0)
         userSelect(next);
 }
 
@@ -280,8 +240,8 @@ LRESULT ListBox::windowProc(unsigned msg, WPARAM w, LPARAM l) {
 void ListBox::adoptState(Window& from) {
     Window::adoptState(from);
     if (auto* b = dynamic_cast<ListBox*>(&from)) {
-        m_items = b->m_items;
-        m_cur = b->m_cur;
+        m_list.items = b->m_list.items;
+        m_list.cur = b->m_list.cur;
         m_top = b->m_top;
     }
 }

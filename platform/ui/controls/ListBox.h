@@ -4,6 +4,7 @@
 // not required here: the product's lists always want it); double click LBN_DBLCLK.
 
 #include "platform/ui/Window.h"
+#include "platform/ui/controls/ItemList.h"
 
 #include <cstdint>
 #include <string>
@@ -17,7 +18,7 @@ public:
     int insertString(int index, std::wstring_view text);
     int deleteString(int index);
     void resetContent();
-    int getCount() const { return static_cast<int>(m_items.size()); }
+    int getCount() const { return m_list.count(); }
     int getCurSel() const; // single: selection; multi: caret item
     int setCurSel(int index);
     bool getSel(int index) const;
@@ -47,14 +48,8 @@ protected:
     void onDoubleClick(MouseButton b, unsigned flags, Point p) override;
 
 private:
-    struct Item {
-        std::wstring text;
-        std::intptr_t data = 0;
-        bool selected = false;
-    };
     int itemAt(Point p) const;
-    std::vector<Item> m_items;
-    int m_cur = -1;
+    ItemList m_list;
     int m_top = 0;
 };
 
