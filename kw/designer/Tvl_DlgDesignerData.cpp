@@ -601,10 +601,7 @@ bool Tvl_DlgDesignerData::changeCtrlSize(const int& index, const bool& horizonta
 }
 
 bool Tvl_DlgDesignerData::changeCtrlSize(const bool& horizontal) {
-    if (!m_initialized || !m_tracker)
-        return false;
-    std::vector<int> ids;
-    m_tracker->selectedIds(ids);
+    const std::vector<int> ids = selectedControlIds();
     if (ids.empty())
         return false;
     getSizeFromAllControls();
@@ -628,10 +625,7 @@ bool Tvl_DlgDesignerData::changeCtrlSize(const bool& horizontal) {
 }
 
 bool Tvl_DlgDesignerData::copyCurCtrls() {
-    if (!m_initialized || !m_tracker)
-        return false;
-    std::vector<int> ids;
-    m_tracker->selectedIds(ids);
+    const std::vector<int> ids = selectedControlIds();
     if (ids.empty())
         return false;
     getSizeFromAllControls();
@@ -669,10 +663,7 @@ bool Tvl_DlgDesignerData::findMostLeftCtrl(const std::vector<int>& ids, int& ind
 }
 
 bool Tvl_DlgDesignerData::outlineCurCtrls() {
-    if (!m_initialized || !m_tracker)
-        return false;
-    std::vector<int> ids;
-    m_tracker->selectedIds(ids);
+    const std::vector<int> ids = selectedControlIds();
     if (ids.empty())
         return false;
     getSizeFromAllControls();
@@ -696,10 +687,7 @@ bool Tvl_DlgDesignerData::outlineCurCtrls() {
 }
 
 bool Tvl_DlgDesignerData::stickRightCurCtrls() {
-    if (!m_initialized || !m_tracker)
-        return false;
-    std::vector<int> ids;
-    m_tracker->selectedIds(ids);
+    const std::vector<int> ids = selectedControlIds();
     if (ids.size() != 2)
         return false;
     getSizeFromAllControls();
@@ -1131,4 +1119,11 @@ bool Tvl_DlgDesignerData::handleTabKey(const unsigned& key, Tvl_TabMsgHandle& re
     setFocusToCtrl(target);
     result = tvlTabHandled;
     return true;
+}
+
+std::vector<int> Tvl_DlgDesignerData::selectedControlIds() const {
+    std::vector<int> ids;
+    if (m_initialized && m_tracker)
+        m_tracker->selectedIds(ids);
+    return ids;
 }

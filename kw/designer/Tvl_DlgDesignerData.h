@@ -167,6 +167,8 @@ protected:
     bool getSetFlexBtnStatus(bool set, const int& index, int& status);
 
 private:
+    // The ids of the selected drawn controls; empty when not initialised or no tracker.
+    std::vector<int> selectedControlIds() const;
     void reset();
     bool drawnInStep() const;
     ui::Rect pixelRect(const Tvl_DesignerControl& control) const;
