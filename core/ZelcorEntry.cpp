@@ -1,8 +1,9 @@
-// The module's entry as the host sees it. The core keeps no commands of its own here;
-// it only declares itself unloadable and able to serve several documents.
+// The module's entry as the host sees it: it declares itself unloadable and able to
+// serve several documents, and adds the user commands (core/commands/UserCommands.h).
 
 #if TVL_HOST_AVAILABLE
 
+#include "core/commands/UserCommands.h"
 #include "platform/host/AcRxDynamicLinker.h"
 
 ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appPacket) {
@@ -11,6 +12,9 @@ ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appPacke
             linker->unlockApplication(appPacket);
             linker->registerAppMDIAware(appPacket);
         }
+        registerUserCommands();
+    } else if (msg == AcRx::kUnloadAppMsg) {
+        removeUserCommands();
     }
     return AcRx::kRetOK;
 }
