@@ -10,6 +10,7 @@ for flavour in release asan; do
   "$top/scripts/build.sh" "$flavour"
   echo "== $flavour tests"
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   ctest --test-dir "$top/build/$flavour" --output-on-failure -j"$jobs"
 done

@@ -7,10 +7,8 @@
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
-#include <dlfcn.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -65,32 +63,9 @@ const char* familyName(const Font& font) {
     return faceFamily(font.face) == FaceFamily::Mono ? "DejaVu Sans Mono" : "DejaVu Sans Condensed";
 }
 
-// Canvases alive; cairo and fontconfig abort when shut down under a live one.
-std::atomic<int> g_liveCanvases{0};
-
-// Font maps and font caches live until the process ends; releasing them at exit keeps
-// leak checkers quiet about memory that was never lost. Only when no canvas is left:
-// fontconfig aborts if its caches are still referenced when it is shut down.
-void releaseFontCachesAtExit() {
-    static const bool registered = [] {
-        std::atexit([] {
-            if (g_liveCanvases.load() != 0)
-                return;
-            pango_cairo_font_map_set_default(nullptr);
-            cairo_debug_reset_static_data();
-            using FiniFn = void (*)();
-            if (auto fini = reinterpret_cast<FiniFn>(dlsym(RTLD_DEFAULT, "FcFini")))
-                fini();
-        });
-        return true;
-    }();
-    (void)registered;
-}
-
 // One pango context per canvas, set up once; each call brings it up to date with the
 // cairo transform in force.
 PangoContext* makeContext(cairo_t* cr) {
-    releaseFontCachesAtExit();
     PangoContext* context = pango_cairo_create_context(cr);
     cairo_font_options_t* opts = cairo_font_options_create();
     cairo_font_options_set_antialias(opts, CAIRO_ANTIALIAS_GRAY);
@@ -151,11 +126,10 @@ struct CairoCanvas::Impl {
     std::vector<Rect> clips;    // absolute clip after each push
     Size size;
 
-    Impl() { ++g_liveCanvases; }
+    Impl() = default;
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
     ~Impl() {
-        --g_liveCanvases;
         if (pango)
             g_object_unref(pango);
         if (cr)

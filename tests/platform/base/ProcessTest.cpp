@@ -43,7 +43,8 @@ TEST(Process, StartDetachedRunsWithoutWaitingAndReportsExecFailure) {
         "/bin/sh", {"-c", "sleep 0.3; echo \"$1\" > \"$2\"", "sh", "hello world", out.string()}));
     EXPECT_LT(std::chrono::steady_clock::now() - started,
               std::chrono::milliseconds(250)); // did not wait
-    for (int i = 0; i < 100 && !pathExists(out); ++i)
+    // The shell creates the file before it writes to it: wait for the whole line.
+    for (int i = 0; i < 100 && readFile(out) != "hello world\n"; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(readFile(out), "hello world\n");
 
