@@ -214,6 +214,23 @@ TEST_F(StringArrayDialogTest, ARestoredSizeIsLaidOutLikeAnyOther) {
     });
     startGridDialog(list({L"one"}), Tvl_StringArray(), data, true, L"DLG_GRID_R", L"R");
     EXPECT_TRUE(driver.done());
+
+    // Saved 40 x 30 pixels: opened at the minimum, the buttons still apart.
+    host::profile().putInt(L"TREVLONV8", L"DLG_GRID_R_RIGHT",
+                           host::profile().getInt(L"TREVLONV8", L"DLG_GRID_R_LEFT", 0) + 40);
+    host::profile().putInt(L"TREVLONV8", L"DLG_GRID_R_BOTTOM",
+                           host::profile().getInt(L"TREVLONV8", L"DLG_GRID_R_TOP", 0) + 30);
+    ui::ScriptedDriver small;
+    small.onDialog(CDlgStringArray::kTemplateId, [&](ui::Dialog& d) {
+        EXPECT_EQ(d.getWindowRect().width(), minimum.cx);
+        EXPECT_EQ(d.getWindowRect().height(), minimum.cy);
+        EXPECT_EQ(d.getClientRect().right - d.getDlgItem(ui::IDCANCEL)->rect().right, rightMargin);
+        EXPECT_LT(d.getDlgItem(CDlgStringArray::kRemoveId)->rect().right,
+                  d.getDlgItem(ui::IDOK)->rect().left);
+        ASSERT_TRUE(ui::key(ui::VK_ESCAPE));
+    });
+    startGridDialog(list({L"one"}), Tvl_StringArray(), data, true, L"DLG_GRID_R", L"R");
+    EXPECT_TRUE(small.done());
 }
 
 } // namespace
