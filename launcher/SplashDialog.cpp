@@ -19,6 +19,10 @@ public:
     std::optional<std::string> readFile(const std::wstring& p) override {
         return m_inner.readFile(p);
     }
+    bool readPieces(const std::wstring& p,
+                    const std::function<bool(std::string_view)>& piece) override {
+        return m_inner.readPieces(p, piece);
+    }
     void showMessage(const std::wstring& caption, const std::wstring& text) override {
         m_splash.showMessage(caption, text);
     }

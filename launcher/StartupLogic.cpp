@@ -2,15 +2,13 @@
 
 #include "platform/base/Encoding.h"
 
+#include <algorithm>
+
 namespace launcher {
 namespace {
 
 // The reading buffer of the original file reader: 1024 bytes including the terminator.
 constexpr size_t kMaxLine = 1023;
-
-std::wstring decodeLine(std::string_view bytes) {
-    return base::isValidUtf8(bytes) ? base::fromUtf8(bytes) : base::fromCp1252(bytes);
-}
 
 std::wstring folderFile(const std::wstring& folder, std::wstring_view name) {
     return folder + std::wstring(name);
@@ -37,35 +35,96 @@ std::wstring programFileFor(Generation generation) {
     return std::wstring(generation == Generation::Acad2000 ? kCoreModule : kLoaderModule);
 }
 
-std::vector<std::wstring> splitSettingsLines(std::string_view bytes) {
-    // Text mode: a Ctrl-Z ends the text, "\r\n" reads as "\n".
-    if (const auto eof = bytes.find('\x1A'); eof != std::string_view::npos)
-        bytes = bytes.substr(0, eof);
-    std::string text;
-    text.reserve(bytes.size());
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            continue;
-        text += bytes[i];
-    }
-
-    std::vector<std::wstring> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t newline = text.find('\n', start);
-        const size_t end = newline == std::string::npos ? text.size() : newline;
-        if (end - start > kMaxLine) {
-            // The buffer fills before the line ends: its first part is the last line read.
-            lines.push_back(decodeLine(std::string_view(text).substr(start, kMaxLine)));
+bool SettingsLineReader::feed(std::string_view piece) {
+    for (size_t i = 0; i < piece.size() && !m_done; ++i) {
+        const char c = piece[i];
+        if (m_pendingCr) {
+            m_pendingCr = false;
+            if (c != '\n')
+                m_line += '\r';
+        }
+        if (c == '\x1A') { // text mode: a Ctrl-Z ends the text
+            finish();
             break;
         }
-        if (end > start)
-            lines.push_back(decodeLine(std::string_view(text).substr(start, end - start)));
-        if (newline == std::string::npos)
-            break;
-        start = newline + 1;
+        if (c == '\r') {
+            m_pendingCr = true; // "\r\n" reads as "\n"
+            continue;
+        }
+        if (c == '\n') {
+            endLine();
+            continue;
+        }
+        m_line += c;
+        // More bytes than 1023 characters can take in any encoding: the buffer is full.
+        if (m_line.size() > 4 * kMaxLine) {
+            endLine();
+            m_done = true;
+        }
     }
+    return !m_done;
+}
+
+void SettingsLineReader::finish() {
+    if (m_done)
+        return;
+    if (m_pendingCr)
+        m_line += '\r';
+    m_pendingCr = false;
+    endLine();
+    m_done = true;
+}
+
+void SettingsLineReader::endLine() {
+    std::string_view bytes = m_line;
+    std::wstring line;
+    // A line cut in the middle may end in part of a character: that part is not held
+    // against the rest.
+    std::string_view whole = bytes;
+    for (size_t cut = 0; cut < 4 && cut < bytes.size(); ++cut) {
+        if (base::isValidUtf8(bytes.substr(0, bytes.size() - cut))) {
+            whole = bytes.substr(0, bytes.size() - cut);
+            break;
+        }
+    }
+    if (base::isValidUtf8(whole) && (whole.size() == bytes.size() || bytes.size() > kMaxLine))
+        line = base::fromUtf8(whole);
+    else
+        line = base::fromCp1252(bytes);
+    m_line.clear();
+    if (line.size() > kMaxLine) {
+        // The buffer fills before the line ends: its first part is the last line read.
+        line.resize(kMaxLine);
+        m_done = true;
+    }
+    if (!line.empty())
+        m_sink(line);
+}
+
+std::vector<std::wstring> splitSettingsLines(std::string_view bytes) {
+    std::vector<std::wstring> lines;
+    SettingsLineReader reader([&](const std::wstring& line) { lines.push_back(line); });
+    if (reader.feed(bytes))
+        reader.finish();
     return lines;
+}
+
+bool readSettingsLines(StartupEnvironment& env, const std::wstring& productPath,
+                       const SettingsLineReader::LineSink& sink) {
+    SettingsLineReader reader(sink);
+    bool more = true;
+    size_t total = 0;
+    const bool opened = env.readPieces(productPath, [&](std::string_view piece) {
+        const size_t room = kMaxSettingsBytes - total;
+        more = reader.feed(piece.substr(0, room));
+        total += std::min(room, piece.size());
+        if (total == kMaxSettingsBytes)
+            more = false; // the reading ends here, as at a read error: a cut line is lost
+        return more;
+    });
+    if (opened && more)
+        reader.finish();
+    return opened;
 }
 
 std::optional<std::wstring> matchKey(std::wstring_view line, std::wstring_view key) {
@@ -77,29 +136,51 @@ std::optional<std::wstring> matchKey(std::wstring_view line, std::wstring_view k
     return std::wstring(line.substr(n));
 }
 
+namespace {
+
+std::wstring cutAtNul(std::wstring value) {
+    if (const size_t nul = value.find(L'\0'); nul != std::wstring::npos)
+        value.resize(nul);
+    return value;
+}
+
+} // namespace
+
+void applySettingsLine(Settings& s, const std::wstring& line) {
+    if (auto v = matchKey(line, L"tvllib"))
+        s.libraryLocation = cutAtNul(*v);
+    if (auto v = matchKey(line, L"acaddir"))
+        s.acadLocation = cutAtNul(*v);
+    if (auto v = matchKey(line, L"language"))
+        s.language = cutAtNul(*v);
+}
+
+void applyDefaultsLine(Settings& s, const std::wstring& line) {
+    constexpr std::wstring_view kWorkLanguage = L"worklanguage = ";
+    if (line.size() >= kWorkLanguage.size() &&
+        base::equalsNoCase(std::wstring_view(line).substr(0, kWorkLanguage.size()), kWorkLanguage))
+        s.language = cutAtNul(line.substr(kWorkLanguage.size()));
+}
+
 Settings readSettings(const std::optional<std::string>& settingsFile,
                       const std::optional<std::string>& defaultsFile) {
     Settings s;
-    if (settingsFile) {
-        for (const auto& line : splitSettingsLines(*settingsFile)) {
-            if (auto v = matchKey(line, L"tvllib"))
-                s.libraryLocation = *v;
-            if (auto v = matchKey(line, L"acaddir"))
-                s.acadLocation = *v;
-            if (auto v = matchKey(line, L"language"))
-                s.language = *v;
-        }
-    }
-    if (defaultsFile) {
-        constexpr std::wstring_view kWorkLanguage = L"worklanguage = ";
-        for (const auto& line : splitSettingsLines(*defaultsFile)) {
-            if (line.size() >= kWorkLanguage.size() &&
-                base::equalsNoCase(std::wstring_view(line).substr(0, kWorkLanguage.size()),
-                                   kWorkLanguage))
-                s.language = line.substr(kWorkLanguage.size());
-        }
-    }
+    if (settingsFile)
+        for (const auto& line : splitSettingsLines(*settingsFile))
+            applySettingsLine(s, line);
+    if (defaultsFile)
+        for (const auto& line : splitSettingsLines(*defaultsFile))
+            applyDefaultsLine(s, line);
     return s;
+}
+
+bool isAbsoluteLocation(std::wstring_view location) {
+    if (!location.empty() && (location[0] == L'\\' || location[0] == L'/'))
+        return true;
+    return location.size() >= 3 &&
+           ((location[0] >= L'a' && location[0] <= L'z') ||
+            (location[0] >= L'A' && location[0] <= L'Z')) &&
+           location[1] == L':' && (location[2] == L'\\' || location[2] == L'/');
 }
 
 std::wstring normaliseFolder(std::wstring_view location) {
@@ -180,6 +261,10 @@ std::wstring settingsReportText(bool libraryFlagged, bool acadFlagged) {
 
 StartupOutcome runStartup(const std::wstring& folder, StartupEnvironment& env) {
     StartupOutcome out;
+    if (folder.empty()) {
+        env.showMessage(std::wstring(kStartupCaption), std::wstring(kFolderNameNotText));
+        return out;
+    }
     out.viewerMode = env.exists(folderFile(folder, kViewerMarker));
     out.generation = generationFrom(folder, env);
 
@@ -191,11 +276,16 @@ StartupOutcome runStartup(const std::wstring& folder, StartupEnvironment& env) {
     bool usable = false;
     if (env.exists(folderFile(folder, kSettingsFile))) {
         const std::wstring defaults = folderFile(folder, kDefaultsFile);
-        out.settings = readSettings(env.readFile(folderFile(folder, kSettingsFile)),
-                                    env.exists(defaults) ? env.readFile(defaults) : std::nullopt);
+        Settings& s = out.settings;
+        readSettingsLines(env, folderFile(folder, kSettingsFile),
+                          [&](const std::wstring& line) { applySettingsLine(s, line); });
+        if (env.exists(defaults))
+            readSettingsLines(env, defaults,
+                              [&](const std::wstring& line) { applyDefaultsLine(s, line); });
         const bool libraryOk = !out.settings.libraryLocation.empty() || out.viewerMode;
         // Exactly as written: a location without its trailing separator does not count.
-        const bool acadOk = env.exists(out.settings.acadLocation + std::wstring(kHostProgram));
+        const bool acadOk = isAbsoluteLocation(out.settings.acadLocation) &&
+                            env.exists(out.settings.acadLocation + std::wstring(kHostProgram));
         usable = libraryOk && acadOk;
         libraryFlagged = out.settings.libraryLocation.empty();
         acadFlagged = !acadOk;

@@ -8,7 +8,12 @@
 #include "launcher/SplashDialog.h"
 #include "launcher/SplashTiming.h"
 
+#include <csignal>
+
 int main() {
+    // Standard error may be a closed pipe: a failed write must not end the launcher
+    // before it has started what it must (the programs it starts get SIGPIPE back).
+    std::signal(SIGPIPE, SIG_IGN);
     launcher::HeadlessDriver driver;
     launcher::NativeEnvironment env(nullptr);
     launcher::runSplash(env, launcher::ownLauncherFolder(), launcher::splashMilliseconds());

@@ -1,6 +1,7 @@
 #include "kw/frame/CDlgStringArray.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/LanguageTexts.h"
 #include "kw/frame/ModuleResources.h"
@@ -40,7 +41,6 @@ const kw::ResourceRegistrar registrar(addTemplate);
 CDlgStringArray::CDlgStringArray(ui::Window* parent) : ui::Dialog(kTemplateId, parent) {}
 
 bool CDlgStringArray::onInitDialog() {
-    restoreWindowPlacement(this, m_placementName);
     setWindowText(m_caption.str());
     setDlgItemText(ui::IDOK, dialString(kTextOk).str());
     setDlgItemText(ui::IDCANCEL, dialString(kTextCancel).str());
@@ -61,14 +61,47 @@ bool CDlgStringArray::onInitDialog() {
             m_grid.setRowTexts(r + 1, m_data[r]);
         m_grid.sheet().setChanged(false);
     }
+    // The grid grows with the dialog; OK and Cancel keep to the right edge and Add and
+    // Remove to the left one, all of them to the bottom. (Giving OK and Cancel "stay"
+    // and Add and Remove "move with the far edge" would swap the two pairs over as the
+    // dialog grows, and lay them over each other.)
     m_layout.attach(this);
     m_layout.setMode(kGridId, DlgResizeLayout::kStretch, DlgResizeLayout::kStretch);
-    m_layout.setMode(ui::IDOK, DlgResizeLayout::kStay, DlgResizeLayout::kMoveFar);
-    m_layout.setMode(ui::IDCANCEL, DlgResizeLayout::kStay, DlgResizeLayout::kMoveFar);
-    m_layout.setMode(kAddId, DlgResizeLayout::kMoveFar, DlgResizeLayout::kMoveFar);
-    m_layout.setMode(kRemoveId, DlgResizeLayout::kMoveFar, DlgResizeLayout::kMoveFar);
+    m_layout.setMode(ui::IDOK, DlgResizeLayout::kMoveFar, DlgResizeLayout::kMoveFar);
+    m_layout.setMode(ui::IDCANCEL, DlgResizeLayout::kMoveFar, DlgResizeLayout::kMoveFar);
+    m_layout.setMode(kAddId, DlgResizeLayout::kStay, DlgResizeLayout::kMoveFar);
+    m_layout.setMode(kRemoveId, DlgResizeLayout::kStay, DlgResizeLayout::kMoveFar);
+    m_minimum = minimumSize();
     m_layoutReady = true;
+    // The placement is restored after the layout knows the template's rectangles, so
+    // that a restored size lays the controls out like any other.
+    restoreWindowPlacement(this, m_placementName);
+    const ui::Rect now = getWindowRect();
+    if (now.width() < m_minimum.cx || now.height() < m_minimum.cy)
+        setWindowPos(nullptr, 0, 0, std::max(now.width(), m_minimum.cx),
+                     std::max(now.height(), m_minimum.cy), ui::SWP_NOMOVE | ui::SWP_NOZORDER);
     return true;
+}
+
+ui::Size CDlgStringArray::minimumSize() const {
+    const ui::Rect window = getWindowRect();
+    ui::Size size{kMinWidth, kMinHeight};
+    auto rectOf = [&](int id) {
+        const ui::Window* w = getDlgItem(id);
+        return w ? std::optional<ui::Rect>(w->rect()) : std::nullopt;
+    };
+    const auto ok = rectOf(ui::IDOK), cancel = rectOf(ui::IDCANCEL);
+    const auto add = rectOf(kAddId), remove = rectOf(kRemoveId), grid = rectOf(kGridId);
+    if (ok && cancel && add && remove) {
+        // OK moves left with the right edge; it may come no closer to what stays at the
+        // left (Remove, or with the row buttons hidden, their place) than OK is to Cancel.
+        const int gap = std::max(0, cancel->left - ok->right);
+        const int leftEnd = m_rowsEditable ? remove->right + gap : add->left;
+        size.cx = std::max(size.cx, window.width() - (ok->left - leftEnd));
+    }
+    if (grid) // the grid keeps at least one pixel of height
+        size.cy = std::max(size.cy, window.height() - grid->height() + 1);
+    return size;
 }
 
 bool CDlgStringArray::onCommand(int id, int code, ui::Window* from) {
@@ -140,7 +173,7 @@ void CDlgStringArray::onSize(unsigned type, int cx, int cy) {
 }
 
 void CDlgStringArray::onGetMinMaxInfo(ui::MinMaxInfo& info) {
-    info.minTrackSize = {kMinWidth, kMinHeight};
+    info.minTrackSize = m_layoutReady ? m_minimum : ui::Size{kMinWidth, kMinHeight};
 }
 
 void CDlgStringArray::onDestroy() {

@@ -1,6 +1,8 @@
 #pragma once
 // CDlgStringArray: a modal dialog showing a table of strings in a grid, optionally with
-// "Add" and "Remove" for rows. Reached through the export startGridDialog.
+// "Add" and "Remove" for rows. Reached through the export startGridDialog. The grid
+// grows with the dialog; Add and Remove keep to the bottom left, OK and Cancel to the
+// bottom right, at every size from the minimum up.
 
 #include "core/Tvl_Array.h"
 #include "core/Tvl_String.h"
@@ -26,6 +28,9 @@ public:
     bool m_rowsEditable = true;
 
     Tvl_Spread& grid() { return m_grid; }
+    // The smallest window size: 300 x 150 pixels, or more where the buttons at the left
+    // and at the right would otherwise meet (known once the dialog is initialised).
+    ui::Size minimumTrackSize() const { return m_minimum; }
 
 protected:
     bool onInitDialog() override;
@@ -36,10 +41,12 @@ protected:
     void onDestroy() override;
 
 private:
+    ui::Size minimumSize() const;
     void onAdd();
     void onRemove();
 
     Tvl_Spread m_grid;
     DlgResizeLayout m_layout;
     bool m_layoutReady = false;
+    ui::Size m_minimum{300, 150};
 };

@@ -25,18 +25,21 @@ bool DlgResizeLayout::attach(ui::Window* dialog) {
     for (ui::Window* child : dialog->children()) {
         if (child->className() == kToolbarClass)
             continue;
-        m_controls[child->getDlgCtrlID()] = Entry{child->rect(), 0, 0};
+        m_controls.push_back(Entry{child, child->getDlgCtrlID(), child->rect(), 0, 0});
     }
     return true;
 }
 
 bool DlgResizeLayout::setMode(int id, int horizontal, int vertical) {
-    auto it = m_controls.find(id);
-    if (it == m_controls.end())
-        return false;
-    it->second.horizontal = horizontal;
-    it->second.vertical = vertical;
-    return true;
+    bool found = false;
+    for (Entry& e : m_controls) {
+        if (e.id != id)
+            continue;
+        e.horizontal = horizontal;
+        e.vertical = vertical;
+        found = true;
+    }
+    return found;
 }
 
 void DlgResizeLayout::layoutAxis(int mode, int near, int far, int oldSize, int newSize,
@@ -58,12 +61,12 @@ void DlgResizeLayout::layoutAxis(int mode, int near, int far, int oldSize, int n
 }
 
 void DlgResizeLayout::relayout() {
-    if (m_dialog == nullptr || !m_dialog->isWindow())
+    if (!m_dialog || !m_dialog->isWindow())
         return;
     const ui::Rect now = m_dialog->getWindowRect();
     ui::DeferWindowPos batch(static_cast<int>(m_controls.size()));
-    for (const auto& [id, entry] : m_controls) {
-        ui::Window* control = m_dialog->getDlgItem(id);
+    for (const Entry& entry : m_controls) {
+        ui::Window* control = entry.window.get();
         if (control == nullptr)
             continue;
         ui::Rect r;

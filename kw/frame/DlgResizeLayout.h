@@ -12,14 +12,15 @@
 //   far edge:  far + delta with kFollowFar; new near + remembered extent with kKeepSize;
 //              otherwise far * scale.
 // Scaled values are truncated toward zero.
+//
+// The layout keeps one entry per child window, not per control id: several controls
+// may share an id (labels often all have -1), and each keeps its own rectangle.
+// setMode(id) sets the modes of every control with that id.
 
-#include <map>
+#include <vector>
 
 #include "platform/ui/Geometry.h"
-
-namespace ui {
-class Window;
-}
+#include "platform/ui/Window.h"
 
 class DlgResizeLayout {
 public:
@@ -34,7 +35,7 @@ public:
 
     // Remembers the dialog's and its children's current rectangles. False without a dialog.
     bool attach(ui::Window* dialog);
-    // Sets the modes of control `id`; false when it was not there at attach.
+    // Sets the modes of every control `id`; false when none was there at attach.
     bool setMode(int id, int horizontal, int vertical);
     // Moves every remembered control for the dialog's current size.
     void relayout();
@@ -45,11 +46,13 @@ public:
 
 private:
     struct Entry {
+        ui::WindowRef<> window; // empty once the control is destroyed
+        int id = 0;
         ui::Rect rect;
         int horizontal = 0;
         int vertical = 0;
     };
-    ui::Window* m_dialog = nullptr;
+    ui::WindowRef<> m_dialog;
     ui::Rect m_dialogRect;
-    std::map<int, Entry> m_controls;
+    std::vector<Entry> m_controls;
 };

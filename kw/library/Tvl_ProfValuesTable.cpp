@@ -4,15 +4,36 @@
 #include "core/MacroLangs.h"
 #include "core/StringHelpers.h"
 #include "core/Tvl_Settings.h"
+#include "platform/base/Paths.h"
+
+#include <fstream>
 
 Tvl_String Tvl_ProfValuesTable::profileFolder() {
     return gSettings.libDir() + L"prof\\";
 }
 
+namespace {
+
+// True when the file's last byte is a line feed (the writer ends every row with one).
+bool endsWithLineFeed(const Tvl_String& path) {
+    std::ifstream in(base::toNative(path.str()), std::ios::binary);
+    if (!in || !in.seekg(-1, std::ios::end))
+        return false;
+    return in.get() == '\n';
+}
+
+} // namespace
+
 bool Tvl_ProfValuesTable::readFromFile(const Tvl_String& name) {
     Tvl_String readType;
     Tvl_Array<Tvl_StringArray> lines;
-    if (name.isEmpty() || !readFile(profileFolder() + name, readType, lines))
+    const Tvl_String path = profileFolder() + name;
+    if (name.isEmpty() || !readFile(path, readType, lines))
+        return false;
+    // A last data row shorter than the header and without its line feed was cut off
+    // (a copy or a save that did not finish): the file is damaged, not a short row.
+    if (lines.length() > 2 && lines[lines.length() - 1].length() < lines[1].length() &&
+        !endsWithLineFeed(path))
         return false;
     typeName = readType;
     rows = lines;

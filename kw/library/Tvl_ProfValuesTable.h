@@ -24,7 +24,9 @@ public:
     virtual ~Tvl_ProfValuesTable() = default;
 
     // `name` relative to the profile folder. Reading fills typeName (the file's base
-    // name). A file that cannot be read leaves the table as it was and gives false.
+    // name). A file that cannot be read leaves the table as it was and gives false; so
+    // does a damaged one, such as one whose last row was cut off (fewer fields than the
+    // header and no line feed after it).
     bool readFromFile(const Tvl_String& name);
     // Written atomically; typeName is not stored.
     bool writeToFile(const Tvl_String& name) const;

@@ -118,6 +118,7 @@ bool CDlgFindReplace::findFrom(int col, int row) {
     if (!g->findNext(text, col, row))
         return false;
     g->setActiveCell(col, row);
+    m_lastHit = std::make_pair(col, row);
     // The found text selected inside the cell.
     if (g->startEdit()) {
         size_t at = g->editText().find(text.str());
@@ -133,7 +134,8 @@ bool CDlgFindReplace::findNext(bool askWrap) {
     if (!g || text.isEmpty())
         return false;
     int col = 0, row = 0;
-    if (g->isEditing() && g->activeCell(col, row)) {
+    const bool editing = g->isEditing();
+    if (editing && g->activeCell(col, row)) {
         // The rest of the cell being edited, after the caret, comes first.
         int start = 0, caret = 0;
         g->editSel(start, caret);
@@ -143,10 +145,16 @@ bool CDlgFindReplace::findNext(bool askWrap) {
             return true;
         }
     }
-    if (g->activeCell(col, row))
-        ++col; // the search goes on after the active cell
-    else
+    // The search starts at the active cell itself, so a cell the user has just chosen is
+    // searched too. After a hit (the cell found is still the active one) or from a cell
+    // being edited it goes on after it: otherwise find next would find the same cell for
+    // ever.
+    if (g->activeCell(col, row)) {
+        if (editing || (m_lastHit && m_lastHit->first == col && m_lastHit->second == row))
+            ++col;
+    } else {
         col = row = 1;
+    }
     if (findFrom(col, row))
         return true;
     if (!askWrap)

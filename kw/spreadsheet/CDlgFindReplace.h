@@ -2,6 +2,14 @@
 // CDlgFindReplace: the modeless find/replace dialog a grid opens with F3 or F5. It keeps
 // a weak reference to its grid (a grid that is gone makes every action do nothing) and
 // remembers the grid's option 13 to put it back on closing.
+//
+// Find next searches from the active cell, that cell included. It starts after it when
+// the cell is being edited (the rest of its text after the caret was searched first) or
+// when it is the cell the previous find made active: else repeated finds would stop at
+// the first hit.
+
+#include <optional>
+#include <utility>
 
 #include "platform/ui/Dialog.h"
 
@@ -40,4 +48,5 @@ private:
     ui::WindowRef<ui::Window> m_grid;
     int m_gridId = 0;
     bool m_savedOption13 = false;
+    std::optional<std::pair<int, int>> m_lastHit; // the cell the last find made active
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/grid/control/GridControl.h"
+#include "platform/grid/engine/io/TextExport.h"
 
 class TSpread : public grid::GridControl {
 public:
@@ -28,6 +29,34 @@ public:
         clearSelection();
     }
     void SSSetAppearance(int appearance) { setAppearance(appearance); }
+    // The block (edges below 1: every column / row) as text, written to `file` (a native
+    // path); flags as grid::TextExportFlags. False when the file cannot be written or a
+    // flag is unknown.
+    bool SSExportToTextFile(int col1, int row1, int col2, int row2, const std::string& file,
+                            const std::string& cellDelimiter, const std::string& columnDelimiter,
+                            const std::string& rowDelimiter, unsigned flags,
+                            const std::string& logFile) const {
+        grid::TextExportOptions o;
+        o.cellDelimiter = cellDelimiter;
+        o.columnDelimiter = columnDelimiter;
+        o.rowDelimiter = rowDelimiter;
+        o.flags = flags;
+        o.logFile = logFile;
+        return grid::exportTextFile(sheet(), grid::CellRange{col1, row1, col2, row2}, file, o).ok();
+    }
+    bool SSSetBackColorStyle(int style) { return setBackColorStyle(style); }
+    // A function formulas can call by name (a function of the same name is replaced);
+    // false for an empty name or bounds that do not fit.
+    bool SSAddCustomFunctionExt(const std::string& name, int minArgs, int maxArgs,
+                                grid::CustomFunctionHandler handler, unsigned flags) {
+        grid::CustomFunction fn;
+        fn.name = name;
+        fn.minArgs = minArgs;
+        fn.maxArgs = maxArgs;
+        fn.flags = flags;
+        fn.handler = std::move(handler);
+        return sheet().addCustomFunction(std::move(fn));
+    }
     bool SSAddCellSpan(int col, int row, int cols, int rows) {
         return sheet().addSpan(grid::Span{col, row, cols, rows});
     }

@@ -271,7 +271,7 @@ bool Tvl_SimplePropsList::readFromFile(const Tvl_String& path) {
     if (ec || size > static_cast<std::uintmax_t>(kMaxBytes))
         return false;
     const auto bytes = base::readFile(native);
-    if (!bytes)
+    if (!bytes || bytes->empty()) // an empty file is no list, as an empty text is none
         return false;
     std::vector<Tvl_String> pieces;
     size_t start = 0;

@@ -8,9 +8,9 @@
 // its value in place; a new name is appended. An empty name is refused, and so is a
 // name or text that holds the separator U+00A4: it could not be read back.
 //
-// Reading (fromString, readFromFile) either succeeds or leaves the list empty: a kind
-// that is not a whole number 0..4, an empty or over-long name, a NUL byte or an input
-// larger than kMaxBytes is a damaged input and gives false.
+// Reading (fromString, readFromFile) either succeeds or leaves the list empty: an empty
+// text or file, a kind that is not a whole number 0..4, an empty or over-long name, a
+// NUL byte or an input larger than kMaxBytes is a damaged input and gives false.
 
 #include "core/Tvl_String.h"
 #include "core/Tvl_StringArray.h"

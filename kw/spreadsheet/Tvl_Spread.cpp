@@ -158,10 +158,8 @@ void Tvl_Spread::setBlockFont(int col1, int row1, int col2, int row2, bool bold,
         return;
     grid::Font f = makeFont(bold);
     sheet().setFont({mapIndex(col1), mapIndex(row1), mapIndex(col2), mapIndex(row2)}, f);
-    if (textTips) {
-        setTextTipFont(f);
-        setTextTip(2, 10);
-    }
+    if (textTips)
+        setTextTipFont(f); // the tip's mode and delay stay as they are
     invalidate();
 }
 
@@ -288,7 +286,7 @@ void Tvl_Spread::applyFitMode() {
     const int cols = colCount();
     const bool headerShown = option(kOptRowHeaders);
     const int n = cols + (headerShown ? 1 : 0);
-    const int W = getClientRect().width();
+    const int W = dataArea().width(); // the cells' room, without a scroll bar
     auto setW = [&](int col, int w) { sheet().setColumnWidthPx(col, std::max(w, 0)); };
     switch (m_fitMode) {
     case 1:
@@ -361,6 +359,13 @@ bool Tvl_Spread::setColumnTexts(int col, const Tvl_StringArray& texts, bool asVa
             setData(col, i + 1, texts[i].str());
     }
     return true;
+}
+
+bool Tvl_Spread::setColumnTexts(int col, const Tvl_Array<Tvl_String>& texts, bool asValues) {
+    Tvl_StringArray list;
+    for (int i = 0; i < texts.length(); ++i)
+        list.append(texts[i]);
+    return setColumnTexts(col, list, asValues);
 }
 
 bool Tvl_Spread::setColumnTexts(int col, const Tvl_Array<double>& values) {
@@ -675,8 +680,9 @@ bool Tvl_Spread::insertRowAt(int row, bool askTitleText, bool copy) {
     setRowFont(row);
     setBlockFont(0, row, 0, row, true);
     sheet().setOption(kOptChanged, true);
+    // The displaced row is copied whole, its header cell included.
     if (copy && row + 1 <= rowCount())
-        sheet().copyBlock({1, row + 1, colCount(), row + 1}, 1, row, grid::kClearAll);
+        sheet().copyBlock({0, row + 1, colCount(), row + 1}, 0, row, grid::kClearAll);
     if (askTitleText) {
         Tvl_String title;
         if (askTitle(true, title))
@@ -696,7 +702,7 @@ bool Tvl_Spread::insertColAt(int col, bool askTitleText, bool copy) {
     setBlockFont(col, 0, col, 0, true);
     sheet().setOption(kOptChanged, true);
     if (copy && col + 1 <= colCount())
-        sheet().copyBlock({col + 1, 1, col + 1, rowCount()}, col, 1, grid::kClearAll);
+        sheet().copyBlock({col + 1, 0, col + 1, rowCount()}, col, 0, grid::kClearAll);
     if (askTitleText) {
         Tvl_String title;
         if (askTitle(false, title))
@@ -737,9 +743,10 @@ bool Tvl_Spread::moveRow(bool up) {
     endEdit(true);
     // Swap through a spare row beyond the last one.
     sheet().setMaxRows(rows + 1);
-    sheet().moveBlock({1, target, cols, target}, 1, rows + 1);
-    sheet().moveBlock({1, row, cols, row}, 1, target);
-    sheet().moveBlock({1, rows + 1, cols, rows + 1}, 1, row);
+    // The block move takes the header column along: a row keeps its title.
+    sheet().moveBlock({0, target, cols, target}, 0, rows + 1);
+    sheet().moveBlock({0, row, cols, row}, 0, target);
+    sheet().moveBlock({0, rows + 1, cols, rows + 1}, 0, row);
     sheet().setMaxRows(rows);
     setActiveCell(col, target);
     sheet().setOption(kOptChanged, true);
@@ -874,10 +881,9 @@ bool Tvl_Spread::preTranslateMessage(ui::Message& msg) {
             replaceKey();
             return true;
         case ui::VK_F8:
-            if (m_f8ToggleAllowed) {
+            // F8 toggles the option and passes the key on: only F3 and F5 consume theirs.
+            if (m_f8ToggleAllowed)
                 setOption(kOptKeepSelection, !option(kOptKeepSelection));
-                return true;
-            }
             break;
         default:
             break;

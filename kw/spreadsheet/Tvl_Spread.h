@@ -74,6 +74,8 @@ public:
     void fitAll();
 
     bool setColumnTexts(int col, const Tvl_StringArray& texts, bool asValues = false);
+    // The same for a plain array of texts.
+    bool setColumnTexts(int col, const Tvl_Array<Tvl_String>& texts, bool asValues = false);
     bool setColumnTexts(int col, const Tvl_Array<double>& values);
     bool setColumnTexts(int col, const std::vector<bool>& values);
     bool setColumnTexts(int col, const Tvl_Array<int>& values);
@@ -100,7 +102,8 @@ public:
     bool setCheckPair(int sourceCol, int targetCol);
 
     bool findInRow(const Tvl_String& text, int row, int startCol, int& foundCol) const;
-    // From (col,row) onwards, row by row, left to right; gives the cell found.
+    // From (col,row) onwards (that cell included), row by row, left to right; gives the
+    // cell found.
     bool findNext(const Tvl_String& text, int& col, int& row) const;
     bool replaceInCell(int col, int row, const Tvl_String& oldText, const Tvl_String& newText);
 

@@ -11,8 +11,12 @@
 //   QUIT, EXIT           ends the session
 //
 // Then the registered commands (AcEdCommandStack.h has the lookup rules). A registered
-// command that throws is reported on the command line; the host goes on. While a
-// command runs, its module is busy and cannot be unloaded.
+// command that throws is reported on the command line; the host goes on. While a command runs, its
+// module is busy and cannot be unloaded.
+//
+// The outcome is Failed for a command that did not do its work: a module that could not
+// be loaded, LOAD or UNLOAD without their one argument, an UNLOAD that was refused, a
+// command that threw. Scripts stop there (exit code 1).
 
 #include <string>
 #include <vector>

@@ -3,6 +3,7 @@
 #include "platform/base/Encoding.h"
 #include "platform/ui/Messages.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <map>
@@ -217,11 +218,59 @@ private:
     }
     bool parseAnswer();
     bool parseExpect();
+    bool hostCommandLineShape(const std::vector<Token>& words);
 
     std::vector<Token> t;
     ScriptStep& s;
     std::string& err;
 };
+
+// Every keyword of the language, for the hint on a misspelled one.
+constexpr const wchar_t* kKeywords[] = {
+    L"click", L"dblclick", L"rightclick", L"drag",   L"type",   L"append", L"key",    L"select",
+    L"check", L"uncheck",  L"focus",      L"close",  L"resize", L"wait",   L"dialog", L"hover",
+    L"menu",  L"snapshot", L"echo",       L"answer", L"expect", L"command"};
+
+// Distance between two words in single-letter edits (insert, delete, replace, swap
+// two neighbours), without regard to case.
+size_t editDistance(std::wstring_view a, std::wstring_view b) {
+    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = 0; i <= a.size(); ++i)
+        d[i][0] = i;
+    for (size_t j = 0; j <= b.size(); ++j)
+        d[0][j] = j;
+    auto same = [](wchar_t x, wchar_t y) { return base::toLowerChar(x) == base::toLowerChar(y); };
+    for (size_t i = 1; i <= a.size(); ++i) {
+        for (size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
+                                d[i - 1][j - 1] + (same(a[i - 1], b[j - 1]) ? 0 : 1)});
+            if (i > 1 && j > 1 && same(a[i - 1], b[j - 2]) && same(a[i - 2], b[j - 1]))
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+// A line that starts with no keyword is a host command; whether its name is a
+// registered command is known only when it runs (modules register their commands as
+// they load). A first word one letter away from a keyword ("clik", "expcet") is taken
+// for a misspelled keyword, caught before the script runs; a command of such a name
+// runs with "command NAME".
+bool LineParser::hostCommandLineShape(const std::vector<Token>& words) {
+    if (words[0].quoted)
+        return true;
+    for (const wchar_t* builtIn : {L"MODULES", L"ARX", L"COMMANDS", L"HELP", L"QUIT", L"EXIT",
+                                   L"LOAD", L"ARXLOAD", L"APPLOAD", L"UNLOAD", L"ARXUNLOAD"})
+        if (base::equalsNoCase(words[0].text, builtIn))
+            return true;
+    for (const wchar_t* k : kKeywords) {
+        if (editDistance(words[0].text, k) == 1)
+            return fail("unknown keyword \"" + base::toUtf8(words[0].text) + "\" (did you mean \"" +
+                        base::toUtf8(k) + "\"? a host command of that name runs with \"command " +
+                        base::toUtf8(words[0].text) + "\")");
+    }
+    return true;
+}
 
 bool LineParser::parse() {
     const Token& k = t[0];
@@ -249,6 +298,11 @@ bool LineParser::parse() {
     if (is(k, L"type") || is(k, L"append")) {
         s.op = is(k, L"type") ? ScriptOp::Type : ScriptOp::Append;
         if (t.size() == 2 && s.op == ScriptOp::Type) {
+            // "type 8003" is an edit without its text far more often than a wish to type
+            // the digits into the focus; that takes quotes.
+            if (!t[1].quoted && parseControl(t[1]) && parseControl(t[1])->caption.empty())
+                return fail("usage: type CONTROL TEXT (the text is missing; to type \"" +
+                            base::toUtf8(t[1].text) + "\" into the focused window, quote it)");
             s.text = t[1].text;
             return true;
         }
@@ -351,9 +405,12 @@ bool LineParser::parse() {
     if (is(k, L"expect"))
         return parseExpect();
     s.op = ScriptOp::Command;
-    const size_t first = is(k, L"command") ? 1 : 0;
+    const bool forced = is(k, L"command");
+    const size_t first = forced ? 1 : 0;
     if (first >= t.size())
         return fail("usage: command NAME [ARGUMENTS]");
+    if (!forced && !hostCommandLineShape(t))
+        return false;
     for (size_t i = first; i < t.size(); ++i)
         s.words.push_back(t[i].text);
     return true;

@@ -57,6 +57,15 @@ std::string describeDialog(const ui::Window& w) {
     return s;
 }
 
+// ": <the last line printed>" (what the command said about its failure), or nothing.
+std::string lastLineOf(std::wstring text) {
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L' '))
+        text.pop_back();
+    const size_t start = text.rfind(L'\n');
+    text = start == std::wstring::npos ? text : text.substr(start + 1);
+    return text.empty() ? std::string() : ": " + u8(text);
+}
+
 bool isAnswer(ScriptOp op) {
     switch (op) {
     case ScriptOp::AnswerMsgBox:
@@ -131,6 +140,9 @@ void ScriptDriver::runCommand(const ScriptStep& step) {
         m_quit = true;
     else if (outcome == CommandOutcome::Unknown)
         fail(step, "unknown command " + inQuotes(step.words[0]));
+    else if (outcome == CommandOutcome::Failed)
+        fail(step, "the command " + inQuotes(step.words[0]) + " failed" +
+                       lastLineOf(commandLine().textSince(m_outputMark)));
 }
 
 ui::DriverStep ScriptDriver::modalStep(ui::Dialog& dialog) {

@@ -9,7 +9,12 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <thread>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -158,4 +163,85 @@ TEST(SplashSnapshot, ToolWritesThePictureOfTheWholeWindow) {
     EXPECT_NE(
         std::system(("'" + (kBin / "trevlon_splash_snapshot").string() + "' 2>/dev/null").c_str()),
         0); // usage
+}
+
+TEST_F(LauncherRun, SettingsFilesThatAreNotPlainTextFilesGiveTheReportQuickly) {
+    const fs::path cfg = m_folder / "tvlv6.cfg";
+    const std::string report = "Brindmark Settings: The following setting(s) are incorrect:";
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+    };
+    const Case cases[] = {
+        {"8 GiB sparse", [&] { base::writeFile(cfg, ""), fs::resize_file(cfg, 8ull << 30); }},
+        {"200 MB sparse", [&] { base::writeFile(cfg, ""), fs::resize_file(cfg, 200ull << 20); }},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", cfg); }},
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(cfg.c_str(), 0600), 0); }},
+        {"a folder", [&] { fs::create_directory(cfg); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(cfg);
+        fs::remove(m_folder / "Setvora.exe.args");
+        c.make();
+        const std::string err = run(0);
+        EXPECT_EQ(m_status, 0);
+        EXPECT_EQ(err.rfind(report, 0), 0u) << err;
+        EXPECT_LT(m_elapsed, std::chrono::seconds(5));
+        EXPECT_TRUE(recorded(m_folder / "Setvora.exe"));
+    }
+    fs::remove_all(cfg);
+
+    // The same for the defaults file: good settings start the host all the same.
+    settings("tvllib=/opt/lib\nacaddir=" + m_cad.string() + "/\nlanguage=NL\n");
+    ASSERT_EQ(::mkfifo((m_folder / "defset.dat").c_str(), 0600), 0);
+    EXPECT_EQ(run(0), "");
+    EXPECT_TRUE(recorded(m_cad / "acad.exe"));
+}
+
+TEST_F(LauncherRun, EveryPartOfALocationComparesWithoutRegardToCase) {
+    ASSERT_TRUE(base::createFolder(m_root / "Deep" / "Folder"));
+    ASSERT_TRUE(
+        base::copyFile(kBin / "trevlon_test_recorder", m_root / "Deep" / "Folder" / "ACAD.EXE"));
+    settings("tvllib=/opt/lib\nacaddir=" + m_root.string() + "/deep/FOLDER/\n");
+    EXPECT_EQ(run(0), "");
+    EXPECT_TRUE(recorded(m_root / "Deep" / "Folder" / "ACAD.EXE"));
+}
+
+TEST_F(LauncherRun, AClosedStandardErrorDoesNotStopTheStart) {
+    settings("tvllib=\nacaddir=/nowhere/\n"); // the report goes to standard error
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    ::close(fds[0]); // nobody reads: every write gets EPIPE (SIGPIPE by default)
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(fds[1], 2);
+        ::setenv("TREVLON_SPLASH_MS", "0", 1);
+        ::setenv("LD_LIBRARY_PATH", kBin.c_str(), 1);
+        const std::string exe = (m_folder / "Trevlon").string();
+        ::execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_TRUE(recorded(m_folder / "Setvora.exe"));
+}
+
+TEST_F(LauncherRun, AFolderNameThatIsNotUtf8IsReported) {
+    const fs::path odd = m_root / "Tr\xFF\xFEvlon";
+    ASSERT_TRUE(base::createFolder(odd));
+    for (const char* name : {"Trevlon", "TvlLoader.arx", "Setvora.exe"})
+        ASSERT_TRUE(base::copyFile(m_folder / name, odd / name));
+    ASSERT_TRUE(base::writeFile(odd / "tvlv6.cfg", "tvllib=/l\nacaddir=" + m_cad.string() + "/\n"));
+    const fs::path err = m_root / "odd-stderr.txt";
+    const std::string cmd = "cd / && env TREVLON_SPLASH_MS=0 LD_LIBRARY_PATH='" + kBin.string() +
+                            "' '" + (odd / "Trevlon").string() + "' 2>'" + err.string() + "'";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(base::readFile(err).value_or(""),
+              "Brindmark Startup: The name of the Brindmark program folder is not valid UTF-8 "
+              "text.\n\nMove Brindmark to a folder with a readable name.\n\n");
+    EXPECT_FALSE(recorded(m_cad / "acad.exe", 200));
+    EXPECT_FALSE(recorded(odd / "Setvora.exe", 0));
 }

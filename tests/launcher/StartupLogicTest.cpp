@@ -3,6 +3,7 @@
 
 #include "FakeEnvironment.h"
 
+#include "platform/base/Encoding.h"
 #include "platform/base/Process.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ using namespace launcher;
 using launcher::test::FakeEnvironment;
 using launcher::test::Shown;
 using launcher::test::Started;
+using namespace std::string_literals;
 
 namespace {
 
@@ -312,4 +314,106 @@ TEST(StartupSteps, SplashTimeFromTheEnvironment) {
         EXPECT_EQ(splashMilliseconds(), c.ms) << (c.value ? c.value : "unset");
     }
     ::unsetenv("TREVLON_SPLASH_MS");
+}
+
+TEST(SettingsReading, TheLimitCountsCharactersAfterDecoding) {
+    using V = std::vector<std::wstring>;
+    std::string e1023, e1024;
+    for (int i = 0; i < 1023; ++i)
+        e1023 += "\xC3\xA9"; // 1023 characters in 2046 bytes: a whole line
+    e1024 = e1023 + "\xC3\xA9";
+    EXPECT_EQ(splitSettingsLines(e1023 + "\nnext\n"), (V{std::wstring(1023, L'\u00E9'), L"next"}));
+    EXPECT_EQ(splitSettingsLines(e1024 + "\nnext\n"), (V{std::wstring(1023, L'\u00E9')}));
+    // The same characters in Windows-1252 (one byte each): the same boundary.
+    EXPECT_EQ(splitSettingsLines(std::string(1023, '\xE9') + "\nnext"),
+              (V{std::wstring(1023, L'\u00E9'), L"next"}));
+    EXPECT_EQ(splitSettingsLines(std::string(1024, '\xE9') + "\nnext"),
+              (V{std::wstring(1023, L'\u00E9')}));
+    // Four-byte characters: 1024 of them are too many, though far fewer than 4096 bytes
+    // are needed to know it.
+    std::string wide;
+    for (int i = 0; i < 1024; ++i)
+        wide += "\xF0\x9F\x98\x80";
+    const auto lines = splitSettingsLines(wide + "\nnext");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], base::fromUtf8(wide).substr(0, 1023));
+}
+
+TEST(SettingsReading, PiecesOfAnySizeGiveTheSameLines) {
+    const std::string text = "tvllib=c:\\lib\\\r\n\r\nacaddir=c:\\cad\\\r\nlanguage=NL\r\rx\x1Ayz";
+    const auto whole = splitSettingsLines(text);
+    EXPECT_EQ(whole, (std::vector<std::wstring>{L"tvllib=c:\\lib\\", L"acaddir=c:\\cad\\",
+                                                L"language=NL\r\rx"}));
+    for (size_t size : {1u, 2u, 3u, 7u}) {
+        std::vector<std::wstring> lines;
+        SettingsLineReader reader([&](const std::wstring& l) { lines.push_back(l); });
+        bool more = true;
+        for (size_t at = 0; at < text.size() && more; at += size)
+            more = reader.feed(std::string_view(text).substr(at, size));
+        if (more)
+            reader.finish();
+        EXPECT_EQ(lines, whole) << size;
+    }
+}
+
+TEST(SettingsReading, AHugeFileIsReadOnlyUpToItsBound) {
+    // Short lines all the way: the keys past the bound are never read, so the settings
+    // are wrong and reported.
+    std::string big;
+    while (big.size() < kMaxSettingsBytes)
+        big += "# filler line\n";
+    auto env = goodInstallation(big + "tvllib=c:\\lib\\\nacaddir=c:\\cad\\\n");
+    EXPECT_EQ(runStartup(kFolder, env).path, StartupPath::SettingsReport);
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0].text, kBothFlagged);
+    // Just inside the bound they are read.
+    std::string fits;
+    while (fits.size() < kMaxSettingsBytes - 64)
+        fits += "# filler line\n";
+    fits += "tvllib=c:\\lib\\\nacaddir=c:\\cad\\\n";
+    ASSERT_LE(fits.size(), kMaxSettingsBytes);
+    auto ok = goodInstallation(fits);
+    EXPECT_EQ(runStartup(kFolder, ok).path, StartupPath::HostStarted);
+}
+
+TEST(StartupDecision, ANulInAValueCutsItForTheTestAndTheStartAlike) {
+    auto env = goodInstallation("tvllib=c:\\lib\\\nacaddir=c:\\cad\\\0evil\\\n"s);
+    const auto out = runStartup(kFolder, env);
+    EXPECT_EQ(out.path, StartupPath::HostStarted);
+    ASSERT_EQ(env.started.size(), 1u);
+    EXPECT_EQ(env.started[0].file, L"c:\\cad\\acad.exe");
+
+    // Cut before its separator, the location is wrong: reported, nothing of it started.
+    auto cut = goodInstallation("tvllib=c:\\lib\\\nacaddir=c:\\cad\0\\\n"s);
+    cut.add(L"c:\\cad\\acad.exe");
+    EXPECT_EQ(runStartup(kFolder, cut).path, StartupPath::SettingsReport);
+    ASSERT_EQ(cut.started.size(), 1u);
+    EXPECT_EQ(cut.started[0].file, kFolder + L"Setvora.exe");
+}
+
+TEST(StartupDecision, AnEmptyOrRelativeHostLocationIsReported) {
+    for (const char* acad : {"", "cad\\", "./", "c:cad\\", ".\\cad\\"}) {
+        auto env = goodInstallation(std::string("tvllib=c:\\lib\\\nacaddir=") + acad + "\n");
+        env.add(std::wstring(base::fromUtf8(acad)) + L"acad.exe"); // found from here
+        const auto out = runStartup(kFolder, env);
+        EXPECT_EQ(out.path, StartupPath::SettingsReport) << acad;
+        ASSERT_EQ(env.started.size(), 1u) << acad;
+        EXPECT_EQ(env.started[0].file, kFolder + L"Setvora.exe");
+        EXPECT_NE(env.messages.at(0).text.find(L"location of AutoCAD"), std::wstring::npos);
+    }
+    EXPECT_TRUE(isAbsoluteLocation(L"c:\\cad\\"));
+    EXPECT_TRUE(isAbsoluteLocation(L"C:/cad/"));
+    EXPECT_TRUE(isAbsoluteLocation(L"/opt/cad/"));
+    EXPECT_TRUE(isAbsoluteLocation(L"\\\\server\\cad\\"));
+    EXPECT_FALSE(isAbsoluteLocation(L"c:"));
+}
+
+TEST(StartupDecision, AFolderNameThatIsNotTextIsReportedAndNothingStarts) {
+    auto env = goodInstallation();
+    const auto out = runStartup(L"", env);
+    EXPECT_EQ(out.path, StartupPath::SettingsReport);
+    EXPECT_TRUE(env.started.empty());
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0],
+              (Shown{std::wstring(kStartupCaption), std::wstring(kFolderNameNotText)}));
 }

@@ -192,6 +192,8 @@ bool GridControl::setActiveCell(int col, int row) {
         return false;
     if (m_editing && !endEdit(true))
         endEdit(false);
+    if (col != m_dropCol || row != m_dropRow)
+        closeComboList();
     if (col != m_activeCol || row != m_activeRow) {
         int oldCol = m_activeCol, oldRow = m_activeRow;
         m_activeCol = col;
@@ -208,6 +210,7 @@ bool GridControl::setActiveCell(int col, int row) {
 }
 
 void GridControl::clearActiveCell() {
+    closeComboList();
     m_editing = false;
     m_activeCol = m_activeRow = 0;
     invalidate();
@@ -469,7 +472,7 @@ int GridControl::rowHeightPx(int row) const {
 ui::Rect GridControl::cellRect(int col, int row) const {
     int x0 = showRowHeaders() ? colWidthPx(0) : 0;
     int y0 = showColHeaders() ? rowHeightPx(0) : 0;
-    ui::Rect client = getClientRect();
+    ui::Rect client = dataArea();
     int x, y;
     if (col == 0) {
         if (!showRowHeaders())
@@ -505,8 +508,8 @@ ui::Rect GridControl::cellRect(int col, int row) const {
 bool GridControl::cellFromPoint(ui::Point p, int& col, int& row) const {
     int x = showRowHeaders() ? colWidthPx(0) : 0;
     int y = showColHeaders() ? rowHeightPx(0) : 0;
-    if (p.x < 0 || p.y < 0)
-        return false;
+    if (p.x < 0 || p.y < 0 || !dataArea().contains(p))
+        return false; // the scroll bars are no cells
     if (p.x < x) {
         col = 0;
     } else {
@@ -547,7 +550,7 @@ void GridControl::setTopLeft(int col, int row) {
 }
 
 int GridControl::visibleRows() const {
-    int h = getClientRect().height() - (showColHeaders() ? rowHeightPx(0) : 0);
+    int h = dataArea().height() - (showColHeaders() ? rowHeightPx(0) : 0);
     int n = 0;
     for (int r = m_topRow; r <= maxRows() && h > 0; ++r, ++n)
         h -= rowHeightPx(r);
@@ -559,7 +562,7 @@ void GridControl::showCell(int col, int row) {
         m_topRow = row;
     if (col >= 1 && col < m_leftCol)
         m_leftCol = col;
-    ui::Rect client = getClientRect();
+    ui::Rect client = dataArea();
     if (client.height() <= 0 || client.width() <= 0)
         return;
     if (row >= 1) {

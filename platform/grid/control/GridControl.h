@@ -21,6 +21,9 @@
 #include "platform/grid/engine/Sheet.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/draw/Theme.h"
+
+#include <vector>
 
 namespace ui {
 struct Font;
@@ -93,6 +96,19 @@ public:
         m_lockBack = back;
         m_lockFore = fore;
     }
+    // How a cell's own back colour and the grid lines meet: kBackOverGrid, the colour
+    // covers the cell's grid lines; kBackUnderGrid, the lines are drawn over it;
+    // kBackOverHorzGrid / kBackOverVertGrid, the colour covers only the horizontal /
+    // vertical line. Cells without a back colour of their own always show their lines.
+    enum BackColorStyle : int {
+        kBackOverGrid = 0,
+        kBackUnderGrid = 1,
+        kBackOverHorzGrid = 2,
+        kBackOverVertGrid = 3
+    };
+    // False (style unchanged) for a style outside 0..3.
+    bool setBackColorStyle(int style);
+    int backColorStyle() const { return m_backColorStyle; }
     uint32_t selBackColor() const { return m_selBack; }
     uint32_t lockBackColor() const { return m_lockBack; }
     // Text tips: mode 0 off, 1 fixed, 2 floating (shown while the mouse rests), delay ms.
@@ -174,7 +190,36 @@ public:
     // The font a cell is drawn with.
     Font cellFont(int col, int row) const;
 
+    // ---- scroll bars (GridScroll.cpp) ------------------------------------------------
+    // Option 11 gives a vertical bar at the right, option 10 a horizontal one at the
+    // bottom, each shown while the cells do not all fit. Arrows scroll by one row
+    // (column), a press beside the thumb by a page, the thumb drags, the mouse wheel
+    // (kMsgMouseWheel) scrolls three rows.
+    bool vScrollBarShown() const;
+    bool hScrollBarShown() const;
+    ui::Rect vScrollBarRect() const; // empty when not shown
+    ui::Rect hScrollBarRect() const;
+    // The client area without the scroll bars: where the cells are.
+    ui::Rect dataArea() const;
+    // The largest first row (column) that still shows the last row (column).
+    int lastTopRow() const;
+    int lastLeftCol() const;
+
+    // ---- combo cells' lists (GridComboList.cpp) ----------------------------------------
+    // A press on a combo cell's drop button, Alt+Down or F4 opens the list of its items
+    // below the cell (above when there is no room); a click on an item, or Enter on the
+    // highlighted one, chooses it; Escape or a click elsewhere closes it.
+    bool openComboList();
+    void closeComboList();
+    bool comboListOpen() const { return m_dropCol >= 1; }
+    ui::Rect comboListRect() const; // empty when closed
+    int comboListHot() const { return m_dropHot; }
+    // The item at a client point of the open list; -1 for none.
+    int comboListItemAt(ui::Point p) const;
+
 protected:
+    bool onMessage(unsigned msg, ui::WPARAM wParam, ui::LPARAM lParam,
+                   ui::LRESULT& result) override;
     void onPaint(ui::Canvas& canvas) override;
     bool onEraseBkgnd(ui::Canvas& canvas) override;
     void onMouseDown(ui::MouseButton button, unsigned flags, ui::Point client) override;
@@ -194,6 +239,18 @@ protected:
     void userChanged(int col, int row);
 
 private:
+    // Scroll bars: the bar's state, a press on it (true when it was on a bar), a drag.
+    ui::ScrollBarState scrollState(bool vertical) const;
+    bool scrollBarPress(ui::Point p);
+    void dragThumb(ui::Point p);
+    void scrollTo(bool vertical, int first);
+    void paintScrollBars(ui::Canvas& canvas);
+    // Combo lists.
+    std::vector<std::wstring> comboItems(int col, int row) const;
+    bool comboListPress(ui::Point p); // true when the press was for the list
+    bool comboListKey(int vk);        // true when the open list took the key
+    void paintComboList(ui::Canvas& canvas);
+
     void moveActive(int col, int row, bool extend);
     void toggleCheck(int col, int row);
     void pressButtonCell(int col, int row);
@@ -201,6 +258,7 @@ private:
     void editKey(int vk, bool shift);
     bool editableCell(int col, int row) const;
     int visibleRows() const;
+    int visibleCols() const;
     void paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r);
     void updateTip(ui::Point p);
     CellRange normalisedSelection() const;
@@ -227,11 +285,18 @@ private:
     uint32_t m_grayFore = 0;
     uint32_t m_lockBack = kNoColor;
     uint32_t m_lockFore = kNoColor;
+    int m_backColorStyle = kBackUnderGrid;
     int m_tipMode = 0;
     int m_tipDelay = 0;
     Font m_tipFont;
     bool m_noteIndicator = true;
     std::map<std::string, ui::Image> m_pictures;
+    int m_thumbDrag = 0; // 1 vertical, 2 horizontal thumb being dragged
+    int m_thumbGrab = 0; // where in the thumb it was grabbed
+    int m_dropCol = 0;   // the cell whose combo list is open (0: none)
+    int m_dropRow = 0;
+    int m_dropHot = -1; // the highlighted item
+    int m_dropTop = 0;  // the first item shown
 };
 
 } // namespace grid

@@ -11,12 +11,13 @@ unsigned GridControl::getDlgCode() const {
     // dialog that wants Tab to leave the grid asks Tvl_Spread::tabExit first). While a
     // cell is edited the grid keeps Enter and Escape too.
     unsigned code = ui::DLGC_WANTARROWS | ui::DLGC_WANTCHARS | ui::DLGC_WANTTAB;
-    if (m_editing)
+    if (m_editing || comboListOpen())
         code |= ui::DLGC_WANTALLKEYS;
     return code;
 }
 
 void GridControl::onKillFocus(ui::Window* /*newFocus*/) {
+    closeComboList();
     // Leaving the grid commits the cell being edited, as leaving an edit control does.
     if (m_editing && !endEdit(true))
         endEdit(false);
@@ -44,6 +45,10 @@ void GridControl::moveActive(int col, int row, bool extend) {
 
 void GridControl::onMouseDown(ui::MouseButton button, unsigned flags, ui::Point client) {
     setFocus();
+    if (comboListPress(client))
+        return;
+    if (button == ui::MouseButton::Left && scrollBarPress(client))
+        return;
     int col = 0, row = 0;
     if (!cellFromPoint(client, col, row))
         return;
@@ -92,21 +97,35 @@ void GridControl::onMouseDown(ui::MouseButton button, unsigned flags, ui::Point 
     } else if (t.code == CellTypeCode::Button) {
         pressButtonCell(col, row);
     } else if (t.code == CellTypeCode::ComboBox) {
-        // A click on the drop button steps to the next item, as choosing it from the list.
+        // A press on the drop button opens the list of items to choose from.
         ui::Rect r = cellRect(col, row);
         if (client.x >= r.right - 16 && !m_sheet.isLocked(col, row)) {
-            int count = 1 + static_cast<int>(std::count(t.items.begin(), t.items.end(), '\t'));
-            int cur = std::atoi(m_sheet.valueText(col, row).c_str());
-            chooseComboItem(m_sheet.valueText(col, row).empty() ? 0 : (cur + 1) % count);
+            m_dragging = false;
+            openComboList();
         }
     }
 }
 
-void GridControl::onMouseUp(ui::MouseButton, unsigned, ui::Point) {
+void GridControl::onMouseUp(ui::MouseButton, unsigned, ui::Point client) {
+    if (m_thumbDrag != 0)
+        dragThumb(client);
+    m_thumbDrag = 0;
     m_dragging = false;
 }
 
 void GridControl::onMouseMove(unsigned /*flags*/, ui::Point client) {
+    if (m_thumbDrag != 0) {
+        dragThumb(client);
+        return;
+    }
+    if (comboListOpen()) {
+        const int item = comboListItemAt(client);
+        if (item >= 0 && item != m_dropHot) {
+            m_dropHot = item;
+            invalidate();
+        }
+        return;
+    }
     if (m_dragging) {
         int col = 0, row = 0;
         if (cellFromPoint(client, col, row) && col >= 1 && row >= 1 &&
@@ -151,6 +170,15 @@ void GridControl::onDoubleClick(ui::MouseButton button, unsigned flags, ui::Poin
 void GridControl::onKeyDown(int vk, unsigned /*repeat*/) {
     const bool shift = ui::getKeyState(ui::VK_SHIFT) < 0;
     const bool ctrl = ui::getKeyState(ui::VK_CONTROL) < 0;
+    const bool alt = ui::getKeyState(ui::VK_MENU) < 0;
+    if (comboListKey(vk))
+        return;
+    // F4 or Alt+Down opens the list of the active combo cell.
+    if ((vk == ui::VK_F4 || (alt && vk == ui::VK_DOWN)) && m_activeCol >= 1 &&
+        m_sheet.cellType(m_activeCol, m_activeRow).code == CellTypeCode::ComboBox) {
+        openComboList();
+        return;
+    }
     if (m_editing) {
         editKey(vk, shift);
         return;

@@ -22,6 +22,13 @@ inline constexpr unsigned kMsgRightClick = 0x50D;     // right button pressed on
 inline constexpr unsigned kMsgChangeMade = 0x517;     // after any change made by the user
 inline constexpr unsigned kMsgComboSelChange = 0x521; // the user chose an item of a combo cell
 
+// ---- Messages to the grid ------------------------------------------------------------
+// The mouse wheel: the high word of wParam is the signed distance (120 a notch, positive
+// away from the user), as the platform sends it; the windowing layer names no wheel
+// message of its own.
+inline constexpr unsigned kMsgMouseWheel = 0x020A;
+inline constexpr int kWheelDelta = 120;
+
 // ---- WM_COMMAND notification codes --------------------------------------------------
 inline constexpr int kCodeClick = 0x37;          // a cell was clicked or the active cell moved
 inline constexpr int kCodeCheckOn = 59;          // a check-box cell was switched on

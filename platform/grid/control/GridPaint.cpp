@@ -58,6 +58,14 @@ ui::TextFlags alignFlags(uint32_t style, bool number) {
 
 } // namespace
 
+bool GridControl::setBackColorStyle(int style) {
+    if (style < kBackOverGrid || style > kBackOverVertGrid)
+        return false;
+    m_backColorStyle = style;
+    invalidate();
+    return true;
+}
+
 bool GridControl::onEraseBkgnd(ui::Canvas& canvas) {
     ui::Rect r = getClientRect();
     canvas.fillRect(r, resolve(m_grayBack, ui::theme::kFace));
@@ -87,10 +95,18 @@ void GridControl::paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r) 
         fore = resolve(m_selText, ui::theme::kHighlightText);
     }
     c.fillRect(r, back);
-    // Grid lines on the right and bottom edge of every cell.
+    // Grid lines on the right and bottom edge of every cell; a cell's own back colour
+    // covers them as the back-colour style says.
+    const bool ownBack = !header && !selected && fmt.back != kNoColor;
+    const bool coverVert =
+        ownBack && (m_backColorStyle == kBackOverGrid || m_backColorStyle == kBackOverVertGrid);
+    const bool coverHorz =
+        ownBack && (m_backColorStyle == kBackOverGrid || m_backColorStyle == kBackOverHorzGrid);
     ui::Pen line{header ? ui::theme::kShadow : kGridLine};
-    c.line({r.right - 1, r.top}, {r.right - 1, r.bottom}, line);
-    c.line({r.left, r.bottom - 1}, {r.right, r.bottom - 1}, line);
+    if (!coverVert)
+        c.line({r.right - 1, r.top}, {r.right - 1, r.bottom}, line);
+    if (!coverHorz)
+        c.line({r.left, r.bottom - 1}, {r.right, r.bottom - 1}, line);
     ui::Rect inner{r.left + 2, r.top, r.right - 3, r.bottom - 1};
     ui::Font font = toUiFont(cellFont(col, row));
 
@@ -133,6 +149,7 @@ void GridControl::paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r) 
     }
     case CellTypeCode::ComboBox: {
         ui::ComboState st;
+        st.dropped = col == m_dropCol && row == m_dropRow;
         ui::paintComboBox(c, {r.left, r.top, r.right - 1, r.bottom - 1}, data(col, row), st, font);
         break;
     }
@@ -166,7 +183,7 @@ void GridControl::paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r) 
 }
 
 void GridControl::onPaint(ui::Canvas& canvas) {
-    ui::Rect client = getClientRect();
+    ui::Rect client = dataArea();
     const int x0 = showRowHeaders() ? colWidthPx(0) : 0;
     const int y0 = showColHeaders() ? rowHeightPx(0) : 0;
     // Visible columns and rows.
@@ -210,6 +227,8 @@ void GridControl::onPaint(ui::Canvas& canvas) {
             canvas.frameRect({r.left - 1, r.top - 1, r.right, r.bottom},
                              ui::Pen{ui::theme::kText, 2});
     }
+    paintScrollBars(canvas);
+    paintComboList(canvas);
 }
 
 } // namespace grid

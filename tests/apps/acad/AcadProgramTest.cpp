@@ -94,6 +94,60 @@ TEST_F(AcadProgram, ScriptExitCodesTellTheResult) {
     EXPECT_HAS(r.err, "missing.scr: cannot read the script");
 }
 
+TEST_F(AcadProgram, AHostCommandThatFailsFailsTheScriptAtItsLine) {
+    const struct {
+        const char* line;
+        const char* failure;
+    } cases[] = {
+        {"LOAD 'not-there.arx'", "s.scr:2: the command \"LOAD\" failed: Cannot load module"},
+        {"LOAD", "s.scr:2: the command \"LOAD\" failed: Usage: LOAD"},
+        {"UNLOAD 'nothing.arx'", "s.scr:2: the command \"UNLOAD\" failed"},
+        {"UNLOAD hosttest.arx", "s.scr:2: the command \"UNLOAD\" failed"}, // locked
+        {"NOSUCH", "s.scr:2: unknown command \"NOSUCH\""},
+        {"THROW", "s.scr:2: the command \"THROW\" failed: *Error* command THROW failed: "
+                  "deliberate failure"},
+    };
+    ::setenv("HOSTTEST_LOCKED", "1", 1); // the module refuses to be unloaded
+    for (const auto& c : cases) {
+        write("s.scr", std::string("HELLO\n") + c.line + "\necho 'after the failure'\n");
+        const Result r = run("/nologo /ld '" + module + "' --script s.scr");
+        EXPECT_EQ(r.exitCode, 1) << c.line << "\n" << r.out << r.err;
+        EXPECT_HAS(r.err, c.failure);
+        EXPECT_EQ(r.out.find("after the failure"), std::string::npos) << c.line;
+    }
+    ::unsetenv("HOSTTEST_LOCKED");
+
+    // Typed at the prompt, each failure is reported and the session goes on.
+    const Result r = run("/nologo /ld '" + module + "'",
+                         "LOAD\nLOAD 'not-there.arx'\nTHROW\nNOSUCH\nclik IDOK\nHELLO\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_HAS(r.err, "input:1: the command \"LOAD\" failed");
+    EXPECT_HAS(r.err, "input:3: the command \"THROW\" failed");
+    EXPECT_HAS(r.err, "input:4: unknown command \"NOSUCH\"");
+    EXPECT_HAS(r.err, "unknown keyword \"clik\"");
+    EXPECT_HAS(r.out, "Hello from hosttest");
+}
+
+TEST_F(AcadProgram, TheWholeScriptIsCheckedBeforeItsFirstLineRuns) {
+    write("bad.scr", "HELLO\n"
+                     "clik IDOK\n"
+                     "type 8003\n"
+                     "expect text 8003\n"
+                     "click IDOK IDCANCEL\n"
+                     "wait\n"
+                     "HELLO\n");
+    const Result r = run("/nologo /ld '" + module + "' --script bad.scr");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_HAS(r.err, "bad.scr:2: unknown keyword \"clik\" (did you mean \"click\"?");
+    EXPECT_HAS(r.err, "bad.scr:3: usage: type CONTROL TEXT");
+    EXPECT_HAS(r.err, "bad.scr:4: usage: expect text CONTROL TEXT");
+    EXPECT_HAS(r.err, "bad.scr:5: unknown modifier \"IDCANCEL\"");
+    EXPECT_HAS(r.err, "bad.scr:6: usage: wait");
+    EXPECT_EQ(r.err.find("bad.scr:1:"), std::string::npos);
+    EXPECT_EQ(r.err.find("bad.scr:7:"), std::string::npos);
+    EXPECT_EQ(r.out.find("Hello"), std::string::npos); // nothing ran
+}
+
 TEST_F(AcadProgram, ModulesFromTheCommandLineAndTheSupportPath) {
     fs::create_directories(dir / "support one");
     fs::create_directories(dir / "support two");

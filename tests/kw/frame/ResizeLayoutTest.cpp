@@ -68,4 +68,37 @@ TEST_F(ResizeLayoutTest, ControlsMoveWhenTheDialogIsResized) {
     dlg.destroyWindow();
 }
 
+TEST_F(ResizeLayoutTest, ControlsSharingAnIdEachKeepTheirOwnPlace) {
+    ui::DialogTemplate t;
+    t.caption = L"Labels";
+    t.style |= ui::WS_THICKFRAME;
+    t.rect = ui::dlu(0, 0, 200, 100);
+    t.controls = {{-1, L"Static", L"first", 0, ui::dlu(5, 5, 40, 10)},
+                  {-1, L"Static", L"second", 0, ui::dlu(5, 40, 40, 10)},
+                  {-1, L"Static", L"third", 0, ui::dlu(150, 80, 40, 10)}};
+    ui::Dialog dlg(t);
+    ASSERT_TRUE(dlg.create(0));
+    dlg.showWindow(ui::SW_SHOW);
+    std::vector<ui::Window*> labels(dlg.children().begin(), dlg.children().end());
+    ASSERT_EQ(labels.size(), 3u);
+    std::vector<ui::Rect> before;
+    for (ui::Window* w : labels)
+        before.push_back(w->rect());
+    DlgResizeLayout layout;
+    ASSERT_TRUE(layout.attach(&dlg));
+    ASSERT_TRUE(layout.setMode(-1, DlgResizeLayout::kMoveFar, DlgResizeLayout::kMoveFar));
+    const ui::Rect window = dlg.getWindowRect();
+    ASSERT_TRUE(ui::resize(dlg, window.width() + 20, window.height() + 10));
+    layout.relayout();
+    for (size_t i = 0; i < labels.size(); ++i)
+        EXPECT_EQ(labels[i]->rect(), before[i].offset(20, 10)) << i;
+    // A control destroyed after attach is left out, the others still move.
+    labels[1]->destroyWindow();
+    ASSERT_TRUE(ui::resize(dlg, window.width(), window.height()));
+    layout.relayout();
+    EXPECT_EQ(labels[0]->rect(), before[0]);
+    EXPECT_EQ(labels[2]->rect(), before[2]);
+    dlg.destroyWindow();
+}
+
 } // namespace

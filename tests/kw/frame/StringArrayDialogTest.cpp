@@ -129,4 +129,108 @@ TEST_F(StringArrayDialogTest, FixedRowsHideTheButtonsAndAnEmptyTableStaysEmpty) 
     EXPECT_TRUE(driver.done());
 }
 
+// Resized as a user drags the frame, from the minimum up: the grid fills the top, Add
+// and Remove stay at the bottom left, OK and Cancel at the bottom right, and nothing
+// overlaps.
+TEST_F(StringArrayDialogTest, ButtonsKeepTheirSidesAtEverySizeFromTheMinimumUp) {
+    for (const bool editable : {true, false}) {
+        SCOPED_TRACE(editable ? "rows editable" : "fixed rows");
+        ui::ScriptedDriver driver;
+        Tvl_Array<Tvl_StringArray> data;
+        data.append(list({L"a", L"b"}));
+        driver.onDialog(CDlgStringArray::kTemplateId, [&](ui::Dialog& d) {
+            auto& dlg = static_cast<CDlgStringArray&>(d);
+            const ui::Size minimum = dlg.minimumTrackSize();
+            EXPECT_GE(minimum.cx, 300);
+            EXPECT_GE(minimum.cy, 150);
+            const ui::Rect start = d.getWindowRect();
+            auto rect = [&](int id) { return d.getDlgItem(id)->rect(); };
+            const ui::Rect client0 = d.getClientRect();
+            const int leftMargin = rect(CDlgStringArray::kAddId).left;
+            const int rightMargin = client0.right - rect(ui::IDCANCEL).right;
+            const int bottomMargin = client0.bottom - rect(ui::IDOK).bottom;
+            const int gridRightMargin = client0.right - rect(CDlgStringArray::kGridId).right;
+            const ui::Size sizes[] = {
+                {minimum.cx, minimum.cy},           {minimum.cx + 1, minimum.cy + 1},
+                {start.width(), start.height()},    {start.width() + 333, start.height() + 210},
+                {minimum.cx - 50, minimum.cy - 40}, // held at the minimum
+                {start.width(), start.height()}};
+            for (const ui::Size& size : sizes) {
+                SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy));
+                ASSERT_TRUE(ui::resize(d, size.cx, size.cy));
+                const ui::Rect window = d.getWindowRect();
+                EXPECT_EQ(window.width(), std::max(size.cx, minimum.cx));
+                EXPECT_EQ(window.height(), std::max(size.cy, minimum.cy));
+                const ui::Rect client = d.getClientRect();
+                const ui::Rect grid = rect(CDlgStringArray::kGridId), ok = rect(ui::IDOK),
+                               cancel = rect(ui::IDCANCEL), add = rect(CDlgStringArray::kAddId),
+                               remove = rect(CDlgStringArray::kRemoveId);
+                // OK and Cancel at the right, Add and Remove at the left, at the bottom.
+                EXPECT_EQ(client.right - cancel.right, rightMargin);
+                EXPECT_EQ(add.left, leftMargin);
+                EXPECT_EQ(client.bottom - ok.bottom, bottomMargin);
+                EXPECT_EQ(client.bottom - add.bottom, bottomMargin);
+                EXPECT_LT(ok.right, cancel.left);
+                EXPECT_LT(add.right, remove.left);
+                if (editable)
+                    EXPECT_LT(remove.right, ok.left);
+                else
+                    EXPECT_GE(ok.left, leftMargin);
+                // The grid above the buttons, never upside down.
+                EXPECT_GT(grid.height(), 0);
+                EXPECT_LE(grid.bottom, ok.top);
+                EXPECT_EQ(client.right - grid.right, gridRightMargin);
+            }
+            ASSERT_TRUE(ui::key(ui::VK_ESCAPE));
+        });
+        startGridDialog(list({L"one", L"two"}), list({L"r"}), data, editable,
+                        editable ? L"DLG_GRID_A" : L"DLG_GRID_B", L"Sizes");
+        EXPECT_TRUE(driver.done());
+    }
+}
+
+// A size saved smaller than the minimum (by an older version, by hand) opens at the
+// minimum, with the buttons laid out for it.
+TEST_F(StringArrayDialogTest, ARestoredSizeIsLaidOutLikeAnyOther) {
+    ui::Size minimum;
+    int rightMargin = 0;
+    {
+        ui::ScriptedDriver driver;
+        Tvl_Array<Tvl_StringArray> data;
+        driver.onDialog(CDlgStringArray::kTemplateId, [&](ui::Dialog& d) {
+            minimum = static_cast<CDlgStringArray&>(d).minimumTrackSize();
+            rightMargin = d.getClientRect().right - d.getDlgItem(ui::IDCANCEL)->rect().right;
+            ASSERT_TRUE(ui::resize(d, minimum.cx + 200, minimum.cy + 100));
+            ASSERT_TRUE(ui::key(ui::VK_ESCAPE));
+        });
+        startGridDialog(list({L"one"}), Tvl_StringArray(), data, true, L"DLG_GRID_R", L"R");
+    }
+    ui::ScriptedDriver driver;
+    Tvl_Array<Tvl_StringArray> data;
+    driver.onDialog(CDlgStringArray::kTemplateId, [&](ui::Dialog& d) {
+        EXPECT_EQ(d.getWindowRect().width(), minimum.cx + 200); // restored
+        EXPECT_EQ(d.getClientRect().right - d.getDlgItem(ui::IDCANCEL)->rect().right, rightMargin);
+        ASSERT_TRUE(ui::key(ui::VK_ESCAPE));
+    });
+    startGridDialog(list({L"one"}), Tvl_StringArray(), data, true, L"DLG_GRID_R", L"R");
+    EXPECT_TRUE(driver.done());
+
+    // Saved 40 x 30 pixels: opened at the minimum, the buttons still apart.
+    host::profile().putInt(L"TREVLONV8", L"DLG_GRID_R_RIGHT",
+                           host::profile().getInt(L"TREVLONV8", L"DLG_GRID_R_LEFT", 0) + 40);
+    host::profile().putInt(L"TREVLONV8", L"DLG_GRID_R_BOTTOM",
+                           host::profile().getInt(L"TREVLONV8", L"DLG_GRID_R_TOP", 0) + 30);
+    ui::ScriptedDriver small;
+    small.onDialog(CDlgStringArray::kTemplateId, [&](ui::Dialog& d) {
+        EXPECT_EQ(d.getWindowRect().width(), minimum.cx);
+        EXPECT_EQ(d.getWindowRect().height(), minimum.cy);
+        EXPECT_EQ(d.getClientRect().right - d.getDlgItem(ui::IDCANCEL)->rect().right, rightMargin);
+        EXPECT_LT(d.getDlgItem(CDlgStringArray::kRemoveId)->rect().right,
+                  d.getDlgItem(ui::IDOK)->rect().left);
+        ASSERT_TRUE(ui::key(ui::VK_ESCAPE));
+    });
+    startGridDialog(list({L"one"}), Tvl_StringArray(), data, true, L"DLG_GRID_R", L"R");
+    EXPECT_TRUE(small.done());
+}
+
 } // namespace

@@ -86,6 +86,30 @@ TEST_F(ProfValuesTable, OneLineFileStaysInRowsAndKeepsTheOtherFields) {
     EXPECT_EQ(m_table.typeName, L"one");
 }
 
+TEST_F(ProfValuesTable, ALastRowCutOffMakesTheFileDamaged) {
+    const std::string head = "I\nSysName\tI/O\tEN\n100\t1\tHEA100\n";
+    const struct {
+        const char* tail;
+        bool read;
+    } cases[] = {
+        {"120\t1", false},           // cut: two fields of three, no line feed
+        {"120\t1\n", true},          // a short row that was written so
+        {"120\t1\tHEA120", true},    // every field there: the line feed alone is missing
+        {"120\t1\tHEA120\tx", true}, // longer than the header
+        {"", true},                  // nothing after the last whole row
+    };
+    for (const auto& c : cases) {
+        std::ofstream(m_lib / "prof" / "cut.pr", std::ios::binary) << head << c.tail;
+        const Tvl_ProfValuesTable before = m_table;
+        EXPECT_EQ(m_table.readFromFile(L"cut.pr"), c.read) << c.tail;
+        if (!c.read)
+            EXPECT_EQ(m_table, before) << c.tail;
+        else
+            EXPECT_EQ(m_table.rows.length(), *c.tail ? 2 : 1) << c.tail;
+        m_table = before;
+    }
+}
+
 TEST_F(ProfValuesTable, UnreadableFilesLeaveTheTableAlone) {
     const Tvl_ProfValuesTable before = m_table;
     EXPECT_FALSE(m_table.readFromFile(L"missing.pr"));

@@ -199,6 +199,16 @@ TEST_F(PropsListFiles, UnreadableDamagedOrHugeFilesGiveFalseAndAnEmptyList) {
     EXPECT_FALSE(list.readFromFile(path("missing.kwh")));
     EXPECT_EQ(list.length(), 0);
 
+    writeBytes("empty.kwh", "");
+    reset();
+    EXPECT_FALSE(list.readFromFile(path("empty.kwh")));
+    EXPECT_EQ(list.length(), 0);
+    writeBytes("one.kwh", "a\xa4"
+                          "2\xa4"
+                          "7\xa4"); // the smallest list there is
+    EXPECT_TRUE(list.readFromFile(path("one.kwh")));
+    EXPECT_EQ(list.length(), 1);
+
     writeBytes("binary.kwh", std::string("\x00\xa4\x01\xa4\xff\xa4", 6));
     reset();
     EXPECT_FALSE(list.readFromFile(path("binary.kwh")));

@@ -152,6 +152,30 @@ TEST_F(FindReplaceTest, TheCellBeingEditedIsSearchedAfterTheCaretFirst) {
     EXPECT_FALSE(fr.findNext(false));
 }
 
+TEST_F(FindReplaceTest, FindNextStartsAtTheCellTheUserChose) {
+    fill(3, 3);
+    CDlgFindReplace& fr = open(L"r2c");
+    // The user clicks a cell that holds the text: that cell is found first.
+    const ui::Rect cell = g().cellRect(2, 2);
+    const ui::Point middle{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    ASSERT_TRUE(ui::mouseDown(g(), middle));
+    ASSERT_TRUE(ui::mouseUp(g(), middle));
+    expectActive(2, 2);
+    ASSERT_FALSE(g().isEditing());
+    ASSERT_TRUE(fr.findNext(false));
+    expectActive(2, 2);
+    // From there on each find goes to the next cell, up to the last column.
+    ASSERT_TRUE(fr.findNext(false));
+    expectActive(3, 2);
+    EXPECT_FALSE(fr.findNext(false)) << "nothing after the last column of the last hit row";
+    expectActive(3, 2);
+    // Ending the edit does not make the last hit searchable again.
+    g().endEdit(false);
+    ASSERT_TRUE(g().setActiveCell(1, 2));
+    ASSERT_TRUE(fr.findNext(false));
+    expectActive(1, 2);
+}
+
 TEST_F(FindReplaceTest, FirstF5AlsoOnlyOpensTheDialog) {
     fill(2, 2);
     activate(1, 1);

@@ -20,6 +20,7 @@ public:
     GridHostDialog() : ui::Dialog(kTemplateId, nullptr) {}
     Tvl_Spread grid;
     bool attachOnInit = true;
+    std::vector<int> keysSeen; // key presses that reached the dialog's message filter
 
 protected:
     bool onInitDialog() override {
@@ -28,6 +29,8 @@ protected:
         return true;
     }
     bool preTranslateMessage(ui::Message& msg) override {
+        if (msg.message == ui::WM_KEYDOWN)
+            keysSeen.push_back(static_cast<int>(msg.wParam));
         if (msg.message == ui::WM_KEYDOWN && msg.wParam == ui::VK_TAB) {
             int r = grid.tabExit(ui::VK_TAB);
             if (r == Tvl_Spread::kTabLeaveForward || r == Tvl_Spread::kTabLeaveBackward) {

@@ -1,7 +1,11 @@
 #include "SpreadTestSupport.h"
 
 #include "kw/frame/Tvl_DlgPromptString.h"
+#include "platform/base/Files.h"
 #include "platform/grid/control/GridMessages.h"
+
+#include <cstdlib>
+#include <filesystem>
 
 namespace spreadtest {
 namespace {
@@ -349,15 +353,122 @@ TEST_F(SpreadTest, TabLeavesTheGridOnlyAtItsEdgeCells) {
     EXPECT_EQ(row, 2);
 }
 
-TEST_F(SpreadTest, F8TogglesOption13WhenAllowed) {
+TEST_F(SpreadTest, F8TogglesOption13WhenAllowedAndPassesTheKeyOn) {
     fill(1, 1);
     activate(1, 1);
     const bool before = g().option(13);
+    dlg->keysSeen.clear();
     ASSERT_TRUE(ui::key(ui::VK_F8));
     EXPECT_NE(g().option(13), before);
+    EXPECT_EQ(dlg->keysSeen, std::vector<int>{ui::VK_F8}) << "F8 goes on to the dialog";
     g().m_f8ToggleAllowed = false;
     ASSERT_TRUE(ui::key(ui::VK_F8));
     EXPECT_NE(g().option(13), before);
+    EXPECT_EQ(dlg->keysSeen.size(), 2u);
+    // F3 and F5 are the grid's own: the dialog never sees them.
+    ASSERT_TRUE(ui::key(ui::VK_F3));
+    ASSERT_TRUE(ui::key(ui::VK_F5));
+    EXPECT_EQ(dlg->keysSeen.size(), 2u);
+    g().deleteFindReplace();
+}
+
+TEST_F(SpreadTest, InsertedCopiesAndMovedRowsTakeTheirHeaderCellsAlong) {
+    fill(2, 3);
+    g().setRowHeaderTexts([] {
+        Tvl_StringArray t;
+        t.append(L"first");
+        t.append(L"second");
+        t.append(L"third");
+        return t;
+    }());
+    // A copy of the displaced row, its title included.
+    ASSERT_TRUE(g().insertRowAt(2, false, true));
+    EXPECT_EQ(g().data(0, 2), L"second");
+    EXPECT_EQ(g().data(2, 2), L"r2c2") << "the last column is copied too";
+    EXPECT_EQ(g().data(0, 3), L"second");
+    // Moving a row moves its title with it.
+    activate(1, 4);
+    ASSERT_TRUE(g().moveRow(true));
+    EXPECT_EQ(g().data(0, 3), L"third");
+    EXPECT_EQ(g().data(2, 3), L"r3c2");
+    EXPECT_EQ(g().data(0, 4), L"second");
+    // Columns likewise, with the header row.
+    g().setColHeaderTexts([] {
+        Tvl_StringArray t;
+        t.append(L"A-title");
+        t.append(L"B-title");
+        return t;
+    }());
+    ASSERT_TRUE(g().insertColAt(1, false, true));
+    EXPECT_EQ(g().data(1, 0), L"A-title");
+    EXPECT_EQ(g().data(1, 4), L"r2c1") << "the last row is copied too";
+}
+
+TEST_F(SpreadTest, BlockFontsSetTheTipFontButNotTheTipModeOrDelay) {
+    fill(2, 2);
+    g().setTextTip(1, 250);
+    g().setBlockFont(0, 0, 2, 0, true, true);
+    EXPECT_EQ(g().textTipMode(), 1);
+    EXPECT_EQ(g().textTipDelay(), 250);
+    EXPECT_EQ(g().textTipFont().weight, 700);
+    EXPECT_EQ(g().textTipFont().name, "Tahoma");
+    g().setRowCount(4); // the header fonts of new rows, with text tips
+    EXPECT_EQ(g().textTipMode(), 1);
+    EXPECT_EQ(g().textTipDelay(), 250);
+}
+
+TEST_F(SpreadTest, ColumnTextsFromAPlainArrayOfTexts) {
+    fill(2, 2);
+    Tvl_Array<Tvl_String> texts;
+    texts.append(Tvl_String(L"x"));
+    texts.append(Tvl_String(L"y"));
+    texts.append(Tvl_String(L"beyond the last row"));
+    EXPECT_TRUE(g().setColumnTexts(2, texts));
+    EXPECT_EQ(g().data(2, 1), L"x");
+    EXPECT_EQ(g().data(2, 2), L"y");
+    EXPECT_EQ(g().rowCount(), 2);
+    EXPECT_FALSE(g().setColumnTexts(3, texts)) << "beyond the last column";
+    EXPECT_TRUE(g().setColumnTexts(Tvl_Spread::kHeader, texts));
+    EXPECT_EQ(g().data(0, 1), L"x");
+}
+
+TEST_F(SpreadTest, TheGridsNamedFunctionsExportBackColourAndCustomFunctions) {
+    fill(3, 2);
+    const char* tmp = std::getenv("TVL_TEST_TMP");
+    const std::filesystem::path dir = std::filesystem::path(tmp ? tmp : "/tmp") / "tspread";
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "export.txt").string();
+    ASSERT_TRUE(g().SSExportToTextFile(-1, -1, -1, -1, file, "", "|", "", 0x19, ""));
+    EXPECT_EQ(base::readFile(file).value_or(""), "r1c1|r1c2|r1c3\r\nr2c1|r2c2|r2c3\r\n");
+    ASSERT_TRUE(g().SSExportToTextFile(3, 2, 3, 2, file, "'", "|", ";", 0x01, ""));
+    EXPECT_EQ(base::readFile(file).value_or(""), "'r2c3';\r\n") << "the last column alone";
+    EXPECT_FALSE(g().SSExportToTextFile(1, 1, 1, 1, file, "", "", "", 0x400, ""))
+        << "an unknown flag";
+    EXPECT_FALSE(
+        g().SSExportToTextFile(1, 1, 1, 1, (dir / "no" / "x.txt").string(), "", "", "", 0, ""));
+
+    EXPECT_EQ(g().backColorStyle(), grid::GridControl::kBackUnderGrid);
+    EXPECT_TRUE(g().SSSetBackColorStyle(grid::GridControl::kBackOverGrid));
+    EXPECT_FALSE(g().SSSetBackColorStyle(4));
+    EXPECT_EQ(g().backColorStyle(), grid::GridControl::kBackOverGrid);
+
+    ASSERT_TRUE(g().SSAddCustomFunctionExt(
+        "TWICE", 1, 1,
+        [](grid::Sheet&, grid::ValueRecord& result, const grid::ValueRecord* args, int) {
+            result.status = grid::RecordStatus::Ok;
+            result.type = grid::RecordType::Double;
+            result.doubleValue =
+                2 * (args[0].type == grid::RecordType::Long ? static_cast<double>(args[0].longValue)
+                                                            : args[0].doubleValue);
+            return true;
+        },
+        1));
+    EXPECT_FALSE(g().SSAddCustomFunctionExt("", 0, 0, nullptr, 1));
+    EXPECT_FALSE(g().SSAddCustomFunctionExt("BAD", 3, 2, nullptr, 1));
+    g().setOption(7, true);
+    ASSERT_TRUE(g().setFormula(1, 1, L"TWICE(21)"));
+    g().sheet().recalcAll();
+    EXPECT_EQ(g().value(1, 1), L"42");
 }
 
 TEST_F(SpreadTest, StandardLookSetsTheOptionsOfItsVariant) {

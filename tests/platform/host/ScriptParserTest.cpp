@@ -131,6 +131,34 @@ TEST(ScriptParser, ErrorsCarryTheirLineNumbers) {
     EXPECT_NE(parsed.errors[2].message.find("maybe"), std::string::npos);
 }
 
+TEST(ScriptParser, MisspelledKeywordsAndMissingTextsAreCaughtBeforeRunning) {
+    const char* script = "clik IDOK\n"         // 1: one letter off "click"
+                         "expcet text 1 'a'\n" // 2: two letters swapped
+                         "type 8003\n"         // 3: the edit's text is missing
+                         "type IDOK\n"         // 4: the same with a named id
+                         "PICK\n"              // 5: two letters off: a host command
+                         "COMMANDS\n"          // 6: a built-in near "command"
+                         "command clik IDOK\n" // 7: forced host command
+                         "'clik'\n"            // 8: a quoted name is never a keyword
+                         "type '8003'\n"       // 9: quoted: typed into the focus
+                         "TVLSHEET doc.kws\n"; // 10: a host command with an argument
+    const host::ParsedScript parsed = host::parseScript(script);
+    std::vector<int> lines;
+    for (const auto& e : parsed.errors)
+        lines.push_back(e.line);
+    EXPECT_EQ(lines, (std::vector<int>{1, 2, 3, 4}));
+    ASSERT_EQ(parsed.errors.size(), 4u);
+    EXPECT_NE(parsed.errors[0].message.find("unknown keyword \"clik\" (did you mean \"click\"?"),
+              std::string::npos)
+        << parsed.errors[0].message;
+    EXPECT_NE(parsed.errors[1].message.find("\"expect\""), std::string::npos);
+    EXPECT_NE(parsed.errors[2].message.find("text is missing"), std::string::npos);
+    ASSERT_EQ(parsed.steps.size(), 6u);
+    EXPECT_EQ(parsed.steps[2].words, (std::vector<std::wstring>{L"clik", L"IDOK"}));
+    EXPECT_EQ(parsed.steps[4].op, ScriptOp::Type);
+    EXPECT_EQ(parsed.steps[4].text, L"8003");
+}
+
 TEST(ScriptParser, KeyNames) {
     int vk = 0;
     unsigned mods = 0;

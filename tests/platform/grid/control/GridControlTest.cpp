@@ -231,15 +231,183 @@ TEST_F(GridControlTest, CheckBoxButtonAndComboCellsAct) {
     ASSERT_TRUE(g.activeCell(col, row));
     EXPECT_EQ(col, 2) << "the active cell is the pressed button's before the parent hears of it";
 
-    // The combo's drop button steps through the items; the value is the item index.
+    // The combo's drop button opens its list; the value is the chosen item's index.
     ui::Rect r = g.cellRect(3, 2);
     ASSERT_TRUE(ui::mouseDown(*parent, {r.right - 5, r.top + 5}));
-    EXPECT_EQ(g.value(3, 2), L"0");
-    EXPECT_EQ(g.data(3, 2), L"A");
+    ui::mouseUp(*parent, {r.right - 5, r.top + 5});
+    ASSERT_TRUE(g.comboListOpen());
+    EXPECT_EQ(g.value(3, 2), L"") << "opening the list chooses nothing";
     EXPECT_TRUE(g.chooseComboItem(2));
     EXPECT_EQ(g.data(3, 2), L"C");
     EXPECT_FALSE(g.chooseComboItem(3));
-    EXPECT_EQ(parent->count(grid::kMsgComboSelChange), 2);
+    EXPECT_EQ(parent->count(grid::kMsgComboSelChange), 1);
+}
+
+TEST_F(GridControlTest, ComboCellsOpenAListToChooseFrom) {
+    g.sheet().setCellType(2, 3, grid::CellType::comboBox("Steel\tWood\tConcrete"));
+    const ui::Rect cell = g.cellRect(2, 3);
+    const ui::Point button{cell.right - 4, cell.top + cell.height() / 2};
+    auto press = [&](ui::Point p) {
+        ASSERT_TRUE(ui::mouseDown(*parent, p));
+        ui::mouseUp(*parent, p);
+    };
+    press(button);
+    ASSERT_TRUE(g.comboListOpen());
+    const ui::Rect list = g.comboListRect();
+    EXPECT_EQ(list.top, cell.bottom) << "below the cell";
+    EXPECT_EQ(list.left, cell.left);
+    EXPECT_EQ(g.comboListHot(), 0);
+    // What the list shows is drawn over the cells below it.
+    ui::RecordingCanvas canvas(ui::Size{500, 300});
+    g.paintTree(canvas);
+    auto texts = canvas.texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), L"Concrete"), texts.end());
+    // A click on the third item chooses it; the list closes.
+    const int itemHeight = g.rowHeightPx(3);
+    press({list.left + 10, list.top + 1 + 2 * itemHeight + itemHeight / 2});
+    EXPECT_FALSE(g.comboListOpen());
+    EXPECT_EQ(g.data(2, 3), L"Concrete");
+    EXPECT_EQ(g.value(2, 3), L"2");
+    EXPECT_EQ(parent->count(grid::kMsgComboSelChange), 1);
+    EXPECT_TRUE(g.sheet().changed());
+
+    // The keyboard: F4 opens at the chosen item, Up, Enter chooses.
+    ASSERT_TRUE(ui::key(ui::VK_F4));
+    ASSERT_TRUE(g.comboListOpen());
+    EXPECT_EQ(g.comboListHot(), 2);
+    ASSERT_TRUE(ui::key(ui::VK_UP));
+    ASSERT_TRUE(ui::key(ui::VK_RETURN));
+    EXPECT_FALSE(g.comboListOpen());
+    EXPECT_EQ(g.data(2, 3), L"Wood");
+    // Escape closes without choosing; Alt+Down opens too; Down stops at the last item.
+    ASSERT_TRUE(ui::key(ui::VK_DOWN, ui::kModAlt));
+    ASSERT_TRUE(g.comboListOpen());
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(ui::key(ui::VK_DOWN));
+    EXPECT_EQ(g.comboListHot(), 2);
+    ASSERT_TRUE(ui::key(ui::VK_ESCAPE));
+    EXPECT_FALSE(g.comboListOpen());
+    EXPECT_EQ(g.data(2, 3), L"Wood");
+    // A press elsewhere closes the list and does what it does there.
+    press(button);
+    ASSERT_TRUE(g.comboListOpen());
+    press(at(1, 1));
+    EXPECT_FALSE(g.comboListOpen());
+    int col = 0, row = 0;
+    ASSERT_TRUE(g.activeCell(col, row));
+    EXPECT_EQ(col, 1);
+    EXPECT_EQ(row, 1);
+    EXPECT_EQ(g.data(2, 3), L"Wood");
+    // A locked combo opens nothing.
+    g.sheet().setLocked({2, 3, 2, 3}, true);
+    press(button);
+    EXPECT_FALSE(g.comboListOpen());
+}
+
+TEST_F(GridControlTest, AComboListAtTheBottomOpensAboveItsCell) {
+    int last = 1; // the lowest row shown whole
+    while (g.cellRect(1, last + 1).height() > 0 &&
+           g.cellRect(1, last + 1).bottom <= g.dataArea().bottom)
+        ++last;
+    g.sheet().setCellType(1, last, grid::CellType::comboBox("a\tb\tc\td"));
+    const ui::Rect cell = g.cellRect(1, last);
+    ASSERT_GT(cell.height(), 0) << last;
+    ASSERT_TRUE(g.setActiveCell(1, last));
+    ASSERT_TRUE(g.openComboList());
+    const ui::Rect list = g.comboListRect();
+    EXPECT_EQ(list.bottom, cell.top);
+    EXPECT_GE(list.top, 0);
+    EXPECT_EQ(g.comboListItemAt({list.left + 5, list.top + 2}), 0);
+    EXPECT_EQ(g.comboListItemAt({list.left + 5, list.bottom - 2}), 3);
+    EXPECT_EQ(g.comboListItemAt({list.left + 5, list.bottom + 2}), -1);
+}
+
+TEST_F(GridControlTest, ScrollBarsScrollByArrowPageThumbAndWheel) {
+    g.setMaxCols(40);
+    ASSERT_TRUE(g.vScrollBarShown());
+    ASSERT_TRUE(g.hScrollBarShown());
+    const ui::Rect v = g.vScrollBarRect(), h = g.hScrollBarRect();
+    const ui::Rect client = g.getClientRect();
+    EXPECT_EQ(v.right, client.right);
+    EXPECT_EQ(h.bottom, client.bottom);
+    EXPECT_EQ(g.dataArea().right, v.left);
+    EXPECT_EQ(g.dataArea().bottom, h.top);
+    auto press = [&](ui::Point p) {
+        ASSERT_TRUE(ui::mouseDown(*parent, p));
+        ui::mouseUp(*parent, p);
+    };
+    const int mid = v.left + v.width() / 2;
+    // Arrows: one row.
+    press({mid, v.bottom - 3});
+    EXPECT_EQ(g.topRow(), 2);
+    press({mid, v.top + 3});
+    EXPECT_EQ(g.topRow(), 1);
+    press({mid, v.top + 3});
+    EXPECT_EQ(g.topRow(), 1) << "not before the first row";
+    int col = 0, row = 0;
+    EXPECT_FALSE(g.activeCell(col, row)) << "a press on a bar is no press on a cell";
+    // Beside the thumb: a page.
+    press({mid, v.bottom - ui::theme::kScrollBarSize - 3});
+    EXPECT_GT(g.topRow(), 5);
+    const int page = g.topRow() - 1;
+    press({mid, v.top + ui::theme::kScrollBarSize + 1});
+    EXPECT_EQ(g.topRow(), 1);
+    EXPECT_GT(page, 0);
+    // The thumb dragged to the end shows the last row whole; back to the start.
+    ASSERT_TRUE(ui::drag(*parent, {mid, v.top + ui::theme::kScrollBarSize + 3}, {mid, v.bottom}));
+    EXPECT_EQ(g.topRow(), g.lastTopRow());
+    EXPECT_GT(g.topRow(), 1);
+    const ui::Rect lastRow = g.cellRect(1, g.maxRows());
+    ASSERT_GT(lastRow.height(), 0);
+    EXPECT_LE(lastRow.bottom, g.dataArea().bottom);
+    press({mid, v.bottom - 3});
+    EXPECT_EQ(g.topRow(), g.lastTopRow()) << "not past the last row";
+    ASSERT_TRUE(ui::drag(*parent, {mid, v.bottom - ui::theme::kScrollBarSize - 3}, {mid, 0}));
+    EXPECT_EQ(g.topRow(), 1);
+    // The horizontal bar to the last column.
+    const int hmid = h.top + h.height() / 2;
+    ASSERT_TRUE(ui::drag(*parent, {h.left + ui::theme::kScrollBarSize + 3, hmid}, {h.right, hmid}));
+    EXPECT_EQ(g.leftCol(), g.lastLeftCol());
+    const ui::Rect lastCol = g.cellRect(40, 1);
+    ASSERT_GT(lastCol.width(), 0);
+    EXPECT_LE(lastCol.right, g.dataArea().right);
+    // The wheel: three rows a notch.
+    auto wheel = [&](int delta) {
+        g.sendMessage(grid::kMsgMouseWheel,
+                      static_cast<ui::WPARAM>(static_cast<unsigned>(delta & 0xFFFF) << 16), 0);
+    };
+    wheel(-grid::kWheelDelta);
+    EXPECT_EQ(g.topRow(), 4);
+    wheel(grid::kWheelDelta);
+    EXPECT_EQ(g.topRow(), 1);
+    wheel(grid::kWheelDelta);
+    EXPECT_EQ(g.topRow(), 1);
+    // Drawn: the bars' arrows and thumbs are part of the grid's picture.
+    ui::RecordingCanvas canvas(ui::Size{500, 300});
+    g.paintTree(canvas);
+    bool drewInBar = false;
+    for (const auto& item : canvas.items())
+        drewInBar |=
+            item.rect.left >= v.left && item.rect.top >= v.top && item.rect.bottom <= v.bottom;
+    EXPECT_TRUE(drewInBar);
+}
+
+TEST_F(GridControlTest, ScrollBarsFollowTheirOptionsAndOnlyWhenNeeded) {
+    g.setOption(11, false);
+    EXPECT_FALSE(g.vScrollBarShown());
+    EXPECT_EQ(g.dataArea(), g.getClientRect());
+    g.setOption(11, true);
+    g.setMaxRows(3); // everything fits: no bar
+    EXPECT_FALSE(g.vScrollBarShown());
+    EXPECT_FALSE(g.hScrollBarShown());
+    EXPECT_EQ(g.lastTopRow(), 1);
+    // Keyboard scrolling keeps the active cell clear of the bar.
+    g.setMaxRows(100);
+    ASSERT_TRUE(g.setActiveCell(1, 100));
+    const ui::Rect r = g.cellRect(1, 100);
+    ASSERT_GT(r.height(), 0);
+    EXPECT_LE(r.bottom, g.dataArea().bottom);
+    EXPECT_EQ(g.topRow(), g.lastTopRow());
 }
 
 TEST_F(GridControlTest, RightButtonCarriesTheCellAndKeepsABlockItFallsIn) {
