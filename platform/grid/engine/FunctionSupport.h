@@ -44,6 +44,9 @@ inline void setNumber(EvalValue& r, double v) {
         r = EvalValue::number(v);
 }
 
+// A text result, or #VALUE! when it is longer than a formula may build.
+void setText(EvalValue& r, std::string s);
+
 // Rounds x to `digits` decimals, half away from zero, treating values within
 // a few units in the last place of a half as halves (2.675 -> 2.68).
 double roundHalfAway(double x, int digits);
