@@ -44,6 +44,9 @@ inline void setNumber(EvalValue& r, double v) {
         r = EvalValue::number(v);
 }
 
+// Sum with a compensation term (long columns of decimals add up as a person expects).
+double sumCompensated(const std::vector<double>& v);
+
 // A text result, or #VALUE! when it is longer than a formula may build.
 void setText(EvalValue& r, std::string s);
 
@@ -117,6 +120,15 @@ GRID_FN(fnIndex);
 GRID_FN(fnMatch);
 GRID_FN(fnVlookup);
 GRID_FN(fnHlookup);
+GRID_FN(fnSumIf);
+GRID_FN(fnSumIfs);
+GRID_FN(fnCountIf);
+GRID_FN(fnCountIfs);
+GRID_FN(fnAverageIf);
+GRID_FN(fnAverageIfs);
+GRID_FN(fnCountBlank);
+GRID_FN(fnSumProduct);
+GRID_FN(fnSumSq);
 #undef GRID_FN
 
 } // namespace grid::fn

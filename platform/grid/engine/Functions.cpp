@@ -74,6 +74,15 @@ const BuiltinFunction kBuiltins[] = {
     {"MATCH", 2, 3, fnMatch},
     {"VLOOKUP", 3, 4, fnVlookup},
     {"HLOOKUP", 3, 4, fnHlookup},
+    {"SUMIF", 2, 3, fnSumIf},
+    {"SUMIFS", 3, -1, fnSumIfs},
+    {"COUNTIF", 2, 2, fnCountIf},
+    {"COUNTIFS", 2, -1, fnCountIfs},
+    {"AVERAGEIF", 2, 3, fnAverageIf},
+    {"AVERAGEIFS", 3, -1, fnAverageIfs},
+    {"COUNTBLANK", 1, 1, fnCountBlank},
+    {"SUMPRODUCT", 1, -1, fnSumProduct},
+    {"SUMSQ", 1, -1, fnSumSq},
 };
 
 const std::unordered_map<std::string, int>& index() {

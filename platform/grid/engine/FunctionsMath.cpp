@@ -122,6 +122,10 @@ static double neumaier(const std::vector<double>& v) {
     return sum + c;
 }
 
+double sumCompensated(const std::vector<double>& v) {
+    return neumaier(v);
+}
+
 void fnSum(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     // A single-range sum is the common case: add straight from the slots.
     if (n == 1 && a[0].kind == EvalValue::Ref) {
