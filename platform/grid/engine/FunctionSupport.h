@@ -129,6 +129,24 @@ GRID_FN(fnAverageIfs);
 GRID_FN(fnCountBlank);
 GRID_FN(fnSumProduct);
 GRID_FN(fnSumSq);
+GRID_FN(fnXor);
+GRID_FN(fnIfError);
+GRID_FN(fnIfNa);
+GRID_FN(fnIfs);
+GRID_FN(fnSwitch);
+GRID_FN(fnIsNa);
+GRID_FN(fnIsErr);
+GRID_FN(fnIsLogical);
+GRID_FN(fnIsNonText);
+GRID_FN(fnIsEven);
+GRID_FN(fnIsOdd);
+GRID_FN(fnIsRef);
+GRID_FN(fnIsFormula);
+GRID_FN(fnNa);
+GRID_FN(fnType);
+GRID_FN(fnErrorType);
+GRID_FN(fnN);
+GRID_FN(fnT);
 #undef GRID_FN
 
 } // namespace grid::fn

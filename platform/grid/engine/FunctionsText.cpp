@@ -73,12 +73,16 @@ void fnIf(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     }
 }
 
-static void logical(Evaluator& ev, EvalValue* a, int n, EvalValue& r, bool isAnd) {
-    bool any = false, result = isAnd;
+enum class Logical { And, Or, Xor };
+
+static void logical(Evaluator& ev, EvalValue* a, int n, EvalValue& r, Logical kind) {
+    bool any = false, result = kind == Logical::And;
     for (int i = 0; i < n; ++i) {
         auto take = [&](bool b) {
             any = true;
-            result = isAnd ? (result && b) : (result || b);
+            result = kind == Logical::And  ? (result && b)
+                     : kind == Logical::Or ? (result || b)
+                                           : (result != b);
         };
         if (a[i].kind == EvalValue::Ref) {
             ErrorCode err = ErrorCode::None;
@@ -109,10 +113,13 @@ static void logical(Evaluator& ev, EvalValue* a, int n, EvalValue& r, bool isAnd
 }
 
 void fnAnd(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
-    logical(ev, a, n, r, true);
+    logical(ev, a, n, r, Logical::And);
 }
 void fnOr(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
-    logical(ev, a, n, r, false);
+    logical(ev, a, n, r, Logical::Or);
+}
+void fnXor(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
+    logical(ev, a, n, r, Logical::Xor);
 }
 
 void fnNot(Evaluator& ev, EvalValue* a, int, EvalValue& r) {

@@ -79,13 +79,15 @@ std::string restyle(const std::string& a1, int col, int row, grid::RefStyle styl
     return "=" + s.formula(col, row, style);
 }
 
-// A reference the style cannot write comes out as '?' (outside string literals).
+// A reference the style cannot write comes out as '?' (outside string literals and
+// the error literal #NAME?).
 bool hasUnwritableReference(const std::string& formula) {
     bool quoted = false;
-    for (char ch : formula) {
-        if (ch == '"')
+    for (size_t i = 0; i < formula.size(); ++i) {
+        if (formula[i] == '"')
             quoted = !quoted;
-        else if (ch == '?' && !quoted)
+        else if (formula[i] == '?' && !quoted &&
+                 !(i >= 5 && formula.compare(i - 5, 5, "#NAME") == 0))
             return true;
     }
     return false;
