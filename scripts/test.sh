@@ -17,5 +17,5 @@ done
 # Fuzzing: the fuzz flavour (build/fuzz) runs every target of tests/fuzz for a short
 # time from its seeds (docs/fuzzing.md); a fault fails the run.
 echo "== fuzz targets"
-"$top/scripts/fuzz.sh" "${TVL_CI_FUZZ_SECONDS:-15}"
+"$top/scripts/fuzz.sh" "${TVL_CI_FUZZ_SECONDS:-10}"
 echo "All tests passed."
