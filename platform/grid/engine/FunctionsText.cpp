@@ -64,7 +64,9 @@ void fnIf(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     ErrorCode err = ErrorCode::None;
     if (!ev.toBool(a[0], c, err))
         return setError(r, err);
-    if (c) {
+    if (c && n < 2) {
+        r = EvalValue::boolean(true); // IF(condition) alone gives the condition
+    } else if (c) {
         r = a[1].kind == EvalValue::Missing ? EvalValue::number(0) : std::move(a[1]);
     } else if (n < 3) {
         r = EvalValue::boolean(false);
