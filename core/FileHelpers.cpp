@@ -208,5 +208,9 @@ bool writeFile(const Tvl_String& path, const Tvl_Array<Tvl_StringArray>& rows) {
         }
         text += L'\n';
     }
+    // A first field that starts with U+FEFF would read back as the byte-order mark
+    // that readers skip: it is written as an escape instead.
+    if (text.starts_with(L'\uFEFF'))
+        text.replace(0, 1, L"\\u{FEFF}");
     return core_detail::writeWholeFileAtomic(path, core_detail::toUtf8(text));
 }

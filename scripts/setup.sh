@@ -7,6 +7,10 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core
   python3 python3-xlrd
+  # grid engine: Unicode case mapping and collation
+  libicu-dev
+  # fuzz build (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

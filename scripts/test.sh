@@ -14,4 +14,9 @@ for flavour in release asan; do
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   ctest --test-dir "$top/build/$flavour" --output-on-failure -j"$jobs"
 done
+
+# Fuzzing: the fuzz flavour (build/fuzz) runs every target of tests/fuzz for a short
+# time from its seeds (docs/fuzzing.md); a fault fails the run.
+echo "== fuzz targets"
+"$top/scripts/fuzz.sh" "${TVL_CI_FUZZ_SECONDS:-10}"
 echo "All tests passed."

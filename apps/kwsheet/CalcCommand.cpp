@@ -92,6 +92,13 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
                 << line.substr(0, tab) << "'\n";
             return 1;
         }
+        // A constant beyond the sheet is refused as a formula there is.
+        if (c.ref.col > grid::Sheet::kLimitCols || c.ref.row > grid::Sheet::kLimitRows) {
+            err << "kwsheet calc: line " << lineNo << ": cell " << line.substr(0, tab)
+                << " is outside the sheet (" << grid::columnLetters(grid::Sheet::kLimitCols)
+                << grid::Sheet::kLimitRows << " is the last cell)\n";
+            return 1;
+        }
         c.content = line.substr(tab + 1);
         c.line = lineNo;
         maxCol = std::max(maxCol, c.ref.col);
@@ -108,6 +115,10 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
         if (c.content.empty()) {
             sheet.clearContents(c.ref.col, c.ref.row);
         } else if (c.content[0] == '=') {
+            if (c.content.find_first_not_of(" \t", 1) == std::string::npos) {
+                err << "kwsheet calc: line " << c.line << ": formula without an expression\n";
+                return 1;
+            }
             grid::FormulaStatus st = sheet.setFormula(c.ref.col, c.ref.row, c.content);
             if (!st.ok) {
                 err << "kwsheet calc: line " << c.line << ": " << st.message << "\n";
@@ -115,11 +126,14 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
             }
         } else {
             double v;
-            if (grid::parseNumber(c.content, v) &&
-                c.content.find_first_of(" \t") == std::string::npos)
-                sheet.setNumber(c.ref.col, c.ref.row, v);
-            else
-                sheet.setText(c.ref.col, c.ref.row, c.content);
+            bool set = grid::parseNumber(c.content, v) &&
+                               c.content.find_first_of(" \t") == std::string::npos
+                           ? sheet.setNumber(c.ref.col, c.ref.row, v)
+                           : sheet.setText(c.ref.col, c.ref.row, c.content);
+            if (!set) {
+                err << "kwsheet calc: line " << c.line << ": the sheet refused the constant\n";
+                return 1;
+            }
         }
     }
     sheet.recalcAll();

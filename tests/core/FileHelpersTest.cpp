@@ -131,3 +131,17 @@ TEST(FileHelpers, TableFilesRoundTripExactly) {
     EXPECT_TRUE(back.isEmpty());
     EXPECT_FALSE(readFile(productForm(dir / "none.pr"), typeName, back));
 }
+
+TEST(FileHelpers, TableFileFirstFieldStartingWithAByteOrderMarkSurvives) {
+    // Found by the values_table fuzz target: readers skip a mark at the start of the file.
+    auto dir = scratchDir("tables-bom");
+    Tvl_String file = productForm(dir / "BOM.pr");
+    Tvl_Array<Tvl_StringArray> rows;
+    rows.append(Tvl_StringArray{L"\uFEFFI", L"x"});
+    rows.append(Tvl_StringArray{L"\uFEFF"});
+    ASSERT_TRUE(writeFile(file, rows));
+    Tvl_String typeName;
+    Tvl_Array<Tvl_StringArray> back;
+    ASSERT_TRUE(readFile(file, typeName, back));
+    EXPECT_EQ(back, rows);
+}

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/grid/engine/Functions.h"
+#include "platform/grid/engine/UnicodeText.h"
 
 namespace grid {
 
@@ -22,25 +23,15 @@ int typeRank(const EvalValue& v) {
     return v.kind == EvalValue::Text ? 1 : 0;
 }
 
-// Alphabetical without regard to case; where that ties, lower case first.
+// Texts equal by the rules of `=` (or of exact look-ups) compare 0; others in the
+// collation's order, ties in it broken by code point so that only equal texts are 0.
 int compareText(const std::string& a, const std::string& b, bool caseSensitive) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        int x = std::tolower(static_cast<unsigned char>(a[i]));
-        int y = std::tolower(static_cast<unsigned char>(b[i]));
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    if (!caseSensitive)
+    if (text::equal(a, b, caseSensitive))
         return 0;
-    for (size_t i = 0; i < n; ++i) {
-        if (a[i] == b[i])
-            continue;
-        return std::islower(static_cast<unsigned char>(a[i])) ? -1 : 1;
-    }
-    return 0;
+    int c = text::collate(a, b, caseSensitive);
+    if (c != 0)
+        return c;
+    return a < b ? -1 : 1;
 }
 
 // a+b and a-b that give 0 where the operands cancel up to rounding noise
@@ -292,7 +283,9 @@ void Evaluator::binary(Op op) {
             a = EvalValue::error(err);
             return;
         }
-        a = EvalValue::textValue(x + y);
+        x += y;
+        a = text::fitsTextLimit(x) ? EvalValue::textValue(std::move(x))
+                                   : EvalValue::error(ErrorCode::Value);
         return;
     }
     double x, y;

@@ -122,6 +122,10 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
     };
     auto binary = [&](const char* op) {
         std::string b = pop(), a = pop();
+        // "A#" (this row) before "+1" would read back as "A#+1", a row offset of 1: a
+        // blank keeps the sign apart.
+        if (!a.empty() && a.back() == '#' && (op[0] == '+' || op[0] == '-'))
+            a += ' ';
         a += op;
         a += b;
         st.push_back(std::move(a));

@@ -44,6 +44,12 @@ inline void setNumber(EvalValue& r, double v) {
         r = EvalValue::number(v);
 }
 
+// Sum with a compensation term (long columns of decimals add up as a person expects).
+double sumCompensated(const std::vector<double>& v);
+
+// A text result, or #VALUE! when it is longer than a formula may build.
+void setText(EvalValue& r, std::string s);
+
 // Rounds x to `digits` decimals, half away from zero, treating values within
 // a few units in the last place of a half as halves (2.675 -> 2.68).
 double roundHalfAway(double x, int digits);
@@ -114,6 +120,33 @@ GRID_FN(fnIndex);
 GRID_FN(fnMatch);
 GRID_FN(fnVlookup);
 GRID_FN(fnHlookup);
+GRID_FN(fnSumIf);
+GRID_FN(fnSumIfs);
+GRID_FN(fnCountIf);
+GRID_FN(fnCountIfs);
+GRID_FN(fnAverageIf);
+GRID_FN(fnAverageIfs);
+GRID_FN(fnCountBlank);
+GRID_FN(fnSumProduct);
+GRID_FN(fnSumSq);
+GRID_FN(fnXor);
+GRID_FN(fnIfError);
+GRID_FN(fnIfNa);
+GRID_FN(fnIfs);
+GRID_FN(fnSwitch);
+GRID_FN(fnIsNa);
+GRID_FN(fnIsErr);
+GRID_FN(fnIsLogical);
+GRID_FN(fnIsNonText);
+GRID_FN(fnIsEven);
+GRID_FN(fnIsOdd);
+GRID_FN(fnIsRef);
+GRID_FN(fnIsFormula);
+GRID_FN(fnNa);
+GRID_FN(fnType);
+GRID_FN(fnErrorType);
+GRID_FN(fnN);
+GRID_FN(fnT);
 #undef GRID_FN
 
 } // namespace grid::fn

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/grid/engine/FunctionSupport.h"
+#include "platform/grid/engine/UnicodeText.h"
 
 namespace grid::fn {
 
@@ -14,39 +15,6 @@ bool num(Evaluator& ev, const EvalValue& v, double& out, EvalValue& r) {
         return true;
     setError(r, err);
     return false;
-}
-
-// '*' any run, '?' one character, '~' escapes; case-insensitive.
-bool wildcardMatch(const std::string& pat, const std::string& s) {
-    size_t p = 0, t = 0, starP = std::string::npos, starT = 0;
-    auto eq = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    };
-    while (t < s.size()) {
-        if (p < pat.size() && pat[p] == '~' && p + 1 < pat.size()) {
-            if (eq(pat[p + 1], s[t])) {
-                p += 2;
-                ++t;
-                continue;
-            }
-        } else if (p < pat.size() && pat[p] == '*') {
-            starP = p++;
-            starT = t;
-            continue;
-        } else if (p < pat.size() && (pat[p] == '?' || eq(pat[p], s[t]))) {
-            ++p;
-            ++t;
-            continue;
-        }
-        if (starP == std::string::npos)
-            return false;
-        p = starP + 1;
-        t = ++starT;
-    }
-    while (p < pat.size() && pat[p] == '*')
-        ++p;
-    return p == pat.size();
 }
 
 bool hasWildcards(const std::string& s) {
@@ -71,7 +39,7 @@ int64_t lookup(Evaluator& ev, const EvalValue& key, const CellRange& block, bool
         if (mode == 0) {
             if (key.kind == EvalValue::Text && v.kind == EvalValue::Text &&
                 hasWildcards(key.text)) {
-                if (wildcardMatch(key.text, v.text))
+                if (text::wildcardMatch(key.text, v.text))
                     return i;
             } else if (compareValues(v, key, false) == 0 &&
                        (v.kind == EvalValue::Text) == (key.kind == EvalValue::Text)) {

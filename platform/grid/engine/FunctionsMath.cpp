@@ -122,6 +122,10 @@ static double neumaier(const std::vector<double>& v) {
     return sum + c;
 }
 
+double sumCompensated(const std::vector<double>& v) {
+    return neumaier(v);
+}
+
 void fnSum(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     // A single-range sum is the common case: add straight from the slots.
     if (n == 1 && a[0].kind == EvalValue::Ref) {
@@ -286,8 +290,10 @@ void fnMod(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     if (d == 0)
         return setError(r, ErrorCode::Div0);
     double q = std::floor(snap15(x / d));
+    // A quotient of 0 leaves x itself (MOD(1,1E15) is 1); only a remainder left by
+    // a real division is noise when it is tiny next to the divisor.
     double m = approxSub(x, d * q);
-    if (std::fabs(m) < std::fabs(d) * 1e-14)
+    if (q != 0 && std::fabs(m) < std::fabs(d) * 1e-14)
         m = 0;
     // Guard against a remainder that rounding put on the wrong side.
     if (m != 0 && ((d > 0 && m < 0) || (d < 0 && m > 0)))

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/grid/engine/FunctionSupport.h"
+#include "platform/grid/engine/UnicodeText.h"
 
 namespace grid::fn {
 
@@ -51,12 +52,21 @@ int64_t charCount(const std::string& s) {
 
 } // namespace
 
+void setText(EvalValue& r, std::string s) {
+    if (text::fitsTextLimit(s))
+        r = EvalValue::textValue(std::move(s));
+    else
+        setError(r, ErrorCode::Value);
+}
+
 void fnIf(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     bool c;
     ErrorCode err = ErrorCode::None;
     if (!ev.toBool(a[0], c, err))
         return setError(r, err);
-    if (c) {
+    if (c && n < 2) {
+        r = EvalValue::boolean(true); // IF(condition) alone gives the condition
+    } else if (c) {
         r = a[1].kind == EvalValue::Missing ? EvalValue::number(0) : std::move(a[1]);
     } else if (n < 3) {
         r = EvalValue::boolean(false);
@@ -65,12 +75,16 @@ void fnIf(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     }
 }
 
-static void logical(Evaluator& ev, EvalValue* a, int n, EvalValue& r, bool isAnd) {
-    bool any = false, result = isAnd;
+enum class Logical { And, Or, Xor };
+
+static void logical(Evaluator& ev, EvalValue* a, int n, EvalValue& r, Logical kind) {
+    bool any = false, result = kind == Logical::And;
     for (int i = 0; i < n; ++i) {
         auto take = [&](bool b) {
             any = true;
-            result = isAnd ? (result && b) : (result || b);
+            result = kind == Logical::And  ? (result && b)
+                     : kind == Logical::Or ? (result || b)
+                                           : (result != b);
         };
         if (a[i].kind == EvalValue::Ref) {
             ErrorCode err = ErrorCode::None;
@@ -101,10 +115,13 @@ static void logical(Evaluator& ev, EvalValue* a, int n, EvalValue& r, bool isAnd
 }
 
 void fnAnd(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
-    logical(ev, a, n, r, true);
+    logical(ev, a, n, r, Logical::And);
 }
 void fnOr(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
-    logical(ev, a, n, r, false);
+    logical(ev, a, n, r, Logical::Or);
+}
+void fnXor(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
+    logical(ev, a, n, r, Logical::Xor);
 }
 
 void fnNot(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
@@ -193,18 +210,14 @@ void fnUpper(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     std::string s;
     if (!text(ev, a[0], s, r))
         return;
-    for (auto& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    r = EvalValue::textValue(std::move(s));
+    setText(r, text::upper(s));
 }
 
 void fnLower(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     std::string s;
     if (!text(ev, a[0], s, r))
         return;
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    r = EvalValue::textValue(std::move(s));
+    setText(r, text::lower(s));
 }
 
 void fnTrim(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
@@ -231,6 +244,8 @@ void fnConcatenate(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
         if (!text(ev, a[i], s, r))
             return;
         out += s;
+        if (!text::fitsTextLimit(out))
+            return setError(r, ErrorCode::Value);
     }
     r = EvalValue::textValue(std::move(out));
 }
@@ -312,9 +327,11 @@ void fnSubstitute(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
         pos = hit + from.size();
         if (instance != 0 && seen == instance)
             break;
+        if (!text::fitsTextLimit(out))
+            return setError(r, ErrorCode::Value);
     }
     out.append(s, pos, std::string::npos);
-    r = EvalValue::textValue(std::move(out));
+    setText(r, std::move(out));
 }
 
 void fnRept(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
@@ -324,11 +341,19 @@ void fnRept(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
         return;
     if (k < 0)
         return setError(r, ErrorCode::Value);
-    double total = std::floor(k) * static_cast<double>(s.size());
-    if (total > 32767)
+    // A count past 2^31 is refused as LibreOffice does; nothing to repeat gives an
+    // empty text at once, however often.
+    if (k >= 2147483648.0)
         return setError(r, ErrorCode::Value);
+    if (s.empty() || k < 1)
+        return setText(r, {});
+    double total = std::floor(k) * static_cast<double>(text::charCount(s));
+    if (total > static_cast<double>(text::kMaxTextLength))
+        return setError(r, ErrorCode::Value);
+    const auto times = static_cast<size_t>(k);
     std::string out;
-    for (int64_t i = 0; i < static_cast<int64_t>(k); ++i)
+    out.reserve(s.size() * times);
+    for (size_t i = 0; i < times; ++i)
         out += s;
     r = EvalValue::textValue(std::move(out));
 }

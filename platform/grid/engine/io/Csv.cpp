@@ -72,7 +72,10 @@ bool parse(std::string_view text, std::vector<Record>& records, std::string& err
 }
 
 std::string quoteField(std::string_view field) {
+    // A field that starts with a byte-order mark is quoted: at the start of a file the
+    // reader would take the mark for the file's own and drop it.
     bool quote = field.find_first_of(",\"\r\n") != std::string_view::npos ||
+                 field.starts_with("\xEF\xBB\xBF") ||
                  (!field.empty() && (field.front() == ' ' || field.back() == ' ' ||
                                      field.front() == '\t' || field.back() == '\t'));
     if (!quote)

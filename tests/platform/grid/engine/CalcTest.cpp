@@ -169,3 +169,13 @@ TEST(CalcTest, ChangedFlagIsSetByEveryEdit) {
     EXPECT_FALSE(s.option(12));
     EXPECT_EQ(s.options().at(1234), true);
 }
+
+TEST(CalcTest, IfWithTheConditionAloneGivesItsTruth) {
+    // Found by the formula fuzz target: IF(2) read a value argument it was not given.
+    Sheet s;
+    sized(s, 3, 3);
+    s.setFormula(1, 1, "IF(2)&\"x\"");
+    s.setFormula(1, 2, "IF(0)");
+    EXPECT_EQ(s.value(1, 1), Value::text("1x"));
+    EXPECT_EQ(s.value(1, 2), Value::boolean(false));
+}

@@ -184,3 +184,24 @@ TEST(FormulaTest, UnknownFunctionsAreNameErrorsUntilRegistered) {
     EXPECT_EQ(s.value(1, 1), Value::number(42));
     EXPECT_EQ(s.formula(1, 1), "twice(21)");
 }
+
+TEST(FormulaTest, DefaultStyleKeepsThisRowApartFromAFollowingSign) {
+    // Found by the formula fuzz target: "A7+1" at F7 came back in the default style as
+    // "#-5#+1", which reads as a row offset of 1.
+    Sheet s;
+    sized(s);
+    ASSERT_TRUE(s.setFormula(6, 7, "A7+1", RefStyle::A1).ok);
+    ASSERT_TRUE(s.setFormula(6, 8, "A8-2*A8", RefStyle::A1).ok);
+    EXPECT_EQ(s.formula(6, 7, RefStyle::Default), "#-5# +1");
+    EXPECT_EQ(s.formula(6, 8, RefStyle::Default), "#-5# -2*#-5#");
+    for (int row : {7, 8}) {
+        Sheet t;
+        sized(t);
+        ASSERT_TRUE(
+            t.setFormula(6, row, s.formula(6, row, RefStyle::Default), RefStyle::Default).ok);
+        EXPECT_EQ(t.formula(6, row, RefStyle::R1C1), s.formula(6, row, RefStyle::R1C1));
+    }
+    // Typed without the blank, the sign belongs to the reference, as documented.
+    ASSERT_TRUE(s.setFormula(6, 9, "#-5#+1", RefStyle::Default).ok);
+    EXPECT_EQ(s.formula(6, 9, RefStyle::R1C1), "R[1]C[-5]");
+}
