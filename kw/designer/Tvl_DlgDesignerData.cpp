@@ -3,6 +3,7 @@
 #include "core/DialogHelpers.h"
 #include "core/FileHelpers.h"
 #include "core/LanguageTexts.h"
+#include "core/StringHelpers.h"
 #include "core/Tvl_PropertiesList.h"
 #include "core/Tvl_Settings.h"
 #include "kw/frame/ModuleResources.h"
@@ -34,6 +35,32 @@ int toPixel(double value) {
     if (!std::isfinite(r))
         return 0;
     return static_cast<int>(std::clamp(r, -1.0e6, 1.0e6));
+}
+
+// A key that is present must hold the type the file format gives it.
+bool hasTypeOrIsMissing(const Tvl_PropertiesList& list, const Tvl_String& key,
+                        Tvl_PropertiesList::Type expected) {
+    Tvl_PropertiesList::Type type{};
+    return list.getType(key, type) != Acad::eOk || type == expected;
+}
+
+// Control `index` of a description; false when it is damaged: a key of the wrong type,
+// a type number outside the known types, or an edge that is not a finite number.
+bool readStoredControl(const Tvl_PropertiesList& list, int index, Tvl_DesignerControl& c) {
+    using T = Tvl_PropertiesList::Type;
+    const struct {
+        const wchar_t* word;
+        T type;
+    } keys[] = {{L"type", T::Integer},      {L"topLeftX", T::Real},     {L"topLeftY", T::Real},
+                {L"bottomRightX", T::Real}, {L"bottomRightY", T::Real}, {L"contents", T::Text},
+                {L"comboList", T::Text}};
+    for (const auto& k : keys)
+        if (!hasTypeOrIsMissing(list, append(Tvl_String(k.word), index), k.type))
+            return false;
+    c.getFromPropList(list, index);
+    return kw::designer::isValidType(c.type) && std::isfinite(c.topLeftX) &&
+           std::isfinite(c.topLeftY) && std::isfinite(c.bottomRightX) &&
+           std::isfinite(c.bottomRightY);
 }
 
 } // namespace
@@ -107,6 +134,14 @@ bool Tvl_DlgDesignerData::initialize(ui::Window* dialog, const int& dynIdFirst,
     m_dynIdLast = dynIdLast;
     m_designMode = designMode;
     m_initialized = true;
+    // A design read before it was bound got no ids (there was no range yet); hand them
+    // out now, in array order, exactly as reading after binding would have.
+    if (m_drawn.empty()) {
+        for (Tvl_DesignerControl& c : m_controls)
+            c.resourceId = 0;
+        for (Tvl_DesignerControl& c : m_controls)
+            c.resourceId = freeId();
+    }
     if (!designMode)
         return true;
     if (!m_tracker)
@@ -307,15 +342,21 @@ bool Tvl_DlgDesignerData::readFromFile(const Tvl_String& path, const bool& withP
     if (list.readFromFile(path) != Acad::eOk)
         return false;
     int n = 0;
+    if (!hasTypeOrIsMissing(list, L"nrOfControls", Tvl_PropertiesList::Type::Integer))
+        return false;
     list.getProperty(L"nrOfControls", n);
     // Each control is seven entries; a count the file cannot hold is damage.
     if (n < 0 || n > list.length())
         return false;
+    Tvl_Array<Tvl_DesignerControl> read;
     for (int i = 0; i < n; ++i) {
         Tvl_DesignerControl control;
-        control.getFromPropList(list, i);
-        append(control);
+        if (!readStoredControl(list, i, control))
+            return false;
+        read.append(control);
     }
+    for (Tvl_DesignerControl& control : read)
+        append(control);
     if (withPicture)
         attachBitmap(changeExtension(path, L"bmp"));
     return true;
@@ -359,18 +400,19 @@ bool Tvl_DlgDesignerData::addNewControl(const int& type) {
     return drawControl(m_controls.last());
 }
 
-int Tvl_DlgDesignerData::append(Tvl_DesignerControl& control) {
-    int id = 0;
+int Tvl_DlgDesignerData::freeId() const {
     for (int candidate = m_dynIdFirst; candidate <= m_dynIdLast && candidate > 0; ++candidate) {
         int index = -1;
-        if (!findCtrlFromResource(candidate, index)) {
-            id = candidate;
-            break;
-        }
+        if (!findCtrlFromResource(candidate, index))
+            return candidate;
     }
-    control.resourceId = id;
+    return 0;
+}
+
+int Tvl_DlgDesignerData::append(Tvl_DesignerControl& control) {
+    control.resourceId = freeId();
     m_controls.append(control);
-    return id;
+    return control.resourceId;
 }
 
 bool Tvl_DlgDesignerData::removeControl(const int& index) {
@@ -571,7 +613,8 @@ bool Tvl_DlgDesignerData::setHeight(const int& index, const double& px) {
 
 bool Tvl_DlgDesignerData::getSizeFromControl(const int& index) {
     ui::Window* w = drawnWindow(index);
-    if (!w)
+    // Without a picture the windows have no scale: the factors read stay as they are.
+    if (!w || m_pictureWidth <= 0 || m_pictureHeight <= 0)
         return false;
     const ui::Rect r = w->rect();
     Tvl_DesignerControl& c = m_controls[index];

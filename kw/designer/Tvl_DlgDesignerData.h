@@ -169,6 +169,8 @@ protected:
 private:
     // The ids of the selected drawn controls; empty when not initialised or no tracker.
     std::vector<int> selectedControlIds() const;
+    // The smallest id of the range that no control has; 0 when all are taken.
+    int freeId() const;
     void reset();
     bool drawnInStep() const;
     ui::Rect pixelRect(const Tvl_DesignerControl& control) const;
