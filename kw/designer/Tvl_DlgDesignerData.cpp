@@ -357,8 +357,14 @@ bool Tvl_DlgDesignerData::readFromFile(const Tvl_String& path, const bool& withP
     }
     for (Tvl_DesignerControl& control : read)
         append(control);
-    if (withPicture)
+    if (withPicture) {
+        // The design's own picture or none; never the one of the design read before.
+        m_picture = ui::Bitmap();
+        m_pictureMask = ui::Bitmap();
+        m_pictureWidth = 0;
+        m_pictureHeight = 0;
         attachBitmap(changeExtension(path, L"bmp"));
+    }
     return true;
 }
 

@@ -137,6 +137,8 @@ public:
     bool handleTabKey(const unsigned& key, Tvl_TabMsgHandle& result);
 
     bool isInitialized() const { return m_initialized; }
+    // True while updatePropsOfCurSel writes the property pane.
+    bool isUpdatingProps() const { return m_updatingProps; }
     bool isDesignMode() const { return m_designMode; }
     kw::designer::ControlTracker* tracker() const { return m_tracker; }
     // The drawn window of control `index` (null when not drawn).
