@@ -76,20 +76,25 @@ kw::designer::ControlTracker* makeTracker() {
 
 } // namespace
 
-CDlgDesigner::CDlgDesigner(ui::Window* parent) : ui::Dialog(kTemplateId, parent) {
+CDlgDesigner::CDlgDesigner(ui::Window* parent)
+    : ui::Dialog(kTemplateId, parent), m_design(std::make_unique<Tvl_DlgDesignerData>()) {
     CDesignSurface::registerClass();
     kw::designer::setControlTrackerFactory(&makeTracker);
 }
 
 CControlTracker* CDlgDesigner::tracker() const {
-    return dynamic_cast<CControlTracker*>(m_design.tracker());
+    return dynamic_cast<CControlTracker*>(m_design->tracker());
 }
 
 // ---- Set-up --------------------------------------------------------------------------------
 
+void CDlgDesigner::bind(Tvl_DlgDesignerData& design) {
+    design.initialize(this, kDynIdFirst, kDynIdLast, kTypeComboId, kContentsLabelId,
+                      kContentsEditId, kListLabelId, kListEditId, true);
+}
+
 bool CDlgDesigner::onInitDialog() {
-    m_design.initialize(this, kDynIdFirst, kDynIdLast, kTypeComboId, kContentsLabelId,
-                        kContentsEditId, kListLabelId, kListEditId, true);
+    bind(*m_design);
     setIcon(kw::resourceModule().findIcon(kIconId));
     for (int i = 0; i < 8; ++i)
         setupIconButton(this, m_buttons[i], kTools[i].id, kTools[i].icon, Tvl_String());
@@ -127,15 +132,15 @@ bool CDlgDesigner::onInitDialog() {
 
 void CDlgDesigner::setTitle() {
     Tvl_String title = dialString(843);
-    if (!m_design.getName().isEmpty())
-        title += Tvl_String(L" - <") + m_design.getName() + L">";
+    if (!m_design->getName().isEmpty())
+        title += Tvl_String(L" - <") + m_design->getName() + L">";
     setWindowText(title.str());
 }
 
 void CDlgDesigner::updateToolStates() {
     // Without a picture there is no scale: a new control or a copy would have no size.
     int w = 0, h = 0;
-    m_design.getImageSize(w, h);
+    m_design->getImageSize(w, h);
     enableDlgItem(this, kAddId, w > 0 && h > 0);
     enableDlgItem(this, kCopyId, w > 0 && h > 0);
 }
@@ -149,7 +154,7 @@ void CDlgDesigner::message(const Tvl_String& text) {
 bool CDlgDesigner::saveQuestion() {
     if (!m_modified)
         return true;
-    const Tvl_String text = dialString(838) + L"\n<" + m_design.getName() + L">";
+    const Tvl_String text = dialString(838) + L"\n<" + m_design->getName() + L">";
     const int answer = ui::messageBox(this, text.str(), dialString(837).str(),
                                       ui::MB_YESNOCANCEL | ui::MB_ICONQUESTION);
     if (answer == ui::IDCANCEL)
@@ -157,9 +162,9 @@ bool CDlgDesigner::saveQuestion() {
     if (answer == ui::IDNO)
         return true;
     // A design that was never named is saved under a name the user chooses.
-    if (m_design.getName().isEmpty())
+    if (m_design->getName().isEmpty())
         return saveUnderName();
-    return writeTo(getDesignerRootFolder() + m_design.getName() + L".txt");
+    return writeTo(getDesignerRootFolder() + m_design->getName() + L".txt");
 }
 
 void CDlgDesigner::onOK() {
@@ -192,7 +197,7 @@ void CDlgDesigner::onDestroy() {
 
 Tvl_String CDlgDesigner::startFolder() const {
     const Tvl_String root = getDesignerRootFolder();
-    const Tvl_String name = m_design.getName();
+    const Tvl_String name = m_design->getName();
     const int slash = name.findLast(L'\\');
     return slash < 0 ? root : root + name.left(slash + 1);
 }
@@ -200,23 +205,26 @@ Tvl_String CDlgDesigner::startFolder() const {
 bool CDlgDesigner::openDesign(const Tvl_String& path) {
     // Read it aside first: a file that is not a design leaves the current one alone.
     Tvl_String name;
-    Tvl_DlgDesignerData probe;
     if (!Tvl_DlgDesignerData::getNameFromFile(path, name)) {
         message(Tvl_String(L"Dialog designs are kept in ") + getDesignerRootFolder() +
                 L"; this file lies elsewhere:\n" + path);
         return false;
     }
-    if (!probe.readFromFile(path, false)) {
+    auto next = std::make_unique<Tvl_DlgDesignerData>();
+    bind(*next);
+    if (!next->readFromFile(path, true)) {
+        next.reset();
+        m_design->updatePropsOfCurSel(); // binding the new one emptied the pane
         message(Tvl_String(L"This file is not a dialog design:\n") + path);
         return false;
     }
-    m_design.removeAllDrawnCtrls();
-    m_design.readFromFile(path, true);
+    m_design->removeAllDrawnCtrls();
+    m_design = std::move(next);
     const Tvl_String picture = changeExtension(path, L"bmp");
     int w = 0, h = 0;
-    m_design.getImageSize(w, h);
-    m_design.redrawAllControls();
-    m_design.updatePropsOfCurSel();
+    m_design->getImageSize(w, h);
+    m_design->redrawAllControls();
+    m_design->updatePropsOfCurSel();
     invalidate();
     m_modified = false;
     setTitle();
@@ -238,7 +246,7 @@ bool CDlgDesigner::writeTo(const Tvl_String& path) {
                 L"\" cannot be the name of a design (characters not allowed in file names).");
         return false;
     }
-    if (!m_design.writeToFile(path)) {
+    if (!m_design->writeToFile(path)) {
         message(Tvl_String(L"The design could not be saved:\n") + path);
         return false;
     }
@@ -266,7 +274,7 @@ bool CDlgDesigner::saveUnderName() {
 }
 
 void CDlgDesigner::onPicture() {
-    if (m_design.getName().isEmpty() && !saveUnderName())
+    if (m_design->getName().isEmpty() && !saveUnderName())
         return;
     const Tvl_String root = getDesignerRootFolder();
     Tvl_String path = root;
@@ -281,16 +289,16 @@ void CDlgDesigner::onPicture() {
                 path);
         return;
     }
-    const Tvl_String target = getDesignerRootFolder() + m_design.getName() + L".bmp";
+    const Tvl_String target = getDesignerRootFolder() + m_design->getName() + L".bmp";
     const base::NativePath from = base::toNative(path.str()), to = base::toNative(target.str());
     std::error_code ec;
     if (!std::filesystem::equivalent(from, to, ec) && !base::copyFile(from, to)) {
         message(Tvl_String(L"The picture could not be copied to ") + target);
         return;
     }
-    m_design.getSizeFromAllControls();
-    m_design.attachBitmap(target);
-    m_design.redrawAllControls();
+    m_design->getSizeFromAllControls();
+    m_design->attachBitmap(target);
+    m_design->redrawAllControls();
     invalidate();
     m_modified = true;
     updateToolStates();
@@ -299,13 +307,13 @@ void CDlgDesigner::onPicture() {
 // ---- Commands ------------------------------------------------------------------------------
 
 void CDlgDesigner::paneChanged() {
-    const int index = m_design.getCurSel();
-    const Tvl_DesignerControl* c = m_design.getControl(index);
-    if (!c || m_design.isUpdatingProps())
+    const int index = m_design->getCurSel();
+    const Tvl_DesignerControl* c = m_design->getControl(index);
+    if (!c || m_design->isUpdatingProps())
         return;
     const Tvl_DesignerControl before = *c;
-    m_design.propsOfCurSelUpdated();
-    const Tvl_DesignerControl* now = m_design.getControl(index);
+    m_design->propsOfCurSelUpdated();
+    const Tvl_DesignerControl* now = m_design->getControl(index);
     if (now && !(now->type == before.type && now->contents == before.contents &&
                  now->getMergedExtComboList() == before.getMergedExtComboList()))
         m_modified = true;
@@ -334,30 +342,30 @@ bool CDlgDesigner::onCommand(int id, int code, ui::Window* from) {
         saveUnderName();
         return true;
     case kAddId:
-        if (m_design.addNewControl(tvlCtrlEdit))
+        if (m_design->addNewControl(tvlCtrlEdit))
             m_modified = true;
         return true;
     case kDeleteId:
-        if (m_design.removeCurControls())
+        if (m_design->removeCurControls())
             m_modified = true;
-        m_design.updatePropsOfCurSel();
+        m_design->updatePropsOfCurSel();
         invalidate();
         return true;
     case kWidthId:
     case kHeightId:
-        if (m_design.changeCtrlSize(id == kWidthId))
+        if (m_design->changeCtrlSize(id == kWidthId))
             m_modified = true;
         return true;
     case kCopyId:
-        if (m_design.copyCurCtrls())
+        if (m_design->copyCurCtrls())
             m_modified = true;
         return true;
     case kAlignId:
-        if (m_design.outlineCurCtrls())
+        if (m_design->outlineCurCtrls())
             m_modified = true;
         return true;
     case kStickId:
-        if (m_design.stickRightCurCtrls())
+        if (m_design->stickRightCurCtrls())
             m_modified = true;
         return true;
     case kPictureId:
@@ -373,8 +381,8 @@ bool CDlgDesigner::onCommand(int id, int code, ui::Window* from) {
 void CDlgDesigner::onMouseDown(ui::MouseButton button, unsigned flags, ui::Point client) {
     if (button != ui::MouseButton::Left)
         return;
-    m_design.OnLButtonDown(flags, client);
-    m_design.updatePropsOfCurSel();
+    m_design->OnLButtonDown(flags, client);
+    m_design->updatePropsOfCurSel();
     m_modified = true; // as any click in the design
 }
 
@@ -388,11 +396,11 @@ void CDlgDesigner::onMouseUp(ui::MouseButton button, unsigned, ui::Point client)
     if (button != ui::MouseButton::Left || !t || t->tracking() == CControlTracker::Tracking::None)
         return;
     t->mouseUp(client);
-    m_design.updatePropsOfCurSel();
+    m_design->updatePropsOfCurSel();
 }
 
 bool CDlgDesigner::onSetCursor(ui::Window* window, int hitTest, unsigned mouseMsg) {
-    if (m_design.OnSetCursor(hitTest, mouseMsg))
+    if (m_design->OnSetCursor(hitTest, mouseMsg))
         return true;
     if (window == this || (window && window->id() == kSurfaceId)) {
         ui::app().setCursor(ui::CursorKind::Arrow);
@@ -402,18 +410,18 @@ bool CDlgDesigner::onSetCursor(ui::Window* window, int hitTest, unsigned mouseMs
 }
 
 bool CDlgDesigner::onEraseBkgnd(ui::Canvas& canvas) {
-    m_design.OnEraseBkgnd(canvas);
+    m_design->OnEraseBkgnd(canvas);
     return true;
 }
 
 void CDlgDesigner::onPaint(ui::Canvas& canvas) {
-    m_design.OnPaint(canvas);
+    m_design->OnPaint(canvas);
 }
 
 bool CDlgDesigner::onCtlColor(ui::CtlColor& color) {
     // The design's texts show over the picture.
     if (color.kind == ui::CTLCOLOR_STATIC && color.control &&
-        m_design.isADynControl(color.control->id())) {
+        m_design->isADynControl(color.control->id())) {
         color.transparentText = true;
         color.brush = ui::BrushKind::Hollow;
         return true;

@@ -9,6 +9,8 @@
 #include "kw/designer/Tvl_DlgDesignerData.h"
 #include "platform/ui/Dialog.h"
 
+#include <memory>
+
 class CControlTracker;
 
 class CDlgDesigner : public ui::Dialog {
@@ -29,7 +31,7 @@ public:
     // The design to open at start (a path below the designs' root); may be empty.
     Tvl_String m_startPath;
 
-    Tvl_DlgDesignerData& design() { return m_design; }
+    Tvl_DlgDesignerData& design() { return *m_design; }
     bool isModified() const { return m_modified; }
     CControlTracker* tracker() const;
 
@@ -59,6 +61,7 @@ protected:
     void onDestroy() override;
 
 private:
+    void bind(Tvl_DlgDesignerData& design);
     void setTitle();
     void updateToolStates();
     void onPicture();
@@ -67,7 +70,8 @@ private:
     void paneChanged();
     void message(const Tvl_String& text);
 
-    Tvl_DlgDesignerData m_design;
+    // Replaced whole when another design is opened (read aside, taken only when whole).
+    std::unique_ptr<Tvl_DlgDesignerData> m_design;
     CButtonST m_buttons[8];
     CResizer m_resizer;
     bool m_modified = false;

@@ -172,6 +172,7 @@ bool Tvl_DlgDesignerData::attachBitmap(const Tvl_String& path) {
     m_pictureWidth = m_picture.width;
     m_pictureHeight = m_picture.height;
     m_pictureMask = ui::makeMask(m_picture, ui::Color::fromRgb(255, 255, 255));
+    m_pictureOr = ui::blackenMasked(m_picture, m_pictureMask);
     return true;
 }
 
@@ -182,9 +183,14 @@ int Tvl_DlgDesignerData::OnEraseBkgnd(ui::Canvas& canvas) {
     if (m_designMode)
         canvas.fillRect(dialog->getClientRect(), ui::theme::kFace);
     if (!m_picture.empty()) {
-        canvas.drawBitmap(m_pictureMask, ui::Point{0, 0}, ui::BlitMode::And);
-        canvas.drawBitmap(ui::blackenMasked(m_picture, m_pictureMask), ui::Point{0, 0},
-                          ui::BlitMode::Or);
+        // Only the part that can show: inside the client area and the area being painted.
+        const ui::Rect part = ui::Rect{0, 0, m_pictureWidth, m_pictureHeight}
+                                  .intersect(dialog->getClientRect())
+                                  .intersect(canvas.clipBox());
+        if (!part.isEmpty()) {
+            canvas.drawBitmap(m_pictureMask, part, part, ui::BlitMode::And);
+            canvas.drawBitmap(m_pictureOr, part, part, ui::BlitMode::Or);
+        }
     }
     return 0;
 }
@@ -361,6 +367,7 @@ bool Tvl_DlgDesignerData::readFromFile(const Tvl_String& path, const bool& withP
         // The design's own picture or none; never the one of the design read before.
         m_picture = ui::Bitmap();
         m_pictureMask = ui::Bitmap();
+        m_pictureOr = ui::Bitmap();
         m_pictureWidth = 0;
         m_pictureHeight = 0;
         attachBitmap(changeExtension(path, L"bmp"));
@@ -407,11 +414,15 @@ bool Tvl_DlgDesignerData::addNewControl(const int& type) {
 }
 
 int Tvl_DlgDesignerData::freeId() const {
-    for (int candidate = m_dynIdFirst; candidate <= m_dynIdLast && candidate > 0; ++candidate) {
-        int index = -1;
-        if (!findCtrlFromResource(candidate, index))
-            return candidate;
-    }
+    if (m_dynIdFirst < 1 || m_dynIdLast < m_dynIdFirst)
+        return 0;
+    std::vector<bool> used(static_cast<size_t>(m_dynIdLast - m_dynIdFirst) + 1, false);
+    for (const Tvl_DesignerControl& c : m_controls)
+        if (c.resourceId >= m_dynIdFirst && c.resourceId <= m_dynIdLast)
+            used[static_cast<size_t>(c.resourceId - m_dynIdFirst)] = true;
+    for (size_t k = 0; k < used.size(); ++k)
+        if (!used[k])
+            return m_dynIdFirst + static_cast<int>(k);
     return 0;
 }
 

@@ -185,6 +185,7 @@ private:
     kw::designer::ControlTracker* m_tracker = nullptr;
     ui::Bitmap m_picture;
     ui::Bitmap m_pictureMask;
+    ui::Bitmap m_pictureOr; // the picture with its transparent parts black, for the OR blit
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;
     int m_dynIdFirst = 0;

@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
             if (ui::writePng(d, file.string())) {
                 std::printf("%s\n", file.string().c_str());
             } else {
-                std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n", file.string().c_str());
+                std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n",
+                             file.string().c_str());
                 g_ok = false;
             }
         };
