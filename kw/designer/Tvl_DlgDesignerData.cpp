@@ -3,6 +3,7 @@
 #include "core/DialogHelpers.h"
 #include "core/FileHelpers.h"
 #include "core/LanguageTexts.h"
+#include "core/StringHelpers.h"
 #include "core/Tvl_PropertiesList.h"
 #include "core/Tvl_Settings.h"
 #include "kw/frame/ModuleResources.h"
@@ -34,6 +35,32 @@ int toPixel(double value) {
     if (!std::isfinite(r))
         return 0;
     return static_cast<int>(std::clamp(r, -1.0e6, 1.0e6));
+}
+
+// A key that is present must hold the type the file format gives it.
+bool hasTypeOrIsMissing(const Tvl_PropertiesList& list, const Tvl_String& key,
+                        Tvl_PropertiesList::Type expected) {
+    Tvl_PropertiesList::Type type{};
+    return list.getType(key, type) != Acad::eOk || type == expected;
+}
+
+// Control `index` of a description; false when it is damaged: a key of the wrong type,
+// a type number outside the known types, or an edge that is not a finite number.
+bool readStoredControl(const Tvl_PropertiesList& list, int index, Tvl_DesignerControl& c) {
+    using T = Tvl_PropertiesList::Type;
+    const struct {
+        const wchar_t* word;
+        T type;
+    } keys[] = {{L"type", T::Integer},      {L"topLeftX", T::Real},     {L"topLeftY", T::Real},
+                {L"bottomRightX", T::Real}, {L"bottomRightY", T::Real}, {L"contents", T::Text},
+                {L"comboList", T::Text}};
+    for (const auto& k : keys)
+        if (!hasTypeOrIsMissing(list, append(Tvl_String(k.word), index), k.type))
+            return false;
+    c.getFromPropList(list, index);
+    return kw::designer::isValidType(c.type) && std::isfinite(c.topLeftX) &&
+           std::isfinite(c.topLeftY) && std::isfinite(c.bottomRightX) &&
+           std::isfinite(c.bottomRightY);
 }
 
 } // namespace
@@ -107,6 +134,14 @@ bool Tvl_DlgDesignerData::initialize(ui::Window* dialog, const int& dynIdFirst,
     m_dynIdLast = dynIdLast;
     m_designMode = designMode;
     m_initialized = true;
+    // A design read before it was bound got no ids (there was no range yet); hand them
+    // out now, in array order, exactly as reading after binding would have.
+    if (m_drawn.empty()) {
+        for (Tvl_DesignerControl& c : m_controls)
+            c.resourceId = 0;
+        for (Tvl_DesignerControl& c : m_controls)
+            c.resourceId = freeId();
+    }
     if (!designMode)
         return true;
     if (!m_tracker)
@@ -137,6 +172,7 @@ bool Tvl_DlgDesignerData::attachBitmap(const Tvl_String& path) {
     m_pictureWidth = m_picture.width;
     m_pictureHeight = m_picture.height;
     m_pictureMask = ui::makeMask(m_picture, ui::Color::fromRgb(255, 255, 255));
+    m_pictureOr = ui::blackenMasked(m_picture, m_pictureMask);
     return true;
 }
 
@@ -147,9 +183,14 @@ int Tvl_DlgDesignerData::OnEraseBkgnd(ui::Canvas& canvas) {
     if (m_designMode)
         canvas.fillRect(dialog->getClientRect(), ui::theme::kFace);
     if (!m_picture.empty()) {
-        canvas.drawBitmap(m_pictureMask, ui::Point{0, 0}, ui::BlitMode::And);
-        canvas.drawBitmap(ui::blackenMasked(m_picture, m_pictureMask), ui::Point{0, 0},
-                          ui::BlitMode::Or);
+        // Only the part that can show: inside the client area and the area being painted.
+        const ui::Rect part = ui::Rect{0, 0, m_pictureWidth, m_pictureHeight}
+                                  .intersect(dialog->getClientRect())
+                                  .intersect(canvas.clipBox());
+        if (!part.isEmpty()) {
+            canvas.drawBitmap(m_pictureMask, part, part, ui::BlitMode::And);
+            canvas.drawBitmap(m_pictureOr, part, part, ui::BlitMode::Or);
+        }
     }
     return 0;
 }
@@ -307,17 +348,30 @@ bool Tvl_DlgDesignerData::readFromFile(const Tvl_String& path, const bool& withP
     if (list.readFromFile(path) != Acad::eOk)
         return false;
     int n = 0;
+    if (!hasTypeOrIsMissing(list, L"nrOfControls", Tvl_PropertiesList::Type::Integer))
+        return false;
     list.getProperty(L"nrOfControls", n);
     // Each control is seven entries; a count the file cannot hold is damage.
     if (n < 0 || n > list.length())
         return false;
+    Tvl_Array<Tvl_DesignerControl> read;
     for (int i = 0; i < n; ++i) {
         Tvl_DesignerControl control;
-        control.getFromPropList(list, i);
-        append(control);
+        if (!readStoredControl(list, i, control))
+            return false;
+        read.append(control);
     }
-    if (withPicture)
+    for (Tvl_DesignerControl& control : read)
+        append(control);
+    if (withPicture) {
+        // The design's own picture or none; never the one of the design read before.
+        m_picture = ui::Bitmap();
+        m_pictureMask = ui::Bitmap();
+        m_pictureOr = ui::Bitmap();
+        m_pictureWidth = 0;
+        m_pictureHeight = 0;
         attachBitmap(changeExtension(path, L"bmp"));
+    }
     return true;
 }
 
@@ -359,18 +413,23 @@ bool Tvl_DlgDesignerData::addNewControl(const int& type) {
     return drawControl(m_controls.last());
 }
 
+int Tvl_DlgDesignerData::freeId() const {
+    if (m_dynIdFirst < 1 || m_dynIdLast < m_dynIdFirst)
+        return 0;
+    std::vector<bool> used(static_cast<size_t>(m_dynIdLast - m_dynIdFirst) + 1, false);
+    for (const Tvl_DesignerControl& c : m_controls)
+        if (c.resourceId >= m_dynIdFirst && c.resourceId <= m_dynIdLast)
+            used[static_cast<size_t>(c.resourceId - m_dynIdFirst)] = true;
+    for (size_t k = 0; k < used.size(); ++k)
+        if (!used[k])
+            return m_dynIdFirst + static_cast<int>(k);
+    return 0;
+}
+
 int Tvl_DlgDesignerData::append(Tvl_DesignerControl& control) {
-    int id = 0;
-    for (int candidate = m_dynIdFirst; candidate <= m_dynIdLast && candidate > 0; ++candidate) {
-        int index = -1;
-        if (!findCtrlFromResource(candidate, index)) {
-            id = candidate;
-            break;
-        }
-    }
-    control.resourceId = id;
+    control.resourceId = freeId();
     m_controls.append(control);
-    return id;
+    return control.resourceId;
 }
 
 bool Tvl_DlgDesignerData::removeControl(const int& index) {
@@ -571,7 +630,8 @@ bool Tvl_DlgDesignerData::setHeight(const int& index, const double& px) {
 
 bool Tvl_DlgDesignerData::getSizeFromControl(const int& index) {
     ui::Window* w = drawnWindow(index);
-    if (!w)
+    // Without a picture the windows have no scale: the factors read stay as they are.
+    if (!w || m_pictureWidth <= 0 || m_pictureHeight <= 0)
         return false;
     const ui::Rect r = w->rect();
     Tvl_DesignerControl& c = m_controls[index];

@@ -137,6 +137,8 @@ public:
     bool handleTabKey(const unsigned& key, Tvl_TabMsgHandle& result);
 
     bool isInitialized() const { return m_initialized; }
+    // True while updatePropsOfCurSel writes the property pane.
+    bool isUpdatingProps() const { return m_updatingProps; }
     bool isDesignMode() const { return m_designMode; }
     kw::designer::ControlTracker* tracker() const { return m_tracker; }
     // The drawn window of control `index` (null when not drawn).
@@ -169,6 +171,8 @@ protected:
 private:
     // The ids of the selected drawn controls; empty when not initialised or no tracker.
     std::vector<int> selectedControlIds() const;
+    // The smallest id of the range that no control has; 0 when all are taken.
+    int freeId() const;
     void reset();
     bool drawnInStep() const;
     ui::Rect pixelRect(const Tvl_DesignerControl& control) const;
@@ -181,6 +185,7 @@ private:
     kw::designer::ControlTracker* m_tracker = nullptr;
     ui::Bitmap m_picture;
     ui::Bitmap m_pictureMask;
+    ui::Bitmap m_pictureOr; // the picture with its transparent parts black, for the OR blit
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;
     int m_dynIdFirst = 0;

@@ -2,6 +2,7 @@
 // copying of records). Each reaches its dialog once that dialog is part of the module;
 // until then it says so on the command line and gives up.
 
+#include "kw/designer/CDlgDesigner.h"
 #include "kw/designer/Tvl_DlgDesignerData.h"
 #include "kw/frame/CDlgStringArray.h"
 #include "kw/frame/ConstraintsEditorSlot.h"
@@ -136,10 +137,11 @@ void EndDlgEditConstraints() {
 
 // ---- Dialog designer -------------------------------------------------------------------
 
-bool StartDlgDesigner(const Tvl_String& /*file*/) {
+bool StartDlgDesigner(const Tvl_String& file) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The dialog designer");
-    return false;
+    CDlgDesigner dlg;
+    dlg.m_startPath = file;
+    return dlg.doModal() == ui::IDOK;
 }
 
 void GetImageDlgCtrlNames(const Tvl_String& file, Tvl_StringArray& names) {

@@ -34,6 +34,12 @@ void acedPostCommandPrompt();
 void acedUpdateDisplay();
 ui::Window* adsw_acadMainWnd();
 
+// Reads a text from the command line: the next word typed after the command's name on
+// its line (cronly non-zero: the rest of that line). RTNORM with the text, RTNONE when the
+// line holds no more input (as Enter on an empty prompt), RTERROR when the text does not
+// fit bufLen characters with its terminating zero.
+int acedGetString(int cronly, const ACHAR* prompt, ACHAR* result, size_t bufLen);
+
 // base: optional rubber-band base point (may be null). result receives the point.
 int acedGetPoint(const ads_point base, const ACHAR* prompt, ads_point result);
 // One entity and the point it was picked at.

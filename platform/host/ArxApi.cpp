@@ -12,6 +12,7 @@
 #include "platform/base/Encoding.h"
 
 #include <cstdarg>
+#include <cwchar>
 #include <string_view>
 
 namespace {
@@ -111,6 +112,26 @@ int acutPrintf(const ACHAR* format, ...) {
     va_end(ap);
     host::commandLine().write(text);
     return static_cast<int>(text.size());
+}
+
+int acedGetString(int cronly, const ACHAR* prompt, ACHAR* result, size_t bufLen) {
+    if (!result || bufLen == 0)
+        return RTERROR;
+    result[0] = 0;
+    host::CommandLine& line = host::commandLine();
+    std::wstring text;
+    if (cronly)
+        text = line.takeInputRest();
+    else if (!line.takeInputWord(text))
+        text.clear();
+    if (prompt)
+        line.write(std::wstring(prompt) + text + L"\n");
+    if (text.empty())
+        return RTNONE;
+    if (text.size() + 1 > bufLen)
+        return RTERROR;
+    std::wcsncpy(result, text.c_str(), bufLen);
+    return RTNORM;
 }
 
 void acedPostCommandPrompt() {

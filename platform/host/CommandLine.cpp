@@ -72,4 +72,18 @@ void CommandLine::breakLine() {
     m_echoMidLine = false;
 }
 
+bool CommandLine::takeInputWord(std::wstring& word) {
+    if (m_inputPos >= m_input.size())
+        return false;
+    word = m_input[m_inputPos++];
+    return true;
+}
+
+std::wstring CommandLine::takeInputRest() {
+    std::wstring rest;
+    for (; m_inputPos < m_input.size(); ++m_inputPos)
+        rest += (rest.empty() ? L"" : L" ") + m_input[m_inputPos];
+    return rest;
+}
+
 } // namespace host

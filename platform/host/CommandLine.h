@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace host {
 
@@ -37,7 +38,21 @@ public:
     int promptCount() const { return m_prompts; }
     int updateDisplayCount() const { return m_updates; }
 
+    // The words typed after a registered command's name on its line: the command's input,
+    // taken word by word with acedGetString while it runs.
+    void setCommandInput(std::vector<std::wstring> words) {
+        m_input = std::move(words);
+        m_inputPos = 0;
+    }
+    bool takeInputWord(std::wstring& word);
+    // The rest of the line, words joined by one blank (empty when none is left).
+    std::wstring takeInputRest();
+    bool hasInput() const { return m_inputPos < m_input.size(); }
+    std::size_t inputTaken() const { return m_inputPos; }
+
 private:
+    std::vector<std::wstring> m_input;
+    std::size_t m_inputPos = 0;
     std::wstring m_text;
     std::wstring m_pendingLine; // not yet ended, not yet in the transcript
     bool m_echo = false;

@@ -118,11 +118,18 @@ CommandOutcome CommandProcessor::execute(const std::vector<std::wstring>& words)
         say(L"Unknown command \"" + name + L"\".\n");
         return CommandOutcome::Unknown;
     }
-    if (argc > 0)
-        say(L"Command " + command->globalName +
-            L" takes no arguments; ignored the rest of the line.\n");
     const Command copy = *command; // the command may remove its own group
-    return runRegistered(copy);
+    commandLine().setCommandInput({words.begin() + 1, words.end()});
+    const CommandOutcome outcome = runRegistered(copy);
+    if (argc > 0 && commandLine().hasInput()) {
+        const bool tookNone = commandLine().inputTaken() == 0;
+        commandLine().takeInputRest();
+        say(L"Command " + copy.globalName +
+            (tookNone ? L" takes no arguments" : L" takes fewer arguments") +
+            L"; ignored the rest of the line.\n");
+    }
+    commandLine().setCommandInput({});
+    return outcome;
 }
 
 } // namespace host

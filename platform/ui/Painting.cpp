@@ -94,6 +94,8 @@ void Window::paintTree(Canvas& canvas) {
         Window* c = k.get();
         if (!c || !c->isShown())
             continue;
+        if (c->m_rect.intersect(canvas.clipBox()).isEmpty())
+            continue; // outside the area being painted: it would draw nothing
         ClipScope clip(canvas, c->m_rect);
         Rect in = c->nonClientInsets();
         if (in.left > 0 || in.top > 0) {

@@ -87,20 +87,30 @@ FaceFamily faceFamily(std::wstring_view face) {
     return FaceFamily::Sans;
 }
 
-int fixedAdvancePerMille(const Font& font, wchar_t ch) {
+namespace {
+
+// The advance of one character when the font's family is known (looking the family up
+// is the costly part: measuring a text looks it up once, not per character).
+int advancePerMille(const Font& font, bool mono, wchar_t ch) {
     if (ch == L'\t')
-        return 4 * fixedAdvancePerMille(font, L' ');
+        return 4 * advancePerMille(font, mono, L' ');
     if (isZeroWidth(ch))
         return 0;
     if (isWide(ch))
         return 1000;
-    if (faceFamily(font.face) == FaceFamily::Mono)
+    if (mono)
         return kMonoAdvance;
     const unsigned c = static_cast<unsigned>(ch);
     if (c >= 0x20 && c <= 0xFF)
         return (font.bold() ? kSansBold : kSans)[c - 0x20];
     // Other scripts and symbols: about the width of an average letter.
     return font.bold() ? 610 : 560;
+}
+
+} // namespace
+
+int fixedAdvancePerMille(const Font& font, wchar_t ch) {
+    return advancePerMille(font, faceFamily(font.face) == FaceFamily::Mono, ch);
 }
 
 FontMetrics fixedFontMetrics(const Font& font) {
@@ -110,16 +120,18 @@ FontMetrics fixedFontMetrics(const Font& font) {
     m.descent = (em * kDescentPerMille + 999) / 1000;
     m.lineHeight = m.ascent + m.descent;
     long sum = 0;
+    const bool mono = faceFamily(font.face) == FaceFamily::Mono;
     for (wchar_t c = L'a'; c <= L'z'; ++c)
-        sum += fixedAdvancePerMille(font, c) + fixedAdvancePerMille(font, c - L'a' + L'A');
+        sum += advancePerMille(font, mono, c) + advancePerMille(font, mono, c - L'a' + L'A');
     m.avgCharWidth = std::max(1, scaled(sum / 52, em));
     return m;
 }
 
 Size fixedTextExtent(const Font& font, std::wstring_view text) {
     long sum = 0;
+    const bool mono = faceFamily(font.face) == FaceFamily::Mono;
     for (wchar_t ch : text)
-        sum += fixedAdvancePerMille(font, ch);
+        sum += advancePerMille(font, mono, ch);
     return {scaled(sum, font.charHeight()), fixedFontMetrics(font).lineHeight};
 }
 

@@ -6,6 +6,8 @@
 #include "platform/base/Files.h"
 
 #include <fstream>
+#include <limits>
+#include <variant>
 
 TEST(DesignerControl, StoredListSplitsByType) {
     Tvl_DesignerControl flexDim;
@@ -180,4 +182,97 @@ TEST_F(DesignerTest, DesignNamesAndTheExportedNameList) {
     EXPECT_EQ(names[1], L"L2");
     GetImageDlgCtrlNames(m_root + L"missing.txt", names);
     EXPECT_EQ(names.length(), 0);
+}
+
+TEST_F(DesignerTest, OutOfRangeTypesWrongKindsAndNonFiniteEdgesAreDamage) {
+    const Tvl_String path = m_root + L"bad.txt";
+    Tvl_PropertiesList good;
+    good.setProperty(L"nrOfControls", 1);
+    control(tvlCtrlEdit, 0.1, 0.1, 0.2, 0.2, L"a").setToPropList(good, 0);
+    ASSERT_EQ(good.writeToFile(path), Acad::eOk);
+    Tvl_DlgDesignerData design;
+    ASSERT_TRUE(design.readFromFile(path, false));
+
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Damage {
+        const wchar_t* key;
+        std::variant<int, double, const wchar_t*> value;
+    };
+    const Damage damages[] = {
+        {L"type0", 31},           {L"type0", -1},          {L"type0", 2.0},
+        {L"nrOfControls", 1.0},   {L"nrOfControls", L"1"}, {L"topLeftX0", inf},
+        {L"bottomRightY0", -inf}, {L"topLeftY0", nan},     {L"bottomRightX0", 1},
+        {L"contents0", 7},
+    };
+    for (const Damage& d : damages) {
+        Tvl_PropertiesList list = good;
+        std::visit([&](auto v) { list.setProperty(d.key, v); }, d.value);
+        ASSERT_EQ(list.writeToFile(path), Acad::eOk);
+        Tvl_DesignerControl keep = control(tvlCtrlEdit, 0, 0, 1, 1, L"x");
+        design.append(keep);
+        EXPECT_FALSE(design.readFromFile(path, false)) << Tvl_String(d.key).toUtf8();
+        EXPECT_EQ(design.getNrControls(), 0) << Tvl_String(d.key).toUtf8();
+    }
+    // The last known type is still a design.
+    Tvl_PropertiesList list = good;
+    list.setProperty(L"type0", 30);
+    ASSERT_EQ(list.writeToFile(path), Acad::eOk);
+    EXPECT_TRUE(design.readFromFile(path, false));
+    EXPECT_EQ(design.getNrControls(), 1);
+}
+
+TEST_F(DesignerTest, ADesignReadBeforeItIsBoundGetsItsIdsWhenBound) {
+    writePicture(L"ids");
+    Tvl_DlgDesignerData writer;
+    for (int i = 0; i < 3; ++i) {
+        Tvl_DesignerControl c = control(tvlCtrlEdit, 0.1 * i, 0.1, 0.1 * i + 0.05, 0.2, L"v");
+        writer.append(c);
+    }
+    ASSERT_TRUE(writer.writeToFile(m_root + L"ids.txt"));
+
+    // Read, then bind.
+    Tvl_DlgDesignerData early;
+    ASSERT_TRUE(early.readFromFile(m_root + L"ids.txt", true));
+    EXPECT_EQ(early.getControl(2)->resourceId, 0);
+    DesignHost& host = makeHost(false);
+    ASSERT_TRUE(early.initialize(&host, 33000, 33099, 0, 0, 0, 0, 0, false));
+    // Bind, then read: the same ids.
+    Tvl_DlgDesignerData late;
+    ASSERT_TRUE(late.initialize(&host, 33000, 33099, 0, 0, 0, 0, 0, false));
+    ASSERT_TRUE(late.readFromFile(m_root + L"ids.txt", true));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(early.getControl(i)->resourceId, 33000 + i);
+        EXPECT_EQ(late.getControl(i)->resourceId, 33000 + i);
+    }
+    // The ids work: the controls are drawn, found and valued by id.
+    early.redrawAllControls();
+    EXPECT_TRUE(early.isADynControl(33002));
+    EXPECT_TRUE(early.setCtrlValue(33002, L"12.50"));
+    Tvl_String value;
+    EXPECT_TRUE(early.getCtrlValue(33002, value));
+    EXPECT_EQ(value, L"12.50");
+}
+
+TEST_F(DesignerTest, SavingWithoutAPictureKeepsTheFactorsRead) {
+    Tvl_DlgDesignerData writer;
+    Tvl_DesignerControl c = control(tvlCtrlEdit, 0.25, 0.5, 0.75, 0.625, L"v");
+    writer.append(c);
+    ASSERT_TRUE(writer.writeToFile(m_root + L"nopic.txt"));
+    // A picture that is damaged is no picture.
+    std::ofstream(native(m_root + L"nopic.bmp"), std::ios::binary) << "BM not really";
+
+    Tvl_DlgDesignerData design;
+    DesignHost& host = makeHost(true);
+    ASSERT_TRUE(design.initialize(&host, 33000, 33099, kTypeCombo, kContentsLabel, kContentsEdit,
+                                  kListLabel, kListEdit, true));
+    ASSERT_TRUE(design.readFromFile(m_root + L"nopic.txt", true));
+    design.redrawAllControls(); // drawn at 0,0 with no size
+    ASSERT_TRUE(design.writeToFile(m_root + L"nopic2.txt"));
+    Tvl_DlgDesignerData back;
+    ASSERT_TRUE(back.readFromFile(m_root + L"nopic2.txt", false));
+    EXPECT_EQ(back.getControl(0)->topLeftX, 0.25);
+    EXPECT_EQ(back.getControl(0)->topLeftY, 0.5);
+    EXPECT_EQ(back.getControl(0)->bottomRightX, 0.75);
+    EXPECT_EQ(back.getControl(0)->bottomRightY, 0.625);
 }

@@ -10,6 +10,9 @@
 #include <string>
 
 #include "core/LanguageTexts.h"
+#include "core/Tvl_Settings.h"
+#include "kw/designer/CControlTracker.h"
+#include "kw/designer/CDlgDesigner.h"
 #include "kw/frame/CDlgOpenSave.h"
 #include "kw/frame/CDlgStringArray.h"
 #include "kw/frame/ModuleState.h"
@@ -96,6 +99,40 @@ int main(int argc, char** argv) {
                              g.setFocus();
                              g.setActiveCell(2, 2);
                          });
+
+    // ---- Dialog designer: the tour's sample design, two controls selected (frames and
+    // handles), then a rubber band half drawn.
+    {
+        setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+        gSettings.reload();
+        CDlgDesigner designer;
+        designer.m_startPath = getDesignerRootFolder() + L"tour.txt";
+        ui::ScriptedDriver driver;
+        auto shoot = [&](ui::Dialog& d, const char* name) {
+            const std::filesystem::path file = folder / name;
+            if (ui::writePng(d, file.string())) {
+                std::printf("%s\n", file.string().c_str());
+            } else {
+                std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n",
+                             file.string().c_str());
+                g_ok = false;
+            }
+        };
+        driver.onDialog(CDlgDesigner::kTemplateId, [&](ui::Dialog& d) {
+            auto& dd = static_cast<CDlgDesigner&>(d);
+            dd.tracker()->select(dd.design().getControl(1)->resourceId, true);
+            dd.tracker()->select(dd.design().getControl(3)->resourceId, false);
+            dd.design().updatePropsOfCurSel();
+            shoot(d, "designer.png");
+            dd.tracker()->clearSelection();
+            dd.tracker()->leftButtonDown({150, 10}, 0, true);
+            dd.tracker()->mouseMove({290, 60});
+            shoot(d, "designer-band.png");
+            dd.tracker()->mouseUp({290, 60});
+            ui::closeBox(d);
+        });
+        designer.doModal();
+    }
 
     kw::detachModule();
     return g_ok ? 0 : 1;

@@ -1,4 +1,5 @@
 #include "platform/host/CommandRegistry.h"
+#include "platform/host/AcEd.h"
 #include "platform/host/AcEdCommandStack.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/CommandProcessor.h"
@@ -90,6 +91,40 @@ TEST_F(CommandStack, ProcessorRunsCommandsAndBuiltIns) {
     EXPECT_TRUE(host::commandLine().contains(L"No modules loaded.\n"));
     EXPECT_EQ(processor.execute({L"LOAD"}), host::CommandOutcome::Failed);
     EXPECT_EQ(processor.execute({L"quit"}), host::CommandOutcome::Quit);
+}
+
+TEST_F(CommandStack, CommandsReadTheRestOfTheirLine) {
+    static std::wstring got[3];
+    static int results[3];
+    acedRegCmds->addCommand(L"ARGS", L"TWO", L"TWO", ACRX_CMD_MODAL, [] {
+        ACHAR buf[8];
+        results[0] = acedGetString(0, L"First: ", buf, 8);
+        got[0] = buf;
+        results[1] = acedGetString(0, L"Second: ", buf, 8);
+        got[1] = buf;
+    });
+    acedRegCmds->addCommand(L"ARGS", L"LINE", L"LINE", ACRX_CMD_MODAL, [] {
+        ACHAR buf[8];
+        results[2] = acedGetString(1, L"Name: ", buf, 8);
+        got[2] = buf;
+    });
+    EXPECT_EQ(processor.execute({L"TWO", L"a", L"b", L"c"}), host::CommandOutcome::Done);
+    EXPECT_EQ(results[0], RTNORM);
+    EXPECT_EQ(got[0], L"a");
+    EXPECT_EQ(got[1], L"b");
+    EXPECT_TRUE(host::commandLine().contains(L"First: a\n"));
+    EXPECT_TRUE(host::commandLine().contains(L"takes fewer arguments"));
+    // Nothing left on the line: as Enter on an empty prompt.
+    EXPECT_EQ(processor.execute({L"TWO", L"x"}), host::CommandOutcome::Done);
+    EXPECT_EQ(results[1], RTNONE);
+    EXPECT_EQ(got[1], L"");
+    // The rest of the line, and a buffer exactly one character too small.
+    EXPECT_EQ(processor.execute({L"LINE", L"ab", L"cde"}), host::CommandOutcome::Done);
+    EXPECT_EQ(results[2], RTNORM);
+    EXPECT_EQ(got[2], L"ab cde");
+    EXPECT_EQ(processor.execute({L"LINE", L"abcd", L"efg"}), host::CommandOutcome::Done);
+    EXPECT_EQ(results[2], RTERROR);
+    EXPECT_EQ(got[2], L"");
 }
 
 } // namespace
