@@ -114,7 +114,7 @@ HEM = """100 120 106 12 20 12
 1000 1008 302 21 40 30"""
 
 # UPN (EN 10365, formerly DIN 1026-1): size, h, b, tw, tf, r1 (root); the toe radius r2 is
-# half of r1.
+# half of r1 rounded up to 0.5 mm.
 UPN = """80 80 45 6 8 8
 100 100 50 6 8.5 8.5
 120 120 55 7 9 9
@@ -132,7 +132,8 @@ UPN = """80 80 45 6 8 8
 380 380 102 13.5 16 16
 400 400 110 14 18 18"""
 
-# Equal angles (EN 10056-1): leg a, thickness t, root radius r1; toe radius r2 = r1 / 2.
+# Equal angles (EN 10056-1): leg a, thickness t, root radius r1; toe radius r2 = r1 / 2
+# rounded up to 0.5 mm.
 ANGLES = """20 3 3.5
 25 3 3.5
 30 3 5
@@ -186,6 +187,11 @@ DENSITY = 7850e-6  # kg per mm2 per metre
 def num(v):
     text = ("%.3f" % v).rstrip("0").rstrip(".")
     return text
+
+
+def toe_radius(r1):
+    # Half the root radius, rounded up to half a millimetre as the tables list it.
+    return math.ceil(r1 - 1e-9) / 2
 
 
 def mass_i(h, b, tw, tf, r):
@@ -242,7 +248,7 @@ def upn_table():
     rows = []
     for size, h, b, tw, tf, r1 in rows_of(UPN):
         sys_name = num(size)
-        rows.append((sys_name, same_names("UPN ", sys_name), [h, b, tw, tf, r1, r1 / 2], True))
+        rows.append((sys_name, same_names("UPN ", sys_name), [h, b, tw, tf, r1, toe_radius(r1)], True))
     return table("4", ["h", "b", "tw", "tf", "r1", "r2"], rows)
 
 
@@ -251,7 +257,7 @@ def angle_table():
     for a, t, r1 in rows_of(ANGLES):
         sys_name = "%sx%s" % (num(a), num(t))
         prefixes = {"EN": "L ", "NL": "L ", "DE": "L ", "FR": "L "}
-        rows.append((sys_name, names_by_lang(prefixes, sys_name), [a, a, t, r1, r1 / 2], True))
+        rows.append((sys_name, names_by_lang(prefixes, sys_name), [a, a, t, r1, toe_radius(r1)], True))
     return table("3", ["h", "b", "t", "r1", "r2"], rows)
 
 
