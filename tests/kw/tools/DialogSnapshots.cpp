@@ -10,10 +10,14 @@
 #include <string>
 
 #include "core/LanguageTexts.h"
+#include "core/Tvl_Settings.h"
 #include "kw/frame/CDlgOpenSave.h"
 #include "kw/frame/CDlgStringArray.h"
 #include "kw/frame/ModuleState.h"
 #include "kw/frame/Tvl_DlgPromptString.h"
+#include "kw/library/CDlgEditLibSections.h"
+#include "kw/library/CDlgEditLibSimple.h"
+#include "kw/library/CTabEditLibValues.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -96,6 +100,36 @@ int main(int argc, char** argv) {
                              g.setFocus();
                              g.setActiveCell(2, 2);
                          });
+
+    // ---- Section library: the editors on the sample library (read only: all cancelled) ----
+    if (std::getenv("TVL_LIB_DIR") == nullptr)
+        setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+    gSettings.reload();
+    for (const auto& [tab, file] :
+         {std::pair<const wchar_t*, const char*>{L"Groups", "section-groups.png"},
+          {L"Types", "section-types.png"},
+          {L"Tables", "section-values.png"}}) {
+        CDlgEditLibSections sections;
+        Tvl_String problem;
+        sections.m_data.readLibrary(problem);
+        sections.m_name = L"HEA-200";
+        const std::wstring page = tab;
+        snapshotWhileRunning(
+            sections, CDlgEditLibSections::kTemplateId, folder / file, [page](ui::Dialog& d) {
+                ui::selectItem(d, CDlgEditLibSections::kTabId, page);
+                if (page == L"Tables") {
+                    auto& g = static_cast<CDlgEditLibSections&>(d).valuesPage()->grid();
+                    g.setFocus();
+                    g.setActiveCell(7, 6);
+                }
+            });
+    }
+    CDlgEditLibSimple simple;
+    simple.m_table.typeName = L"RHS";
+    simple.m_table.readFromFile(L"RHS.pr");
+    simple.m_sysName = L"100x50x4";
+    snapshotWhileRunning(simple, CDlgEditLibSimple::kTemplateId, folder / "section-new.png",
+                         [](ui::Dialog& d) { ui::typeText(d, 1300, L"120"); });
 
     kw::detachModule();
     return g_ok ? 0 : 1;
