@@ -11,6 +11,8 @@
 #include "kw/frame/ModuleState.h"
 #include "kw/library/CDlgEditLibSections.h"
 #include "kw/library/CDlgEditLibSimple.h"
+#include "kw/library/CDlgEditProfCuts.h"
+#include "kw/library/CDlgProfFeatures.h"
 
 namespace {
 
@@ -176,16 +178,21 @@ bool StartDlgEditLibSimple(const Tvl_String& name, Tvl_ProfValuesTable& table, i
     return true;
 }
 
-bool StartDlgProfFeatures(DlgProfFeaturesData& /*data*/) {
+bool StartDlgProfFeatures(DlgProfFeaturesData& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The profile features dialog");
-    return false;
+    CDlgProfFeatures dlg;
+    dlg.m_data = data;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
-bool StartEditProfCutsDlg(DlgProfCutsData& /*data*/) {
+bool StartEditProfCutsDlg(DlgProfCutsData& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The profile cuts dialog");
-    return false;
+    // The dialog works on the caller's record: cuts and previews change at once.
+    CDlgEditProfCuts dlg(data);
+    return dlg.doModal() == ui::IDOK;
 }
 
 // ---- Fabrication and layout --------------------------------------------------------------
