@@ -17,6 +17,8 @@
 #include "kw/frame/Tvl_DlgPromptString.h"
 #include "kw/library/CDlgEditLibSections.h"
 #include "kw/library/CDlgEditLibSimple.h"
+#include "kw/library/CDlgEditProfCuts.h"
+#include "kw/library/CDlgProfFeatures.h"
 #include "kw/library/CTabEditLibValues.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
@@ -130,6 +132,22 @@ int main(int argc, char** argv) {
     simple.m_sysName = L"100x50x4";
     snapshotWhileRunning(simple, CDlgEditLibSimple::kTemplateId, folder / "section-new.png",
                          [](ui::Dialog& d) { ui::typeText(d, 1300, L"120"); });
+
+    CDlgProfFeatures features;
+    features.m_data.caption = L"Purlin P3";
+    features.m_data.profileName = L"IPE-200";
+    features.m_data.caption1 = L"Steel grade";
+    features.m_data.value1 = L"S355";
+    features.m_data.list = Tvl_StringArray{L"S235", L"S275", L"S355"};
+    features.m_data.caption2 = L"Length";
+    features.m_data.value2 = L"6000";
+    features.m_data.caption3 = L"End gap";
+    features.m_data.value3 = L"10";
+    features.m_data.optionCaption = L"Slotted holes";
+    snapshotWhileRunning(features, CDlgProfFeatures::kTemplateId, folder / "profile-features.png");
+    DlgProfCutsData cuts;
+    CDlgEditProfCuts cutsDialog(cuts);
+    snapshotWhileRunning(cutsDialog, CDlgEditProfCuts::kTemplateId, folder / "profile-cuts.png");
 
     kw::detachModule();
     return g_ok ? 0 : 1;
