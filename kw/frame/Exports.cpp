@@ -10,6 +10,10 @@
 #include "kw/frame/KWExports.h"
 #include "kw/frame/MacroDialogTable.h"
 #include "kw/frame/ModuleState.h"
+#include "kw/library/CDlgEditLibSections.h"
+#include "kw/library/CDlgEditLibSimple.h"
+#include "kw/library/CDlgEditProfCuts.h"
+#include "kw/library/CDlgProfFeatures.h"
 
 namespace {
 
@@ -154,28 +158,43 @@ void GetImageDlgCtrlNames(const Tvl_String& file, Tvl_StringArray& names) {
 
 // ---- Section library ---------------------------------------------------------------------
 
-bool StartDlgEditLibSections(DlgEditLibData& /*data*/, const Tvl_String& /*name*/) {
+bool StartDlgEditLibSections(DlgEditLibData& data, const Tvl_String& name) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The section library editor");
-    return false;
+    CDlgEditLibSections dlg;
+    dlg.m_data = data;
+    dlg.m_name = name;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
-bool StartDlgEditLibSimple(const Tvl_String& /*name*/, Tvl_ProfValuesTable& /*table*/,
-                           int& /*chosen*/) {
-    unavailable(L"The section values editor");
-    return false;
+bool StartDlgEditLibSimple(const Tvl_String& name, Tvl_ProfValuesTable& table, int& chosen) {
+    CDlgEditLibSimple dlg;
+    dlg.m_sysName = name;
+    dlg.m_table = table;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    table = dlg.m_table;
+    chosen = dlg.m_resultIndex;
+    return true;
 }
 
-bool StartDlgProfFeatures(DlgProfFeaturesData& /*data*/) {
+bool StartDlgProfFeatures(DlgProfFeaturesData& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The profile features dialog");
-    return false;
+    CDlgProfFeatures dlg;
+    dlg.m_data = data;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
-bool StartEditProfCutsDlg(DlgProfCutsData& /*data*/) {
+bool StartEditProfCutsDlg(DlgProfCutsData& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The profile cuts dialog");
-    return false;
+    // The dialog works on the caller's record: cuts and previews change at once.
+    CDlgEditProfCuts dlg(data);
+    return dlg.doModal() == ui::IDOK;
 }
 
 // ---- Fabrication and layout --------------------------------------------------------------

@@ -17,6 +17,11 @@
 #include "kw/frame/CDlgStringArray.h"
 #include "kw/frame/ModuleState.h"
 #include "kw/frame/Tvl_DlgPromptString.h"
+#include "kw/library/CDlgEditLibSections.h"
+#include "kw/library/CDlgEditLibSimple.h"
+#include "kw/library/CDlgEditProfCuts.h"
+#include "kw/library/CDlgProfFeatures.h"
+#include "kw/library/CTabEditLibValues.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -133,6 +138,51 @@ int main(int argc, char** argv) {
         });
         designer.doModal();
     }
+    // ---- Section library: the editors on the sample library (read only: all cancelled) ----
+    if (std::getenv("TVL_LIB_DIR") == nullptr)
+        setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+    gSettings.reload();
+    for (const auto& [tab, file] :
+         {std::pair<const wchar_t*, const char*>{L"Groups", "section-groups.png"},
+          {L"Types", "section-types.png"},
+          {L"Tables", "section-values.png"}}) {
+        CDlgEditLibSections sections;
+        Tvl_String problem;
+        sections.m_data.readLibrary(problem);
+        sections.m_name = L"HEA-200";
+        const std::wstring page = tab;
+        snapshotWhileRunning(
+            sections, CDlgEditLibSections::kTemplateId, folder / file, [page](ui::Dialog& d) {
+                ui::selectItem(d, CDlgEditLibSections::kTabId, page);
+                if (page == L"Tables") {
+                    auto& g = static_cast<CDlgEditLibSections&>(d).valuesPage()->grid();
+                    g.setFocus();
+                    g.setActiveCell(7, 6);
+                }
+            });
+    }
+    CDlgEditLibSimple simple;
+    simple.m_table.typeName = L"RHS";
+    simple.m_table.readFromFile(L"RHS.pr");
+    simple.m_sysName = L"100x50x4";
+    snapshotWhileRunning(simple, CDlgEditLibSimple::kTemplateId, folder / "section-new.png",
+                         [](ui::Dialog& d) { ui::typeText(d, 1300, L"120"); });
+
+    CDlgProfFeatures features;
+    features.m_data.caption = L"Purlin P3";
+    features.m_data.profileName = L"IPE-200";
+    features.m_data.caption1 = L"Steel grade";
+    features.m_data.value1 = L"S355";
+    features.m_data.list = Tvl_StringArray{L"S235", L"S275", L"S355"};
+    features.m_data.caption2 = L"Length";
+    features.m_data.value2 = L"6000";
+    features.m_data.caption3 = L"End gap";
+    features.m_data.value3 = L"10";
+    features.m_data.optionCaption = L"Slotted holes";
+    snapshotWhileRunning(features, CDlgProfFeatures::kTemplateId, folder / "profile-features.png");
+    DlgProfCutsData cuts;
+    CDlgEditProfCuts cutsDialog(cuts);
+    snapshotWhileRunning(cutsDialog, CDlgEditProfCuts::kTemplateId, folder / "profile-cuts.png");
 
     kw::detachModule();
     return g_ok ? 0 : 1;
