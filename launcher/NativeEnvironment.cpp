@@ -5,6 +5,9 @@
 #include "platform/base/Paths.h"
 #include "platform/base/Process.h"
 
+#include <cstdlib>
+#include <string>
+
 namespace launcher {
 namespace {
 
@@ -47,6 +50,11 @@ void NativeEnvironment::startProgram(const std::wstring& file, const std::wstrin
     std::vector<std::string> args;
     for (const auto& a : base::splitCommandLine(parameters))
         args.push_back(base::toUtf8(a));
+    // TREVLON_LIVE=1 asks for the host with real windows (docs/live.md).
+    const char* live = std::getenv("TREVLON_LIVE");
+    if (live && std::string(live) == "1" &&
+        base::equalsNoCase(native->filename().wstring(), L"acad.exe"))
+        args.push_back("--live");
     base::startDetached(*native, args);
 }
 

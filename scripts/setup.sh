@@ -7,6 +7,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core
   python3 python3-xlrd
+  # The live front-end (docs/live.md) and its tests in a real X server.
+  libgtk-3-dev xvfb xdotool x11-apps
 )
 missing=()
 for p in "${packages[@]}"; do

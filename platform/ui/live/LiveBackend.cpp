@@ -8,6 +8,7 @@
 
 #include <glib-unix.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <poll.h>
@@ -137,7 +138,12 @@ std::optional<int> LiveDriver::answerMessageBox(const MessageBoxRequest& request
     if (!personMode())
         return inner ? inner->answerMessageBox(request) : std::nullopt;
     MessageBoxDialog box(request);
-    return box.doModal();
+    const int result = box.doModal();
+    // Cancelled from outside (the input ended): the box's own "nothing chosen" answer.
+    const auto possible = request.possibleResults();
+    if (std::find(possible.begin(), possible.end(), result) == possible.end())
+        return request.cancelResult();
+    return result;
 }
 
 std::optional<std::optional<std::wstring>>

@@ -92,6 +92,8 @@ std::optional<FontDialogResult> runFontDialog(const FontDialogRequest& request);
 // or -1. Runs until the menu closes.
 int runChoiceMenu(GtkWindow* over, const Rect& anchor, const std::vector<std::wstring>& labels);
 std::optional<int> runPopupMenu(const PopupMenuRequest& request);
+// How many GTK menus are open (shown in the layout file).
+int& openMenus();
 
 std::string utf8(std::wstring_view text);
 std::wstring wide(const char* utf8Text);

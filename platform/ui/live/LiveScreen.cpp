@@ -243,6 +243,7 @@ void Screen::writeLayout() {
     }
     Window* f = app().focus();
     out << "focus " << (f ? f->handle().value : 0) << " " << (f ? f->id() : 0) << "\n";
+    out << "menus " << openMenus() << "\n";
     std::string text = out.str();
     if (text == m_lastLayout)
         return;

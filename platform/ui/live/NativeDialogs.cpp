@@ -3,6 +3,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/live/LiveInternals.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui::live {
@@ -93,30 +94,50 @@ GtkWidget* buildMenu(const Menu& menu, MenuRun& run) {
     return m;
 }
 
-// Shows `menu` and waits until it closes; the chosen value or -1.
-int runMenu(GtkWidget* menu, MenuRun& run, GtkWindow* over, const Rect* anchor) {
+// Shows `menu` at `anchor` (coordinates of the real window `over`, or of the screen
+// when there is none) and waits until it closes; the chosen value or -1.
+int runMenu(GtkWidget* menu, MenuRun& run, GtkWindow* over, const Rect& anchor) {
     gtk_widget_show_all(menu);
     run.loop = g_main_loop_new(nullptr, FALSE);
     g_signal_connect(menu, "deactivate", G_CALLBACK(onMenuDone), &run);
+    // A menu needs a window to open from: without one of ours (the drawing's menus), a
+    // tiny popup window at the screen point stands in.
+    GtkWidget* stand = nullptr;
+    GdkRectangle r{anchor.left, anchor.top, std::max(1, anchor.width()),
+                   std::max(1, anchor.height())};
     GdkWindow* gw = over ? gtk_widget_get_window(GTK_WIDGET(over)) : nullptr;
-    if (gw && anchor) {
-        GdkRectangle r{anchor->left, anchor->top, anchor->width(), anchor->height()};
-        gtk_menu_popup_at_rect(GTK_MENU(menu), gw, &r, GDK_GRAVITY_SOUTH_WEST,
-                               GDK_GRAVITY_NORTH_WEST, nullptr);
-    } else {
-        gtk_menu_popup_at_pointer(GTK_MENU(menu), nullptr);
+    if (!gw) {
+        stand = gtk_window_new(GTK_WINDOW_POPUP);
+        gtk_window_move(GTK_WINDOW(stand), anchor.left, anchor.top);
+        gtk_window_resize(GTK_WINDOW(stand), 1, 1);
+        gtk_widget_show(stand);
+        gw = gtk_widget_get_window(stand);
+        r = GdkRectangle{0, 0, 1, 1};
     }
-    if (gtk_widget_get_visible(menu))
+    gtk_menu_popup_at_rect(GTK_MENU(menu), gw, &r, GDK_GRAVITY_SOUTH_WEST, GDK_GRAVITY_NORTH_WEST,
+                           nullptr);
+    if (gtk_widget_get_visible(menu)) {
+        ++openMenus();
+        screen().sync(); // the layout file tells tests the menu is up
         g_main_loop_run(run.loop);
+        --openMenus();
+    }
     // The "activate" of the chosen item comes after the menu closed.
     while (g_main_context_iteration(nullptr, FALSE)) {
     }
     g_main_loop_unref(run.loop);
     gtk_widget_destroy(menu);
+    if (stand)
+        gtk_widget_destroy(stand);
     return run.chosen;
 }
 
 } // namespace
+
+int& openMenus() {
+    static int n = 0;
+    return n;
+}
 
 std::optional<std::wstring> runFileDialog(const FileDialogRequest& request) {
     const bool open = request.mode == FileDialogMode::Open;
@@ -217,7 +238,7 @@ int runChoiceMenu(GtkWindow* over, const Rect& anchor, const std::vector<std::ws
         gtk_menu_shell_append(GTK_MENU_SHELL(m), w);
     }
     gtk_widget_set_size_request(m, anchor.width(), -1);
-    return runMenu(m, run, over, &anchor);
+    return runMenu(m, run, over, anchor);
 }
 
 std::optional<int> runPopupMenu(const PopupMenuRequest& request) {
@@ -226,12 +247,12 @@ std::optional<int> runPopupMenu(const PopupMenuRequest& request) {
     MenuRun run;
     GtkWidget* m = buildMenu(*request.menu, run);
     GtkWindow* over = request.owner ? screen().gtkWindowFor(request.owner) : nullptr;
-    Rect anchor;
-    if (over && request.owner) {
+    Rect anchor = Rect::fromSize(request.x, request.y, 1, 1);
+    if (over) {
         const Rect top = request.owner->topLevel()->getWindowRect();
         anchor = Rect::fromSize(request.x - top.left, request.y - top.top, 1, 1);
     }
-    const int chosen = runMenu(m, run, over, over ? &anchor : nullptr);
+    const int chosen = runMenu(m, run, over, anchor);
     return chosen < 0 ? 0 : chosen;
 }
 
