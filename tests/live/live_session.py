@@ -242,7 +242,7 @@ class Session:
         subprocess.run(['xdotool'] + [str(a) for a in args], env=self.env, check=True)
 
     def click_at(self, x, y, button=1):
-        self.xdotool('mousemove', '--sync', x, y, 'click', button)
+        self.xdotool('mousemove', x, y, 'click', button)
 
     def click(self, window, key):
         c = self.control(window, key)

@@ -144,9 +144,9 @@ def resize_and_move(s):
     s.send('TVLSTRINGGRID')
     w = s.window('Sample table')
     right, bottom = w['x'] + w['w'] - 2, w['y'] + w['h'] - 2
-    s.xdotool('mousemove', '--sync', right, bottom, 'mousedown', 1)
-    s.xdotool('mousemove', '--sync', right + 60, bottom + 40)
-    s.xdotool('mousemove', '--sync', right + 120, bottom + 80, 'mouseup', 1)
+    s.xdotool('mousemove', right, bottom, 'mousedown', 1)
+    s.xdotool('mousemove', right + 60, bottom + 40)
+    s.xdotool('mousemove', right + 120, bottom + 80, 'mouseup', 1)
     big = s.window('Sample table', where=lambda x: x['w'] == w['w'] + 120 and x['h'] == w['h'] + 80)
     s.check('resize 0 0')  # the minimum size holds
     small = s.window('Sample table', where=lambda x: x['w'] < big['w'])
@@ -155,8 +155,8 @@ def resize_and_move(s):
     big = s.window('Sample table', where=lambda x: x['w'] == w['w'] + 120)
     s.compare_with_snapshot('Sample table', 'string-grid-resized')
     cx, cy = big['x'] + 60, big['y'] + 10
-    s.xdotool('mousemove', '--sync', cx, cy, 'mousedown', 1)
-    s.xdotool('mousemove', '--sync', cx - 50, cy + 30, 'mouseup', 1)
+    s.xdotool('mousemove', cx, cy, 'mousedown', 1)
+    s.xdotool('mousemove', cx - 50, cy + 30, 'mouseup', 1)
     s.window('Sample table', where=lambda x: x['x'] == big['x'] - 50 and x['y'] == big['y'] + 30)
     ok = s.window('Sample table')
     mark = len(s.out)
