@@ -1,11 +1,13 @@
 #include "platform/host/LiveSession.h"
 
 #include "platform/host/LoopInput.h"
+#include "platform/host/PickQueue.h"
 #include "platform/ui/live/LiveBackend.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 namespace host {
 
@@ -28,7 +30,16 @@ int runLiveHostSession(const StartupOptions& options) {
     // (or pipe) it is.
     LoopInputBuf loop(0);
     std::streambuf* old = std::cin.rdbuf(&loop);
+    // A point pick that no script answers is asked for at the prompt.
+    picks().setPromptReader([]() -> std::optional<std::string> {
+        std::fflush(stdout);
+        std::string line;
+        if (!std::getline(std::cin, line))
+            return std::nullopt;
+        return line;
+    });
     const int code = runHostSession(options, std::cin);
+    picks().setPromptReader(nullptr);
     std::cin.rdbuf(old);
     ui::live::stop();
     return code;

@@ -89,6 +89,14 @@ DialogTemplate MessageBoxDialog::makeTemplate(const MessageBoxRequest& request) 
 MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request)
     : Dialog(makeTemplate(request), request.owner), m_request(request) {}
 
+bool MessageBoxDialog::onInitDialog() {
+    if (Window* def = findDescendant(getDefID())) {
+        gotoDlgCtrl(def);
+        return false;
+    }
+    return true;
+}
+
 int MessageBoxDialog::escapeResult() const {
     const auto possible = m_request.possibleResults();
     if (std::find(possible.begin(), possible.end(), IDCANCEL) != possible.end())

@@ -22,6 +22,8 @@ public:
     static std::wstring buttonText(int result);
 
 protected:
+    // The default button starts with the focus, so Enter and Space both choose it.
+    bool onInitDialog() override;
     bool onCommand(int id, int code, Window* from) override;
     void onClose() override;
 
