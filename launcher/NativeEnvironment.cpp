@@ -11,6 +11,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdlib>
+#include <string>
 
 namespace launcher {
 namespace fs = std::filesystem;
@@ -112,6 +114,11 @@ void NativeEnvironment::startProgram(const std::wstring& file, const std::wstrin
     std::vector<std::string> args;
     for (const auto& a : base::splitCommandLine(parameters))
         args.push_back(base::toUtf8(a));
+    // TREVLON_LIVE=1 asks for the host with real windows (docs/live.md).
+    const char* live = std::getenv("TREVLON_LIVE");
+    if (live && std::string(live) == "1" &&
+        base::equalsNoCase(native->filename().wstring(), L"acad.exe"))
+        args.push_back("--live");
     base::startDetached(*native, args);
 }
 

@@ -5,6 +5,8 @@
 #
 #   scripts/run.sh        run the tour and end (the host's standard input is empty)
 #   scripts/run.sh -i     then keep the host's command prompt on this terminal
+#   scripts/run.sh --live the same with real windows (docs/live.md): after the tour the
+#                         tour's first dialog (the string grid) opens for you to use
 #
 # The launcher does not wait for the host (it ends after its splash). This script
 # waits for it all the same: everything the launcher starts inherits the write end
@@ -13,7 +15,9 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 interactive=0
+live=0
 if [ "${1:-}" = "-i" ]; then interactive=1; fi
+if [ "${1:-}" = "--live" ]; then interactive=1; live=1; fi
 
 "$top/scripts/setup.sh"
 "$top/scripts/build.sh" release sample_install
@@ -32,7 +36,10 @@ export TREVLON_SPLASH_MS=${TREVLON_SPLASH_MS:-300}
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 echo "run.sh: starting $launcher"
-if [ "$interactive" = 1 ]; then
+if [ "$live" = 1 ]; then
+  export TREVLON_LIVE=1
+  { echo TVLSTRINGGRID; cat; } | "$launcher" 2>&1 | tee "$log"
+elif [ "$interactive" = 1 ]; then
   "$launcher" 2>&1 | tee "$log"
 else
   "$launcher" </dev/null 2>&1 | tee "$log"

@@ -11,6 +11,8 @@ packages=(
   libicu-dev
   # fuzz build (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
+  # The live front-end (docs/live.md) and its tests in a real X server.
+  libgtk-3-dev xvfb xdotool x11-apps
 )
 missing=()
 for p in "${packages[@]}"; do

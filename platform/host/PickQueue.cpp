@@ -6,6 +6,8 @@
 #include "platform/host/Printf.h"
 #include "platform/ui/Application.h"
 
+#include <cstdlib>
+
 namespace host {
 
 PickQueue& picks() {
@@ -48,11 +50,54 @@ void unanswered(const char* what, const ACHAR* prompt) {
     host::commandLine().write(L"*Cancel*\n");
 }
 
+// A point typed at the prompt: "x,y", "x,y,z" or the same with blanks. Nullopt (outer)
+// at the end of input, nullopt (inner) for a cancel.
+std::optional<std::optional<host::PickPoint>> typedPoint(const ACHAR* prompt) {
+    const auto& read = host::picks().promptReader();
+    for (;;) {
+        if (!prompt || !*prompt)
+            host::commandLine().write(L"Specify point: ");
+        std::optional<std::string> line = read();
+        if (!line)
+            return std::nullopt;
+        std::string text = *line;
+        for (char& c : text)
+            if (c == ',' || c == '\t' || c == '\r')
+                c = ' ';
+        if (text.find_first_not_of(' ') == std::string::npos || text == "cancel")
+            return std::optional<host::PickPoint>();
+        host::PickPoint p;
+        int n = 0;
+        const char* at = text.c_str();
+        char* end = nullptr;
+        bool bad = false;
+        while (*at) {
+            while (*at == ' ')
+                ++at;
+            if (!*at)
+                break;
+            const double v = std::strtod(at, &end);
+            if (end == at || n == 3) {
+                bad = true;
+                break;
+            }
+            p.xyz[static_cast<size_t>(n++)] = v;
+            at = end;
+        }
+        if (!bad && n >= 2)
+            return std::optional<host::PickPoint>(p);
+        host::commandLine().write(L"Invalid point: give x,y or x,y,z.\n");
+        prompt = nullptr;
+    }
+}
+
 } // namespace
 
 int acedGetPoint(const ads_point /*base*/, const ACHAR* prompt, ads_point result) {
     showPrompt(prompt);
     auto answer = host::picks().takePoint();
+    if (!answer && host::picks().promptReader())
+        answer = typedPoint(prompt);
     if (!answer) {
         unanswered("point", prompt);
         return RTCAN;

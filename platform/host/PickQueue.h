@@ -7,6 +7,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,10 +38,18 @@ public:
     }
     int picksAsked() const { return m_asked; }
 
+    // Where a person answers a point pick that nothing queued an answer for: a line read
+    // at the host's prompt ("x,y[,z]", empty or "cancel" cancels); nullopt at the end of
+    // the input. Unset (scripts, tests): such a pick is a failure.
+    using LineReader = std::function<std::optional<std::string>()>;
+    void setPromptReader(LineReader reader) { m_reader = std::move(reader); }
+    const LineReader& promptReader() const { return m_reader; }
+
 private:
     std::deque<std::optional<PickPoint>> m_points;
     std::deque<std::optional<std::vector<AcDbObjectId>>> m_entities;
     int m_asked = 0;
+    LineReader m_reader;
 };
 
 PickQueue& picks();

@@ -77,8 +77,13 @@ public:
     bool dispatchInput(Message msg);
 
     // ---- Driver ------------------------------------------------------------------------
-    Driver* driver() const { return m_driver; }
-    Driver* setDriver(Driver* driver); // not owned; returns the previous one
+    // The driver the layer asks: the live backend's when one runs, else the inner one.
+    Driver* driver() const { return m_live ? m_live : m_driver; }
+    Driver* setDriver(Driver* driver); // not owned; returns the previous inner one
+    // The driver installed by setDriver (tests, the host's script driver). The live
+    // backend passes to it what scripts and prompt lines do (docs/live.md).
+    Driver* innerDriver() const { return m_driver; }
+    void setLiveDriver(Driver* live) { m_live = live; } // not owned; null ends it
 
     // ---- Focus, capture, keys -----------------------------------------------------------
     Window* focus() const;
@@ -192,6 +197,7 @@ private:
     std::deque<Posted> m_queue;
     std::deque<Message> m_pendingInput;
     Driver* m_driver = nullptr;
+    Driver* m_live = nullptr;
     Hwnd m_focus;
     Hwnd m_capture;
     Hwnd m_foreground;

@@ -393,6 +393,15 @@ bool doubleClickAt(Window& window, Point client, unsigned modifiers) {
     return true;
 }
 
+bool mouseDoubleClick(Window& window, Point client, unsigned modifiers) {
+    if (!reachable(&window))
+        return false;
+    Modifiers held(modifiers);
+    Point local = client;
+    Window* target = app().capture() ? &window : hit(window, client, local);
+    return deliverMouse(target, WM_LBUTTONDBLCLK, local, mouseFlags(modifiers) | MK_LBUTTON);
+}
+
 bool drag(Window& window, Point from, Point to, unsigned modifiers) {
     if (!reachable(&window))
         return false;

@@ -67,6 +67,9 @@ bool mouseUp(Window& window, Point client, unsigned modifiers = 0,
              MouseButton button = MouseButton::Left);
 bool rightClick(Window& window, Point client, unsigned modifiers = 0);
 bool doubleClickAt(Window& window, Point client, unsigned modifiers = 0);
+// Only the WM_LBUTTONDBLCLK of a double click (a real mouse sends the presses and
+// releases around it on its own; the live backend uses it).
+bool mouseDoubleClick(Window& window, Point client, unsigned modifiers = 0);
 // Press at `from`, move to `to`, release. The move and release are queued first, so a
 // handler that runs its own capture loop (Application::takePendingInput) receives them.
 bool drag(Window& window, Point from, Point to, unsigned modifiers = 0);

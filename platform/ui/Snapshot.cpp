@@ -71,6 +71,14 @@ void paintNonClient(Canvas& c, const Window& w) {
 
 } // namespace
 
+void paintWindow(Canvas& canvas, Window& w) {
+    paintNonClient(canvas, w);
+    Rect in = w.nonClientInsets();
+    OriginScope origin(canvas, {in.left, in.top});
+    ClipScope clip(canvas, w.getClientRect());
+    w.paintTree(canvas);
+}
+
 bool writePng(const Window& window, const std::string& nativePath) {
     Window& w = const_cast<Window&>(window); // painting sends messages; the tree is not changed
     Size size = w.rect().size();
@@ -79,13 +87,7 @@ bool writePng(const Window& window, const std::string& nativePath) {
     auto canvas = CairoCanvas::createImage(size, kFace);
     if (!canvas)
         return false;
-    paintNonClient(*canvas, w);
-    Rect in = w.nonClientInsets();
-    {
-        OriginScope origin(*canvas, {in.left, in.top});
-        ClipScope clip(*canvas, w.getClientRect());
-        w.paintTree(*canvas);
-    }
+    paintWindow(*canvas, w);
     return canvas->writePng(nativePath);
 }
 

@@ -6,7 +6,13 @@
 
 namespace ui {
 
+class Canvas;
 class Window;
+
+// Paints `window` as the snapshots show it (frame, caption and menu bar of a top-level
+// window, then the tree) into `canvas`, whose origin is the window's top-left corner.
+// The live backend paints its real windows with it.
+void paintWindow(Canvas& canvas, Window& window);
 
 // Writes `window` (and its children) as a PNG; false when the file cannot be written.
 bool writePng(const Window& window, const std::string& nativePath);

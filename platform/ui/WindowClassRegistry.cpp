@@ -35,8 +35,10 @@ template <class T> WindowFactory make() {
     return [] { return std::unique_ptr<Window>(std::make_unique<T>()); };
 }
 
+// Never destroyed: factories registered by a library that has been unloaded since (the
+// grid control goes with the dialogs module) must not be run at exit.
 std::map<std::wstring, Entry>& table() {
-    static std::map<std::wstring, Entry> t = [] {
+    static auto* t = new std::map<std::wstring, Entry>([] {
         std::map<std::wstring, Entry> m;
         auto add = [&](std::wstring name, WindowFactory f) {
             m[key(name)] = Entry{name, std::move(f)};
@@ -53,8 +55,8 @@ std::map<std::wstring, Entry>& table() {
         add(L"msctls_progress32", make<Progress>());
         add(L"#32770", make<Dialog>());
         return m;
-    }();
-    return t;
+    }());
+    return *t;
 }
 
 } // namespace

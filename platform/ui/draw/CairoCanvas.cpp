@@ -208,6 +208,14 @@ bool CairoCanvas::writePng(const std::string& nativePath) {
     return cairo_surface_write_to_png(m_impl->surface, nativePath.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
+const unsigned char* CairoCanvas::imagePixels(int& stride) {
+    if (m_impl->pdf)
+        return nullptr;
+    cairo_surface_flush(m_impl->surface);
+    stride = cairo_image_surface_get_stride(m_impl->surface);
+    return cairo_image_surface_get_data(m_impl->surface);
+}
+
 Bitmap CairoCanvas::toBitmap() {
     if (m_impl->pdf)
         return {};

@@ -32,6 +32,9 @@ public:
     // Image canvases only; false for documents or when the file cannot be written.
     bool writePng(const std::string& nativePath);
     Bitmap toBitmap();
+    // Image canvases: the pixels as premultiplied 32-bit ARGB rows of `stride` bytes
+    // (what the live backend hands to the screen); null for documents.
+    const unsigned char* imagePixels(int& stride);
     // Documents: ends the last page and closes the file; false when writing failed.
     // Called by the destructor when not called before.
     bool finish();

@@ -1,0 +1,262 @@
+#!/usr/bin/env python3
+"""The live front-end in a real X server: the host with --live, driven by real X events.
+
+    live_test.py BIN_DIR SOURCE_DIR SCREENSHOT_DIR CASE
+
+Each case runs in a session of its own (its own Xvfb, host and folders). The screenshots
+of the real windows (equal to the model's snapshots) are written to SCREENSHOT_DIR."""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from live_session import Failure, Session, wait_for  # noqa: E402
+
+CASES = {}
+
+
+def case(fn):
+    CASES[fn.__name__] = fn
+    return fn
+
+
+@case
+def string_grid(s):
+    """The string grid: a cell typed with a non-ASCII letter, a row added, OK clicked."""
+    s.send('TVLSTRINGGRID')
+    w = s.window('Sample table')
+    s.compare_with_snapshot('Sample table', 'string-grid')
+    s.check('expect focus 1196')
+    s.focus_window(w)
+    s.type('Straße')
+    s.key('Return')
+    s.check('expect dialog \'Sample table\'')
+    s.click(s.window('Sample table'), 'Add row')
+    s.compare_with_snapshot('Sample table', 'string-grid-edited')
+    mark = len(s.out)
+    s.click(s.window('Sample table'), 'OK')
+    s.wait_output('String grid: 4 rows', since=mark)
+    s.wait_output('Straße | S235 | 4500', since=mark)
+    s.gone('Sample table')
+
+
+@case
+def modal_escape_and_close_box(s):
+    """A modal dialog ended with Escape, and with its painted close box."""
+    s.send('TVLSTRINGGRID')
+    w = s.window('Sample table')
+    s.focus_window(w)
+    mark = len(s.out)
+    s.key('Escape')
+    s.wait_output('String grid: cancelled', since=mark)
+    s.gone('Sample table')
+    s.send('TVLSTRINGGRID')
+    w = s.window('Sample table')
+    mark = len(s.out)
+    # The close box sits at the right of the caption bar.
+    s.click_at(w['x'] + w['w'] - 4 - 8, w['y'] + 4 + 8)
+    s.wait_output('String grid: cancelled', since=mark)
+    s.gone('Sample table')
+
+
+@case
+def message_box_edit_combo_tab(s):
+    """A message box, typing into an edit, Tab order, a combo box drop-down, OK."""
+    s.send('ASKNAME')
+    w = s.window('Your name')
+    s.check('expect focus 100')
+    s.click(w, 'OK')  # an empty name: the message box
+    box = s.window('Your name', where=lambda x: any(c['id'] == 0xFFFF for c in x['controls']))
+    s.check('expect dialog \'Your name\'')
+    s.focus_window(box)
+    s.key('Return')  # OK of the box
+    wait_for('the message box to close', lambda: len(s.layout().find('Your name')) == 1)
+    w = s.window('Your name')
+    s.click(w, 100)
+    s.type('Renée')
+    s.check('expect text 100 \'Renée\'')
+    s.key('Tab')
+    s.check('expect focus 103')
+    s.key('Tab')
+    s.check('expect focus IDOK')
+    s.key('shift+Tab')
+    s.check('expect focus 103')
+    s.click(s.window('Your name'), 103)  # the drop-down list opens as a menu
+    s.menu_open()
+    s.key('Down', 'Down', 'Return')
+    s.check('expect text 103 Ms')
+    s.compare_with_snapshot('Your name', 'ask-name')
+    mark = len(s.out)
+    s.click(s.window('Your name'), 'OK')
+    s.wait_output('Title: Ms', since=mark)
+    s.wait_output('Name: Renée', since=mark)
+
+
+@case
+def message_box_picture(s):
+    """The message box is a real window painted like its snapshot."""
+    s.send('ASKNAME')
+    w = s.window('Your name')
+    s.click(w, 'OK')
+    is_box = lambda x: any(c['id'] == 0xFFFF for c in x['controls'])  # noqa: E731
+    s.compare_with_snapshot('Your name', 'message-box', where=is_box)
+    box = [x for x in s.layout().find('Your name')
+           if any(c['id'] == 0xFFFF for c in x['controls'])][0]
+    s.click(box, 'OK')
+    wait_for('the message box to close', lambda: len(s.layout().find('Your name')) == 1)
+    s.focus_window(s.window('Your name'))
+    mark = len(s.out)
+    s.key('Escape')
+    s.wait_output('Cancelled', since=mark)
+
+
+@case
+def modeless_beside_prompt(s):
+    """A modeless dialog stays usable while the prompt runs commands."""
+    s.send('MODELESS')
+    w = s.window('Palette')
+    s.wait_output('Command: ', since=len(s.out) - 20)
+    s.click(w, 'Keep focus')
+    s.check('expect check 101 on')
+    mark = len(s.out)
+    s.send('HELLO')
+    s.wait_output('Hello from hosttest', since=mark)
+    s.click(s.window('Palette'), 'Keep focus')
+    s.check('expect check 101 off')
+    s.compare_with_snapshot('Palette', 'palette')
+    w = s.window('Palette')
+    s.click_at(w['x'] + w['w'] - 4 - 8, w['y'] + 4 + 8)  # its close box
+    s.gone('Palette')
+
+
+@case
+def timer_in_real_time(s):
+    """A timer fires on real time while the prompt waits, with no input at all."""
+    mark = len(s.out)
+    s.send('TICK')
+    wait_for('three ticks', lambda: s.output_since(mark).count('Tick') >= 3, timeout=10)
+
+
+@case
+def resize_and_move(s):
+    """Dragging the frame resizes the dialog (its layout follows), the caption moves it."""
+    s.send('TVLSTRINGGRID')
+    w = s.window('Sample table')
+    right, bottom = w['x'] + w['w'] - 2, w['y'] + w['h'] - 2
+    s.xdotool('mousemove', right, bottom, 'mousedown', 1)
+    s.xdotool('mousemove', right + 60, bottom + 40)
+    s.xdotool('mousemove', right + 120, bottom + 80, 'mouseup', 1)
+    big = s.window('Sample table', where=lambda x: x['w'] == w['w'] + 120 and x['h'] == w['h'] + 80)
+    s.check('resize 0 0')  # the minimum size holds
+    small = s.window('Sample table', where=lambda x: x['w'] < big['w'])
+    assert small['w'] >= 200, small
+    s.check('resize %d %d' % (big['w'], big['h']))
+    big = s.window('Sample table', where=lambda x: x['w'] == w['w'] + 120)
+    s.compare_with_snapshot('Sample table', 'string-grid-resized')
+    cx, cy = big['x'] + 60, big['y'] + 10
+    s.xdotool('mousemove', cx, cy, 'mousedown', 1)
+    s.xdotool('mousemove', cx - 50, cy + 30, 'mouseup', 1)
+    s.window('Sample table', where=lambda x: x['x'] == big['x'] - 50 and x['y'] == big['y'] + 30)
+    ok = s.window('Sample table')
+    mark = len(s.out)
+    s.click(ok, 'OK')
+    s.wait_output('String grid: 3 rows', since=mark)
+
+
+@case
+def pick_at_prompt(s):
+    """A pick in the drawing that no script answers asks at the prompt; the dialog hides
+    meanwhile and comes back."""
+    s.send('PICK')
+    w = s.window('Pick')
+    mark = len(s.out)
+    s.click(w, 'Pick point <')
+    s.wait_output('Pick a point: ', since=mark)
+    s.gone('Pick')
+    s.send('1,2,x')  # not a point: asked again
+    s.wait_output('Specify point: ', since=mark)
+    s.send('3.5, 4')
+    s.wait_output('Picked 3.5,4.0', since=mark)
+    s.click(s.window('Pick'), 'OK')
+    s.gone('Pick')
+
+
+@case
+def file_dialog_answered(s):
+    """GTK's file dialog, answered by typing a path; then the colour dialog cancelled."""
+    target = os.path.join(s.tmp, 'answer.kws')
+    open(target, 'w').close()
+    mark = len(s.out)
+    s.send('CHOOSE')
+    wid = wait_for('the file dialog', lambda: s.search('Open spreadsheet'))
+    s.xdotool('windowfocus', '--sync', wid)
+    s.key('ctrl+l')
+    s.type(target)
+    # Return may first go to the entry's completion; press it again until the dialog
+    # takes the path.
+    for _ in range(10):
+        s.key('Return')
+        try:
+            wid = wait_for('the colour dialog', lambda: s.search('Color'), timeout=2)
+            break
+        except Failure:
+            continue
+    # The command line is a pipe here: its lines arrive when the command has ended.
+    wid = wait_for('the colour dialog', lambda: s.search('Color'))
+    s.xdotool('windowfocus', '--sync', wid)
+    s.key('Escape')
+    s.menu_open()
+    s.key('Down', 'Down', 'Return')  # Copy
+    s.wait_output('Menu: 32812', since=mark)
+    out = s.output_since(mark)
+    assert 'File: ' in out and 'answer.kws' in out, out
+    assert 'Colour: (cancelled)' in out, out
+
+
+def no_display(s):
+    """Without a display --live says why and the session goes on headless."""
+    import subprocess
+    inst = s.install()
+    env = dict(os.environ)
+    env.pop('DISPLAY', None)
+    env.update({'HOME': s.tmp, 'XDG_CONFIG_HOME': os.path.join(s.tmp, 'config')})
+    r = subprocess.run([os.path.join(inst, 'acad'), '/nologo', '--live', '/ld',
+                        os.path.join(inst, 'hosttest.arx')], input=b'HELLO\nQUIT\n',
+                       env=env, capture_output=True, timeout=60)
+    err, out = r.stderr.decode(), r.stdout.decode()
+    assert 'acad: no live windows: no display (DISPLAY is not set); going on without them' in err, err
+    assert 'Hello from hosttest' in out, out
+    assert r.returncode == 0, r.returncode
+
+
+def main():
+    if len(sys.argv) != 5 or (sys.argv[4] not in CASES and sys.argv[4] != 'no_display'):
+        print(__doc__ + '\ncases: ' + ' '.join(CASES))
+        return 2
+    bin_dir, source_dir, shots, name = sys.argv[1:]
+    s = Session(bin_dir, source_dir, shots, name)
+    if name == 'no_display':
+        no_display(s)
+        s.close(True)
+        print('passed ' + name)
+        return 0
+    ok = False
+    try:
+        s.start()
+        CASES[name](s)
+        s.check('expect no dialog')
+        ok = True
+    except (Failure, AssertionError) as e:
+        print('FAILED %s: %s' % (name, e))
+    except OSError as e:
+        print('FAILED %s: %s (scripts/setup.sh installs Xvfb, xdotool and xwd)' % (name, e))
+    finally:
+        ok = s.close(ok) and ok
+    if ok:
+        print('passed ' + name)
+    return 0 if ok else 1
+
+
+if __name__ == '__main__':
+    sys.exit(main())
