@@ -327,7 +327,11 @@ bool SampleModel::updateModule(const Tvl_String& module, MacroData& record,
         refreshRecord(record);
         return false;
     }
-    return applyChanges(record, {ModuleChanges{module, codes, indices}});
+    // The record is busy while the model works on it: a dialog closed meanwhile waits.
+    record.setBusy(true);
+    const bool accepted = applyChanges(record, {ModuleChanges{module, codes, indices}});
+    record.setBusy(false);
+    return accepted;
 }
 
 bool SampleModel::applyChanges(MacroData& record, const std::vector<ModuleChanges>& changes) {
