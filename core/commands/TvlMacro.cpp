@@ -14,13 +14,9 @@ void runMacroModeless() {
     auto* start = dialogsExport<StartModeless>("_Z21StartDlgMacroModelessbR9MacroDataRi");
     if (!start)
         return;
-    AcArray<AcDbObjectId> ids;
-    ids.append(AcDbObjectId::fromOldId(201));
     MacroData record;
-    if (!model::sampleModel().fillRecord(ids, record)) {
-        corePrint(L"*Error* The sample model has no end plate EP1.\n");
+    if (!model::sampleModel().fillSampleConnection(record))
         return;
-    }
     int index = -1;
     if (!start(true, record, index)) {
         corePrint(L"The macro dialog could not be opened.\n");

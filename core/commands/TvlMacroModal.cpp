@@ -40,13 +40,9 @@ void runMacroModal() {
     auto* start = dialogsExport<StartModal>("_Z13StartDlgMacroR9MacroData");
     if (!start)
         return;
-    AcArray<AcDbObjectId> ids;
-    ids.append(AcDbObjectId::fromOldId(201));
     MacroData record;
-    if (!model::sampleModel().fillRecord(ids, record)) {
-        corePrint(L"*Error* The sample model has no end plate EP1.\n");
+    if (!model::sampleModel().fillSampleConnection(record))
         return;
-    }
     const MacroData before = record;
     start(record);
     printChanges(before, record);

@@ -185,6 +185,15 @@ const T* sameItem(const Tvl_Array<T>& list, int i, const Tvl_String& name, Name 
 
 } // namespace
 
+bool SampleModel::fillSampleConnection(MacroData& record) const {
+    AcArray<AcDbObjectId> ids;
+    ids.append(idOf(201));
+    if (fillRecord(ids, record))
+        return true;
+    corePrint(L"*Error* The sample model has no end plate EP1.\n");
+    return false;
+}
+
 void copyKeepingReferences(MacroTabData& dst, const MacroTabData& src) {
     dst.m_kind = src.m_kind;
     dst.m_module = src.m_module;

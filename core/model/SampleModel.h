@@ -61,6 +61,9 @@ public:
     // Builds `record` for the macros `ids` (unknown ids are left out). False and the
     // record unchanged when none of them is a macro.
     bool fillRecord(const AcArray<AcDbObjectId>& ids, MacroData& record) const;
+    // The record of the sample connection, end plate EP1 (the macro commands open it);
+    // false, with a message, when the model has none.
+    bool fillSampleConnection(MacroData& record) const;
     // Writes the model's current values of the record's first macro into its tabs,
     // keeping the dialogs' references.
     void refreshRecord(MacroData& record) const;
