@@ -322,28 +322,45 @@ void printChanges(const MacroInstance& instance, const std::vector<MacroTabData>
 
 bool SampleModel::updateModule(const Tvl_String& module, MacroData& record,
                                const Tvl_Array<int>& codes, const Tvl_Array<int>& indices) {
+    if (!record.tabOfModule(module)) {
+        corePrint(L"*Error* UpdateModule: no macro with the module \"" + module + L"\".\n");
+        refreshRecord(record);
+        return false;
+    }
+    // The record is busy while the model works on it: a dialog closed meanwhile waits.
+    record.setBusy(true);
+    const bool accepted = applyChanges(record, {ModuleChanges{module, codes, indices}});
+    record.setBusy(false);
+    return accepted;
+}
+
+bool SampleModel::applyChanges(MacroData& record, const std::vector<ModuleChanges>& changes) {
     std::vector<MacroInstance*> targets;
     for (const AcDbObjectId& id : record.m_objects)
         if (MacroInstance* found = instance(id))
             targets.push_back(found);
-    const MacroTabData* source = record.tabOfModule(module);
-    if (targets.empty() || !source) {
-        corePrint(L"*Error* UpdateModule: no macro with the module \"" + module + L"\".\n");
-        refreshRecord(record);
+    if (targets.empty()) {
+        corePrint(L"*Error* UpdateModule: the record holds no macro of the model.\n");
         return false;
     }
     std::vector<std::vector<MacroTabData>> backups;
     for (MacroInstance* target : targets)
         backups.push_back(target->m_modules);
 
+    // Every module's changes go in before the macro is evaluated once, so that values
+    // that only fit together (a property set) are checked together.
     Tvl_String error;
     const MacroInstance* refused = nullptr;
     for (MacroInstance* target : targets) {
-        MacroTabData* dst = target->module(module);
-        if (!dst)
-            continue;
-        for (int k = 0; k < codes.length(); ++k)
-            applyItem(*dst, *source, codes[k], k < indices.length() ? indices[k] : -1);
+        for (const ModuleChanges& change : changes) {
+            MacroTabData* dst = target->module(change.module);
+            const MacroTabData* source = record.tabOfModule(change.module);
+            if (!dst || !source)
+                continue;
+            for (int k = 0; k < change.codes.length(); ++k)
+                applyItem(*dst, *source, change.codes[k],
+                          k < change.indices.length() ? change.indices[k] : -1);
+        }
         if (!evaluateInstance(*target, error)) {
             refused = target;
             break;
@@ -363,8 +380,8 @@ bool SampleModel::updateModule(const Tvl_String& module, MacroData& record,
 
 bool SampleModel::applyNamed(MacroData& record, const Tvl_StringArray& names,
                              const Tvl_Array<int>& codes, const Tvl_Array<int>& tabs) {
-    // Per module, the codes and item indices of its entries.
-    std::map<int, std::pair<Tvl_Array<int>, Tvl_Array<int>>> perTab;
+    // Per tab, the codes and item indices of its entries.
+    std::map<int, ModuleChanges> perTab;
     const int count = std::min({names.length(), codes.length(), tabs.length()});
     for (int i = 0; i < count; ++i) {
         const MacroTabData* tab = record.tab(tabs[i]);
@@ -400,17 +417,19 @@ bool SampleModel::applyNamed(MacroData& record, const Tvl_StringArray& names,
         }
         if (index < 0)
             continue;
-        perTab[tabs[i]].first.append(codes[i]);
-        perTab[tabs[i]].second.append(index);
+        ModuleChanges& change = perTab[tabs[i]];
+        change.module = tab->m_module;
+        change.codes.append(codes[i]);
+        change.indices.append(index);
     }
-    bool accepted = true;
-    for (const auto& [tab, lists] : perTab) {
-        const Tvl_String module = record.tab(tab)->m_module;
-        accepted = updateModule(module, record, lists.first, lists.second) && accepted;
-    }
-    if (perTab.empty())
+    if (perTab.empty()) {
         refreshRecord(record);
-    return accepted;
+        return true;
+    }
+    std::vector<ModuleChanges> changes;
+    for (const auto& [tab, change] : perTab)
+        changes.push_back(change);
+    return applyChanges(record, changes);
 }
 
 void SampleModel::changeView(const AcArray<AcDbObjectId>& ids, const Tvl_String& module, int view) {

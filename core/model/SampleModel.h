@@ -24,6 +24,13 @@ struct PlainObject {
     std::function<Parts()> parts;
 };
 
+// The changed items of one module: codes and indices as MacroTabData::differences gives them.
+struct ModuleChanges {
+    Tvl_String module;
+    Tvl_Array<int> codes;
+    Tvl_Array<int> indices;
+};
+
 struct ClashFinding {
     Tvl_String partA, objectA, partB, objectB;
     double size[3] = {0, 0, 0};
@@ -62,6 +69,9 @@ public:
     // UpdateModule: see core/MacroCallBacks.h.
     bool updateModule(const Tvl_String& module, MacroData& record, const Tvl_Array<int>& codes,
                       const Tvl_Array<int>& indices);
+    // Applies the changes of several modules to the record's macros and evaluates each
+    // once; all or nothing. The record afterwards holds the model's values.
+    bool applyChanges(MacroData& record, const std::vector<ModuleChanges>& changes);
     // MacroData::setAllToMacro: see core/MacroData.h.
     bool applyNamed(MacroData& record, const Tvl_StringArray& names, const Tvl_Array<int>& codes,
                     const Tvl_Array<int>& tabs);

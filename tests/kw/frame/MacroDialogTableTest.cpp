@@ -1,5 +1,6 @@
 #include "FrameTestSupport.h"
 
+#include "core/model/SampleModel.h"
 #include "kw/frame/KWExports.h"
 #include "kw/frame/MacroDialogTable.h"
 #include "platform/host/AcEd.h"
@@ -154,3 +155,31 @@ TEST_F(MacroDialogTableTest, WhenNoDialogCanBeMadeTheSlotStaysFree) {
 }
 
 } // namespace
+
+// ---- The sample model's record across the module boundary ------------------------------
+
+TEST_F(MacroDialogTableTest, SampleRecordCrossesIntoTheDialogAndBackUnchanged) {
+    model::sampleModel().reset();
+    AcArray<AcDbObjectId> ids;
+    ids.append(AcDbObjectId::fromOldId(201));
+    ids.append(AcDbObjectId::fromOldId(202));
+    MacroData original;
+    ASSERT_TRUE(model::sampleModel().fillRecord(ids, original));
+    original.tab(0)->m_cells[2].m_reference = 33002;
+    original.setBusy(true);
+    int index = -1;
+    ASSERT_TRUE(StartDlgMacroModeless(false, original, index));
+    MacroData back;
+    ASSERT_TRUE(GetDlgMacroData(index, back));
+    EXPECT_EQ(back, original);
+
+    // The dialog's copy owns its tabs: editing it leaves the caller's record alone, and
+    // the edit is what comes back.
+    MacroData& inDialog = table().at(index)->m_macroData;
+    ASSERT_NE(inDialog.tab(0), original.tab(0));
+    inDialog.tab(0)->m_cells[2].m_value = L"30";
+    EXPECT_EQ(original.tab(0)->m_cells[2].m_value, L"15");
+    ASSERT_TRUE(GetDlgMacroData(index, back));
+    EXPECT_EQ(back.tab(0)->m_cells[2].m_value, L"30");
+    inDialog.setBusy(false);
+}
