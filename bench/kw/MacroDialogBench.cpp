@@ -54,8 +54,9 @@ void BM_OpenSampleMacroDialog(benchmark::State& state) {
             break;
         }
         auto* dlg = static_cast<CDlgMacro*>(kw::MacroDialogTable::instance().at(index));
-        auto canvas = ui::CairoCanvas::createImage(dlg->getClientRect().size());
-        dlg->paintTree(*canvas);
+        CMacroTabPage* first = dlg->page(dlg->currentPage());
+        auto canvas = ui::CairoCanvas::createImage(first->getClientRect().size());
+        first->paintTree(*canvas);
         benchmark::DoNotOptimize(canvas.get());
         state.PauseTiming();
         EndDlgMacroModeless(index);
