@@ -30,6 +30,14 @@ bool isShiftDown() {
     return ui::getKeyState(ui::VK_SHIFT) < 0;
 }
 
+bool isPushButton(const ui::Window* w) {
+    if (w == nullptr || w->className() != L"Button")
+        return false;
+    const unsigned kind = w->style() & ui::BS_TYPEMASK;
+    return (kind == ui::BS_PUSHBUTTON || kind == ui::BS_DEFPUSHBUTTON) &&
+           (w->style() & ui::BS_PUSHLIKE) == 0;
+}
+
 } // namespace
 
 CMacroTabGeneral::CMacroTabGeneral() : CMacroTabPage(kPageGeneral) {}
@@ -350,6 +358,16 @@ void CMacroTabGeneral::onPatternButton(int /*patternIndex*/) {
     kw::hostPrint(L"The pattern dialog is not available yet.\n");
 }
 
+void CMacroTabGeneral::onDesigner() {
+    const MacroTabData* t = tab();
+    if (t == nullptr)
+        return;
+    const Tvl_String file = designPath(t->m_designFile);
+    m_active = false;
+    StartDlgDesigner(file);
+    m_active = true;
+}
+
 void CMacroTabGeneral::onBoltAdvanced() {
     kw::hostPrint(L"The advanced bolt dialog is not available yet.\n");
 }
@@ -512,18 +530,20 @@ bool CMacroTabGeneral::preTranslateMessage(ui::Message& msg) {
             if (CDlgMacro* owner = frame())
                 owner->closeDialog(); // last: the page may be gone afterwards
             return true;
-        case ui::VK_F12: {
-            const MacroTabData* t = tab();
-            (void)t; // the designer window opens here once it is part of the module
+        case ui::VK_F12:
+            if (m_active)
+                onDesigner();
             return true;
-        }
         case ui::VK_TAB:
             if (onTabKey(isShiftDown()))
                 return true;
             break;
         case ui::VK_RETURN:
-            // Enter ends the grid's cell edit (which applies), or applies the page; it
-            // never reaches the frame, whose Enter would close the dialog.
+            // Enter presses a focused push button; otherwise it ends the grid's cell
+            // edit (which applies), or applies the page. It never reaches the frame,
+            // whose Enter would close the dialog.
+            if (isPushButton(ui::Window::getFocus()))
+                return CMacroTabPage::preTranslateMessage(msg);
             if (m_active) {
                 int id = 0;
                 if (!m_design.getFocusedDynControl(id) && focusedArea() == 2 && m_grid.isEditing())

@@ -74,6 +74,8 @@ private:
     void buildGrid(MacroTabData& tab);
     void setUpGridRow(int row, const MacroCell& cell);
     Tvl_String resolveListFile(const Tvl_String& file) const;
+    // The description file of a design: a name below the designs' root, ".txt" added.
+    static Tvl_String designPath(const Tvl_String& designFile);
     Tvl_String fitCaption(const Tvl_DesignerControl& control, const Tvl_String& caption) const;
 
     // Values (CMacroTabGeneralValues.cpp).
@@ -91,6 +93,7 @@ private:
     void onArrayButton(int arrayIndex);
     void onPatternButton(int patternIndex);
     void onBoltAdvanced();
+    void onDesigner();
     void onGridButton();
     void onAssemblyChanged();
     void onBlockChosen(int id);

@@ -54,6 +54,17 @@ Tvl_String CMacroTabGeneral::resolveListFile(const Tvl_String& file) const {
     return gSettings.libDir() + file;
 }
 
+Tvl_String CMacroTabGeneral::designPath(const Tvl_String& designFile) {
+    if (designFile.isEmpty())
+        return designFile;
+    Tvl_String file = designFile;
+    if (!isAbsolute(file))
+        file = getDesignerRootFolder() + file;
+    if (!file.endsWith(L".txt", true))
+        file += L".txt";
+    return file;
+}
+
 Tvl_String CMacroTabGeneral::fitCaption(const Tvl_DesignerControl& control,
                                         const Tvl_String& caption) const {
     const double width = (control.bottomRightX - control.topLeftX) * m_pictureWidth;
@@ -70,11 +81,7 @@ void CMacroTabGeneral::bind() {
     m_pictureHeight = 0;
     if (!t->m_designFile.isEmpty() &&
         m_design.initialize(this, kFirstDrawnId, kLastDrawnId, 0, 0, 0, 0, 0, false)) {
-        Tvl_String file = t->m_designFile;
-        if (!isAbsolute(file))
-            file = getDesignerRootFolder() + file;
-        if (!file.endsWith(L".txt", true))
-            file += L".txt";
+        const Tvl_String file = designPath(t->m_designFile);
         // A missing or damaged design leaves no controls: every item goes to the grid.
         if (m_design.readFromFile(file, true)) {
             m_design.getImageSize(m_pictureWidth, m_pictureHeight);

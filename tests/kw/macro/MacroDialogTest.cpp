@@ -236,3 +236,55 @@ TEST_F(MacroDialog, ReApplyClosesWhenTheModelRebuilt) {
     ASSERT_TRUE(ui::click(*dlg, kReApply));
     EXPECT_EQ(kw::MacroDialogTable::instance().length(), 0);
 }
+
+TEST_F(MacroDialog, ResizingStretchesTheTabsAndMovesTheButtons) {
+    CDlgMacro* dlg = openSample();
+    ASSERT_NE(dlg, nullptr);
+    const ui::Rect window = dlg->getWindowRect();
+    auto place = [dlg](int id) { return dlg->getDlgItem(id)->rect(); };
+    const ui::Rect tab = place(kTab), close = place(ui::IDOK), select = place(kSelectOther),
+                   first = place(kFirstListFrame), second = place(kSecondListFrame),
+                   combo = place(kSecondList);
+    ASSERT_TRUE(ui::resize(*dlg, window.width() + 100, window.height() + 50));
+    EXPECT_EQ(place(kTab).width(), tab.width() + 100);
+    EXPECT_EQ(place(kTab).height(), tab.height() + 50);
+    EXPECT_EQ(place(ui::IDOK).left, close.left + 100);
+    EXPECT_EQ(place(ui::IDOK).top, close.top + 50);
+    EXPECT_EQ(place(kSelectOther).left, select.left);
+    EXPECT_EQ(place(kSelectOther).top, select.top + 50);
+    EXPECT_EQ(place(kSelectOther).size(), select.size());
+    // The first frame grows in proportion; the second fills the rest up to the edge.
+    EXPECT_GT(place(kFirstListFrame).width(), first.width());
+    EXPECT_EQ(place(kSecondListFrame).left,
+              place(kFirstListFrame).right + (second.left - first.right));
+    EXPECT_EQ(place(kSecondListFrame).right, second.right + 100);
+    EXPECT_EQ(place(kSecondList).right - place(kSecondListFrame).right, combo.right - second.right);
+    // The pages keep filling the tab control's display area.
+    const ui::Rect page = general(dlg, 0)->rect();
+    EXPECT_EQ(page.width(), dlg->tabControl()->getClientRect().width() - page.left - 3);
+}
+
+TEST_F(MacroDialog, TheDialogIsNeverSmallerThanItsPages) {
+    CDlgMacro* dlg = openSample();
+    ASSERT_NE(dlg, nullptr);
+    int width = 0, height = 0;
+    dlg->pageExtents(width, height);
+    ASSERT_GT(width, 0);
+    ui::resize(*dlg, 100, 100);
+    EXPECT_EQ(dlg->getWindowRect().width(), std::max(width + 47, 395));
+    EXPECT_EQ(dlg->getWindowRect().height(), height + 160);
+}
+
+TEST_F(MacroDialog, ARebuildAfterAnotherMacroKeepsTheCoresNewRecord) {
+    CDlgMacro* dlg = openSample();
+    ASSERT_NE(dlg, nullptr);
+    auto* macros = dynamic_cast<ui::ComboBox*>(dlg->getDlgItem(kSecondList));
+    ASSERT_GE(macros->getCount(), 2);
+    const std::wstring other = macros->getLBText(1);
+    ASSERT_TRUE(ui::selectItem(*dlg, kSecondList, 1));
+    EXPECT_EQ(dlg->macroData().m_secondSelection, 1);
+    EXPECT_NE(dlg->text().find(other), std::wstring::npos);
+    EXPECT_EQ(current().m_title, dlg->macroData().m_title);
+    // The pages show the other macro's values and still reach the model.
+    EXPECT_EQ(dlg->pageCount(), dlg->macroData().tabCount());
+}
