@@ -193,3 +193,39 @@ TEST_F(PropertySetTest, FailedSaveKeepsTheOldFile) {
     EXPECT_TRUE(reread.readFromFile(setPath("Keep.mpr"), count));
     EXPECT_EQ(count, 0);
 }
+
+TEST_F(PropertySetTest, TheSampleLibrarysSetsLoadAndKeepTheRules) {
+    setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+    gSettings.reload();
+    const struct {
+        int macro;
+        const char* set;
+        int unread;
+    } cases[] = {{201, "Heavy end plate", 0},
+                 {202, "Light end plate", 0},
+                 {201, "Old end plate", 2},
+                 {203, "Base plate 360", 0},
+                 {203, "Heavy end plate", 24}}; // another kind: nothing fits
+    for (const auto& c : cases) {
+        model::sampleModel().reset();
+        MacroData record = recordOf(c.macro);
+        Tvl_StringArray names, all;
+        Tvl_String folder, ext;
+        ASSERT_TRUE(record.getPropFiles(names, all, folder, ext));
+        EXPECT_TRUE(all.contains(Tvl_String::fromUtf8(c.set)));
+        const MacroData before = record;
+        int count = -1;
+        ASSERT_TRUE(record.readFromFile(folder + Tvl_String::fromUtf8(c.set) + ext, count))
+            << c.set;
+        EXPECT_EQ(count, c.unread) << c.set;
+        Tvl_Array<int> codes, tabs;
+        record.differences(before, names, codes, tabs);
+        codes.removeAll(kMacroItemRecordOnly);
+        EXPECT_TRUE(record.setAllToMacro(names, codes, tabs)) << c.set << m_out.take().size();
+    }
+    MacroData ep = recordOf(201);
+    Tvl_StringArray names, all;
+    Tvl_String folder, ext;
+    ep.getPropFiles(names, all, folder, ext);
+    EXPECT_EQ(names, (Tvl_StringArray{L"Heavy end plate", L"Light end plate", L"Old end plate"}));
+}

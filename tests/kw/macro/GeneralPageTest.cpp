@@ -47,6 +47,9 @@ protected:
 } // namespace
 
 TEST_F(GeneralPage, DrawnControlsAreBoundAndTheRestIsInTheGrid) {
+    // The design's list file offers one grade more than the cell's own list.
+    std::ofstream(m_lib / "Dialog Templates" / "Lists" / "Grades.txt", std::ios::binary)
+        << "S235\nS275\nS355\nS460\n";
     CDlgMacro* dlg = openSample();
     ASSERT_NE(dlg, nullptr);
     CMacroTabGeneral* page = general(dlg, 0);
@@ -386,11 +389,17 @@ TEST_F(GeneralPage, MissingOrDamagedDesignSendsEveryCellToTheGrid) {
 
 TEST_F(GeneralPage, MissingListFileOffersTheCellsOwnEntries) {
     std::filesystem::remove(m_lib / "Dialog Templates" / "Lists" / "Grades.txt");
-    CDlgMacro* dlg = openSample();
+    MacroData data = record();
+    MacroCell* cell = data.tab(0)->cellWithName(L"Grade");
+    cell->m_list.clear();
+    cell->m_list.append(L"S275");
+    cell->m_list.append(L"S355");
+    CDlgMacro* dlg = open(data);
     ASSERT_NE(dlg, nullptr);
     auto* grade = dynamic_cast<ui::ComboBox*>(drawnCell(dlg, 0, L"Grade"));
     ASSERT_NE(grade, nullptr);
-    EXPECT_EQ(grade->getCount(), 3);
+    EXPECT_EQ(grade->getCount(), 2);
+    EXPECT_EQ(grade->getLBText(0), L"S275");
     EXPECT_EQ(grade->getWindowText(), L"S355");
 }
 

@@ -49,16 +49,16 @@ TEST_F(PropertySet, SavedSetLoadsBackIntoTheDialogAndTheModel) {
     typeAndLeave(dlg, L"PlateThickness", L"25");
     {
         ui::ScriptedDriver driver;
-        answerSave(driver, L"Heavy");
+        answerSave(driver, L"Thick");
         ASSERT_TRUE(ui::click(*dlg, kSaveProps));
         EXPECT_TRUE(driver.done());
     }
-    EXPECT_TRUE(std::filesystem::exists(folder() / "Heavy.mpr"));
+    EXPECT_TRUE(std::filesystem::exists(folder() / "Thick.mpr"));
     typeAndLeave(dlg, L"PlateThickness", L"12");
     EXPECT_EQ(modelValue(L"EP1", L"EndPlate", L"PlateThickness"), L"12");
     {
         ui::ScriptedDriver driver; // every entry is read: no report
-        answerOpen(driver, L"Heavy");
+        answerOpen(driver, L"Thick");
         ASSERT_TRUE(ui::click(*dlg, kLoadProps));
         EXPECT_TRUE(driver.done());
     }

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the sample library's dialog designs of the sample macros (description and
-picture) and the files they name: the steel grade list and the block drawings.
+picture). The list files and block drawings they name are the core module's sample files.
 
     tests/kw/macro/make_sample_designs.py [tvllib folder]
 
@@ -217,19 +217,6 @@ def base_plate():
     write("BasePlate", p, items)
 
 
-def lists_and_blocks():
-    lists = os.path.join(LIB, "Dialog Templates", "Lists")
-    os.makedirs(lists, exist_ok=True)
-    with open(os.path.join(lists, "Grades.txt"), "w", encoding="utf-8", newline="\n") as f:
-        f.write("S235\nS275\nS355\nS460\n")
-    blocks = os.path.join(LIB, "Blocks")
-    os.makedirs(blocks, exist_ok=True)
-    for name in ("Label A", "Label B", "Label C"):
-        with open(os.path.join(blocks, name + ".dwg"), "w", encoding="utf-8", newline="\n") as f:
-            f.write("sample block drawing: %s\n" % name)
-
-
 if __name__ == "__main__":
     end_plate()
     base_plate()
-    lists_and_blocks()
