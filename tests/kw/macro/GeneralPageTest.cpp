@@ -416,3 +416,26 @@ TEST_F(GeneralPage, ADrawnControlOfAMissingItemIsDropped) {
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(general(dlg, 0)->design().getNrControls(), drawn - 1);
 }
+
+TEST_F(GeneralPage, WithEveryCellDrawnTheGridIsHidden) {
+    MacroData data = record(L"BP1");
+    MacroTabData* tab = data.tab(0);
+    for (const wchar_t* name : {L"ColumnDepth", L"ColumnWidth", L"Grout"}) {
+        int at = -1;
+        ASSERT_TRUE(tab->findCellWithName(name, at)) << Tvl_String(name).toUtf8();
+        tab->m_cells.removeAt(at);
+    }
+    CDlgMacro* dlg = open(data);
+    ASSERT_NE(dlg, nullptr);
+    CMacroTabGeneral* page = general(dlg, 0);
+    EXPECT_FALSE(page->gridShown());
+    EXPECT_FALSE(page->grid().isWindowVisible());
+    for (int i = 0; i < dlg->tabData(0)->m_cells.length(); ++i)
+        EXPECT_GT(dlg->tabData(0)->m_cells[i].m_reference, 0);
+    // The page asks for no more than its picture then.
+    int width = 0, height = 0;
+    page->pageSize(width, height);
+    int pictureWidth = 0, pictureHeight = 0;
+    page->design().getImageSize(pictureWidth, pictureHeight);
+    EXPECT_EQ(height, pictureHeight + 4);
+}
