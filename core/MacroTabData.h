@@ -39,7 +39,9 @@ public:
 
     MacroTabData() = default;
     MacroTabData(const MacroTabData&) = default;
+    MacroTabData(MacroTabData&&) = default;
     MacroTabData& operator=(const MacroTabData&) = default;
+    MacroTabData& operator=(MacroTabData&&) = default;
     virtual ~MacroTabData() = default;
 
     bool hasGeneralPage() const {

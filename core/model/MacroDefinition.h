@@ -9,10 +9,13 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <string>
 
 namespace model {
 
 class MacroInstance;
+struct EvaluationPlan; // Evaluation.cpp
 
 struct Rule {
     Expression condition; // must be true (not 0)
@@ -45,6 +48,10 @@ public:
     // printed.
     void addEquation(int module, const Tvl_String& cell, const Tvl_String& text);
     void addRule(int module, const Tvl_String& text, const Tvl_String& message);
+
+    // The order in which its cells are computed, per choice of flexible members (made
+    // on first use by evaluateInstance).
+    mutable std::map<std::string, std::shared_ptr<const EvaluationPlan>> m_plans;
 };
 
 } // namespace model

@@ -169,39 +169,100 @@ bool SampleModel::fillRecord(const AcArray<AcDbObjectId>& ids, MacroData& record
     return true;
 }
 
+namespace {
+
+// The item of `list` named like `list2[i]`: usually at the same index, as both come from
+// the same module; otherwise looked for.
+template <class T, class Name>
+const T* sameItem(const Tvl_Array<T>& list, int i, const Tvl_String& name, Name nameOf) {
+    if (i < list.length() && nameOf(list[i]) == name)
+        return &list[i];
+    for (const T& item : list)
+        if (nameOf(item) == name)
+            return &item;
+    return nullptr;
+}
+
+} // namespace
+
 void copyKeepingReferences(MacroTabData& dst, const MacroTabData& src) {
-    MacroTabData result = src;
-    for (MacroCell& cell : result.m_cells)
-        if (const MacroCell* old = dst.cellWithName(cell.m_name))
-            cell.m_reference = old->m_reference;
-    for (MacroPatternProps& pattern : result.m_patterns) {
-        if (const MacroPatternProps* old = dst.patternWithName(pattern.m_name)) {
+    dst.m_kind = src.m_kind;
+    dst.m_module = src.m_module;
+    dst.m_caption = src.m_caption;
+    dst.m_designFile = src.m_designFile;
+    dst.m_advBtnForEveryGroup = src.m_advBtnForEveryGroup;
+    dst.m_hasSegmentedProfs = src.m_hasSegmentedProfs;
+    dst.m_flexGroups = src.m_flexGroups;
+
+    // Cells: in place where the lists match (the usual case: only values differ), so
+    // that a refresh costs what changed.
+    bool sameCells = dst.m_cells.length() == src.m_cells.length();
+    for (int i = 0; sameCells && i < src.m_cells.length(); ++i)
+        sameCells = dst.m_cells[i].m_name == src.m_cells[i].m_name;
+    if (sameCells) {
+        for (int i = 0; i < src.m_cells.length(); ++i) {
+            MacroCell& cell = dst.m_cells[i];
+            if (cell.sameValue(src.m_cells[i]))
+                continue;
+            const int reference = cell.m_reference;
+            cell = src.m_cells[i];
+            cell.m_reference = reference;
+        }
+    } else {
+        Tvl_Array<MacroCell> cells = src.m_cells;
+        for (int i = 0; i < cells.length(); ++i)
+            if (const MacroCell* old = sameItem(dst.m_cells, i, cells[i].m_name,
+                                                [](const MacroCell& c) { return c.m_name; }))
+                cells[i].m_reference = old->m_reference;
+        dst.m_cells = std::move(cells);
+    }
+
+    Tvl_Array<MacroPatternProps> patterns = src.m_patterns;
+    for (int i = 0; i < patterns.length(); ++i) {
+        MacroPatternProps& pattern = patterns[i];
+        if (const MacroPatternProps* old =
+                sameItem(dst.m_patterns, i, pattern.m_name,
+                         [](const MacroPatternProps& p) { return p.m_name; })) {
             pattern.m_refCount1 = old->m_refCount1;
             pattern.m_refCount2 = old->m_refCount2;
             pattern.m_refButton = old->m_refButton;
         }
     }
+    dst.m_patterns = std::move(patterns);
+
+    MacroBoltData bolt = src.m_bolt;
     for (int i = 0; i < MacroBoltData::kFieldCount; ++i)
-        result.m_bolt.setReference(i, dst.m_bolt.reference(i));
-    for (DynArrayData& array : result.m_arrays) {
-        if (const DynArrayData* old = dst.arrayWithName(array.m_name)) {
+        bolt.setReference(i, dst.m_bolt.reference(i));
+    dst.m_bolt = bolt;
+
+    Tvl_Array<DynArrayData> arrays = src.m_arrays;
+    for (int i = 0; i < arrays.length(); ++i) {
+        DynArrayData& array = arrays[i];
+        if (const DynArrayData* old = sameItem(dst.m_arrays, i, array.m_name,
+                                               [](const DynArrayData& a) { return a.m_name; })) {
             array.m_reference = old->m_reference;
-            for (int i = 0; i < 4; ++i)
-                array.m_valueRefs[i] = old->m_valueRefs[i];
+            for (int k = 0; k < 4; ++k)
+                array.m_valueRefs[k] = old->m_valueRefs[k];
             array.m_entriesRef = old->m_entriesRef;
             array.m_buttonRef = old->m_buttonRef;
         }
     }
-    for (MacroCutData& cut : result.m_cuts)
-        if (const MacroCutData* old = dst.cutWithName(cut.m_name))
-            cut.m_reference = old->m_reference;
-    for (MacroProfData& prof : result.m_profs) {
-        int index = -1;
-        if (dst.findProfDataWithGroup(prof.m_group, index))
-            for (int i = 0; i < 5; ++i)
-                prof.m_references[i] = dst.m_profs[index].m_references[i];
-    }
-    dst = result;
+    dst.m_arrays = std::move(arrays);
+
+    Tvl_Array<MacroCutData> cuts = src.m_cuts;
+    for (int i = 0; i < cuts.length(); ++i)
+        if (const MacroCutData* old = sameItem(dst.m_cuts, i, cuts[i].m_name,
+                                               [](const MacroCutData& c) { return c.m_name; }))
+            cuts[i].m_reference = old->m_reference;
+    dst.m_cuts = std::move(cuts);
+
+    Tvl_Array<MacroProfData> profs = src.m_profs;
+    for (int i = 0; i < profs.length(); ++i)
+        if (const MacroProfData* old = sameItem(dst.m_profs, i, profs[i].m_group,
+                                                [](const MacroProfData& p) { return p.m_group; }))
+            for (int k = 0; k < 5; ++k)
+                profs[i].m_references[k] = old->m_references[k];
+    dst.m_profs = std::move(profs);
 }
 
 void SampleModel::refreshRecord(MacroData& record) const {
@@ -303,8 +364,10 @@ bool applyItem(MacroTabData& dst, const MacroTabData& src, int code, int index) 
 void printChanges(const MacroInstance& instance, const std::vector<MacroTabData>& before) {
     for (size_t m = 0; m < instance.m_modules.size() && m < before.size(); ++m) {
         const MacroTabData& now = instance.m_modules[m];
-        for (const MacroCell& cell : now.m_cells) {
-            const MacroCell* old = before[m].cellWithName(cell.m_name);
+        for (int i = 0; i < now.m_cells.length(); ++i) {
+            const MacroCell& cell = now.m_cells[i];
+            const MacroCell* old = sameItem(before[m].m_cells, i, cell.m_name,
+                                            [](const MacroCell& c) { return c.m_name; });
             if (old && old->m_value != cell.m_value)
                 corePrint(instance.m_name + L" " + now.m_module + L"." + cell.m_name + L": " +
                           old->m_value + L" -> " + cell.m_value + L"\n");

@@ -1,5 +1,6 @@
 #include "core/model/Expression.h"
 #include "TestSupport.h"
+#include "core/model/SampleModel.h"
 
 #include <gtest/gtest.h>
 
@@ -107,4 +108,23 @@ TEST(Expression, NamesInOrderOfAppearance) {
     EXPECT_EQ(e.names(), (std::vector<std::wstring>{L"b", L"Plate.T", L"a_1", L"bolt_d"}));
     Expression copy = e;
     EXPECT_EQ(copy.text(), L"b + Plate.T * min(b, a_1) + bolt_d");
+}
+
+TEST(ModelNumbers, AtMostTwoDecimalsWithoutTrailingZeros) {
+    const struct {
+        double value;
+        const wchar_t* text;
+    } cases[] = {{340, L"340"},
+                 {12.5, L"12.5"},
+                 {7.25, L"7.25"},
+                 {0.125, L"0.13"},
+                 {-0.004, L"0"},
+                 {-2.5, L"-2.5"},
+                 {0.05, L"0.05"},
+                 {1e20, L"100000000000000000000.00"},
+                 {-1234.567, L"-1234.57"},
+                 {9.999, L"10"},
+                 {0.1 + 0.2, L"0.3"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(model::formatModelNumber(c.value), c.text) << c.value;
 }
