@@ -14,6 +14,7 @@
 #include "kw/library/CDlgEditLibSimple.h"
 #include "kw/library/CDlgEditProfCuts.h"
 #include "kw/library/CDlgProfFeatures.h"
+#include "kw/macro/CDlgMacro.h"
 
 namespace {
 
@@ -64,8 +65,14 @@ bool startGridDialog(const Tvl_StringArray& columnHeaders, const Tvl_StringArray
 
 // ---- Macro dialogs -------------------------------------------------------------------
 
-void StartDlgMacro(MacroData& /*macro*/) {
-    unavailable(L"The macro dialog");
+void StartDlgMacro(MacroData& macro) {
+    kw::ResourceSwitchScope on;
+    CDlgMacro dlg;
+    dlg.m_macroData = macro;
+    dlg.doModal();
+    // The dialog sent every change to the model as it was made: the record goes back
+    // however the dialog was closed.
+    macro = dlg.m_macroData;
 }
 
 bool StartDlgMacroModeless(bool keepFocus, MacroData& macro, int& index) {

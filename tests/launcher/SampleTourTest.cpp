@@ -29,6 +29,11 @@ TEST(SampleTour, LauncherStartsTheHostWhichLoadsTheModulesAndRunsTheTour) {
         ASSERT_TRUE(base::copyFile(table, folder / "lang" / table.filename()));
     ASSERT_TRUE(
         base::copyFile(source / "resources" / "install" / "defset.dat", folder / "defset.dat"));
+    // The sample library, as the sample installation copies it (designs, lists, blocks).
+    std::error_code copied;
+    fs::copy(source / "resources" / "install" / "tvllib", folder / "tvllib",
+             fs::copy_options::recursive, copied);
+    ASSERT_FALSE(copied) << copied.message();
     ASSERT_TRUE(base::writeFile(folder / "tvlv6.cfg", "tvllib=" + (folder / "tvllib").string() +
                                                           "/\nacaddir=" + host.string() + "/\n"));
     // The sample library, which the tour's dialogs read and write.

@@ -141,14 +141,13 @@ TEST_F(MacroDialogTableTest, UnloadClosesDialogsWaitingForTheirMacro) {
     EXPECT_EQ(printed().find(L"Delayed timer called."), std::wstring::npos);
 }
 
-TEST_F(MacroDialogTableTest, WithoutAMacroDialogTheEntrySaysSoAndTheSlotStaysFree) {
-    auto testFactory = table().setFactory(m_oldFactory);
+TEST_F(MacroDialogTableTest, WhenNoDialogCanBeMadeTheSlotStaysFree) {
+    auto testFactory = table().setFactory([](ui::Window*) -> MacroDialogBase* { return nullptr; });
     MacroData data;
     int index = 5;
     EXPECT_FALSE(StartDlgMacroModeless(false, data, index));
     EXPECT_EQ(index, 0);
     EXPECT_EQ(table().at(0), nullptr);
-    EXPECT_NE(printed().find(L"The macro dialog is not available yet.\n"), std::wstring::npos);
     table().setFactory(testFactory);
     EXPECT_EQ(open(), 0);
     EXPECT_TRUE(EndDlgMacroModeless(0));

@@ -22,6 +22,14 @@
 #include "kw/library/CDlgEditProfCuts.h"
 #include "kw/library/CDlgProfFeatures.h"
 #include "kw/library/CTabEditLibValues.h"
+// ---- macro dialog ----
+#include "core/Tvl_Settings.h"
+#include "core/model/SampleModel.h"
+#include "kw/frame/KWExports.h"
+#include "kw/frame/MacroDialogTable.h"
+#include "kw/macro/CDlgMacro.h"
+#include "kw/macro/MacroIds.h"
+// ---- end macro dialog ----
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -47,6 +55,46 @@ void snapshotWhileRunning(ui::Dialog& dialog, int templateId, const std::filesys
     });
     dialog.doModal();
 }
+
+// ---- macro dialog ----
+// Each page of the sample macros' dialogs, opened as the core's TVLMACRO command does.
+void snapshotMacroDialogs(const std::filesystem::path& folder) {
+    struct Shot {
+        const wchar_t* macro;
+        int tab;
+        const char* file;
+    };
+    const Shot shots[] = {{L"EP1", 0, "macro-end-plate.png"},
+                          {L"EP1", 1, "macro-bolts.png"},
+                          {L"EP1", 2, "macro-notes.png"},
+                          {L"BP1", 0, "macro-base-plate.png"}};
+    model::sampleModel().reset();
+    for (const Shot& shot : shots) {
+        model::MacroInstance* instance = model::sampleModel().instanceByName(shot.macro);
+        MacroData data;
+        AcArray<AcDbObjectId> ids;
+        int index = -1;
+        if (instance != nullptr)
+            ids.append(instance->m_id);
+        if (instance == nullptr || !model::sampleModel().fillRecord(ids, data) ||
+            !StartDlgMacroModeless(true, data, index)) {
+            std::fprintf(stderr, "kw_dialog_snapshots: cannot open the dialog of %s\n", shot.file);
+            g_ok = false;
+            continue;
+        }
+        ui::Window* dlg = kw::MacroDialogTable::instance().at(index);
+        ui::selectItem(*dlg, kw::macro::kTab, shot.tab);
+        const std::filesystem::path file = folder / shot.file;
+        if (ui::writePng(*dlg, file.string())) {
+            std::printf("%s\n", file.string().c_str());
+        } else {
+            std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n", file.string().c_str());
+            g_ok = false;
+        }
+        EndDlgMacroModeless(index);
+    }
+}
+// ---- end macro dialog ----
 
 } // namespace
 
@@ -183,6 +231,13 @@ int main(int argc, char** argv) {
     DlgProfCutsData cuts;
     CDlgEditProfCuts cutsDialog(cuts);
     snapshotWhileRunning(cutsDialog, CDlgEditProfCuts::kTemplateId, folder / "profile-cuts.png");
+    // ---- macro dialog ----
+    if (std::getenv("TVL_LIB_DIR") == nullptr) {
+        setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+        gSettings.reload();
+    }
+    snapshotMacroDialogs(folder);
+    // ---- end macro dialog ----
 
     kw::detachModule();
     return g_ok ? 0 : 1;

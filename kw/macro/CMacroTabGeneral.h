@@ -1,0 +1,118 @@
+#pragma once
+// CMacroTabGeneral: the page of a general or bolt tab. It shows the tab's dialog design
+// (a picture with drawn controls, each bound to a cell, pattern count, bolt field, array
+// value, cut or flexible button of the tab) and lists every cell, pattern and array that
+// no drawn control shows in a grid below the picture. A bolt tab whose design has no
+// bolt controls also offers the assembly, the diameter and the advanced bolt settings.
+// Every change the user confirms is stored into the tab data and applied to the model at
+// once through the macro dialog (docs/macro-dialog.md).
+
+#include <vector>
+
+#include "core/CResizer.h"
+#include "core/Tvl_String.h"
+#include "kw/designer/Tvl_DlgDesignerData.h"
+#include "kw/macro/CMacroTabPage.h"
+#include "kw/spreadsheet/Tvl_Spread.h"
+
+class CDlgMacro;
+class MacroTabData;
+class MacroCell;
+
+class CMacroTabGeneral : public CMacroTabPage {
+public:
+    // Grid columns.
+    static constexpr int kColName = 1;
+    static constexpr int kColButton = 2;
+    static constexpr int kColValue = 3;
+    static constexpr int kColSecond = 4;
+
+    CMacroTabGeneral();
+    ~CMacroTabGeneral() override;
+
+    bool createPage(ui::Window* tabControl) override;
+    void firstEntry() override;
+    void reEntry() override;
+    void leave() override;
+    void refresh() override;
+    void store() override;
+    void commitEdits() override;
+    void pageSize(int& width, int& height) const override;
+
+    // The pattern dialog hands a changed pattern back through here.
+    bool patternChanged(int index, const class MacroPatternProps& pattern);
+
+    // ---- State for tests and the snapshot tool ---------------------------------------
+    Tvl_DlgDesignerData& design() { return m_design; }
+    Tvl_Spread& grid() { return m_grid; }
+    bool gridShown() const { return m_gridRows > 0; }
+    int gridRows() const { return m_gridRows; }
+    bool isActive() const { return m_active; }
+    bool designHasBoltControls() const { return m_designBoltControls; }
+
+protected:
+    bool onInitDialog() override;
+    void onOK() override {}
+    void onCancel() override {}
+    bool onCommand(int id, int code, ui::Window* from) override;
+    bool onMessage(unsigned msg, ui::WPARAM wParam, ui::LPARAM lParam,
+                   ui::LRESULT& result) override;
+    bool preTranslateMessage(ui::Message& msg) override;
+    bool onEraseBkgnd(ui::Canvas& canvas) override;
+    void onPaint(ui::Canvas& canvas) override;
+    bool onCtlColor(ui::CtlColor& color) override;
+    void onSize(unsigned type, int cx, int cy) override;
+
+private:
+    CDlgMacro* frame();
+    MacroTabData* tab();
+    bool boltControlsShown();
+
+    // Binding (CMacroTabGeneralBind.cpp).
+    void bind();
+    bool bindControl(MacroTabData& tab, Tvl_DesignerControl& control);
+    void buildGrid(MacroTabData& tab);
+    void setUpGridRow(int row, const MacroCell& cell);
+    Tvl_String resolveListFile(const Tvl_String& file) const;
+    // The description file of a design: a name below the designs' root, ".txt" added.
+    static Tvl_String designPath(const Tvl_String& designFile);
+    Tvl_String fitCaption(const Tvl_DesignerControl& control, const Tvl_String& caption) const;
+
+    // Values (CMacroTabGeneralValues.cpp).
+    void fillBoltControls();
+    void setFlexButtonStates();
+    Tvl_String gridText(int col, int row) const;
+    void setGridText(int col, int row, const Tvl_String& text);
+
+    // Actions.
+    void applyPage();
+    void applyAgainst(const MacroTabData& before);
+    void onDrawnClicked(int id, int type);
+    void onFlexDimension(int id, int type);
+    void onFlexFix(int id);
+    void onArrayButton(int arrayIndex);
+    void onPatternButton(int patternIndex);
+    void onBoltAdvanced();
+    void onDesigner();
+    void onGridButton();
+    void onAssemblyChanged();
+    void onBlockChosen(int id);
+    bool onTabKey(bool backward);
+    bool focusArea(int area, bool last);
+    int focusedArea() const;
+    void layout();
+    int gridHeight() const;
+
+    Tvl_String m_fontName = L"Verdana";
+    CResizer m_resizer;
+    Tvl_DlgDesignerData m_design;
+    Tvl_Spread m_grid;
+    std::vector<int> m_fixedControls;
+    bool m_gridMade = false;
+    bool m_active = false;
+    bool m_designBoltControls = false;
+    bool m_boltResizer = false;
+    int m_gridRows = 0;
+    int m_pictureWidth = 0;
+    int m_pictureHeight = 0;
+};
