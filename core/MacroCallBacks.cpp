@@ -122,7 +122,8 @@ int CreatePreviewBMPs(const Tvl_StringArray& drawings) {
         constexpr int kSize = 96;
         ui::Bitmap bitmap(kSize, kSize, 0xFFFFFFFFu);
         unsigned hash = 2166136261u;
-        for (wchar_t c : removeExtension(getFileName(drawing)).str())
+        const Tvl_String name = removeExtension(getFileName(drawing));
+        for (wchar_t c : name.str())
             hash = (hash ^ static_cast<unsigned>(c)) * 16777619u;
         const std::uint32_t colour = 0xFF000000u | (hash & 0x7F7F7Fu);
         for (int i = 0; i < kSize; ++i) {

@@ -229,3 +229,20 @@ TEST_F(PropertySetTest, TheSampleLibrarysSetsLoadAndKeepTheRules) {
     ep.getPropFiles(names, all, folder, ext);
     EXPECT_EQ(names, (Tvl_StringArray{L"Heavy end plate", L"Light end plate", L"Old end plate"}));
 }
+
+TEST_F(PropertySetTest, PreviewsAreMadeOnlyWhereMissing) {
+    writeBytes(m_dir / "Macros" / "A.dwg", "a");
+    writeBytes(m_dir / "Macros" / "B.dwg", "b");
+    writeBytes(m_dir / "Macros" / "B.bmp", "kept");
+    const Tvl_StringArray drawings = {productForm(m_dir / "Macros" / "A.dwg"),
+                                      productForm(m_dir / "Macros" / "B.dwg"),
+                                      productForm(m_dir / "Macros" / "notes.txt")};
+    EXPECT_EQ(CreatePreviewBMPs(drawings), 1);
+    std::ifstream made(m_dir / "Macros" / "A.bmp", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(made)), {});
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_GT(bytes.size(), 96u * 96u * 3u);
+    std::ifstream kept(m_dir / "Macros" / "B.bmp", std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "kept");
+    EXPECT_EQ(CreatePreviewBMPs(drawings), 0);
+}
