@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core
   python3 python3-xlrd
+  libglpk-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -29,7 +29,9 @@ UserCommand::UserCommand(const wchar_t* name, Function run) : m_name(name), m_ru
     registry().push_back(this);
 }
 
-const std::vector<const UserCommand*>& UserCommand::all() { return registry(); }
+const std::vector<const UserCommand*>& UserCommand::all() {
+    return registry();
+}
 
 #if TVL_HOST_AVAILABLE
 
@@ -66,6 +68,8 @@ void* dialogsExportAddress(const char* name) {
 
 void registerUserCommands() {}
 void removeUserCommands() {}
-void* dialogsExportAddress(const char*) { return nullptr; }
+void* dialogsExportAddress(const char*) {
+    return nullptr;
+}
 
 #endif
