@@ -12,8 +12,9 @@
 namespace cutstock {
 namespace {
 
-constexpr double kUnitsPerMm = 10.0; // lengths are planned in 0.1 mm
 constexpr double kStockWeight = 0.001;
+constexpr long kNodeLimit = 2000;
+constexpr int kColumnsPerRound = 8;
 constexpr double kTolerance = 1e-9;
 
 struct Column {
@@ -96,7 +97,6 @@ public:
             for (int i = 0; i < m; ++i)
                 dual[static_cast<size_t>(i)] = glp_get_row_dual(m_lp.get(), i + 1);
             bool added = false;
-            bool provenOptimal = true;
             for (size_t k = 0; k < m_capacities.size(); ++k) {
                 if (m_limits[k] == 0)
                     continue;
@@ -116,11 +116,14 @@ public:
                 }
                 if (items.empty())
                     continue;
-                const KnapsackResult best = solveKnapsack(items, m_capacities[k]);
+                // Columns that price out: their value must beat the bar's cost.
+                const double needed = m_costs[k] - limitDual;
                 const double scale = std::max(1.0, m_costs[k]);
-                if (m_costs[k] - best.upper - limitDual < -1e-9 * scale)
-                    provenOptimal = false;
-                if (m_costs[k] - best.value - limitDual < -1e-9 * scale) {
+                const std::vector<KnapsackResult> found = solveKnapsackColumns(
+                    items, m_capacities[k], kNodeLimit, kColumnsPerRound, needed + 1e-9 * scale);
+                for (const KnapsackResult& best : found) {
+                    if (needed - best.value >= -1e-9 * scale)
+                        continue;
                     Column c{static_cast<int>(k), std::vector<int>(static_cast<size_t>(m), 0)};
                     for (size_t t = 0; t < items.size(); ++t)
                         c.counts[static_cast<size_t>(pieceOf[t])] = best.counts[t];
@@ -129,7 +132,7 @@ public:
                 }
             }
             if (!added) {
-                converged = provenOptimal;
+                converged = true;
                 return true;
             }
         }
@@ -294,11 +297,22 @@ private:
     std::vector<OpenBar> m_bars;
 };
 
-int toUnitsUp(double mm) {
-    return static_cast<int>(std::ceil(mm * kUnitsPerMm - 1e-6));
+// Lengths are planned in whole millimetres when every length is one, else in tenths.
+double planningUnits(const Problem& p) {
+    auto whole = [](double v) { return std::fabs(v - std::round(v)) < 1e-9; };
+    bool allWhole = whole(p.sawCut);
+    for (const Piece& piece : p.pieces)
+        allWhole = allWhole && whole(piece.length);
+    for (const BarType& bar : p.bars)
+        allWhole = allWhole && whole(bar.length);
+    return allWhole ? 1.0 : 10.0;
 }
-int toUnitsDown(double mm) {
-    return static_cast<int>(std::floor(mm * kUnitsPerMm + 1e-6));
+
+int toUnitsUp(double mm, double units) {
+    return static_cast<int>(std::ceil(mm * units - 1e-6));
+}
+int toUnitsDown(double mm, double units) {
+    return static_cast<int>(std::floor(mm * units + 1e-6));
 }
 
 } // namespace
@@ -314,8 +328,9 @@ Plan solve(const Problem& problem, const SolverOptions& options) {
     std::vector<int> weights(m), capacities, limits;
     std::vector<double> costs;
     int widest = 0;
+    const double units = planningUnits(problem);
     for (const BarType& b : problem.bars) {
-        capacities.push_back(b.length > 0 ? toUnitsDown(b.length + cut) : 0);
+        capacities.push_back(b.length > 0 ? toUnitsDown(b.length + cut, units) : 0);
         limits.push_back(b.count);
         costs.push_back(barCost(b));
         if (b.count != 0)
@@ -324,7 +339,7 @@ Plan solve(const Problem& problem, const SolverOptions& options) {
     std::vector<int> demand(m, 0);
     for (size_t i = 0; i < m; ++i) {
         const Piece& p = problem.pieces[i];
-        weights[i] = std::max(1, toUnitsUp(p.length + cut));
+        weights[i] = std::max(1, toUnitsUp(p.length + cut, units));
         if (p.count <= 0)
             continue;
         if (weights[i] > widest) {

@@ -70,52 +70,56 @@ private:
     double m_bestValue = 0;
 };
 
-// Unbounded knapsack by dynamic programming; the counts are then cut back to the bounds
-// (which can only lower the value, so the result is a valid, if weaker, pattern).
-KnapsackResult dynamicProgramme(const std::vector<KnapsackItem>& items, int capacity) {
-    std::vector<double> best(static_cast<size_t>(capacity) + 1, 0.0);
-    std::vector<int> choice(static_cast<size_t>(capacity) + 1, -1);
-    for (int c = 1; c <= capacity; ++c) {
-        best[static_cast<size_t>(c)] = best[static_cast<size_t>(c - 1)];
-        choice[static_cast<size_t>(c)] = -1;
+// Unbounded knapsack by dynamic programming over the capacity: best[c] is the most a
+// filling of weight at most c is worth, choice[c] the item last taken on the way.
+class DynamicProgramme {
+public:
+    DynamicProgramme(const std::vector<KnapsackItem>& items, int capacity)
+        : m_items(items), m_best(static_cast<size_t>(capacity) + 1, 0.0),
+          m_choice(static_cast<size_t>(capacity) + 1, -1) {
         for (size_t i = 0; i < items.size(); ++i) {
             const int w = items[i].weight;
-            if (w <= c && items[i].bound > 0) {
-                const double v = best[static_cast<size_t>(c - w)] + items[i].value;
-                if (v > best[static_cast<size_t>(c)]) {
-                    best[static_cast<size_t>(c)] = v;
-                    choice[static_cast<size_t>(c)] = static_cast<int>(i);
+            const double v = items[i].value;
+            for (int c = w; c <= capacity; ++c) {
+                const double candidate = m_best[static_cast<size_t>(c - w)] + v;
+                if (candidate > m_best[static_cast<size_t>(c)]) {
+                    m_best[static_cast<size_t>(c)] = candidate;
+                    m_choice[static_cast<size_t>(c)] = static_cast<int>(i);
                 }
             }
         }
     }
-    KnapsackResult result;
-    result.counts.assign(items.size(), 0);
-    int c = capacity;
-    while (c > 0) {
-        const int i = choice[static_cast<size_t>(c)];
-        if (i < 0) {
-            --c;
-            continue;
+
+    double best(int c) const { return c < 0 ? -1 : m_best[static_cast<size_t>(c)]; }
+
+    // The optimal filling of `c`, with `first` (an item index, or -1) taken first.
+    KnapsackResult filling(int c, int first) const {
+        KnapsackResult r;
+        r.unbounded = true;
+        r.counts.assign(m_items.size(), 0);
+        if (first >= 0) {
+            ++r.counts[static_cast<size_t>(first)];
+            c -= m_items[static_cast<size_t>(first)].weight;
         }
-        ++result.counts[static_cast<size_t>(i)];
-        c -= items[static_cast<size_t>(i)].weight;
+        while (c > 0) {
+            const int i = m_choice[static_cast<size_t>(c)];
+            if (i < 0)
+                break;
+            ++r.counts[static_cast<size_t>(i)];
+            c -= m_items[static_cast<size_t>(i)].weight;
+        }
+        for (size_t i = 0; i < m_items.size(); ++i)
+            r.value += r.counts[i] * m_items[i].value;
+        return r;
     }
-    result.upper = best[static_cast<size_t>(capacity)];
-    for (size_t i = 0; i < items.size(); ++i) {
-        result.counts[i] = std::min(result.counts[i], items[i].bound);
-        result.value += result.counts[i] * items[i].value;
-    }
-    return result;
-}
 
-} // namespace
+private:
+    const std::vector<KnapsackItem>& m_items;
+    std::vector<double> m_best;
+    std::vector<int> m_choice;
+};
 
-KnapsackResult solveKnapsack(const std::vector<KnapsackItem>& items, int capacity, long nodeLimit) {
-    KnapsackResult result;
-    result.counts.assign(items.size(), 0);
-    if (capacity <= 0 || items.empty())
-        return result;
+std::vector<int> valueOrder(const std::vector<KnapsackItem>& items) {
     std::vector<int> order(items.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
@@ -123,15 +127,55 @@ KnapsackResult solveKnapsack(const std::vector<KnapsackItem>& items, int capacit
         const KnapsackItem& y = items[static_cast<size_t>(b)];
         return x.value * y.weight > y.value * x.weight;
     });
+    return order;
+}
+
+} // namespace
+
+KnapsackResult solveKnapsack(const std::vector<KnapsackItem>& items, int capacity, long nodeLimit) {
+    std::vector<KnapsackResult> r = solveKnapsackColumns(items, capacity, nodeLimit, 1, 0);
+    return r.front();
+}
+
+std::vector<KnapsackResult> solveKnapsackColumns(const std::vector<KnapsackItem>& items,
+                                                 int capacity, long nodeLimit, int most,
+                                                 double worthAbove) {
+    std::vector<KnapsackResult> out;
+    if (capacity <= 0 || items.empty()) {
+        out.push_back({0, std::vector<int>(items.size(), 0), false});
+        return out;
+    }
+    const std::vector<int> order = valueOrder(items);
     BranchAndBound search(items, order, nodeLimit);
     if (search.run(capacity)) {
+        KnapsackResult r;
+        r.counts.assign(items.size(), 0);
         for (size_t k = 0; k < order.size(); ++k)
-            result.counts[static_cast<size_t>(order[k])] = search.best()[k];
-        result.value = search.bestValue();
-        result.upper = result.value;
-        return result;
+            r.counts[static_cast<size_t>(order[k])] = search.best()[k];
+        r.value = search.bestValue();
+        out.push_back(std::move(r));
+        return out;
     }
-    return dynamicProgramme(items, capacity);
+    const DynamicProgramme table(items, capacity);
+    out.push_back(table.filling(capacity, -1));
+    // The best filling that holds item i is worth best(capacity - w_i) + v_i.
+    std::vector<std::pair<double, int>> withItem;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const double v = table.best(capacity - items[i].weight) + items[i].value;
+        if (v > worthAbove)
+            withItem.emplace_back(v, static_cast<int>(i));
+    }
+    std::stable_sort(withItem.begin(), withItem.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [value, item] : withItem) {
+        if (static_cast<int>(out.size()) >= most)
+            break;
+        KnapsackResult r = table.filling(capacity, item);
+        if (std::none_of(out.begin(), out.end(),
+                         [&](const KnapsackResult& o) { return o.counts == r.counts; }))
+            out.push_back(std::move(r));
+    }
+    return out;
 }
 
 } // namespace cutstock

@@ -15,16 +15,24 @@ struct KnapsackItem {
 struct KnapsackResult {
     double value = 0;
     std::vector<int> counts; // per item, in the order given
-    // No filling of the bounded problem is worth more than this (equal to `value` when the
-    // branch and bound finished; the unbounded optimum when the fallback ran).
-    double upper = 0;
+    bool unbounded = false;  // the fallback ran: counts may exceed the bounds
 };
 
 // The most valuable filling of `capacity`. Branch and bound over the items by value per
-// unit of weight; when that takes more than `nodeLimit` nodes, dynamic programming over
-// the capacity (exact, O(items x capacity)) with the bounds relaxed to what fits, which
-// is still a valid pattern set for the relaxation.
+// unit of weight, within the bounds; when that takes more than `nodeLimit` nodes,
+// dynamic programming over the capacity (exact, O(items x capacity)) without the bounds.
+// Such a filling may hold more copies of an item than its bound; it is still a valid
+// column of the relaxation (the classic one of Gilmore and Gomory), and its value proves
+// that no bounded filling is worth more.
 KnapsackResult solveKnapsack(const std::vector<KnapsackItem>& items, int capacity,
                              long nodeLimit = 200000);
+
+// Up to `most` fillings, the best first: the optimum of solveKnapsack, and when the
+// dynamic programme ran, for further items the best filling that holds that item (all
+// read from the one table, so they cost almost nothing more). Fillings worth no more than
+// `worthAbove` are left out, except the first.
+std::vector<KnapsackResult> solveKnapsackColumns(const std::vector<KnapsackItem>& items,
+                                                 int capacity, long nodeLimit, int most,
+                                                 double worthAbove);
 
 } // namespace cutstock
