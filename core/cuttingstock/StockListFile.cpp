@@ -12,6 +12,7 @@ bool parseStockList(int table, const Tvl_StringArray& lines, Tvl_Array<Tvl_Strin
         error = L"it has more than 10000 rows";
         return false;
     }
+    Tvl_Array<Tvl_StringArray> read;
     for (int l = 0; l < lines.length(); ++l) {
         Tvl_StringArray row;
         strToArr(lines[l], Tvl_String::fromChar(kFieldSeparator), row);
@@ -24,8 +25,9 @@ bool parseStockList(int table, const Tvl_StringArray& lines, Tvl_Array<Tvl_Strin
         }
         while (row.length() < 3)
             row.append(Tvl_String());
-        rows.append(row);
+        read.append(row);
     }
+    rows = read;
     return true;
 }
 
