@@ -16,7 +16,7 @@ void addTemplate(ui::ResourceModule& module) {
     ui::DialogTemplate t;
     t.id = CDlgLookup::kTemplateId;
     t.caption = L"Opzoeken";
-    t.rect = dlu(0, 0, 250, 172);
+    t.rect = dlu(0, 0, 250, 180);
     t.controls = {
         {1395, L"Button", L"Criteria", ui::BS_GROUPBOX, dlu(7, 5, 236, 118)},
         {1123, L"Static", L"Naam", 0, dlu(14, 20, 70, 8)},
@@ -33,10 +33,10 @@ void addTemplate(ui::ResourceModule& module) {
         {1392, L"Static", L"Zoeken in", 0, dlu(14, 131, 70, 8)},
         {CDlgLookup::kScopeId, L"ComboBox", L"", listCombo, dlu(90, 129, 146, 60)},
         {CDlgLookup::kOptionId, L"Button", L"Selecteren", ui::WS_TABSTOP | ui::BS_AUTOCHECKBOX,
-         dlu(14, 140, 150, 10)},
-        {CDlgLookup::kShowAllId, L"Button", L"Show All", ui::WS_TABSTOP, dlu(7, 152, 60, 14)},
-        {ui::IDOK, L"Button", L"OK", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON, dlu(137, 152, 50, 14)},
-        {ui::IDCANCEL, L"Button", L"Annuleren", ui::WS_TABSTOP, dlu(193, 152, 50, 14)},
+         dlu(14, 146, 150, 10)},
+        {CDlgLookup::kShowAllId, L"Button", L"Show All", ui::WS_TABSTOP, dlu(7, 160, 60, 14)},
+        {ui::IDOK, L"Button", L"OK", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON, dlu(137, 160, 50, 14)},
+        {ui::IDCANCEL, L"Button", L"Annuleren", ui::WS_TABSTOP, dlu(193, 160, 50, 14)},
     };
     module.addDialog(std::move(t));
 }
