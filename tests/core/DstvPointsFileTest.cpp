@@ -1,7 +1,10 @@
 #include "TestSupport.h"
 
 #include "core/FileHelpers.h"
+#include "core/StringHelpers.h"
 #include "core/Tvl_Settings.h"
+#include "core/cuttingstock/DlgCSP2Data.h"
+#include "core/cuttingstock/StockListFile.h"
 #include "core/fabrication/DlgDstvPoints.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +114,38 @@ TEST_F(DstvPointsFileTest, GroupNamesAndTheStandardGroup) {
     EXPECT_EQ(m_groups.getStandardDstvPointsFile(), L"Beams.dat");
     EXPECT_FALSE(m_groups.setStandardDstvPointsFile(L""));
     EXPECT_EQ(m_groups.getStandardDstvPointsFile(), L"Beams.dat");
+}
+
+} // namespace
+
+namespace {
+
+// The sample library's groups and lists read as they are installed.
+TEST(SampleLibrary, DstvGroupsAndStockListsRead) {
+    setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+    gSettings.reload();
+    DlgDstvPoints groups;
+    Tvl_StringArray names;
+    groups.getAllDstvPointsFiles(names);
+    EXPECT_EQ(arrToStr(names, L","), L"Beams,New,Standard");
+    EXPECT_EQ(groups.getStandardDstvPointsFile(), L"Standard.dat");
+    Tvl_Array<Tvl_DstvPointInfo> points;
+    ASSERT_TRUE(groups.readFromFile(L"Standard", points)) << groups.lastError().toUtf8();
+    ASSERT_EQ(points.length(), 3);
+    EXPECT_TRUE(points[2].drillFullHole() && points[2].radiusThicknessBased());
+    EXPECT_TRUE(groups.readFromFile(L"New", points));
+    EXPECT_EQ(points.length(), 0);
+    const Tvl_String folder = gSettings.libDir() + L"Cutting Stock\\";
+    Tvl_Array<Tvl_StringArray> rows;
+    Tvl_String error;
+    for (const wchar_t* stock : {L"Stock1.shp", L"Stock2.shp"})
+        EXPECT_TRUE(cutstock::readStockList(DlgCSP2Data::kStock, folder + stock, rows, error))
+            << error.toUtf8();
+    EXPECT_TRUE(
+        cutstock::readStockList(DlgCSP2Data::kPurchase, folder + L"Stock1.buy", rows, error));
+    EXPECT_EQ(rows.length(), 4);
+    unsetenv("TVL_LIB_DIR");
+    gSettings.reload();
 }
 
 } // namespace
