@@ -140,9 +140,12 @@ Tvl_StringArray planLines(const JobResult& job) {
         Tvl_String buy;
         for (const auto& [length, n] : s.bought)
             buy += (buy.isEmpty() ? L"" : L", ") + Tvl_String(n) + L" x " + mm(length) + L" mm";
+        const Tvl_String stock = s.stockAvailable == 0
+                                     ? Tvl_String(L"No stock on hand")
+                                     : L"Stock bars used: " + Tvl_String(s.stockBars) + L" of " +
+                                           Tvl_String(s.stockAvailable);
         lines.append(
-            L"    Stock bars used: " + Tvl_String(s.stockBars) + L" of " +
-            Tvl_String(s.stockAvailable) + L". To buy: " +
+            L"    " + stock + L". To buy: " +
             (buy.isEmpty() ? Tvl_String(L"nothing") : buy + L" (" + mm(s.boughtLength) + L" mm)") +
             L".");
         lines.append(L"    Waste: " + mm(s.waste) + L" mm (" + percent(s.waste, s.usedLength) +
