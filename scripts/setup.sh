@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   # The live front-end (docs/live.md) and its tests in a real X server.
   libgtk-3-dev xvfb xdotool x11-apps
+  libglpk-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,11 @@
 
 #include "kw/designer/CDlgDesigner.h"
 #include "kw/designer/Tvl_DlgDesignerData.h"
+#include "kw/fabrication/CDlgGrid.h"
+#include "kw/fabrication/CDlgLevels.h"
+#include "kw/fabrication/CDlgLookup.h"
+#include "kw/fabrication/CDlgSelectDstvPointsFile.h"
+#include "kw/fabrication/Tvl_DlgCSP2.h"
 #include "kw/frame/CDlgStringArray.h"
 #include "kw/frame/ConstraintsEditorSlot.h"
 #include "kw/frame/HostCalls.h"
@@ -207,29 +212,46 @@ bool StartEditProfCutsDlg(DlgProfCutsData& data) {
 // ---- Fabrication and layout --------------------------------------------------------------
 
 void StartDSTVPointsDlg() {
-    unavailable(L"The DSTV points dialog");
+    CDlgSelectDstvPointsFile dlg;
+    dlg.doModal();
 }
 
-bool StartDlgCSP2(DlgCSP2Data& /*data*/) {
+bool StartDlgCSP2(DlgCSP2Data& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The cutting-stock dialog");
-    return false;
+    Tvl_DlgCSP2 dlg;
+    dlg.m_data = data;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
-bool StartDlgGrid(BmGridDlgData& /*data*/) {
+bool StartDlgGrid(BmGridDlgData& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The grid dialog");
-    return false;
+    CDlgGrid dlg;
+    dlg.m_data = data;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
-bool StartDlgLevels(BmLevelsDlgData& /*data*/) {
+bool StartDlgLevels(BmLevelsDlgData& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The levels dialog");
-    return false;
+    CDlgLevels dlg;
+    dlg.m_data = data;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
-bool StartDlgLookUp(BmLookUpDlgData& /*data*/) {
+bool StartDlgLookUp(BmLookUpDlgData& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The look-up dialog");
-    return false;
+    CDlgLookup dlg;
+    dlg.m_data = data;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }

@@ -61,6 +61,10 @@ std::map<std::wstring, Entry>& table() {
 
 } // namespace
 
+void unregisterWindowClass(std::wstring_view name) {
+    table().erase(key(name));
+}
+
 void registerWindowClass(std::wstring_view canonicalName, WindowFactory factory) {
     table()[key(canonicalName)] = Entry{std::wstring(canonicalName), std::move(factory)};
 }

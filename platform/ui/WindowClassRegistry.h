@@ -18,6 +18,9 @@ using WindowFactory = std::function<std::unique_ptr<Window>()>;
 
 // Registers (or replaces) a class. `canonicalName` is the spelling className() returns.
 void registerWindowClass(std::wstring_view canonicalName, WindowFactory factory);
+// Forgets a class. A library that registers a class removes it again before it is
+// unloaded, so that the table never keeps a factory whose code is gone.
+void unregisterWindowClass(std::wstring_view name);
 // The canonical spelling of a registered class; empty when unknown.
 std::wstring canonicalClassName(std::wstring_view name);
 // A new object of the class (no window yet); null when unknown.

@@ -73,12 +73,20 @@ std::string narrow(std::wstring_view text) {
     return out;
 }
 
+// The class's factory is code of this library: it leaves the table when the library is
+// unloaded (a module that links it, such as KW.arx, is unloaded before the process ends).
+// Made after the registration, so that it also goes before the table at process exit.
+struct GridClassUnregistrar {
+    ~GridClassUnregistrar() { ui::unregisterWindowClass(kGridClassName); }
+};
+
 void registerGridClass() {
     static bool done = false;
     if (done)
         return;
     done = true;
     ui::registerWindowClass(kGridClassName, [] { return std::make_unique<GridControl>(); });
+    static GridClassUnregistrar unregistrar;
 }
 
 std::wstring& clipboardText() {

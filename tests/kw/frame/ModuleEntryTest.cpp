@@ -6,6 +6,8 @@
 #include "platform/host/AcEd.h"
 #include "platform/host/CommandRegistry.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/ScriptedDriver.h"
 
 namespace {
 
@@ -27,7 +29,12 @@ TEST_F(ModuleEntryTest, InitRegistersTestAndLoadsTheCheckBitmapsUnloadUndoesIt) 
 TEST_F(ModuleEntryTest, SwitchedEntriesLeaveTheDefaultResourceAsTheyFoundIt) {
     ui::ResourceModule* before = ui::app().resources().defaultModule();
     KWEditor();
-    StartDSTVPointsDlg();
+    {
+        // An entry without the switch: the DSTV groups, closed at once.
+        ui::ScriptedDriver driver;
+        driver.onAnyDialog([](ui::Dialog& d) { ui::click(d, ui::IDCANCEL); });
+        StartDSTVPointsDlg();
+    }
     EXPECT_EQ(ui::app().resources().defaultModule(), before);
     EXPECT_EQ(kw::moduleState().resourceSwitch.depth(), 0);
     EXPECT_NE(printed().find(L"The spreadsheet editor is not available yet.\n"),

@@ -13,6 +13,12 @@
 #include "core/Tvl_Settings.h"
 #include "kw/designer/CControlTracker.h"
 #include "kw/designer/CDlgDesigner.h"
+#include "core/fabrication/SampleLayout.h"
+#include "kw/fabrication/CDlgEditDstvPoints.h"
+#include "kw/fabrication/CDlgGrid.h"
+#include "kw/fabrication/CDlgLevels.h"
+#include "kw/fabrication/CDlgLookup.h"
+#include "kw/fabrication/Tvl_DlgCSP2.h"
 #include "kw/frame/CDlgOpenSave.h"
 #include "kw/frame/CDlgStringArray.h"
 #include "kw/frame/ModuleState.h"
@@ -238,6 +244,39 @@ int main(int argc, char** argv) {
     }
     snapshotMacroDialogs(folder);
     // ---- end macro dialog ----
+    // ---- Fabrication and layout ----
+    CDlgGrid gridDialog;
+    snapshotWhileRunning(gridDialog, CDlgGrid::kTemplateId, folder / "grid.png");
+
+    CDlgLevels levelsDialog;
+    levelsDialog.m_data = sample::levels();
+    snapshotWhileRunning(levelsDialog, CDlgLevels::kTemplateId, folder / "levels.png",
+                         [](ui::Dialog& d) { ui::selectItem(d, CDlgLevels::kLevelsId, 2); });
+
+    CDlgLookup lookUp;
+    for (const sample::Member& m : sample::members()) {
+        lookUp.m_data.m_names.append(m.name);
+        if (!lookUp.m_data.m_secondValues.contains(m.section))
+            lookUp.m_data.m_secondValues.append(m.section);
+    }
+    lookUp.m_data.m_second = L"IPE 300";
+    snapshotWhileRunning(lookUp, CDlgLookup::kTemplateId, folder / "look-up.png");
+
+    Tvl_DlgCSP2 cuttingStock;
+    cuttingStock.m_data = sample::cuttingStockJobs();
+    snapshotWhileRunning(cuttingStock, Tvl_DlgCSP2::kTemplateId, folder / "cutting-stock.png");
+
+    CDlgEditDstvPoints dstvPoints;
+    Tvl_DstvPointInfo corner(L"Plate corner");
+    Tvl_DstvPointInfo drilled(L"Drilled mark");
+    drilled.setSelectIntersGeom(true, false, kDstvSide2);
+    drilled.setSelectGeomExtent(false, kDstvSide0, kDstvSide2);
+    drilled.setDrillFullHole(true, true, 0.5);
+    dstvPoints.m_points.append(corner);
+    dstvPoints.m_points.append(drilled);
+    snapshotWhileRunning(
+        dstvPoints, CDlgEditDstvPoints::kTemplateId, folder / "dstv-points.png",
+        [](ui::Dialog& d) { ui::selectItem(d, CDlgEditDstvPoints::kPointsId, 1); });
 
     kw::detachModule();
     return g_ok ? 0 : 1;
