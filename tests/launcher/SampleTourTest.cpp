@@ -36,11 +36,6 @@ TEST(SampleTour, LauncherStartsTheHostWhichLoadsTheModulesAndRunsTheTour) {
     ASSERT_FALSE(copied) << copied.message();
     ASSERT_TRUE(base::writeFile(folder / "tvlv6.cfg", "tvllib=" + (folder / "tvllib").string() +
                                                           "/\nacaddir=" + host.string() + "/\n"));
-    // The sample library, which the tour's dialogs read and write.
-    std::error_code ec;
-    fs::copy(source / "resources" / "install" / "tvllib", folder / "tvllib",
-             fs::copy_options::recursive, ec);
-    ASSERT_FALSE(ec) << ec.message();
     ASSERT_TRUE(base::copyFile(bin / "acad", host / "acad.exe"));
     ASSERT_TRUE(
         base::copyFile(source / "resources" / "install" / "startup.scr", host / "startup.scr"));
