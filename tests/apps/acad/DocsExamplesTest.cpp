@@ -60,14 +60,7 @@ TEST(AutomationDocExamples, EveryExampleRunsAsWritten) {
                                 modules + "--script " + name + " > out.txt 2>&1 </dev/null";
         const int status = std::system(cmd.c_str());
         const std::string out = base::readFile(dir / "out.txt").value_or("");
-        // Known fault of the drawing layer, reported to its owner: after a snapshot, the
-        // canvas's release of cairo's caches at exit now and then races a pango worker
-        // thread and cairo aborts (a few runs in a hundred) after the script has passed.
-        // Until that is mended, that one abort is told apart from a failing script.
-        const bool exitRace =
-            out.find("_cairo_hash_table_destroy: Assertion") != std::string::npos &&
-            out.find("FAILED") == std::string::npos;
-        EXPECT_TRUE((WIFEXITED(status) && WEXITSTATUS(status) == 0) || exitRace) << out;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
     }
     EXPECT_TRUE(fs::exists(dir / "out" / "palette.png")); // the snapshot line wrote it
 }
