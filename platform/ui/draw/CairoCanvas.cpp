@@ -7,7 +7,6 @@
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -409,8 +408,16 @@ void CairoCanvas::blit(const Bitmap& bitmap, const Rect& dest, const Rect& src, 
     const std::uint32_t keyRgb = Bitmap::argb(key) & 0x00FFFFFFu;
     for (int y = 0; y < s.height(); ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<size_t>(y) * stride);
+        const std::uint32_t* from =
+            &bitmap.pixels[static_cast<size_t>(s.top + y) * bitmap.width + s.left];
+        if (mode != BlitMode::Alpha && mode != BlitMode::Transparent) {
+            // Opaque pixels need no premultiplication.
+            for (int x = 0; x < s.width(); ++x)
+                row[x] = from[x] | 0xFF000000u;
+            continue;
+        }
         for (int x = 0; x < s.width(); ++x) {
-            std::uint32_t p = bitmap.at(s.left + x, s.top + y);
+            std::uint32_t p = from[x];
             std::uint32_t a = 255;
             if (mode == BlitMode::Alpha)
                 a = p >> 24;
