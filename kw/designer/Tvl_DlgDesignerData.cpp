@@ -1,5 +1,7 @@
 #include "kw/designer/Tvl_DlgDesignerData.h"
 
+#include "kw/designer/PictureCache.h"
+
 #include "core/DialogHelpers.h"
 #include "core/FileHelpers.h"
 #include "core/LanguageTexts.h"
@@ -162,17 +164,14 @@ bool Tvl_DlgDesignerData::initialize(ui::Window* dialog, const int& dynIdFirst,
 }
 
 bool Tvl_DlgDesignerData::attachBitmap(const Tvl_String& path) {
-    const base::NativePath native = base::toNative(path.str());
-    if (!base::pathExists(native))
+    DesignPicture decoded;
+    if (!loadDesignPicture(base::toNative(path.str()), decoded))
         return false;
-    ui::Bitmap picture;
-    if (ui::readBmpFile(native.string(), picture) != ui::BmpStatus::Ok)
-        return false;
-    m_picture = std::move(picture);
+    m_picture = std::move(decoded.picture);
     m_pictureWidth = m_picture.width;
     m_pictureHeight = m_picture.height;
-    m_pictureMask = ui::makeMask(m_picture, ui::Color::fromRgb(255, 255, 255));
-    m_pictureOr = ui::blackenMasked(m_picture, m_pictureMask);
+    m_pictureMask = std::move(decoded.mask);
+    m_pictureOr = std::move(decoded.ored);
     return true;
 }
 
