@@ -8,11 +8,11 @@
 #include <cerrno>
 #include <system_error>
 
+#include <cstdlib>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cstdlib>
-#include <string>
 
 namespace launcher {
 namespace fs = std::filesystem;

@@ -4,7 +4,7 @@
 // namespace scope; the module's entry adds them all to the host's command stack under
 // the group "TREVLON" when it is loaded and removes the group when it is unloaded.
 //
-//     namespace { void runMyDialog() { ... } const UserCommand kMyDialog{L"TVLMYDIALOG",
+//     namespace { void runMyDialog() { ... } const UserCommand kMyDialog{L"MYDIALOG",
 //     &runMyDialog}; }
 //
 // Commands reach the dialogs module's exports through dialogsExport<Fn>("Name"), which
