@@ -183,11 +183,16 @@ BmpStatus parseInfo(Bytes dib, bool iconMask, DibInfo& info) {
                 return BmpStatus::Truncated;
             afterHeader += n;
         }
+        // A header between the 40-byte one and the full masks (a 52-byte header with
+        // alpha bit fields) must still hold every mask it is read for.
+        const bool readAlpha = withAlpha || headerSize >= 56;
+        if (!has(dib, maskAt, readAlpha ? 16 : 12))
+            return BmpStatus::Truncated;
         info.bitfields = true;
         info.red = Channel::of(u32(dib, maskAt));
         info.green = Channel::of(u32(dib, maskAt + 4));
         info.blue = Channel::of(u32(dib, maskAt + 8));
-        if (withAlpha || headerSize >= 56)
+        if (readAlpha)
             info.alpha = Channel::of(u32(dib, maskAt + 12));
         break;
     }
