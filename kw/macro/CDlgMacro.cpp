@@ -474,26 +474,12 @@ void CDlgMacro::onLoadProps() {
         current->leave();
     if (!m_macroData.propListAllowed())
         return;
-    CDlgOpenSave dlg(this);
-    Tvl_String folder, ext;
-    m_macroData.getPropFiles(dlg.m_names, dlg.m_namesChecked, folder, ext);
-    dlg.m_folder = folder;
-    dlg.m_extension = ext;
-    dlg.m_saveMode = false;
-    int result = 0;
-    {
-        kw::ResourceSwitchScope on;
-        result = dlg.doModal();
-    }
-    if (result != ui::IDOK)
+    Tvl_String path;
+    if (!choosePropertySet(false, path))
         return;
-    if (!isPlainSetName(dlg.m_chosenName)) {
-        messageBox(dlg.m_chosenName.str(), dialString(kTextInvalidName).str(), ui::MB_OK);
-        return;
-    }
     const MacroData before = m_macroData;
     int count = 0;
-    if (!m_macroData.readFromFile(folder + dlg.m_chosenName + ext, count)) {
+    if (!m_macroData.readFromFile(path, count)) {
         // A missing or damaged set leaves the record as it was; the core said why.
         m_macroData = before;
         messageBox((dialString(kTextNotAllLoaded) + L".\n\n" + dialString(kTextCheckValues)).str(),
@@ -531,27 +517,35 @@ void CDlgMacro::onSaveProps() {
     applyEveryPage();
     if (!m_macroData.propListAllowed())
         return;
+    Tvl_String path;
+    if (!choosePropertySet(true, path))
+        return;
+    if (!m_macroData.writeToFile(path))
+        messageBox((dialString(kTextSaveFailed) + L"\n" + path).str(), m_macroData.m_title.str(),
+                   ui::MB_OK | ui::MB_ICONERROR);
+}
+
+bool CDlgMacro::choosePropertySet(bool saveMode, Tvl_String& path) {
     CDlgOpenSave dlg(this);
     Tvl_String folder, ext;
     m_macroData.getPropFiles(dlg.m_names, dlg.m_namesChecked, folder, ext);
     dlg.m_folder = folder;
     dlg.m_extension = ext;
-    dlg.m_saveMode = true;
+    dlg.m_saveMode = saveMode;
     int result = 0;
     {
         kw::ResourceSwitchScope on;
         result = dlg.doModal();
     }
     if (result != ui::IDOK)
-        return;
+        return false;
     // A name is a set in the folder, never a path that leads out of it.
     if (!isPlainSetName(dlg.m_chosenName)) {
         messageBox(dlg.m_chosenName.str(), dialString(kTextInvalidName).str(), ui::MB_OK);
-        return;
+        return false;
     }
-    if (!m_macroData.writeToFile(folder + dlg.m_chosenName + ext))
-        messageBox((dialString(kTextSaveFailed) + L"\n" + folder + dlg.m_chosenName + ext).str(),
-                   m_macroData.m_title.str(), ui::MB_OK | ui::MB_ICONERROR);
+    path = folder + dlg.m_chosenName + ext;
+    return true;
 }
 
 void CDlgMacro::onReApply() {

@@ -87,6 +87,10 @@ private:
     void onListChanged(bool first);
     void onLoadProps();
     void onSaveProps();
+    // The named-set dialog for loading or saving a property set; the chosen set's file
+    // in `path`. False when the user cancels or names something that is not a plain set
+    // name (the refusal is shown).
+    bool choosePropertySet(bool saveMode, Tvl_String& path);
     void onReApply();
 
     CButtonST m_selectOther;
