@@ -20,6 +20,7 @@
 #include "kw/library/CDlgEditProfCuts.h"
 #include "kw/library/CDlgProfFeatures.h"
 #include "kw/macro/CDlgMacro.h"
+#include "kw/spreadsheet/eval/CFormula.h"
 
 namespace {
 
@@ -38,13 +39,24 @@ void KWEditor() {
 
 void EvaluateKW() {
     kw::ResourceSwitchScope on;
-    unavailable(L"The formula dialog");
+    CFormula dlg(CFormula::kEvaluateCell);
+    dlg.m_path = L"c:\\a\\t3.kws";
+    dlg.m_col = 1;
+    dlg.m_row = 1;
+    dlg.doModal(); // the result stays in the dialog
 }
 
-void ReadKWFile(const Tvl_String& /*file*/, Tvl_String& /*result*/, Tvl_StringArray& /*names*/,
-                Tvl_Array<Tvl_StringArray>& /*rows*/) {
+void ReadKWFile(const Tvl_String& file, Tvl_String& result, Tvl_StringArray& names,
+                Tvl_Array<Tvl_StringArray>& rows) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The formula dialog");
+    names.clear();
+    rows.clear();
+    CFormula dlg(CFormula::kReadFile);
+    dlg.m_path = file;
+    dlg.m_names = &names;
+    dlg.m_rows = &rows;
+    dlg.doModal();
+    result = dlg.m_firstCell;
 }
 
 bool startGridDialog(const Tvl_StringArray& columnHeaders, const Tvl_StringArray& rowHeaders,

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/grid/engine/CellRef.h"
+#include "platform/grid/engine/Value.h"
 
 namespace grid {
 
@@ -24,6 +25,9 @@ struct ValueRecord {
     std::string text;
     CellRef cell;    // CellReference
     CellRange range; // Range
+    // A result of status NoResult with an error here gives the cell that error value
+    // instead of leaving it empty.
+    ErrorCode error = ErrorCode::None;
 };
 
 // Called with the calling sheet, the result record (status NoResult on entry)

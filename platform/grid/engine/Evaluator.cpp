@@ -396,7 +396,7 @@ void Evaluator::callCustom(const FormulaCode& code, const Token& t) {
             else if (res.status == RecordStatus::CannotRead)
                 result = EvalValue::error(ErrorCode::NA);
             else if (res.status != RecordStatus::Ok)
-                result = {};
+                result = res.error != ErrorCode::None ? EvalValue::error(res.error) : EvalValue{};
             else {
                 switch (res.type) {
                 case RecordType::Long:
