@@ -168,6 +168,7 @@ void CFormula::evaluateFromTable() {
     if (file.empty())
         return;
     setDlgItemText(kPathId, base::toProduct(file));
+    kw::registerFromTableOn(m_grid.sheet(), file); // its formulas may read further ones
     {
         kw::FromTableDocuments::CalculationScope calculation;
         if (!grid::DocumentFile::load(m_grid.sheet(), file.string()).ok()) {
