@@ -11,9 +11,9 @@
 
 #include "core/LanguageTexts.h"
 #include "core/Tvl_Settings.h"
+#include "core/fabrication/SampleLayout.h"
 #include "kw/designer/CControlTracker.h"
 #include "kw/designer/CDlgDesigner.h"
-#include "core/fabrication/SampleLayout.h"
 #include "kw/fabrication/CDlgEditDstvPoints.h"
 #include "kw/fabrication/CDlgGrid.h"
 #include "kw/fabrication/CDlgLevels.h"
@@ -35,6 +35,7 @@
 #include "kw/frame/MacroDialogTable.h"
 #include "kw/macro/CDlgMacro.h"
 #include "kw/macro/MacroIds.h"
+#include "kw/spreadsheet/eval/CFormula.h"
 // ---- end macro dialog ----
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
@@ -277,6 +278,20 @@ int main(int argc, char** argv) {
     snapshotWhileRunning(
         dstvPoints, CDlgEditDstvPoints::kTemplateId, folder / "dstv-points.png",
         [](ui::Dialog& d) { ui::selectItem(d, CDlgEditDstvPoints::kPointsId, 1); });
+
+    // ---- Evaluator: the sample bill of materials, evaluated at its first cell ----
+    {
+        setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+        gSettings.reload();
+        CFormula evaluator(CFormula::kEvaluateCell);
+        evaluator.m_path = gSettings.libDir() + L"Spreadsheets\\bill-of-materials.kws";
+        snapshotWhileRunning(evaluator, CFormula::kTemplateId, folder / "evaluator.png",
+                             [](ui::Dialog& d) {
+                                 auto& g = static_cast<CFormula&>(d).m_grid;
+                                 g.setFocus();
+                                 g.setActiveCell(6, 6);
+                             });
+    }
 
     kw::detachModule();
     return g_ok ? 0 : 1;
