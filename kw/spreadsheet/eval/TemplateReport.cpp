@@ -159,7 +159,7 @@ ReportOutcome makeTemplateReport(const Tvl_ReportData& p, Tvl_Spread& report, gr
         double f = 1;
         if (sum > 0 && pageWidth > 0 && (pageWidth < sum || p.stretchToPageWidth))
             f = pageWidth / sum;
-        for (int c = 0; c < cols; ++c)
+        for (int c = 0; c < cols && sum > 0; ++c)
             g.setColumnWidth(c + 1, std::max(p.columnWidths[c], 0) * unit * f);
         g.setUnitType(oldUnit);
     }

@@ -113,6 +113,11 @@ TEST_F(ReportTest, WidthsAreThirdsOfWygPScaledToThePage) {
     EXPECT_NEAR(narrow.sheet().columnWidth(1) + narrow.sheet().columnWidth(2) +
                     narrow.sheet().columnWidth(3),
                 20 / 25.4 * 1440, 3 * 15);
+    // Widths that add up to nothing leave the default widths.
+    Tvl_Spread zero;
+    p.columnWidths = {0, 0, 0};
+    ASSERT_TRUE(kw::makeTemplateReport(p, zero, templ).ok());
+    EXPECT_EQ(zero.colWidthPx(2), grid::Sheet::kDefaultColumnWidthPx);
 }
 
 TEST_F(ReportTest, DisagreeingListsGiveClearResults) {

@@ -64,6 +64,15 @@ TEST(CustomFunctionTest, ResultRecordsBecomeCellValues) {
     status = RecordStatus::NoResult;
     s.recalcAll();
     EXPECT_TRUE(s.value(1, 1).isEmpty());
+    // No result with an error: the cell shows the error.
+    ErrorCode error = ErrorCode::Circular;
+    s.addCustomFunction({"E", 0, 0, 0, [&](Sheet&, ValueRecord& r, const ValueRecord*, int) {
+                             r.status = RecordStatus::NoResult;
+                             r.error = error;
+                             return true;
+                         }});
+    s.setFormula(2, 1, "E()");
+    EXPECT_EQ(s.value(2, 1), Value::error(ErrorCode::Circular));
     status = RecordStatus::CannotRead;
     s.recalcAll();
     EXPECT_EQ(s.value(1, 1), Value::error(ErrorCode::NA));
