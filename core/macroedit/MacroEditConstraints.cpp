@@ -59,7 +59,7 @@ bool UpdateConstraint(EditConstrData* data, int& index) {
         bound->m_value != c->value) {
         bound->m_value = c->value;
         if (!evaluateAll(*t.definition, backup)) {
-            fillAll(t, *data);
+            fillAll(target(*data), *data); // the restore replaced the editor data
             return false;
         }
     }
