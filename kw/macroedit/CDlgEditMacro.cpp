@@ -275,6 +275,11 @@ void CDlgEditMacro::showTab(int tab) {
         if (page && page->isWindow())
             page->showWindow(ui::SW_HIDE);
     removeHighlights(m_currentTab);
+    // The page left keeps nothing unsent: a later command or module change reloads it.
+    if (m_currentTab == kTabVariables && tab != kTabVariables)
+        m_variables->store();
+    else if (m_currentTab == kTabConstraints && tab != kTabConstraints)
+        m_constraints->storeCurrent();
     m_currentTab = tab;
     switch (tab) {
     case kTabConstraints:
