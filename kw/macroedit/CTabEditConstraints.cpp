@@ -71,6 +71,10 @@ bool CTabEditConstraints::onInitDialog() {
         button.OffsetColor(30);
         button.SetFlatFocus(true);
     }
+    if (m_grid.attach(this, kConstrGrid)) {
+        m_grid.setStandardLook(0);
+        m_grid.sheet().setOption(kGridOptionRowHeaders, false);
+    }
     m_layout.attach(this);
     m_layout.setMode(kConstrGrid, DlgResizeLayout::kStretch, DlgResizeLayout::kStretch);
     for (int id : {kDetailGroup, kNameEdit, kChoiceCombo})
@@ -82,10 +86,6 @@ bool CTabEditConstraints::onInitDialog() {
     for (int id : kPictures)
         m_layout.setMode(id, DlgResizeLayout::kStay, DlgResizeLayout::kMoveFar);
     m_layoutReady = true;
-    if (m_grid.attach(this, kConstrGrid)) {
-        m_grid.setStandardLook(0);
-        m_grid.sheet().setOption(kGridOptionRowHeaders, false);
-    }
     m_initialized = true;
     load();
     return false;
