@@ -11,9 +11,9 @@
 
 #include "core/LanguageTexts.h"
 #include "core/Tvl_Settings.h"
-#include "core/fabrication/SampleLayout.h"
 #include "kw/designer/CControlTracker.h"
 #include "kw/designer/CDlgDesigner.h"
+#include "core/fabrication/SampleLayout.h"
 #include "kw/fabrication/CDlgEditDstvPoints.h"
 #include "kw/fabrication/CDlgGrid.h"
 #include "kw/fabrication/CDlgLevels.h"
