@@ -16,6 +16,7 @@ namespace model {
 
 class MacroInstance;
 struct EvaluationPlan; // Evaluation.cpp
+struct EditorData;     // the macro editor's constraints and geometries (core/macroedit)
 
 struct Rule {
     Expression condition; // must be true (not 0)
@@ -52,6 +53,8 @@ public:
     // The order in which its cells are computed, per choice of flexible members (made
     // on first use by evaluateInstance).
     mutable std::map<std::string, std::shared_ptr<const EvaluationPlan>> m_plans;
+    // Made by the macro editor on first use.
+    std::shared_ptr<EditorData> m_editor;
 };
 
 } // namespace model

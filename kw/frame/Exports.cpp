@@ -21,6 +21,7 @@
 #include "kw/library/CDlgProfFeatures.h"
 #include "kw/macro/CDlgMacro.h"
 #include "kw/spreadsheet/eval/CFormula.h"
+#include "kw/macroedit/CDlgEditMacro.h"
 
 namespace {
 
@@ -147,10 +148,14 @@ bool StartArrayDlg(DynArrayData& /*data*/, const AcArray<AcDbObjectId>& /*object
 
 // ---- Macro editor ----------------------------------------------------------------------
 
-bool StartDlgEditConstrModal(EditConstrData& /*data*/) {
+bool StartDlgEditConstrModal(EditConstrData& data) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The macro editor");
-    return false;
+    CDlgEditMacro dlg;
+    dlg.m_data = data;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
 bool StartDlgEditConstraints(EditConstrData& data) {

@@ -37,6 +37,13 @@
 #include "kw/macro/MacroIds.h"
 #include "kw/spreadsheet/eval/CFormula.h"
 // ---- end macro dialog ----
+// ---- macro editor ----
+#include "core/macroedit/MacroEditCallBacks.h"
+#include "kw/frame/ConstraintsEditorSlot.h"
+#include "kw/macroedit/CDlgEditMacro.h"
+#include "kw/macroedit/CTabEditConstraints.h"
+#include "kw/macroedit/MacroEditIds.h"
+// ---- end macro editor ----
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -102,6 +109,49 @@ void snapshotMacroDialogs(const std::filesystem::path& folder) {
     }
 }
 // ---- end macro dialog ----
+
+// ---- macro editor ----
+// Each tab of the macro editor on the sample end plate, with the installation's pictures.
+void snapshotMacroEditor(const std::filesystem::path& folder) {
+    const char* oldDir = std::getenv("TVL_DIR");
+    const std::string keep = oldDir ? oldDir : "";
+    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    EditConstrData data;
+    if (!fillEditRecord(AcDbObjectId::fromOldId(201), L"EndPlate", data) ||
+        !StartDlgEditConstraints(data) || !kw::ConstraintsEditorSlot::instance().editor()) {
+        std::fprintf(stderr, "kw_dialog_snapshots: cannot open the macro editor\n");
+        g_ok = false;
+    } else {
+        ui::Window* dlg = kw::ConstraintsEditorSlot::instance().editor();
+        ui::resize(*dlg, 520, 560);
+        const char* files[] = {"macro-editor-constraints.png", "macro-editor-geometries.png",
+                               "macro-editor-variables.png", "macro-editor-commands.png"};
+        for (int tab = 0; tab < 4; ++tab) {
+            ui::selectItem(*dlg, kw::macroedit::kTabs, tab);
+            if (tab == 0) // the constraint with two picture groups
+                if (auto* page = dynamic_cast<CDlgEditMacro*>(dlg)->constraintsPage())
+                    page->showConstraint(1);
+            const std::filesystem::path file = folder / files[tab];
+            if (ui::writePng(*dlg, file.string())) {
+                std::printf("%s\n", file.string().c_str());
+            } else {
+                std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n",
+                             file.string().c_str());
+                g_ok = false;
+            }
+        }
+        EndDlgEditConstraints();
+    }
+    if (oldDir)
+        setenv("TVL_DIR", keep.c_str(), 1);
+    else
+        unsetenv("TVL_DIR");
+    gSettings.reload();
+    model::sampleModel().reset();
+}
+// ---- end macro editor ----
 
 } // namespace
 
@@ -245,6 +295,9 @@ int main(int argc, char** argv) {
     }
     snapshotMacroDialogs(folder);
     // ---- end macro dialog ----
+    // ---- macro editor ----
+    snapshotMacroEditor(folder);
+    // ---- end macro editor ----
     // ---- Fabrication and layout ----
     CDlgGrid gridDialog;
     snapshotWhileRunning(gridDialog, CDlgGrid::kTemplateId, folder / "grid.png");
