@@ -20,6 +20,7 @@
 #include "kw/library/CDlgEditProfCuts.h"
 #include "kw/library/CDlgProfFeatures.h"
 #include "kw/macro/CDlgMacro.h"
+#include "kw/spreadsheet/editor/EditorEntry.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void unavailable(const wchar_t* dialog) {
 
 void KWEditor() {
     kw::ResourceSwitchScope on;
-    unavailable(L"The spreadsheet editor");
+    kw::runSpreadSheetEditor(Tvl_String());
 }
 
 void EvaluateKW() {
