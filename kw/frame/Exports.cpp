@@ -22,6 +22,7 @@
 #include "kw/macro/CDlgMacro.h"
 #include "kw/spreadsheet/eval/CFormula.h"
 #include "kw/macroedit/CDlgEditMacro.h"
+#include "kw/spreadsheet/editor/EditorEntry.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ void unavailable(const wchar_t* dialog) {
 
 void KWEditor() {
     kw::ResourceSwitchScope on;
-    unavailable(L"The spreadsheet editor");
+    kw::runSpreadSheetEditor(Tvl_String());
 }
 
 void EvaluateKW() {

@@ -1,0 +1,36 @@
+#include "kw/spreadsheet/editor/SheetFileDialog.h"
+
+#include "platform/ui/CommonDialogs.h"
+
+namespace kw {
+
+bool sheetFileDialog(ui::Window* owner, bool open, const Tvl_StringArray& extensions,
+                     const Tvl_StringArray& descriptions, const Tvl_String& caption,
+                     Tvl_String& path) {
+    if (extensions.length() == 0 || descriptions.length() != extensions.length())
+        return false;
+    ui::FileDialogRequest request;
+    for (int i = 0; i < extensions.length(); ++i) {
+        if (extensions[i].length() != 3)
+            return false;
+        request.filters.emplace_back(descriptions[i].str(), L"*." + extensions[i].str());
+    }
+    request.owner = owner;
+    request.mode = open ? ui::FileDialogMode::Open : ui::FileDialogMode::Save;
+    request.title = caption.str();
+    request.defaultExtension = extensions[0].str();
+    std::wstring start = path.str();
+    if (start.size() >= static_cast<size_t>(kFileDialogBuffer))
+        start.resize(kFileDialogBuffer - 1); // the buffer keeps room for its terminator
+    request.initialFile = start;
+    request.flags = ui::OFN_HIDEREADONLY | ui::OFN_OVERWRITEPROMPT;
+    if (open)
+        request.flags |= ui::OFN_FILEMUSTEXIST;
+    const std::optional<std::wstring> chosen = ui::fileDialog(request);
+    if (!chosen)
+        return false;
+    path = Tvl_String(*chosen);
+    return true;
+}
+
+} // namespace kw

@@ -1,0 +1,64 @@
+// The spreadsheet editor driven as a person would: the edit bar, the keys, the file
+// dialogs and the save question.
+
+#include "../frame/FrameTestSupport.h"
+
+#include "kw/frame/KWExports.h"
+#include "kw/spreadsheet/editor/CDlgSpreadSheet.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/ScriptedDriver.h"
+
+namespace {
+
+using D = CDlgSpreadSheet;
+
+class EditorWindow : public FrameTest {};
+
+TEST_F(EditorWindow, TheEditBarWritesFormulasAndABadFormulaKeepsItsTextAndSaysWhy) {
+    ui::ScriptedDriver driver;
+    driver.onDialog(D::kTemplateId, [&](ui::Dialog& d) {
+        auto& e = dynamic_cast<D&>(d);
+        EXPECT_EQ(e.getWindowText(), L"Spreadsheet Editor - Naamloos");
+        EXPECT_EQ(e.grid().maxCols(), 6);
+        EXPECT_EQ(e.grid().maxRows(), 11);
+        e.grid().setFocus();
+        e.grid().setActiveCell(1, 1);
+        ASSERT_TRUE(ui::typeText(e, D::kCellTextId, L"21"));
+        EXPECT_EQ(e.grid().value(1, 1), L"21");
+        e.grid().setActiveCell(2, 1);
+        ASSERT_TRUE(ui::typeText(e, D::kFormulaId, L"A1*(")); // "A1" parses, "A1*(" not
+        EXPECT_EQ(e.grid().formula(2, 1), L"A1");
+        EXPECT_EQ(e.getDlgItemText(D::kFormulaId), L"A1*(");
+        EXPECT_EQ(e.getDlgItemText(D::kStatusId).rfind(L"Formule niet geldig", 0), 0u);
+        ASSERT_TRUE(ui::typeText(e, D::kVariableId, L"twice"));
+        EXPECT_EQ(e.grid().tag(2, 1), L"twice");
+        EXPECT_TRUE(e.changed());
+        driver.answerMessageBox(ui::IDNO);
+        ASSERT_TRUE(ui::closeBox(e));
+    });
+    KWEditor();
+    EXPECT_TRUE(driver.done());
+}
+
+TEST_F(EditorWindow, CtrlVPastesTheCopiedBlockOnceWithItsFormulas) {
+    ui::ScriptedDriver driver;
+    driver.onDialog(D::kTemplateId, [&](ui::Dialog& d) {
+        auto& e = dynamic_cast<D&>(d);
+        e.grid().sheet().setNumber(1, 1, 2);
+        e.grid().sheet().setFormula(2, 1, "A1*3");
+        e.grid().setFocus();
+        e.grid().setSelection({1, 1, 2, 1});
+        ASSERT_TRUE(ui::key('C', ui::kModCtrl));
+        e.grid().clearSelection();
+        e.grid().setActiveCell(1, 3);
+        ASSERT_TRUE(ui::key('V', ui::kModCtrl));
+        EXPECT_FALSE(e.grid().formula(2, 3).empty()); // a formula, not its value
+        EXPECT_EQ(e.grid().value(1, 3), L"2");
+        driver.answerMessageBox(ui::IDNO);
+        ASSERT_TRUE(ui::closeBox(e));
+    });
+    KWEditor();
+    EXPECT_TRUE(driver.done());
+}
+
+} // namespace
