@@ -142,7 +142,8 @@ void CDlgMacroProfAdv::showRecord() {
 void CDlgMacroProfAdv::enableControls() {
     const auto checked = [this](int id) { return isDlgButtonChecked(id) == ui::BST_CHECKED; };
     auto* offsets = dynamic_cast<ui::ComboBox*>(getDlgItem(kAdvOffsetType));
-    const bool firstOffset = offsets && offsets->getCurSel() == 0;
+    // Entry 0 is "varies": the first offset type is entry 1.
+    const bool firstOffset = offsets && offsets->getCurSel() == 1;
     enableDlgItem(this, kAdvOffsetX, firstOffset);
     enableDlgItem(this, kAdvOffsetY, firstOffset);
     enableDlgItem(this, kAdvAngle, checked(kAdvRotOther));
