@@ -84,6 +84,13 @@ public:
     bool readFromText(const std::string& bytes, int& count, Tvl_String& error);
     std::string writeToText() const;
 
+    // The merged properties of profile group `group` of the tab of module (or caption)
+    // `tab` (core/macroprof/MacroDataProfGroups.cpp); false when either is unknown.
+    bool getMergedPropsOfGroup(const Tvl_String& tab, const Tvl_String& group,
+                               MacroProfData& props) const;
+    bool setMergedPropsOfGroup(const Tvl_String& tab, const Tvl_String& group,
+                               const MacroProfData& props);
+
     bool operator==(const MacroData& other) const;
 
     // ---- Fields --------------------------------------------------------------------------

@@ -73,6 +73,11 @@ bool MacroTabData::differences(const MacroTabData& before, Tvl_StringArray& name
             indices.append(i);
         }
     }
+    if (!(m_segmented == before.m_segmented)) {
+        names.append(L"segmented");
+        codes.append(kMacroItemSegmented);
+        indices.append(0);
+    }
     return names.length() > 0;
 }
 
@@ -202,5 +207,5 @@ bool MacroTabData::operator==(const MacroTabData& o) const {
            m_bolt == o.m_bolt && m_arrays == o.m_arrays && m_flexGroups == o.m_flexGroups &&
            m_cuts == o.m_cuts && m_profs == o.m_profs &&
            m_advBtnForEveryGroup == o.m_advBtnForEveryGroup &&
-           m_hasSegmentedProfs == o.m_hasSegmentedProfs;
+           m_hasSegmentedProfs == o.m_hasSegmentedProfs && m_segmented == o.m_segmented;
 }

@@ -18,6 +18,7 @@
 #include "core/MacroFlexFixGroup.h"
 #include "core/MacroPatternProps.h"
 #include "core/MacroProfData.h"
+#include "core/macroprof/MacroProfSegmentedData.h"
 
 // What a difference entry names. Negative codes are records' own entries: -12 a change
 // that exists only in the record and is not written to the model (the loaded property
@@ -31,6 +32,7 @@ enum MacroItemCode {
     kMacroItemFlexFix = 6,
     kMacroItemRecordOnly = -12,
     kMacroItemProfGroup = -13,
+    kMacroItemSegmented = -14, // the tab's segmented profiles, as one list
 };
 
 class MacroTabData {
@@ -106,4 +108,5 @@ public:
     Tvl_Array<MacroProfData> m_profs;
     bool m_advBtnForEveryGroup = false;
     bool m_hasSegmentedProfs = false;
+    Tvl_Array<MacroProfSegmentedData> m_segmented;
 };

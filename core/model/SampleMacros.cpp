@@ -212,6 +212,36 @@ Parts basePlateParts(const MacroInstance& m) {
     return parts;
 }
 
+// The profiles of a base plate: the column, two braces, and a segmented edge angle.
+ModuleDefinition basePlateProfiles() {
+    ModuleDefinition profiles;
+    profiles.tab.m_kind = MacroTabData::kProfiles;
+    profiles.tab.m_module = L"Profiles";
+    profiles.tab.m_caption = L"Profiles";
+    MacroProfData column;
+    column.m_group = L"Column";
+    column.m_section = L"HEA-200";
+    column.m_profileIds.append(AcDbObjectId::fromOldId(104));
+    profiles.tab.m_profs.append(column);
+    MacroProfData braces;
+    braces.m_group = L"Braces";
+    braces.m_section = L"L-60x6";
+    braces.m_offsetType = 1;
+    braces.m_insertionPoint = 1;
+    braces.m_rotation = MacroProfData::kRot90;
+    braces.m_profileIds.append(AcDbObjectId::fromOldId(301));
+    braces.m_profileIds.append(AcDbObjectId::fromOldId(302));
+    profiles.tab.m_profs.append(braces);
+    profiles.tab.m_hasSegmentedProfs = true;
+    MacroProfSegmentedData edge;
+    edge.m_name = L"EdgeAngle";
+    edge.m_description = L"angle along the plate's edge";
+    edge.m_clearance = L"5";
+    edge.m_points = {{L"1", L"0"}, {L"2", L"200"}, {L"3", L"400"}};
+    profiles.tab.m_segmented.append(edge);
+    return profiles;
+}
+
 std::unique_ptr<MacroDefinition> basePlate() {
     auto def = std::make_unique<MacroDefinition>();
     def->m_kind = L"BasePlate";
@@ -253,6 +283,8 @@ std::unique_ptr<MacroDefinition> basePlate() {
     anchors.tab.m_bolt.m_holeTolerance = L"6";
     anchors.tab.m_bolt.m_count = 4;
     def->m_modules.push_back(anchors);
+
+    def->m_modules.push_back(basePlateProfiles());
 
     def->addEquation(0, L"Overhang", L"(PlateLength - ColumnDepth) / 2");
     def->addEquation(0, L"PlateArea", L"PlateLength * PlateWidth / 100");

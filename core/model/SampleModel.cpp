@@ -2,6 +2,7 @@
 
 #include "core/CorePrint.h"
 #include "core/FileHelpers.h"
+#include "core/macroprof/ProfileCallBacks.h"
 
 #include <map>
 
@@ -26,6 +27,7 @@ void SampleModel::reset() {
     m_clashDialogs.clear();
     m_clashObjects.removeAll();
     m_nextId = 900;
+    resetProfileDrawing();
     build();
 }
 
@@ -202,6 +204,7 @@ void copyKeepingReferences(MacroTabData& dst, const MacroTabData& src) {
     dst.m_advBtnForEveryGroup = src.m_advBtnForEveryGroup;
     dst.m_hasSegmentedProfs = src.m_hasSegmentedProfs;
     dst.m_flexGroups = src.m_flexGroups;
+    dst.m_segmented = src.m_segmented;
 
     // Cells: in place where the lists match (the usual case: only values differ), so
     // that a refresh costs what changed.
@@ -365,6 +368,9 @@ bool applyItem(MacroTabData& dst, const MacroTabData& src, int code, int index) 
             return false;
         return dst.setMergedPropsOfGroup(src.m_profs[index].m_group, src.m_profs[index]);
     }
+    case kMacroItemSegmented:
+        dst.m_segmented = src.m_segmented;
+        return true;
     default:
         return false;
     }
@@ -468,6 +474,7 @@ bool SampleModel::applyNamed(MacroData& record, const Tvl_StringArray& names,
             tab->findPatternWithName(names[i], index);
             break;
         case kMacroItemBolt:
+        case kMacroItemSegmented:
             index = 0;
             break;
         case kMacroItemArray:

@@ -1,8 +1,3 @@
 #pragma once
-// The request kind of the profile-group call-back of the advanced profile dialog.
-enum BmMACallBackType : int {
-    kBmMACallBackGet = 0,
-    kBmMACallBackSet = 1,
-    kBmMACallBackHideOwner = 2,
-    kBmMACallBackShowOwner = 3,
-};
+// The request kind of the profile-group call-back (the core module defines it).
+#include "core/macroprof/BmMACallBackType.h"

@@ -2,6 +2,8 @@
 // copying of records). Each reaches its dialog once that dialog is part of the module;
 // until then it says so on the command line and gives up.
 
+#include "core/macroprof/ProfGroupCallBack.h"
+#include "core/macroprof/ProfileCallBacks.h"
 #include "kw/designer/CDlgDesigner.h"
 #include "kw/designer/Tvl_DlgDesignerData.h"
 #include "kw/fabrication/CDlgGrid.h"
@@ -23,6 +25,7 @@
 #include "kw/spreadsheet/eval/CFormula.h"
 #include "kw/macroedit/CDlgEditMacro.h"
 #include "kw/spreadsheet/editor/EditorEntry.h"
+#include "kw/macro/CDlgMacroProfAdv.h"
 
 namespace {
 
@@ -112,18 +115,40 @@ void DestroyAllMacroDlgs() {
     kw::MacroDialogTable::instance().closeAll();
 }
 
-void StartDlgMacroProfAdv(MacroData& /*macro*/, const Tvl_String& /*tab*/,
-                          const Tvl_String& /*group*/, bool /*flag*/) {
-    unavailable(L"The advanced profile dialog");
+void StartDlgMacroProfAdv(MacroData& macro, const Tvl_String& tab, const Tvl_String& group,
+                          bool option) {
+    kw::ResourceSwitchScope on;
+    CDlgMacroProfAdv dlg;
+    dlg.m_option = option;
+    dlg.m_data.m_group = group;
+    dlg.m_data.m_tab = tab;
+    dlg.m_data.initDataClass(macro);
+    dlg.m_callBack = &macroProfGroupCallBack;
+    dlg.doModal();
+    // The preview profile and the coordinate system the dialog made are the caller's
+    // drawing aids: they go once the dialog is closed.
+    if (macro.m_preview) {
+        if (macro.m_firstObjects.length() == 1)
+            EraseObject(macro.m_firstObjects[0]);
+        if (!dlg.createdCoordSys().isNull())
+            EraseObject(dlg.createdCoordSys());
+    }
 }
 
-void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* profiles, bool& /*flag*/,
-                          bool (* /*callBack*/)(BmMACallBackType, const BmMACallBackData&,
-                                                MacroProfData&)) {
+void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* profiles, bool& flag,
+                          bool (*callBack)(BmMACallBackType, const BmMACallBackData&,
+                                           MacroProfData&)) {
     if (profiles == nullptr || profiles->length() == 0)
         return;
     kw::ResourceSwitchScope on;
-    unavailable(L"The advanced profile dialog");
+    CDlgMacroProfAdv dlg;
+    dlg.m_option = true;
+    dlg.m_offerRemember = true;
+    dlg.m_remember = flag;
+    dlg.m_data.m_profiles = *profiles;
+    dlg.m_callBack = callBack;
+    if (dlg.doModal() == ui::IDOK)
+        flag = dlg.m_remember;
 }
 
 bool StartDlgSelectMacro(const Tvl_String& /*folder*/, const Tvl_StringArray& /*names*/,

@@ -13,6 +13,7 @@
 #include "kw/frame/WindowPlacement.h"
 #include "kw/macro/CMacroTabGeneral.h"
 #include "kw/macro/MacroIds.h"
+#include "kw/macro/MacroProfPages.h"
 #include "kw/macro/PropertySetName.h"
 #include "platform/host/AcEd.h"
 #include "platform/ui/MessageBox.h"
@@ -118,6 +119,8 @@ bool CDlgMacro::onInitDialog() {
     clashInitDlgStarted(m_tableIndex);
     clashResetInfo(m_macroData.m_objects);
     m_clash.SetCheck(clashGetStatus() ? ui::BST_CHECKED : ui::BST_UNCHECKED);
+    if (m_macroData.m_openAdvanced)
+        openAdvancedProfiles(*this);
     return false;
 }
 
@@ -204,6 +207,8 @@ void CDlgMacro::buildPages(bool show) {
         std::unique_ptr<CMacroTabPage> page;
         if (tab->hasGeneralPage())
             page = std::make_unique<CMacroTabGeneral>();
+        else if (tab->m_kind == MacroTabData::kProfiles)
+            page = makeProfilePage(m_macroData);
         if (page)
             page->setTabIndex(i);
         tabs->insertItem(i, tab->m_caption.str());

@@ -184,14 +184,14 @@ TEST_F(MacroDialog, SelectionListRebuildsThePagesWithFewerTabs) {
     auto* macros = dynamic_cast<ui::ComboBox*>(dlg->getDlgItem(kSecondList));
     ASSERT_NE(macros, nullptr);
     ASSERT_GE(macros->getCount(), 2);
-    // Another group: its first macro is a base plate, which has two tabs.
+    // Another group: its first macro is a base plate, which has three tabs.
     auto* groups = dynamic_cast<ui::ComboBox*>(dlg->getDlgItem(kFirstList));
     ASSERT_GE(groups->getCount(), 2);
     ASSERT_TRUE(ui::selectItem(*dlg, kFirstList, 1));
-    EXPECT_EQ(dlg->pageCount(), 2);
-    EXPECT_EQ(dlg->tabControl()->getCurSel(), 1);
-    EXPECT_EQ(dlg->currentPage(), 1);
-    EXPECT_TRUE(general(dlg, 1)->isWindowVisible());
+    EXPECT_EQ(dlg->pageCount(), 3);
+    EXPECT_EQ(dlg->tabControl()->getCurSel(), 2);
+    EXPECT_EQ(dlg->currentPage(), 2);
+    EXPECT_TRUE(dlg->page(2)->isWindowVisible());
     EXPECT_EQ(dlg->text(), dlg->macroData().m_title.str());
     EXPECT_EQ(groups->getCurSel(), dlg->macroData().m_firstSelection);
 }
@@ -210,7 +210,7 @@ TEST_F(MacroDialog, SelectOtherMacrosHidesWhileTheUserPicks) {
     host::picks().queueEntities(std::vector<AcDbObjectId>{bp->m_id});
     ASSERT_TRUE(ui::click(*dlg, kSelectOther));
     EXPECT_TRUE(dlg->isWindowVisible());
-    EXPECT_EQ(dlg->pageCount(), 2);
+    EXPECT_EQ(dlg->pageCount(), 3);
     EXPECT_EQ(dlg->tabControl()->getItemText(0), L"Base plate");
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+// CDlgMacroProfSegm: the segmented profiles of a profile tab. It works on its own copy
+// (m_profiles); the caller takes the copy back on OK. One profile is shown at a time:
+// name, clearance, the break flag and its points in a grid (point number, value).
+// Choosing another profile in the list keeps what was typed into the one shown so far.
+
+#include "core/CButtonST.h"
+#include "core/CResizer.h"
+#include "core/macroprof/MacroProfSegmentedData.h"
+#include "kw/spreadsheet/Tvl_Spread.h"
+#include "platform/ui/Dialog.h"
+
+class CDlgMacroProfSegm : public ui::Dialog {
+public:
+    explicit CDlgMacroProfSegm(ui::Window* parent = nullptr);
+
+    Tvl_Array<MacroProfSegmentedData> m_profiles;
+
+    // State for tests and the snapshot tool.
+    int shownProfile() const { return m_shown; }
+    Tvl_Spread& grid() { return m_grid; }
+
+protected:
+    bool onInitDialog() override;
+    void onOK() override;
+    bool onCommand(int id, int code, ui::Window* from) override;
+    void onSize(unsigned type, int cx, int cy) override;
+
+private:
+    void showProfile(int index);
+    void storeProfile();
+    void addRow();
+    void removeRow();
+
+    Tvl_Spread m_grid;
+    bool m_gridMade = false;
+    CButtonST m_add;
+    CButtonST m_remove;
+    CResizer m_resizer;
+    bool m_resizerReady = false;
+    int m_shown = -1;
+};

@@ -1,0 +1,75 @@
+#pragma once
+// CMacroTabProf: the page of a profile tab. A fixed panel picks one of the tab's profile
+// groups and edits its placement (section, offset type, rotation, base plane); the
+// advanced profile dialog edits every property of the group and the segmented profile
+// dialog the tab's segmented profiles. Each change is stored into the tab data and
+// applied to the model at once through the macro dialog.
+//
+// The preview object (given by the frame with the preview flag) is erased once, after
+// the first run of the advanced dialog; the page then forgets it.
+
+#include "core/MacroProfData.h"
+#include "core/Tvl_StringArray.h"
+#include "core/macroprof/BmMACallBackData.h"
+#include "kw/macro/CMacroTabPage.h"
+#include "platform/host/AcDbObjectId.h"
+
+class CDlgMacro;
+class MacroTabData;
+
+class CMacroTabProf : public CMacroTabPage {
+public:
+    CMacroTabProf();
+    ~CMacroTabProf() override;
+
+    bool createPage(ui::Window* tabControl) override;
+    void firstEntry() override;
+    void reEntry() override;
+    void leave() override;
+    void refresh() override;
+    void store() override;
+    void pageSize(int& width, int& height) const override;
+
+    void setPreview(bool preview, AcDbObjectId object) {
+        m_preview = preview;
+        m_previewObject = object;
+    }
+    bool preview() const { return m_preview; }
+
+    // Runs the advanced profile dialog on group `group` (empty: the group the panel shows).
+    void runAdvanced(const Tvl_String& group = Tvl_String());
+    // The advanced dialog's call-back while it runs for a profile page.
+    static bool pageCallBack(BmMACallBackType type, const BmMACallBackData& data,
+                             MacroProfData& props);
+
+    // State for tests and the snapshot tool.
+    Tvl_String shownGroup() const;
+    bool panelShown() const;
+
+protected:
+    bool onInitDialog() override;
+    void onOK() override {}
+    void onCancel() override {}
+    bool onCommand(int id, int code, ui::Window* from) override;
+
+private:
+    CDlgMacro* frame();
+    MacroTabData* tab();
+    void fillLists();
+    void showGroup();
+    // The group the panel shows, with its merged properties; false when there is none.
+    bool panelRecord(MacroProfData& props);
+    void applyPanel();
+    void writeRecord(const MacroProfData& props);
+    void chooseSection();
+    void pickPlane();
+    void rotationTyped();
+    void runSegmented();
+
+    Tvl_StringArray m_sectionNames;
+    AcArray<AcDbObjectId> m_profileIds;
+    bool m_preview = false;
+    AcDbObjectId m_previewObject;
+    bool m_active = false;
+    bool m_showing = false;
+};
