@@ -176,18 +176,7 @@ bool UserChooseSectionPoint(const Tvl_String& section, double angle, int& point)
 #endif
 }
 
-bool ZoomCommand() {
-#if TVL_HOST_AVAILABLE
-    ads_point a = {0, 0, 0}, b = {0, 0, 0};
-    if (!pickPoint(L"\nFirst corner: ", a) || !pickPoint(L"\nOther corner: ", b))
-        return false;
-    acedUpdateDisplay();
-    corePrint(L"Zoomed.\n");
-    return true;
-#else
-    return false;
-#endif
-}
+// ZoomCommand is the macro editor's (core/macroedit): one zoom for every dialog.
 
 bool EraseObject(AcDbObjectId id) {
     if (id.isNull() || objectName(id).isEmpty()) {

@@ -28,7 +28,7 @@ bool createCoordSys(AcDbObjectId& id);
 // The user picks a point on the section `section` turned by `angle` degrees: the
 // insertion point (1..9, row by row from the top left) nearest to it.
 bool UserChooseSectionPoint(const Tvl_String& section, double angle, int& point);
-// Zooms the drawing (the user picks two corners).
+// Zooms the drawing to the macro (defined with the macro editor's call-backs).
 bool ZoomCommand();
 // Erases an object the dialogs made (a preview profile, a coordinate system). False
 // with a message when it is no object or is erased already.
