@@ -22,10 +22,10 @@
 #include "kw/library/CDlgEditProfCuts.h"
 #include "kw/library/CDlgProfFeatures.h"
 #include "kw/macro/CDlgMacro.h"
-#include "kw/spreadsheet/eval/CFormula.h"
+#include "kw/macro/CDlgMacroProfAdv.h"
 #include "kw/macroedit/CDlgEditMacro.h"
 #include "kw/spreadsheet/editor/EditorEntry.h"
-#include "kw/macro/CDlgMacroProfAdv.h"
+#include "kw/spreadsheet/eval/CFormula.h"
 
 namespace {
 

@@ -95,6 +95,9 @@ bool CDlgSpreadSheet::loadDocument(const Tvl_String& path) {
     kw::registerFromTable(m_grid);
     if (m_grid.sheet().autoCalc())
         m_grid.sheet().recalcAll();
+    // Taking the document in (its properties, tips, the recalculation) is no change by the
+    // user: closing it at once asks nothing.
+    m_grid.setOption(grid::kOptionChanged, false);
     m_grid.invalidate();
     if (m_ready) {
         updateCommandStates();

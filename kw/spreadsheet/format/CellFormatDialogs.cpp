@@ -13,9 +13,17 @@ bool unavailable() {
 
 } // namespace
 
-bool editCellType(ui::Window*, Tvl_Spread&) { return unavailable(); }
-bool editBorders(ui::Window*, Tvl_Spread&) { return unavailable(); }
-bool editFontAndColours(ui::Window*, Tvl_Spread&) { return unavailable(); }
-bool editTableOptions(ui::Window*, Tvl_Spread&) { return unavailable(); }
+bool editCellType(ui::Window*, Tvl_Spread&) {
+    return unavailable();
+}
+bool editBorders(ui::Window*, Tvl_Spread&) {
+    return unavailable();
+}
+bool editFontAndColours(ui::Window*, Tvl_Spread&) {
+    return unavailable();
+}
+bool editTableOptions(ui::Window*, Tvl_Spread&) {
+    return unavailable();
+}
 
 } // namespace kw

@@ -5,6 +5,8 @@
 
 #include "kw/frame/KWExports.h"
 #include "kw/spreadsheet/editor/CDlgSpreadSheet.h"
+#include "kw/spreadsheet/editor/EditorEntry.h"
+#include "platform/base/Paths.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
 
@@ -38,6 +40,37 @@ TEST_F(EditorWindow, TheEditBarWritesFormulasAndABadFormulaKeepsItsTextAndSaysWh
     });
     KWEditor();
     EXPECT_TRUE(driver.done());
+}
+
+// Taking a document in (its properties, tips, recalculation) is no change: closing it at
+// once asks nothing, and a real edit afterwards still asks.
+TEST_F(EditorWindow, OpeningADocumentIsNoChangeButAnEditAfterwardsIs) {
+    const auto file = m_tmp / "opened.kws";
+    // The sample bill of materials and its header file: it has properties, header
+    // variables and formulas, and its header is found beside it.
+    const std::filesystem::path samples = TVL_SOURCE_DIR "/resources/install/tvllib/Spreadsheets";
+    std::filesystem::copy_file(samples / "bill-of-materials.kws", file);
+    std::filesystem::copy_file(samples / "header.kwh", m_tmp / "header.kwh");
+    const Tvl_String path(base::toProduct(file));
+    for (const bool edit : {false, true}) {
+        ui::ScriptedDriver driver;
+        driver.onDialog(D::kTemplateId, [&](ui::Dialog& d) {
+            auto& e = dynamic_cast<D&>(d);
+            EXPECT_NE(e.getWindowText().find(L"opened.kws"), std::wstring::npos);
+            EXPECT_FALSE(e.changed());
+            if (edit) {
+                e.grid().setFocus();
+                e.grid().setActiveCell(1, 1);
+                ASSERT_TRUE(ui::typeText(e, D::kCellTextId, L"5"));
+                EXPECT_TRUE(e.changed());
+                driver.answerMessageBox(ui::IDNO);
+            }
+            ASSERT_TRUE(ui::closeBox(e));
+        });
+        KWEditorOpen(path);
+        EXPECT_TRUE(driver.done());
+        EXPECT_EQ(driver.messageBoxes().size(), edit ? 1u : 0u);
+    }
 }
 
 TEST_F(EditorWindow, CtrlVPastesTheCopiedBlockOnceWithItsFormulas) {
