@@ -1,6 +1,7 @@
 // The macro dialog's button icons, drawn here rather than stored: select other macros,
 // the four views, load and save a property set, and the clash check.
 
+#include "kw/frame/IconDrawing.h"
 #include "kw/frame/ModuleResources.h"
 #include "kw/macro/MacroIds.h"
 #include "platform/ui/draw/Bitmap.h"
@@ -11,45 +12,16 @@
 
 namespace {
 
+using kw::icon::fill;
+using kw::icon::frame;
+using kw::icon::line;
+
 constexpr std::uint32_t kKey = 0xFFC0C0C0u; // transparent key colour of button icons
 constexpr std::uint32_t kInk = 0xFF202020u;
 constexpr std::uint32_t kBlue = 0xFF2050C0u;
 constexpr std::uint32_t kRed = 0xFFC02020u;
 constexpr std::uint32_t kYellow = 0xFFE0C040u;
 constexpr std::uint32_t kGrey = 0xFF808080u;
-
-void line(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c) {
-    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        b.set(x0, y0, c);
-        if (x0 == x1 && y0 == y1)
-            return;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
-}
-
-void frame(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c) {
-    line(b, x0, y0, x1, y0, c);
-    line(b, x1, y0, x1, y1, c);
-    line(b, x1, y1, x0, y1, c);
-    line(b, x0, y1, x0, y0, c);
-}
-
-void fill(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c) {
-    for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x)
-            b.set(x, y, c);
-}
 
 ui::Bitmap selectIcon() { // a pointer over a frame
     ui::Bitmap b(16, 16, kKey);

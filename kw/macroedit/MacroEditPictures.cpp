@@ -1,5 +1,6 @@
 #include "kw/macroedit/MacroEditPictures.h"
 
+#include "kw/frame/IconDrawing.h"
 #include "kw/frame/ModuleResources.h"
 #include "kw/macroedit/MacroEditIds.h"
 #include "platform/ui/draw/Bmp.h"
@@ -13,6 +14,10 @@ namespace kw::macroedit {
 
 namespace {
 
+using kw::icon::fill;
+using kw::icon::frame;
+using kw::icon::line;
+
 constexpr std::uint32_t kGreyKey = 0xFFC0C0C0u; // command bitmaps
 constexpr std::uint32_t kMagenta = 0xFFFF00FFu; // constraint pictures
 constexpr std::uint32_t kInk = 0xFF202020u;
@@ -20,26 +25,6 @@ constexpr std::uint32_t kBlue = 0xFF2050C0u;
 constexpr std::uint32_t kRed = 0xFFC02020u;
 constexpr std::uint32_t kGreen = 0xFF208040u;
 constexpr std::uint32_t kGrey = 0xFF808080u;
-
-void line(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c) {
-    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        b.set(x0, y0, c);
-        if (x0 == x1 && y0 == y1)
-            return;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
-}
 
 void thick(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c) {
     line(b, x0, y0, x1, y1, c);
@@ -53,19 +38,6 @@ void circle(ui::Bitmap& b, int cx, int cy, int r, std::uint32_t c) {
         b.set(cx + static_cast<int>(std::lround(r * std::cos(t))),
               cy + static_cast<int>(std::lround(r * std::sin(t))), c);
     }
-}
-
-void fill(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c) {
-    for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x)
-            b.set(x, y, c);
-}
-
-void frame(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c) {
-    line(b, x0, y0, x1, y0, c);
-    line(b, x1, y0, x1, y1, c);
-    line(b, x1, y1, x0, y1, c);
-    line(b, x0, y1, x0, y0, c);
 }
 
 void arrowHeads(ui::Bitmap& b, int x0, int x1, int y, std::uint32_t c) {
