@@ -489,24 +489,24 @@ void CDlgSpreadSheet::applyField(int id) {
 
 // ---- Clipboard, notes, rows and columns ----------------------------------------------------
 
-void CDlgSpreadSheet::copy() {
+// Copy and cut both remember the target block (and forget any earlier one); they differ
+// only in which source the block becomes.
+void CDlgSpreadSheet::rememberBlock(kw::ClipboardBlock kw::EditorClipboard::*source) {
     if (m_grid.isEditing())
         return;
     kw::EditorClipboard& clip = kw::EditorClipboard::instance();
     clip.clear();
     grid::CellRange b;
     if (targetBlock(b))
-        clip.copySource = {b.col1, b.row1, b.col2, b.row2, m_document};
+        clip.*source = {b.col1, b.row1, b.col2, b.row2, m_document};
+}
+
+void CDlgSpreadSheet::copy() {
+    rememberBlock(&kw::EditorClipboard::copySource);
 }
 
 void CDlgSpreadSheet::cut() {
-    if (m_grid.isEditing())
-        return;
-    kw::EditorClipboard& clip = kw::EditorClipboard::instance();
-    clip.clear();
-    grid::CellRange b;
-    if (targetBlock(b))
-        clip.cutSource = {b.col1, b.row1, b.col2, b.row2, m_document};
+    rememberBlock(&kw::EditorClipboard::cutSource);
 }
 
 void CDlgSpreadSheet::paste() {

@@ -9,6 +9,7 @@
 #include "core/Tvl_String.h"
 #include "kw/frame/DlgResizeLayout.h"
 #include "kw/spreadsheet/Tvl_Spread.h"
+#include "kw/spreadsheet/editor/EditorClipboard.h"
 #include "platform/ui/Dialog.h"
 
 namespace ui {
@@ -83,6 +84,7 @@ protected:
     void onGetMinMaxInfo(ui::MinMaxInfo& info) override;
 
 private:
+    void rememberBlock(kw::ClipboardBlock kw::EditorClipboard::*source);
     void relabelMenu();
     void createToolbar();
     void setCaption();
