@@ -1,10 +1,13 @@
 #include "kw/frame/DialogHelpers.h"
 
+#include <algorithm>
+
 #include "core/CButtonST.h"
 #include "platform/base/Files.h"
 #include "platform/base/Paths.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/controls/Edit.h"
+#include "platform/ui/controls/TabControl.h"
 
 namespace {
 
@@ -69,4 +72,15 @@ bool setupIconButton(ui::Window* dialog, CButtonST& button, int id, int iconId,
         button.SetTooltipText(tooltip);
     button.SetIcon(iconId);
     return true;
+}
+
+ui::Rect tabPageRect(ui::TabControl& tabs) {
+    ui::Rect item;
+    if (!tabs.getItemRect(0, item))
+        item = {0, 0, 0, 20};
+    const ui::Rect client = tabs.getClientRect();
+    const int left = item.left;
+    const int top = item.bottom + 2;
+    return ui::Rect::fromSize(left, top, std::max(client.width() - left - 3, 0),
+                              std::max(client.height() - top - 2, 0));
 }

@@ -2,10 +2,12 @@
 // Small routines that every dialog of the module shares.
 
 #include "core/Tvl_String.h"
+#include "platform/ui/Geometry.h"
 
 namespace ui {
 class Window;
-}
+class TabControl;
+} // namespace ui
 class CButtonST;
 
 // True when a find-first search for the product path (wildcards allowed) finds a file.
@@ -26,3 +28,6 @@ bool focusControl(ui::Window* dialog, int id);
 // resource `iconId` and, when not empty, the tooltip. False when the item is missing.
 bool setupIconButton(ui::Window* dialog, CButtonST& button, int id, int iconId,
                      const Tvl_String& tooltip);
+
+// The rectangle a tab control's pages are moved to: under its tabs, inside its frame.
+ui::Rect tabPageRect(ui::TabControl& tabs);

@@ -231,17 +231,10 @@ void CDlgMacro::layoutPages() {
     ui::TabControl* tabs = tabControl();
     if (tabs == nullptr)
         return;
-    ui::Rect item;
-    if (!tabs->getItemRect(0, item))
-        item = {0, 0, 0, 20};
-    const ui::Rect client = tabs->getClientRect();
-    const int left = item.left;
-    const int top = item.bottom + 2;
-    const int width = std::max(client.width() - left - 3, 0);
-    const int height = std::max(client.height() - top - 2, 0);
+    const ui::Rect area = tabPageRect(*tabs);
     for (auto& page : m_pages) {
         if (page && page->isWindow())
-            page->moveWindow(left, top, width, height);
+            page->moveWindow(area);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "platform/ui/controls/TabControl.h"
 
 #include <algorithm>
+#include <array>
 
 using namespace kw::macroedit;
 
@@ -247,31 +248,22 @@ void CDlgEditMacro::runMacroCommand(int code) {
 
 // ---- Tabs ------------------------------------------------------------------------------
 
+std::array<ui::Window*, 4> CDlgEditMacro::pages() const {
+    return {m_constraints.get(), m_geometries.get(), m_variables.get(), m_commands.get()};
+}
+
 void CDlgEditMacro::layoutPages() {
     ui::TabControl* tabs = tabControl();
     if (!tabs)
         return;
-    ui::Rect item;
-    if (!tabs->getItemRect(0, item))
-        item = {0, 0, 0, 20};
-    const ui::Rect client = tabs->getClientRect();
-    const int left = item.left;
-    const int top = item.bottom + 2;
-    const int width = std::max(client.width() - left - 3, 0);
-    const int height = std::max(client.height() - top - 2, 0);
-    for (ui::Window* page :
-         {static_cast<ui::Window*>(m_constraints.get()),
-          static_cast<ui::Window*>(m_geometries.get()), static_cast<ui::Window*>(m_variables.get()),
-          static_cast<ui::Window*>(m_commands.get())})
+    const ui::Rect area = tabPageRect(*tabs);
+    for (ui::Window* page : pages())
         if (page && page->isWindow())
-            page->moveWindow(left, top, width, height);
+            page->moveWindow(area);
 }
 
 void CDlgEditMacro::showTab(int tab) {
-    for (ui::Window* page :
-         {static_cast<ui::Window*>(m_constraints.get()),
-          static_cast<ui::Window*>(m_geometries.get()), static_cast<ui::Window*>(m_variables.get()),
-          static_cast<ui::Window*>(m_commands.get())})
+    for (ui::Window* page : pages())
         if (page && page->isWindow())
             page->showWindow(ui::SW_HIDE);
     removeHighlights(m_currentTab);

@@ -11,6 +11,7 @@
 #include "kw/frame/DlgResizeLayout.h"
 #include "platform/host/CAcUiTabMainDialog.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -66,6 +67,8 @@ private:
     void storeEdits();
     void reloadPages();
     void removeHighlights(int tab);
+    // The four pages in tab order.
+    std::array<ui::Window*, 4> pages() const;
     void layoutPages();
     void showTab(int tab);
     void takeModuleFromList();
