@@ -12,7 +12,7 @@ packages=(
   # fuzz build (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
   # The live front-end (docs/live.md) and its tests in a real X server.
-  libgtk-3-dev xvfb xdotool x11-apps
+  libgtk-3-dev xvfb xdotool x11-apps xclip
   libglpk-dev
 )
 missing=()

@@ -425,7 +425,7 @@ bool drag(Window& window, Point from, Point to, unsigned modifiers) {
     return true;
 }
 
-std::wstring hoverTooltip(Window& window, Point client) {
+std::wstring tooltipAt(Window& window, Point client) {
     if (!window.isWindow() || !window.isWindowVisible())
         return {};
     // Disabled and transparent controls show their tips too, so search all shown ones.
@@ -445,11 +445,34 @@ std::wstring hoverTooltip(Window& window, Point client) {
             break;
         }
     }
-    mouseMove(window, client);
     for (Window* t = w; t && t != window.parent(); t = t->parent())
         if (!t->tooltip().empty())
             return t->tooltip();
     return {};
+}
+
+std::wstring hoverTooltip(Window& window, Point client) {
+    if (!window.isWindow() || !window.isWindowVisible())
+        return {};
+    WindowRef<Window> w(&window);
+    mouseMove(window, client);
+    return w ? tooltipAt(*w, client) : std::wstring();
+}
+
+bool mouseWheel(Window& window, Point client, int delta, unsigned modifiers) {
+    if (!reachable(&window))
+        return false;
+    Modifiers held(modifiers);
+    Point local = client;
+    Window* target = app().capture() ? app().capture() : hit(window, client, local);
+    if (!reachable(target))
+        return false;
+    const Point screen = window.clientToScreen(client);
+    const auto distance = static_cast<std::uint16_t>(static_cast<std::int16_t>(delta));
+    const WPARAM w = (static_cast<WPARAM>(distance) << 16) | mouseFlags(modifiers);
+    app().dispatchInput(Message{target, WM_MOUSEWHEEL, w, makeLParam(screen.x, screen.y)});
+    app().pumpMessages();
+    return true;
 }
 
 bool closeBox(Window& topLevel) {

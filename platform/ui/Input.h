@@ -74,9 +74,17 @@ bool mouseDoubleClick(Window& window, Point client, unsigned modifiers = 0);
 // handler that runs its own capture loop (Application::takePendingInput) receives them.
 bool drag(Window& window, Point from, Point to, unsigned modifiers = 0);
 
+// The mouse wheel turned at a client point of `window` by `delta` (WHEEL_DELTA per notch,
+// positive away from the person): WM_MOUSEWHEEL to the deepest window under the point
+// (or the capture window); a window that does not handle it passes it to its parent.
+bool mouseWheel(Window& window, Point client, int delta, unsigned modifiers = 0);
+
 // What a person sees when resting the mouse at a client point: the tooltip of the
 // control under it (empty when none). Also moves the cursor there (WM_MOUSEMOVE).
 std::wstring hoverTooltip(Window& window, Point client);
+// The same tooltip, without moving the mouse (the live backend asks when the real
+// mouse has rested).
+std::wstring tooltipAt(Window& window, Point client);
 
 // The close box of a top-level window (WM_SYSCOMMAND SC_CLOSE -> WM_CLOSE).
 bool closeBox(Window& topLevel);

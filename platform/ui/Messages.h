@@ -92,6 +92,10 @@ constexpr unsigned WM_LBUTTONDBLCLK = 0x0203;
 constexpr unsigned WM_RBUTTONDOWN = 0x0204;
 constexpr unsigned WM_RBUTTONUP = 0x0205;
 constexpr unsigned WM_RBUTTONDBLCLK = 0x0206;
+// wParam: the distance turned (high word, signed; WHEEL_DELTA per notch, positive away
+// from the person) and the MK_ flags (low word); lParam: the screen point.
+constexpr unsigned WM_MOUSEWHEEL = 0x020A;
+constexpr int WHEEL_DELTA = 120;
 constexpr unsigned WM_USER = 0x0400;
 constexpr unsigned WM_APP = 0x8000;
 

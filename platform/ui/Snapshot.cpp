@@ -56,20 +56,37 @@ void paintNonClient(Canvas& c, const Window& w) {
     if (Menu* m = w.getMenu(); m && !w.isChildWindow()) {
         Rect bar{in.left, top, r.right - in.right, top + 19};
         Font f = toFont(w.font());
-        int x = bar.left + 6;
-        for (int i = 0; i < m->itemCount(); ++i) {
+        const std::vector<Rect> items = menuBarItemRects(w);
+        for (int i = 0; i < m->itemCount() && i < static_cast<int>(items.size()); ++i) {
             const MenuItem* it = m->item(i);
-            int tw = fixedTextExtent(f, it->text).cx;
-            c.drawText(Rect{x, bar.top, x + tw + 4, bar.bottom}, it->text, f,
+            c.drawText(items[static_cast<size_t>(i)], it->text, f,
                        it->isEnabled() ? kText : kGrayText,
                        TextFlags::SingleLine | TextFlags::VCenter);
-            x += tw + 14;
         }
         c.line({bar.left, bar.bottom - 1}, {bar.right, bar.bottom - 1}, Pen{kShadow});
     }
 }
 
 } // namespace
+
+std::vector<Rect> menuBarItemRects(const Window& w) {
+    std::vector<Rect> out;
+    Menu* m = w.getMenu();
+    if (!m || w.isChildWindow())
+        return out;
+    const Rect in = w.nonClientInsets();
+    int top = in.left;
+    if ((w.style() & WS_CAPTION) == WS_CAPTION)
+        top += (w.exStyle() & WS_EX_TOOLWINDOW) ? 15 : 18;
+    Font f = toFont(w.font());
+    int x = in.left + 6;
+    for (int i = 0; i < m->itemCount(); ++i) {
+        const int tw = fixedTextExtent(f, m->item(i)->text).cx;
+        out.push_back(Rect{x, top, x + tw + 4, top + 19});
+        x += tw + 14;
+    }
+    return out;
+}
 
 void paintWindow(Canvas& canvas, Window& w) {
     paintNonClient(canvas, w);

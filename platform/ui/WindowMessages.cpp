@@ -76,6 +76,12 @@ LRESULT Window::defWindowProc(unsigned msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         onClose();
         return 0;
+    case WM_MOUSEWHEEL:
+        // Unhandled, the wheel scrolls whatever contains the window.
+        if (isChildWindow())
+            if (Window* p = parent())
+                return p->sendMessage(msg, wParam, lParam);
+        return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE)
             sendMessage(WM_CLOSE);

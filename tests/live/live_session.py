@@ -41,6 +41,8 @@ class Layout:
         self.windows = []
         self.focus_id = None
         self.menus = 0
+        self.tooltip = ''
+        self.cursor = ''
         current = None
         for line in text.splitlines():
             words = shlex.split(line)
@@ -64,6 +66,10 @@ class Layout:
                 self.focus_id = int(words[2])
             elif words[0] == 'menus':
                 self.menus = int(words[1])
+            elif words[0] == 'tooltip':
+                self.tooltip = words[1]
+            elif words[0] == 'cursor':
+                self.cursor = words[1]
 
     def find(self, caption):
         return [w for w in self.windows if w['caption'] == caption]

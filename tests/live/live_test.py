@@ -7,6 +7,7 @@ Each case runs in a session of its own (its own Xvfb, host and folders). The scr
 of the real windows (equal to the model's snapshots) are written to SCREENSHOT_DIR."""
 
 import os
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -212,6 +213,66 @@ def file_dialog_answered(s):
     out = s.output_since(mark)
     assert 'File: ' in out and 'answer.kws' in out, out
     assert 'Colour: (cancelled)' in out, out
+
+
+@case
+def menu_bar_wheel_tooltip(s):
+    """A dialog's menu bar clicked (a submenu and a command of the bar), the wheel over
+    it, a tooltip on hover, GTK's print dialog to a file."""
+    s.send('REPORT')
+    w = s.window('Report')
+    s.compare_with_snapshot('Report', 'report')
+    menu_y = w['cy'] - 10  # the bar lies just above the client area
+    mark = len(s.out)
+    s.click_at(w['x'] + 40 + 12, menu_y)  # "Help", a command of the bar itself
+    s.check('expect output Help')
+    totals = s.control(s.window('Report'), 104)
+    s.xdotool('mousemove', totals['x'] + 10, totals['y'] + 4)
+    wait_for('the tooltip', lambda: s.layout().tooltip == 'Totals of the month')
+    s.xdotool('click', 5)  # the wheel, one notch towards the person
+    s.wait_output('Wheel: -120', since=mark)
+    s.xdotool('click', 4)
+    s.wait_output('Wheel: 120', since=mark)
+    s.click_at(w['x'] + 10 + 10, menu_y)  # "File"
+    s.menu_open()
+    s.key('Down', 'Return')  # Print...
+    wid = wait_for('the print dialog', lambda: s.search('Print'))
+    s.xdotool('windowfocus', '--sync', wid)
+    for _ in range(10):
+        s.key('alt+p')
+        try:
+            s.wait_output('Print: ', since=mark, timeout=2)
+            break
+        except Failure:
+            continue
+    s.wait_output('Print: PDF, all, 1 copies, to ', since=mark)
+    out = s.output_since(mark)
+    assert '.pdf' in out, out
+    s.click_at(w['x'] + 10 + 10, menu_y)
+    s.menu_open()
+    s.key('Up', 'Return')  # Close
+    s.gone('Report')
+
+
+@case
+def grid_system_clipboard(s):
+    """The grid's copy reaches the system clipboard; another program's block pastes."""
+    s.send('TVLSTRINGGRID')
+    w = s.window('Sample table')
+    grid = s.control(w, 1196)
+    s.click_at(grid['x'] + 60, grid['y'] + 30)  # a cell of the first row
+    s.key('ctrl+c')
+    clip = lambda: subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=s.env,  # noqa
+                                  capture_output=True, text=True, timeout=10).stdout
+    first = wait_for('the copied cell', clip)
+    assert '\r' not in first and first.endswith('\n'), repr(first)
+    subprocess.run(['xclip', '-i', '-selection', 'clipboard'], input='Zeta\tS355\n', text=True,
+                   env=s.env, check=True, timeout=10)
+    s.key('ctrl+v')
+    s.compare_with_snapshot('Sample table', 'string-grid-pasted')
+    mark = len(s.out)
+    s.click(s.window('Sample table'), 'OK')
+    s.wait_output('Zeta | S355', since=mark)
 
 
 def no_display(s):

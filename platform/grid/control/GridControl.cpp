@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/WindowClassRegistry.h"
 #include "platform/ui/draw/Font.h"
 #include "platform/ui/draw/TextMetrics.h"
@@ -87,11 +88,6 @@ void registerGridClass() {
     done = true;
     ui::registerWindowClass(kGridClassName, [] { return std::make_unique<GridControl>(); });
     static GridClassUnregistrar unregistrar;
-}
-
-std::wstring& clipboardText() {
-    static std::wstring text;
-    return text;
 }
 
 GridControl::GridControl() {
@@ -385,12 +381,12 @@ bool GridControl::clipboardCopy() {
         }
         out += L"\r\n";
     }
-    clipboardText() = out;
+    ui::setClipboardText(out);
     return true;
 }
 
 bool GridControl::clipboardPaste() {
-    const std::wstring& text = clipboardText();
+    const std::wstring text = ui::clipboardText();
     if (text.empty() || m_activeCol < 1)
         return false;
     int col0 = m_activeCol, row0 = m_activeRow;

@@ -38,10 +38,6 @@ std::string narrow(std::wstring_view text);
 // GridControl's constructor too, so any program that makes a grid has the class.
 void registerGridClass();
 
-// The process's clipboard text for blocks of cells: rows end with "\r\n", cells are
-// separated by TAB. (The windowing layer has no clipboard of its own.)
-std::wstring& clipboardText();
-
 // Width of one line of text in a cell font (the drawing part's fixed metrics).
 int textWidthPx(const Font& f, std::wstring_view text);
 ui::Font toUiFont(const Font& f);
@@ -164,7 +160,8 @@ public:
     // ---- user actions a dialog can also call -------------------------------------
     // Chooses item `index` of the active cell's combo box, as the user does from its list.
     bool chooseComboItem(int index);
-    // Copies the selection (else the active cell) to the clipboard; pastes the clipboard
+    // Copies the selection (else the active cell) to the clipboard (ui/Clipboard.h) as
+    // rows ending in "\r\n" of cells separated by TAB; pastes the clipboard
     // at the active cell (top-left of the selection). Both false when there is nothing.
     bool clipboardCopy();
     bool clipboardPaste();

@@ -175,7 +175,9 @@ LiveDriver::answerFontDialog(const FontDialogRequest& r) {
 std::optional<std::optional<PrintDialogResult>>
 LiveDriver::answerPrintDialog(const PrintDialogRequest& r) {
     Driver* inner = app().innerDriver();
-    return inner ? inner->answerPrintDialog(r) : std::nullopt;
+    if (!personMode() || r.kind == PrintDialogKind::ReturnDefault)
+        return inner ? inner->answerPrintDialog(r) : std::nullopt;
+    return runPrintDialog(r);
 }
 
 std::optional<int> LiveDriver::choosePopupMenuItem(const PopupMenuRequest& r) {
@@ -224,6 +226,7 @@ bool start(std::string& why) {
     // A person may take as long as they like.
     app().setMaxModalSteps(INT_MAX);
     app().setLiveDriver(s.driver.get());
+    startClipboard();
     app().transcript().add("live windows on display " + std::string(display));
     return true;
 }
@@ -237,6 +240,7 @@ void stop() {
     if (!s.running)
         return;
     screen().closeAll();
+    stopClipboard();
     while (g_main_context_iteration(nullptr, FALSE)) {
     }
     app().setLiveDriver(nullptr);

@@ -1,6 +1,7 @@
 // A person's input on a real window, handed to the model's input functions.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/Snapshot.h"
 #include "platform/ui/controls/ComboBox.h"
 #include "platform/ui/live/LiveInternals.h"
 
@@ -209,6 +210,15 @@ gboolean onButtonPress(GtkWidget*, GdkEventButton* ev, gpointer data) {
         closeBox(*w);
         return TRUE;
     }
+    const std::vector<Rect> menuItems = menuBarItemRects(*w);
+    for (size_t i = 0; i < menuItems.size(); ++i)
+        if (menuItems[i].contains(p)) {
+            focusInto(*rw, *w);
+            runMenuBarMenu(*rw, *w, static_cast<int>(i));
+            if (top)
+                afterInput(*rw);
+            return TRUE;
+        }
     rw->startRoot = {static_cast<int>(ev->x_root), static_cast<int>(ev->y_root)};
     rw->startRect = w->getWindowRect();
     if (cap.bar.contains(p)) {
@@ -289,6 +299,62 @@ gboolean onMotion(GtkWidget*, GdkEventMotion* ev, gpointer data) {
         afterInput(*rw);
     }
     return TRUE;
+}
+
+// The wheel, at the point under the pointer: one notch a WHEEL_DELTA, fine-grained
+// (touchpad) scrolling in proportion.
+gboolean onScroll(GtkWidget*, GdkEventScroll* ev, gpointer data) {
+    HandlerScope scope;
+    auto* rw = static_cast<RealWindow*>(data);
+    Window* w = modelOf(rw);
+    if (!w)
+        return TRUE;
+    int delta = 0;
+    switch (ev->direction) {
+    case GDK_SCROLL_UP:
+        delta = WHEEL_DELTA;
+        break;
+    case GDK_SCROLL_DOWN:
+        delta = -WHEEL_DELTA;
+        break;
+    case GDK_SCROLL_SMOOTH:
+        delta = static_cast<int>(-ev->delta_y * WHEEL_DELTA);
+        break;
+    default:
+        return TRUE; // sideways: the model has no horizontal wheel
+    }
+    const Rect in = w->nonClientInsets();
+    const Point client{static_cast<int>(ev->x) - in.left, static_cast<int>(ev->y) - in.top};
+    if (delta != 0 && w->getClientRect().contains(client)) {
+        mouseWheel(*w, client, delta, modifiersOf(ev->state));
+        afterInput(*rw);
+    }
+    return TRUE;
+}
+
+// GTK asks when the mouse has rested: the tooltip of the control under it.
+gboolean onQueryTooltip(GtkWidget*, gint x, gint y, gboolean keyboard, GtkTooltip* tip,
+                        gpointer data) {
+    HandlerScope scope;
+    auto* rw = static_cast<RealWindow*>(data);
+    Window* w = modelOf(rw);
+    std::wstring text;
+    if (w && !keyboard) {
+        const Rect in = w->nonClientInsets();
+        const Point client{x - in.left, y - in.top};
+        if (w->getClientRect().contains(client))
+            text = tooltipAt(*w, client);
+    }
+    shownTooltip() = utf8(text);
+    if (text.empty())
+        return FALSE;
+    gtk_tooltip_set_text(tip, shownTooltip().c_str());
+    return TRUE;
+}
+
+gboolean onLeave(GtkWidget*, GdkEventCrossing*, gpointer) {
+    shownTooltip().clear();
+    return FALSE;
 }
 
 gboolean onKeyPress(GtkWidget*, GdkEventKey* ev, gpointer data) {
@@ -401,6 +467,17 @@ void setCursorFor(RealWindow& rw) {
     if (!c)
         c = gdk_cursor_new_from_name(gdk_window_get_display(gw), cursorName(kind));
     gdk_window_set_cursor(gw, c);
+    shownCursor() = cursorName(kind);
+}
+
+std::string& shownTooltip() {
+    static std::string t;
+    return t;
+}
+
+std::string& shownCursor() {
+    static std::string c = "default";
+    return c;
 }
 
 void connectInput(RealWindow& rw) {
@@ -414,6 +491,10 @@ void connectInput(RealWindow& rw) {
     g_signal_connect(rw.widget, "focus-in-event", G_CALLBACK(onFocusIn), &rw);
     g_signal_connect(rw.widget, "focus-out-event", G_CALLBACK(onFocusOut), &rw);
     g_signal_connect(rw.widget, "delete-event", G_CALLBACK(onDelete), &rw);
+    g_signal_connect(rw.widget, "scroll-event", G_CALLBACK(onScroll), &rw);
+    g_signal_connect(rw.widget, "leave-notify-event", G_CALLBACK(onLeave), &rw);
+    gtk_widget_set_has_tooltip(rw.widget, TRUE);
+    g_signal_connect(rw.widget, "query-tooltip", G_CALLBACK(onQueryTooltip), &rw);
 }
 
 } // namespace ui::live

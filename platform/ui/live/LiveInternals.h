@@ -88,12 +88,26 @@ int promptFd();
 std::optional<std::wstring> runFileDialog(const FileDialogRequest& request);
 std::optional<Color> runColorDialog(const ColorDialogRequest& request);
 std::optional<FontDialogResult> runFontDialog(const FontDialogRequest& request);
+// GTK's print dialog (print to file among its printers) or page setup dialog (LivePrint.cpp).
+std::optional<PrintDialogResult> runPrintDialog(const PrintDialogRequest& request);
 // Shows `labels` as a menu at `anchor` (window coordinates of `over`); the index chosen
 // or -1. Runs until the menu closes.
 int runChoiceMenu(GtkWindow* over, const Rect& anchor, const std::vector<std::wstring>& labels);
 std::optional<int> runPopupMenu(const PopupMenuRequest& request);
+// Shows the item `index` of `window`'s menu bar as a GTK menu below it (real window
+// `rw`); a command chosen goes to the window as chooseMenuCommand does.
+void runMenuBarMenu(RealWindow& rw, Window& window, int index);
 // How many GTK menus are open (shown in the layout file).
 int& openMenus();
+
+// What the person sees besides the windows, shown in the layout file: the tooltip GTK
+// was last given (empty when none) and the name of the cursor last set.
+std::string& shownTooltip();
+std::string& shownCursor();
+
+// The system clipboard for the model's copy and paste (LiveClipboard.cpp).
+void startClipboard();
+void stopClipboard();
 
 std::string utf8(std::wstring_view text);
 std::wstring wide(const char* utf8Text);

@@ -105,10 +105,10 @@ void Screen::create(RealWindow& rw, Window& w) {
     // The model paints its own frame and caption, as the snapshots show them.
     gtk_window_set_decorated(win, FALSE);
     gtk_widget_set_app_paintable(rw.widget, TRUE);
-    gtk_widget_add_events(rw.widget, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
-                                         GDK_POINTER_MOTION_MASK | GDK_SCROLL_MASK |
-                                         GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK |
-                                         GDK_FOCUS_CHANGE_MASK | GDK_STRUCTURE_MASK);
+    gtk_widget_add_events(
+        rw.widget, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK |
+                       GDK_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK |
+                       GDK_LEAVE_NOTIFY_MASK | GDK_FOCUS_CHANGE_MASK | GDK_STRUCTURE_MASK);
     g_signal_connect(rw.widget, "draw", G_CALLBACK(onDraw), &rw);
     g_signal_connect(rw.widget, "map-event", G_CALLBACK(onMap), &rw);
     if (Window* owner = w.owner())
@@ -244,6 +244,8 @@ void Screen::writeLayout() {
     Window* f = app().focus();
     out << "focus " << (f ? f->handle().value : 0) << " " << (f ? f->id() : 0) << "\n";
     out << "menus " << openMenus() << "\n";
+    out << "tooltip " << quoted(wide(shownTooltip().c_str())) << "\n";
+    out << "cursor " << shownCursor() << "\n";
     std::string text = out.str();
     if (text == m_lastLayout)
         return;

@@ -1,6 +1,8 @@
 // GTK's own dialogs and menus for the common dialogs and popup menus of the model.
 #include "platform/base/Paths.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/Snapshot.h"
 #include "platform/ui/live/LiveInternals.h"
 
 #include <algorithm>
@@ -133,6 +135,25 @@ int runMenu(GtkWidget* menu, MenuRun& run, GtkWindow* over, const Rect& anchor) 
 }
 
 } // namespace
+
+void runMenuBarMenu(RealWindow& rw, Window& window, int index) {
+    Menu* bar = window.getMenu();
+    const std::vector<Rect> items = menuBarItemRects(window);
+    if (!bar || index < 0 || index >= bar->itemCount() || index >= static_cast<int>(items.size()))
+        return;
+    const MenuItem* item = bar->item(index);
+    if (!item->isEnabled() || item->isSeparator())
+        return;
+    WindowRef<Window> ref(&window);
+    int command = item->id;
+    if (item->submenu) {
+        MenuRun run;
+        GtkWidget* m = buildMenu(*item->submenu, run);
+        command = runMenu(m, run, GTK_WINDOW(rw.widget), items[static_cast<size_t>(index)]);
+    }
+    if (command > 0 && ref)
+        chooseMenuCommand(*ref, command);
+}
 
 int& openMenus() {
     static int n = 0;

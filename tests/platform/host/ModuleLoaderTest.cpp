@@ -144,7 +144,7 @@ TEST_F(ModuleLoading, WhatAModuleLeftBehindIsRemovedBeforeItGoes) {
     processor.execute({L"MODELESS"});
     const int windowsBefore = ui::app().liveWindowCount();
     EXPECT_EQ(loader.unload(L"hosttest.arx", host::UnloadMode::User), host::UnloadResult::Unloaded);
-    EXPECT_TRUE(output(L"Module hosttest.arx left 7 command(s) registered; removed them.\n"));
+    EXPECT_TRUE(output(L"Module hosttest.arx left 8 command(s) registered; removed them.\n"));
     EXPECT_TRUE(output(L"Module hosttest.arx left 1 window(s) open; closed them.\n"));
     EXPECT_TRUE(host::commands().all().empty());
     EXPECT_LT(ui::app().liveWindowCount(), windowsBefore);

@@ -28,8 +28,18 @@ public:
     Designer() : Dialog(designTemplate()) {}
     std::vector<std::string> log;
     Rect band;
+    std::vector<std::pair<int, Point>> wheel; // distance, screen point
 
 protected:
+    bool onMessage(unsigned msg, WPARAM w, LPARAM l, LRESULT& result) override {
+        if (msg == WM_MOUSEWHEEL) {
+            wheel.push_back(
+                {static_cast<short>((w >> 16) & 0xFFFF), {xFromLParam(l), yFromLParam(l)}});
+            result = 0;
+            return true;
+        }
+        return Dialog::onMessage(msg, w, l, result);
+    }
     bool onInitDialog() override {
         getDlgItem(33001)->enableWindow(false); // design mode: controls do not take input
         getDlgItem(33002)->setTooltip(L"Pushes");
@@ -100,7 +110,32 @@ TEST_F(Mouse, TooltipOfTheControlUnderThePointer) {
         EXPECT_EQ(hoverTooltip(d, {push.left + 5, push.top + 5}), L"Pushes");
         EXPECT_EQ(hoverTooltip(d, {1, 1}), L"");
         EXPECT_EQ(d.screenToClient(getCursorPos()), (Point{1, 1}));
+        // Asked without moving the mouse (the live backend, when the real mouse rests).
+        EXPECT_EQ(tooltipAt(d, {push.left + 5, push.top + 5}), L"Pushes");
+        EXPECT_EQ(d.screenToClient(getCursorPos()), (Point{1, 1}));
         d.endDialog(IDOK);
     });
     dlg.doModal();
+}
+
+// A control that does not handle the wheel passes it to the window that holds it; the
+// distance keeps its sign and the point is on the screen.
+TEST_F(Mouse, WheelGoesUpToTheWindowThatScrolls) {
+    Designer dlg;
+    driver->onDialog(9500, [&](Dialog& d) {
+        Rect push = d.getDlgItem(33002)->rect();
+        const Point at{push.left + 5, push.top + 5};
+        EXPECT_TRUE(mouseWheel(d, at, -WHEEL_DELTA));
+        EXPECT_TRUE(mouseWheel(d, {1, 1}, 2 * WHEEL_DELTA, kModCtrl));
+        d.getDlgItem(33002)->showWindow(SW_HIDE);
+        d.enableWindow(false);
+        EXPECT_FALSE(mouseWheel(d, at, WHEEL_DELTA)); // a disabled window takes no wheel
+        d.enableWindow(true);
+        d.endDialog(IDOK);
+    });
+    dlg.doModal();
+    ASSERT_EQ(dlg.wheel.size(), 2u);
+    EXPECT_EQ(dlg.wheel[0].first, -WHEEL_DELTA);
+    EXPECT_EQ(dlg.wheel[1].first, 2 * WHEEL_DELTA);
+    EXPECT_NE(dlg.wheel[0].second, dlg.wheel[1].second);
 }

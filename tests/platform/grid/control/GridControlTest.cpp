@@ -5,6 +5,7 @@
 
 #include "platform/grid/control/GridControl.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
 #include "platform/ui/WindowClassRegistry.h"
@@ -469,7 +470,7 @@ TEST_F(GridControlTest, BlocksGoThroughTheClipboard) {
     clickCell(1, 1);
     clickCell(2, 2, ui::kModShift);
     ASSERT_TRUE(ui::key('C', ui::kModCtrl));
-    EXPECT_EQ(grid::clipboardText(), L"a\tb\r\nc\t1.5\r\n");
+    EXPECT_EQ(ui::clipboardText(), L"a\tb\r\nc\t1.5\r\n");
     clickCell(3, 4);
     parent->events.clear();
     ASSERT_TRUE(ui::key('V', ui::kModCtrl));
@@ -481,6 +482,39 @@ TEST_F(GridControlTest, BlocksGoThroughTheClipboard) {
     clickCell(4, 30);
     ASSERT_TRUE(ui::key('V', ui::kModCtrl));
     EXPECT_EQ(g.data(4, 30), L"a");
+}
+
+// A clipboard of the system (another program's): copies reach it, and its text, with
+// the bare line ends other programs write, pastes as a block.
+TEST_F(GridControlTest, ClipboardBackendTakesCopiesAndGivesPastes) {
+    struct Recording : ui::ClipboardBackend {
+        std::wstring held;
+        int sets = 0;
+        void setText(std::wstring_view t) override {
+            held = t;
+            ++sets;
+        }
+        std::optional<std::wstring> text() override { return held; }
+    } system;
+    ui::setClipboardBackend(&system);
+    g.setData(1, 1, L"x");
+    clickCell(1, 1);
+    ASSERT_TRUE(ui::key('C', ui::kModCtrl));
+    EXPECT_EQ(system.sets, 1);
+    EXPECT_EQ(system.held, L"x\r\n");
+    system.held = L"p\tq\nr\n";
+    clickCell(2, 3);
+    ASSERT_TRUE(ui::key('V', ui::kModCtrl));
+    ui::setClipboardBackend(nullptr);
+    EXPECT_EQ(g.data(2, 3), L"p");
+    EXPECT_EQ(g.data(3, 3), L"q");
+    EXPECT_EQ(g.data(2, 4), L"r");
+    EXPECT_EQ(g.data(2, 5), L"");
+    // An empty system clipboard pastes nothing.
+    system.held.clear();
+    ui::setClipboardBackend(&system);
+    EXPECT_FALSE(g.clipboardPaste());
+    ui::setClipboardBackend(nullptr);
 }
 
 TEST_F(GridControlTest, TextTipsShowNotesAndCutTexts) {

@@ -11,6 +11,11 @@
 //   THROW     throws an exception
 //   TICK      starts a 50 ms thread timer that prints "Tick" three times
 //   CHOOSE    a file dialog, a colour dialog and a popup menu, each answer printed
+//   REPORT    a modal dialog (caption "Report") with a menu bar: File > Print... (the
+//             print dialog, its answer printed as "Print: ..."), File > Page setup...
+//             ("Setup: ..."), File > Close; Help (a command of the bar itself) prints
+//             "Help"; the mouse wheel over it prints "Wheel: <delta>"; its static text
+//             has the tooltip "Totals of the month"
 // Environment switches read at initialisation: HOSTTEST_REFUSE_ATTACH,
 // HOSTTEST_REFUSE_INIT, HOSTTEST_LOCKED (do not unlock), HOSTTEST_KEEP_GROUP (do not
 // remove the group on unload).
@@ -24,6 +29,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/Transcript.h"
 
 #include <cstdlib>
 #include <optional>
@@ -146,6 +152,100 @@ protected:
     }
 };
 
+constexpr int kCmdPrint = 40001;
+constexpr int kCmdSetup = 40002;
+constexpr int kCmdClose = 40003;
+constexpr int kCmdHelp = 40010;
+constexpr int kStaticTotals = 104;
+
+ui::DialogTemplate reportTemplate() {
+    ui::DialogTemplate t;
+    t.id = 9004;
+    t.caption = L"Report";
+    t.rect = ui::dlu(0, 0, 140, 50);
+    t.controls = {
+        {kStaticTotals, L"Static", L"Totals: 12 t", 0, ui::dlu(7, 7, 100, 10)},
+        {ui::IDOK, L"Button", L"OK", ui::BS_DEFPUSHBUTTON | ui::WS_TABSTOP,
+         ui::dlu(80, 30, 50, 14)},
+    };
+    return t;
+}
+
+class ReportDialog : public ui::Dialog {
+public:
+    ReportDialog() : ui::Dialog(reportTemplate()) {
+        m_file.appendMenu(ui::MF_STRING, kCmdPrint, L"&Print...");
+        m_file.appendMenu(ui::MF_STRING, kCmdSetup, L"Page &setup...");
+        m_file.appendMenu(ui::MF_SEPARATOR);
+        m_file.appendMenu(ui::MF_STRING, kCmdClose, L"&Close");
+        m_bar.appendPopup(&m_file, L"&File");
+        m_bar.appendMenu(ui::MF_STRING, kCmdHelp, L"&Help");
+    }
+
+protected:
+    bool onInitDialog() override {
+        const ui::Rect r = getWindowRect();
+        setMenu(&m_bar);
+        // The client area keeps its size below the bar.
+        moveWindow(ui::Rect{r.left, r.top, r.right, r.bottom + 19}, false);
+        if (ui::Window* totals = getDlgItem(kStaticTotals))
+            totals->setTooltip(L"Totals of the month");
+        return true;
+    }
+    bool onCommand(int id, int code, ui::Window* from) override {
+        switch (id) {
+        case kCmdPrint: {
+            ui::PrintDialogRequest request;
+            request.owner = this;
+            const auto r = ui::printDialog(request);
+            if (!r)
+                acutPrintf(L"Print: cancelled\n");
+            else
+                acutPrintf(L"Print: %s, %s, %d copies, to %s\n", r->deviceMode.printerName.c_str(),
+                           r->range == ui::PrintRange::All ? L"all" : L"pages",
+                           r->deviceMode.copies, ui::fromUtf8(r->outputPath).c_str());
+            return true;
+        }
+        case kCmdSetup: {
+            ui::PrintDialogRequest request;
+            request.owner = this;
+            request.kind = ui::PrintDialogKind::Setup;
+            const auto r = ui::printDialog(request);
+            acutPrintf(L"Setup: %s\n", !r                        ? L"cancelled"
+                                       : r->deviceMode.landscape ? L"landscape"
+                                                                 : L"portrait");
+            return true;
+        }
+        case kCmdClose:
+            endDialog(ui::IDCANCEL);
+            return true;
+        case kCmdHelp:
+            acutPrintf(L"Help\n");
+            return true;
+        default:
+            return ui::Dialog::onCommand(id, code, from);
+        }
+    }
+    bool onMessage(unsigned msg, ui::WPARAM w, ui::LPARAM l, ui::LRESULT& result) override {
+        if (msg == ui::WM_MOUSEWHEEL) {
+            acutPrintf(L"Wheel: %d\n", static_cast<int>(static_cast<short>((w >> 16) & 0xFFFF)));
+            result = 0;
+            return true;
+        }
+        return ui::Dialog::onMessage(msg, w, l, result);
+    }
+
+private:
+    ui::Menu m_bar;
+    ui::Menu m_file;
+};
+
+void report() {
+    ReportDialog dlg;
+    dlg.doModal();
+    acedPostCommandPrompt();
+}
+
 int g_ticks = 0;
 unsigned g_timer = 0;
 
@@ -235,6 +335,7 @@ ACRX_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* pkt) {
         acedRegCmds->addCommand(L"HOSTTEST", L"THROW", L"THROW", ACRX_CMD_MODAL, fail);
         acedRegCmds->addCommand(L"HOSTTEST", L"TICK", L"TICK", ACRX_CMD_MODAL, tick);
         acedRegCmds->addCommand(L"HOSTTEST", L"CHOOSE", L"CHOOSE", ACRX_CMD_MODAL, choose);
+        acedRegCmds->addCommand(L"HOSTTEST", L"REPORT", L"REPORT", ACRX_CMD_MODAL, report);
         acutPrintf(L"hosttest initialised\n");
         if (env("HOSTTEST_REFUSE_INIT"))
             return AcRx::kRetError;
