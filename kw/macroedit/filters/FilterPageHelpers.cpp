@@ -42,7 +42,7 @@ double readNumber(const std::wstring& text) {
 }
 
 bool attachGrid(Tvl_Spread& grid, ui::Window* page, int id) {
-    if (!grid.attach(page, id))
+    if (!grid.attach(page, id, true)) // a page has no frame to allow for
         return false;
     grid.sheet().setOption(kGridOptionRowHeaders, false);
     return true;
