@@ -330,13 +330,21 @@ TEST_F(MacroSettingsDialog, CancelLeavesTheModelAsItWas) {
     EXPECT_NE(printed().find(L"Object 101 is no macro."), std::wstring::npos);
 }
 
-TEST_F(MacroSettingsDialog, PagesWithoutARecordShowTheirTextsOnly) {
+TEST_F(MacroSettingsDialog, EmptyRecordDisablesTheListsAndPagesWithoutOneShowTextsOnly) {
+    // An empty record: every list is disabled, OK stores nothing into it.
     ui::ScriptedDriver driver;
-    driver.onDialog(CDlgMacroSettings::kTemplateId, [](ui::Dialog& d) { ui::click(d, ui::IDOK); });
-    // A host dialog holding one of each page without a record.
-    CDlgMacroSettings host;
-    host.m_settings = MacroSettingsData();
-    ASSERT_EQ(host.doModal(), ui::IDOK);
+    driver.onDialog(CDlgMacroSettings::kTemplateId, [](ui::Dialog& d) {
+        auto& dlg = dynamic_cast<CDlgMacroSettings&>(d);
+        EXPECT_FALSE(dlg.filterPage()->getDlgItem(kAxisList)->isWindowEnabled());
+        EXPECT_FALSE(dlg.filterPage()->getDlgItem(kAddPair)->isWindowEnabled());
+        EXPECT_FALSE(dlg.propsPage()->getDlgItem(kPropList)->isWindowEnabled());
+        EXPECT_TRUE(dlg.variablesPage()->getDlgItem(kAddRow)->isWindowEnabled());
+        ui::click(d, ui::IDOK);
+    });
+    CDlgMacroSettings empty;
+    ASSERT_EQ(empty.doModal(), ui::IDOK);
+    EXPECT_EQ(empty.m_settings.describe().size(), MacroSettingsData().describe().size());
+    // Pages without a record, in a plain window.
     CTabMacroFilter filter(nullptr);
     CTabMacroVariables variables(nullptr);
     CTabMacroGroups groups(nullptr);
@@ -352,6 +360,49 @@ TEST_F(MacroSettingsDialog, PagesWithoutARecordShowTheirTextsOnly) {
     EXPECT_FALSE(variables.getDlgItem(kLengthUnit)->isWindowEnabled());
     EXPECT_EQ(groups.grid().rowCount(), 0);
     parent.destroyWindow(); // destroying stores nothing anywhere
+}
+
+TEST_F(MacroSettingsDialog, ListsOfDifferentLengthsShowWhatTheyHoldAndNothingOutside) {
+    // A record as a caller might hand it over, without the core's normalizing.
+    CDlgMacroSettings dlg;
+    MacroSettingsData& s = dlg.m_settings;
+    s.m_filters.m_axisNames.append(L"Full");
+    s.m_filters.m_axisNames.append(L"Short");
+    s.m_filters.m_axisEnabled.append(1);
+    s.m_filters.m_axisMin.append(10);
+    s.m_filters.m_axisMax.append(20); // no modes at all
+    s.m_filters.m_sectionAngleNames.append(L"No pairs");
+    s.m_filters.m_sectionAngleEnabled.append(1);
+    s.m_variables.m_names.append(L"X"); // no value
+    s.m_groups.m_parts.append(L"P");    // no description, no position
+    s.m_propNames.append(L"Q");         // no values, no design
+    ui::ScriptedDriver driver;
+    driver.onDialog(CDlgMacroSettings::kTemplateId, [](ui::Dialog& d) {
+        auto& dlg = dynamic_cast<CDlgMacroSettings&>(d);
+        CTabMacroFilter* page = dlg.filterPage();
+        EXPECT_EQ(page->isDlgButtonChecked(kAxisModeInside), 1);
+        ASSERT_TRUE(ui::selectItem(*page, kAxisList, 1)); // not shown: its lists end early
+        EXPECT_EQ(page->axes().current(), -1);
+        EXPECT_FALSE(page->getDlgItem(kAxisMin)->isWindowEnabled());
+        EXPECT_EQ(page->pairs().rowCount(), 0);
+        ASSERT_TRUE(ui::click(*page, kAddPair));
+        ASSERT_TRUE(ui::selectItem(dlg, CDlgMacroSettings::kTabs, 3));
+        EXPECT_EQ(dlg.variablesPage()->grid().data(2, 1), L"0.00");
+        ASSERT_TRUE(ui::selectItem(dlg, CDlgMacroSettings::kTabs, 2));
+        EXPECT_EQ(dlg.propsPage()->grid().rowCount(), 0);
+        ui::click(dlg, ui::IDOK);
+    });
+    ASSERT_EQ(dlg.doModal(), ui::IDOK);
+    EXPECT_TRUE(driver.done());
+    EXPECT_EQ(s.m_filters.m_axisEnabled.length(), 1);
+    EXPECT_EQ(s.m_filters.m_axisMode.length(), 0);
+    EXPECT_EQ(s.m_filters.m_sectionAnglePairs.length(), 0);
+    ASSERT_EQ(s.m_variables.m_values.length(), 1);
+    EXPECT_EQ(s.m_variables.m_values[0], 0);
+    ASSERT_EQ(s.m_groups.m_positions.length(), 1);
+    EXPECT_EQ(s.m_groups.m_positions[0], 0);
+    EXPECT_EQ(s.m_propValues.length(), 1);
+    EXPECT_EQ(s.m_propDesigns.length(), 1);
 }
 
 TEST_F(MacroSettingsDialog, MissingPicturesGetAPlaceholder) {
