@@ -22,8 +22,6 @@ public:
 
 protected:
     bool onInitDialog() override;
-    void onOK() override {}
-    void onCancel() override {}
     bool onCommand(int id, int code, ui::Window* from) override;
     void onDestroy() override;
 

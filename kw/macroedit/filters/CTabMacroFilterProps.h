@@ -26,8 +26,6 @@ public:
 
 protected:
     bool onInitDialog() override;
-    void onOK() override {}
-    void onCancel() override {}
     bool onCommand(int id, int code, ui::Window* from) override;
 
 private:

@@ -22,8 +22,6 @@ public:
 
 protected:
     bool onInitDialog() override;
-    void onOK() override {}
-    void onCancel() override {}
     void onDestroy() override;
 
 private:

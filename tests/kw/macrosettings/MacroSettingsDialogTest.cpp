@@ -405,6 +405,20 @@ TEST_F(MacroSettingsDialog, ListsOfDifferentLengthsShowWhatTheyHoldAndNothingOut
     EXPECT_EQ(s.m_propDesigns.length(), 1);
 }
 
+TEST_F(MacroSettingsDialog, EnterInAPageConfirmsTheDialogAndEscapeCancelsIt) {
+    EXPECT_TRUE(run([](CDlgMacroSettings& dlg) {
+        ASSERT_TRUE(ui::selectItem(dlg, CDlgMacroSettings::kTabs, 1));
+        ASSERT_TRUE(ui::typeText(*dlg.filter2Page(), kMinWidth, L"120"));
+        ASSERT_TRUE(ui::key(ui::VK_RETURN));
+    }));
+    EXPECT_EQ(stored().m_filters2.m_sizeMinWidth[0], 120);
+    EXPECT_FALSE(run([](CDlgMacroSettings& dlg) {
+        ASSERT_TRUE(ui::typeText(*dlg.filterPage(), kAxisMax, L"1"));
+        ASSERT_TRUE(ui::key(ui::VK_ESCAPE));
+    }));
+    EXPECT_EQ(stored().m_filters.m_axisMax[0], 92.875);
+}
+
 TEST_F(MacroSettingsDialog, MissingPicturesGetAPlaceholder) {
     std::filesystem::remove_all(m_tmp / "icons");
     run([](CDlgMacroSettings& dlg) {
