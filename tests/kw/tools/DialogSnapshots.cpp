@@ -44,6 +44,10 @@
 #include "kw/macroedit/CTabEditConstraints.h"
 #include "kw/macroedit/MacroEditIds.h"
 // ---- end macro editor ----
+// ---- macro settings ----
+#include "kw/macro/CDlgMacroSettings.h"
+#include "kw/macro/MacroSettingsEntry.h"
+// ---- end macro settings ----
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -152,6 +156,48 @@ void snapshotMacroEditor(const std::filesystem::path& folder) {
     model::sampleModel().reset();
 }
 // ---- end macro editor ----
+
+// ---- macro settings ----
+// The macro settings dialog of the sample end plate, one picture per page.
+void snapshotMacroSettings(const std::filesystem::path& folder) {
+    const char* oldDir = std::getenv("TVL_DIR");
+    const std::string keep = oldDir ? oldDir : "";
+    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    const char* files[] = {"macro-settings-filter.png", "macro-settings-filter2.png",
+                           "macro-settings-properties.png", "macro-settings-variables.png",
+                           "macro-settings-groups.png"};
+    ui::ScriptedDriver driver;
+    bool seen = false;
+    driver.onDialog(CDlgMacroSettings::kTemplateId, [&](ui::Dialog& d) {
+        seen = true;
+        for (int tab = 0; tab < CDlgMacroSettings::kTabCount; ++tab) {
+            ui::selectItem(d, CDlgMacroSettings::kTabs, tab);
+            const std::filesystem::path file = folder / files[tab];
+            if (ui::writePng(d, file.string())) {
+                std::printf("%s\n", file.string().c_str());
+            } else {
+                std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n",
+                             file.string().c_str());
+                g_ok = false;
+            }
+        }
+        ui::click(d, ui::IDCANCEL);
+    });
+    kw::editMacroSettings(nullptr, AcDbObjectId::fromOldId(201));
+    if (!seen) {
+        std::fprintf(stderr, "kw_dialog_snapshots: cannot open the macro settings\n");
+        g_ok = false;
+    }
+    if (oldDir)
+        setenv("TVL_DIR", keep.c_str(), 1);
+    else
+        unsetenv("TVL_DIR");
+    gSettings.reload();
+    model::sampleModel().reset();
+}
+// ---- end macro settings ----
 
 } // namespace
 
@@ -298,6 +344,9 @@ int main(int argc, char** argv) {
     // ---- macro editor ----
     snapshotMacroEditor(folder);
     // ---- end macro editor ----
+    // ---- macro settings ----
+    snapshotMacroSettings(folder);
+    // ---- end macro settings ----
     // ---- Fabrication and layout ----
     CDlgGrid gridDialog;
     snapshotWhileRunning(gridDialog, CDlgGrid::kTemplateId, folder / "grid.png");
