@@ -129,7 +129,7 @@ bool CTabEditLibValues::onInitDialog() {
     }
     // The options dialog of the grid is not part of this build.
     enableDlgItem(this, kOptionsId, false);
-    if (m_grid.attach(this, kGridId)) {
+    if (m_grid.attach(this, kGridId, true)) {
         m_grid.setColCount(1);
         m_grid.setRowCount(4);
         m_grid.setMenuItems(Tvl_Array<int>{2, 3, 1, 4, 5, 1, 6, 7, 1, 8, 9});
