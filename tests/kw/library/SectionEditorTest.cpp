@@ -454,7 +454,7 @@ TEST_F(SectionEditorTest, GridButtonsActOnTheCurrentRow) {
             ASSERT_TRUE(ui::click(page, Values::kRowUpId));
             EXPECT_EQ(g.data(1, 1), L"100");
             EXPECT_EQ(g.data(1, 2), L"80");
-            EXPECT_FALSE(page.getDlgItem(Values::kOptionsId)->isWindowEnabled());
+            EXPECT_TRUE(page.getDlgItem(Values::kOptionsId)->isWindowEnabled());
             EXPECT_EQ(ui::hoverTooltip(*page.getDlgItem(Values::kFindId), {2, 2}), L"Find");
             drv().answerMessageBox(ui::IDYES, L"<UPN>");
             ASSERT_TRUE(ui::click(d, ui::IDOK));
