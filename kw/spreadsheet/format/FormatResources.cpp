@@ -103,22 +103,22 @@ void addOptionsTemplate(ui::ResourceModule& module) {
     t.id = O::kTemplateId;
     t.caption = L"Tabel";
     t.style = kModal;
-    t.rect = ui::dlu(0, 0, 250, 186);
+    t.rect = ui::dlu(0, 0, 250, 194);
     t.controls = {
-        {O::kExplanationId, L"Static", L"", 0, ui::dlu(7, 6, 236, 18)},
-        {O::kColCountLabelId, L"Static", L"", 0, ui::dlu(7, 30, 80, 8)},
-        {O::kColCountId, L"Edit", L"", kNumberEdit, ui::dlu(88, 28, 36, 12)},
-        {O::kRowCountLabelId, L"Static", L"", 0, ui::dlu(130, 30, 74, 8)},
-        {O::kRowCountId, L"Edit", L"", kNumberEdit, ui::dlu(207, 28, 36, 12)},
-        {O::kRowHeightLabelId, L"Static", L"", 0, ui::dlu(7, 46, 80, 8)},
-        {O::kRowHeightId, L"Edit", L"", kNumberEdit, ui::dlu(88, 44, 36, 12)},
-        {O::kColWidthLabelId, L"Static", L"", 0, ui::dlu(130, 46, 74, 8)},
-        {O::kColWidthId, L"Edit", L"", kNumberEdit, ui::dlu(207, 44, 36, 12)},
-        {O::kHeadersLabelId, L"Static", L"", 0, ui::dlu(7, 62, 236, 8)},
-        {O::kColHeadersId, L"Static", L"", ui::SS_BLACKFRAME, ui::dlu(7, 72, 236, 24)},
-        {O::kRowHeadersId, L"Static", L"", ui::SS_BLACKFRAME, ui::dlu(7, 100, 90, 80)},
-        ok(193, 148),
-        cancel(193, 166),
+        {O::kExplanationId, L"Static", L"", 0, ui::dlu(7, 5, 236, 26)},
+        {O::kColCountLabelId, L"Static", L"", 0, ui::dlu(7, 38, 80, 8)},
+        {O::kColCountId, L"Edit", L"", kNumberEdit, ui::dlu(88, 36, 36, 12)},
+        {O::kRowCountLabelId, L"Static", L"", 0, ui::dlu(130, 38, 74, 8)},
+        {O::kRowCountId, L"Edit", L"", kNumberEdit, ui::dlu(207, 36, 36, 12)},
+        {O::kRowHeightLabelId, L"Static", L"", 0, ui::dlu(7, 54, 80, 8)},
+        {O::kRowHeightId, L"Edit", L"", kNumberEdit, ui::dlu(88, 52, 36, 12)},
+        {O::kColWidthLabelId, L"Static", L"", 0, ui::dlu(130, 54, 74, 8)},
+        {O::kColWidthId, L"Edit", L"", kNumberEdit, ui::dlu(207, 52, 36, 12)},
+        {O::kHeadersLabelId, L"Static", L"", 0, ui::dlu(7, 70, 236, 8)},
+        {O::kColHeadersId, L"Static", L"", ui::SS_BLACKFRAME, ui::dlu(7, 80, 236, 24)},
+        {O::kRowHeadersId, L"Static", L"", ui::SS_BLACKFRAME, ui::dlu(7, 108, 90, 80)},
+        ok(193, 156),
+        cancel(193, 174),
     };
     module.addDialog(std::move(t));
 }
