@@ -160,14 +160,14 @@ void CDlgKWType::storeFields() {
     m_kindFlags[static_cast<size_t>(m_kind)] = flags;
 }
 
-uint32_t CDlgKWType::alignmentAndRotation(uint32_t& rotation) const {
+uint32_t CDlgKWType::alignmentAndRotation(uint32_t& rotation) {
     uint32_t style = 0;
-    if (auto* c = combo(const_cast<CDlgKWType*>(this), kHAlignId); c && c->getCurSel() >= 0)
+    if (auto* c = combo(this, kHAlignId); c && c->getCurSel() >= 0)
         style |= kHFlags[c->getCurSel()];
-    if (auto* c = combo(const_cast<CDlgKWType*>(this), kVAlignId); c && c->getCurSel() >= 0)
+    if (auto* c = combo(this, kVAlignId); c && c->getCurSel() >= 0)
         style |= kVFlags[c->getCurSel()];
     rotation = m_record.rotation;
-    if (auto* c = combo(const_cast<CDlgKWType*>(this), kRotationId); c && c->getCurSel() >= 0)
+    if (auto* c = combo(this, kRotationId); c && c->getCurSel() >= 0)
         rotation = kRotations[c->getCurSel()];
     return style;
 }
@@ -176,8 +176,9 @@ CellTypeRecord CDlgKWType::recordFromControls() {
     storeFields();
     CellTypeRecord r = m_record;
     r.kind = m_kind;
-    // Bits this dialog does not show are kept as they came.
-    const uint32_t shown = kHMask | kVMask | kindMask(m_record.kind);
+    // Bits this dialog does not show are kept as they came; those it shows for the old
+    // or the new kind come from the controls.
+    const uint32_t shown = kHMask | kVMask | kindMask(m_record.kind) | kindMask(m_kind);
     r.style = (m_record.style & ~shown & ~grid::kStyleRotationMask) |
               alignmentAndRotation(r.rotation) | m_kindFlags[static_cast<size_t>(m_kind)];
     return r;

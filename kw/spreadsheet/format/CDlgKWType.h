@@ -44,7 +44,7 @@ private:
     // The kind's fields from the controls into m_kinds, and back.
     void storeFields();
     void loadFields();
-    uint32_t alignmentAndRotation(uint32_t& rotation) const;
+    uint32_t alignmentAndRotation(uint32_t& rotation);
     kw::CellTypeRecord recordFromControls();
     void refreshPreview();
     void browse();
