@@ -3,6 +3,7 @@
 #include "platform/grid/control/GridCellLook.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "platform/base/Paths.h"
 #include "platform/ui/draw/Bmp.h"
@@ -156,15 +157,24 @@ ui::Rect pictureRect(const ui::Rect& cell, ui::Size picture, uint32_t style, HAl
 }
 
 const ui::Bitmap& PictureFiles::get(const std::string& productPath) const {
+    const std::filesystem::path native =
+        productPath.empty() ? std::filesystem::path() : base::toNative(productPath);
+    std::error_code ec;
+    const auto stamp = native.empty() ? std::filesystem::file_time_type()
+                                      : std::filesystem::last_write_time(native, ec);
+    const bool exists = !native.empty() && !ec;
     auto it = m_cache.find(productPath);
-    if (it != m_cache.end())
-        return it->second;
-    ui::Bitmap bmp;
-    // A missing or damaged file is remembered as no picture: the cell stays empty.
-    if (!productPath.empty() &&
-        ui::readBmpFile(base::toNative(productPath).string(), bmp) != ui::BmpStatus::Ok)
-        bmp = ui::Bitmap();
-    return m_cache.emplace(productPath, std::move(bmp)).first->second;
+    // A file read before is read again only when it changed, appeared or went away.
+    if (it != m_cache.end() && it->second.exists == exists &&
+        (!exists || it->second.stamp == stamp))
+        return it->second.bitmap;
+    Entry entry;
+    entry.exists = exists;
+    entry.stamp = stamp;
+    // A missing or damaged file is no picture: the cell stays empty.
+    if (exists && ui::readBmpFile(native.string(), entry.bitmap) != ui::BmpStatus::Ok)
+        entry.bitmap = ui::Bitmap();
+    return (m_cache[productPath] = std::move(entry)).bitmap;
 }
 
 } // namespace grid

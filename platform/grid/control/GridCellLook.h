@@ -4,6 +4,7 @@
 // multi-line text, and pictures placed by their style flags.
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -41,15 +42,20 @@ void paintCellText(ui::Canvas& c, const ui::Rect& inner, std::wstring_view text,
 // alignment (centre by default). Empty for an empty picture or cell.
 ui::Rect pictureRect(const ui::Rect& cell, ui::Size picture, uint32_t style, HAlign h, VAlign v);
 
-// Pictures of picture cells, read once per product path; a file that cannot be read is
-// an empty picture.
+// Pictures of picture cells by product path, read again only when the file changed; a
+// file that cannot be read is an empty picture.
 class PictureFiles {
 public:
     const ui::Bitmap& get(const std::string& productPath) const;
     void clear() { m_cache.clear(); }
 
 private:
-    mutable std::map<std::string, ui::Bitmap> m_cache;
+    struct Entry {
+        ui::Bitmap bitmap;
+        bool exists = false;
+        std::filesystem::file_time_type stamp;
+    };
+    mutable std::map<std::string, Entry> m_cache;
 };
 
 } // namespace grid

@@ -131,7 +131,7 @@ protected:
     grid::GridControl g;
 };
 
-TEST_F(GridCellPaint, PictureCellsShowTheirFileAndAMissingFileShowsNothing) {
+TEST_F(GridCellPaint, PictureCellsShowTheirFileAndAMissingFileShowsNothingUntilItIsThere) {
     const auto file = std::filesystem::temp_directory_path() /
                       ("grid_picture_" + std::to_string(::getpid()) + ".bmp");
     const auto bytes = ui::encodeBmp24(ui::Bitmap(16, 8, 0xFF00FF00u));
@@ -149,7 +149,11 @@ TEST_F(GridCellPaint, PictureCellsShowTheirFileAndAMissingFileShowsNothing) {
     EXPECT_EQ(bitmaps[0]->rect.width(), cell.width() - 1);
     EXPECT_EQ(bitmaps[0]->rect.height(), cell.height() - 1);
     EXPECT_EQ(bitmaps[0]->bitmapSize, (ui::Size{16, 8}));
+    // The missing file, once written, is shown at the next paint.
+    std::filesystem::copy_file(file, file.string() + "x");
+    EXPECT_EQ(paint().itemsOfKind(ui::DrawKind::Bitmap).size(), 2u);
     std::filesystem::remove(file);
+    std::filesystem::remove(file.string() + "x");
 }
 
 TEST_F(GridCellPaint, NegativeNumbersAreRedOnlyInNumberCellsThatAskForIt) {
