@@ -88,6 +88,9 @@ void CDlgMacroPattern::setUpDirection(int d) {
     if (!m_gridMade[d])
         return;
     g.setColCount(4);
+    g.sheet().setColumnWidthPx(kColNumber, 32);
+    g.sheet().setColumnWidthPx(kColDistance, 62);
+    g.sheet().setColumnWidthPx(kColOffset, 62);
     g.sheet().setColumnWidthPx(kColActive, 30);
     Tvl_StringArray headers;
     headers.append(L"Nr.");
