@@ -61,6 +61,30 @@ TEST_F(Pattern, ACountTypedInTheDialogChangesTheModelWhileItIsOpen) {
     EXPECT_TRUE(general(dlg, kBoltTab)->isActive());
 }
 
+// A fifth bolt row fits once the pitch in the tab's grid is smaller.
+TEST_F(Pattern, ABoltRowIsAddedOnceThePitchLetsItFit) {
+    CDlgMacro* dlg = openBolts();
+    ASSERT_NE(dlg, nullptr);
+    CMacroTabGeneral* page = general(dlg, kBoltTab);
+    const int pitch = -dlg->tabData(kBoltTab)->cellWithName(L"Pitch")->m_reference;
+    ASSERT_GT(pitch, 0);
+    page->grid().setFocus();
+    page->grid().setActiveCell(CMacroTabGeneral::kColValue, pitch);
+    ASSERT_TRUE(ui::typeText(L"60"));
+    ASSERT_TRUE(ui::key(ui::VK_RETURN));
+    ASSERT_EQ(modelValue(L"EP1", L"Bolts", L"Pitch"), L"60");
+    ui::ScriptedDriver driver;
+    driver.onDialog(mb::kDlgPattern, [&](ui::Dialog& d) {
+        ui::typeText(d, first.count, L"5");
+        EXPECT_EQ(d.getDlgItemText(first.count), L"5");
+        ui::click(d, ui::IDOK);
+    });
+    ASSERT_TRUE(pressGridButton(dlg, gridRowOf(dlg, L"Rows")));
+    EXPECT_TRUE(driver.done());
+    EXPECT_EQ(modelRows().m_count1, L"5");
+    EXPECT_EQ(modelValue(L"EP1", L"Bolts", L"BoltCount"), L"10");
+}
+
 TEST_F(Pattern, FixedDistancesKeepOneRowPerGapAndTheModeSwitchesTheControls) {
     CDlgMacro* dlg = openBolts();
     ASSERT_NE(dlg, nullptr);
