@@ -155,7 +155,7 @@ TEST_F(BoltAdvanced, OkIsRefusedForAnActiveSlotWithoutRadiusOrForTextThatIsNoNum
 }
 
 // A design with its own bolt controls hides button 1114; its drawn bolt button (type 12)
-// opens the dialog instead.
+// opens the dialog instead, and the design's assembly list (type 7) keeps the assembly.
 TEST_F(BoltAdvanced, DrawnBoltButtonOpensTheDialogWhenTheFixedButtonIsHidden) {
     const std::filesystem::path folder =
         m_lib / "Dialog Templates" / "Dialog Design" / "Connections";
@@ -163,7 +163,7 @@ TEST_F(BoltAdvanced, DrawnBoltButtonOpensTheDialogWhenTheFixedButtonIsHidden) {
     {
         std::ofstream out(folder / "BoltsDrawn.txt");
         out << "TVLPROPERTIES 1\ni nrOfControls=2\n";
-        const int types[2] = {tvlCtrlStatic, tvlCtrlBoltButton};
+        const int types[2] = {tvlCtrlBoltAssembly, tvlCtrlBoltButton};
         for (int i = 0; i < 2; ++i)
             out << "i type" << i << "=" << types[i] << "\nr topLeftX" << i << "=0.1\nr topLeftY"
                 << i << "=" << 0.1 + 0.2 * i << "\nr bottomRightX" << i << "=0.5\nr bottomRightY"
@@ -185,6 +185,10 @@ TEST_F(BoltAdvanced, DrawnBoltButtonOpensTheDialogWhenTheFixedButtonIsHidden) {
             button = id;
     }
     ASSERT_NE(button, 0);
+    // The drawn assembly list offers the assemblies and shows the bolts' own.
+    const int assembly = dlg->tabData(kBoltTab)->m_bolt.reference(MacroBoltData::kAssembly);
+    ASSERT_GT(assembly, 0);
+    EXPECT_EQ(page->getDlgItem(assembly)->getWindowText(), L"Hex 8.8");
     ui::ScriptedDriver driver;
     driver.onDialog(mb::kDlgBoltAdv, [](ui::Dialog& d) {
         ui::click(d, mb::kCountersunk);
