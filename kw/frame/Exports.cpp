@@ -21,6 +21,7 @@
 #include "kw/library/CDlgEditLibSimple.h"
 #include "kw/library/CDlgEditProfCuts.h"
 #include "kw/library/CDlgProfFeatures.h"
+#include "kw/macro/CDlgArray.h"
 #include "kw/macro/CDlgMacro.h"
 #include "kw/macro/CDlgMacroProfAdv.h"
 #include "kw/macroedit/CDlgEditMacro.h"
@@ -165,11 +166,17 @@ bool StartDlgMacroCuts(DlgMacroCutsData& /*data*/, bool& /*flag*/) {
     return false;
 }
 
-bool StartArrayDlg(DynArrayData& /*data*/, const AcArray<AcDbObjectId>& /*objects*/,
-                   const Tvl_String& /*name*/) {
+bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& objects,
+                   const Tvl_String& name) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The array dialog");
-    return false;
+    CDlgArray dlg;
+    dlg.m_data = data;
+    dlg.m_objects = objects;
+    dlg.m_module = name;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
 // ---- Macro editor ----------------------------------------------------------------------

@@ -48,6 +48,12 @@
 #include "kw/macro/CDlgMacroSettings.h"
 #include "kw/macro/MacroSettingsEntry.h"
 // ---- end macro settings ----
+// ---- bolt, pattern and array dialogs ----
+#include "kw/macro/CDlgArray.h"
+#include "kw/macro/CDlgMacroBoltAdv.h"
+#include "kw/macro/CDlgMacroPattern.h"
+#include "kw/macro/MacroBoltIds.h"
+// ---- end bolt, pattern and array dialogs ----
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -199,6 +205,52 @@ void snapshotMacroSettings(const std::filesystem::path& folder) {
 }
 // ---- end macro settings ----
 
+// ---- bolt, pattern and array dialogs ----
+// The sub-dialogs of the sample end plate's bolt tab, with the installation's picture:
+// the advanced bolt dialog on its second slotted hole, the pattern Rows with fixed
+// distances, the array Ribs.
+void snapshotBoltDialogs(const std::filesystem::path& folder) {
+    const char* oldDir = std::getenv("TVL_DIR");
+    const std::string keep = oldDir ? oldDir : "";
+    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    MacroData data;
+    AcArray<AcDbObjectId> ids;
+    ids.append(model::sampleModel().instanceByName(L"EP1")->m_id);
+    model::sampleModel().fillRecord(ids, data);
+    const MacroTabData* tab = data.tabOfModule(L"Bolts");
+    if (tab == nullptr) {
+        std::fprintf(stderr, "kw_dialog_snapshots: the sample has no bolt tab\n");
+        g_ok = false;
+        return;
+    }
+    namespace mb = kw::macro::bolt;
+    CDlgMacroBoltAdv bolt;
+    bolt.m_bolt = tab->m_bolt;
+    tab->GetMergedDiameters(bolt.m_diameters);
+    snapshotWhileRunning(bolt, mb::kDlgBoltAdv, folder / "macro-bolt-advanced.png",
+                         [](ui::Dialog& d) { ui::selectItem(d, mb::kSlotList, 1); });
+    MacroPatternProps rows = tab->m_patterns[0];
+    rows.m_directions[0].m_mode = true;
+    for (int i = 1; i < rows.getCount(1); ++i)
+        rows.m_directions[0].m_rows.append(Tvl_StringArray{Tvl_String(i), L"70", L"0", L"1"});
+    CDlgMacroPattern pattern(nullptr, 0, rows);
+    snapshotWhileRunning(pattern, mb::kDlgPattern, folder / "macro-bolt-pattern.png");
+    CDlgArray array;
+    array.m_data = tab->m_arrays[0];
+    array.m_objects = ids;
+    array.m_module = tab->m_module;
+    snapshotWhileRunning(array, mb::kDlgArray, folder / "macro-array.png");
+    if (oldDir)
+        setenv("TVL_DIR", keep.c_str(), 1);
+    else
+        unsetenv("TVL_DIR");
+    gSettings.reload();
+    model::sampleModel().reset();
+}
+// ---- end bolt, pattern and array dialogs ----
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -347,6 +399,9 @@ int main(int argc, char** argv) {
     // ---- macro settings ----
     snapshotMacroSettings(folder);
     // ---- end macro settings ----
+    // ---- bolt, pattern and array dialogs ----
+    snapshotBoltDialogs(folder);
+    // ---- end bolt, pattern and array dialogs ----
     // ---- Fabrication and layout ----
     CDlgGrid gridDialog;
     snapshotWhileRunning(gridDialog, CDlgGrid::kTemplateId, folder / "grid.png");
