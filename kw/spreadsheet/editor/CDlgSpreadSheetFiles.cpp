@@ -87,8 +87,9 @@ bool CDlgSpreadSheet::loadDocument(const Tvl_String& path) {
     if (m_grid.maxCols() >= 1 && m_grid.maxRows() >= 1)
         m_grid.setActiveCell(1, 1);
     m_grid.setOption(grid::kOptionChanged, false);
-    // Blocks on the clipboard name cells of the document that is gone.
-    kw::EditorClipboard::instance().clear();
+    // The document that is gone can no longer give up cells cut from it; blocks taken
+    // from it keep their cells, and its coordinates never apply to the new one.
+    kw::EditorClipboard::instance().forget(m_document);
     m_document = kw::EditorClipboard::newDocumentNumber();
     setCaption();
     afterLoad(false);
@@ -113,6 +114,9 @@ void CDlgSpreadSheet::afterLoad(bool isNew) {
         m_grid.setMaxCols(6);
         m_grid.setMaxRows(11);
         m_grid.sheet().setCellType(grid::CellRange{1, 1, 6, 11}, grid::CellType::edit(100, 4));
+        // Formulas of a new document read as spreadsheet users write them: A1 shifts when
+        // copied, $A$1 stays.
+        m_grid.sheet().setRefStyle(grid::RefStyle::A1);
         kw::DocumentProperties props;
         props.marginLeft = 9;
         props.marginRight = 5;

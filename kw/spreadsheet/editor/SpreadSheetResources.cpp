@@ -68,7 +68,8 @@ void addMenus(ui::ResourceModule& module) {
          0,
          ui::MF_POPUP,
          {item(D::kCmdTableOptions, L"&Table settings"),
-          item(D::kCmdAutoCalc, L"&Automatic calculation")}},
+          item(D::kCmdAutoCalc, L"&Automatic calculation"),
+          item(D::kCmdRefStyleA1, L"A1 &references")}},
     };
     module.addMenu(std::move(bar));
 
