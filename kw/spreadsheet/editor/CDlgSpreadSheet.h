@@ -98,6 +98,8 @@ private:
     void setCaption();
     void afterLoad(bool isNew);
     void relocatePrintFile(const wchar_t* key);
+    // Reads an exported file back and says on the command line what it holds.
+    void reportExport(const Tvl_String& file, bool workbook);
     void applyField(int id);
     void setField(int id, const std::wstring& text);
     // The selected block with unset edges widened to the whole sheet, else the active

@@ -3,6 +3,8 @@
 
 #include "EditorTestSupport.h"
 
+#include "kw/spreadsheet/editor/XlsFileSummary.h"
+
 #include <cstdio>
 #include <sys/wait.h>
 
@@ -58,6 +60,10 @@ TEST_F(EditorFiles, SaveAsAndReopenKeepCellsFormulasVariablesAndNotes) {
         ASSERT_TRUE(ui::chooseMenuCommand(e, D::kCmdSave));
         EXPECT_EQ(driver.fileDialogs().size(), dialogs);
         EXPECT_FALSE(e.changed());
+        // A bare name is one beside the document, as in the system's dialog.
+        driver.answerFile(L"copy");
+        ASSERT_TRUE(ui::chooseMenuCommand(e, D::kCmdSaveAs));
+        EXPECT_TRUE(std::filesystem::exists(m_tmp / "copy.kws"));
     });
     runEditor(driver, product(file), [&](D& e) { EXPECT_EQ(e.grid().data(3, 1), L"30"); });
     EXPECT_TRUE(driver.done());
@@ -173,6 +179,11 @@ TEST_F(EditorExport, TheChosenExtensionPicksExcelHtmlOrTextAndTheFilesHoldTheShe
         "s = b.sheet_by_index(0)\n"
         "print(b.sheet_names()[0], s.cell_value(0, 0), s.cell_value(0, 1), s.cell_value(0, 2))\n",
         m_tmp / "plates.xls", out);
+    // The command line says what was read back: the new document's cells all have a
+    // type, so the used part is the whole 6 x 11 sheet.
+    EXPECT_NE(printed().find(L"plates.xls: Excel-werkmap, blad Sheet1, 11 rijen, 6 kolommen."),
+              std::wstring::npos)
+        << grid::narrow(printed());
     if (status == 0)
         EXPECT_EQ(out, "Sheet1 Plate 12.5 25.0\n");
     else
@@ -198,6 +209,31 @@ TEST_F(EditorExport, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
     });
     EXPECT_FALSE(std::filesystem::exists(m_tmp / "missing"));
     EXPECT_FALSE(std::filesystem::exists(m_tmp / "out.csv"));
+    EXPECT_TRUE(driver.done());
+}
+
+// The read-back of a workbook survives every cut of a real one and foreign bytes.
+TEST_F(EditorExport, TheWorkbookReadBackRefusesTruncatedAndForeignFiles) {
+    const auto xls = m_tmp / "rows.xls";
+    ui::ScriptedDriver driver;
+    driver.answerFile(product(xls).str());
+    runEditor(driver, Tvl_String(), [&](D& e) {
+        typeInto(e, 6, 11, D::kCellTextId, L"corner");
+        ASSERT_TRUE(ui::chooseMenuCommand(e, D::kCmdExport));
+    });
+    const std::string bytes = readFile(xls);
+    kw::XlsSummary summary;
+    std::string why;
+    ASSERT_TRUE(kw::summariseXls(bytes, summary, why)) << why;
+    EXPECT_EQ(summary.rows, 11);
+    EXPECT_EQ(summary.cols, 6);
+    for (size_t n = 0; n < bytes.size(); n += 61)
+        EXPECT_FALSE(kw::summariseXls(bytes.substr(0, n), summary, why)) << n;
+    std::string flipped = bytes;
+    for (size_t i = 0x30; i < 0x50; ++i)
+        flipped[i] = '\xFF';
+    EXPECT_FALSE(kw::summariseXls(flipped, summary, why));
+    EXPECT_FALSE(kw::summariseXls(std::string(4096, 'x'), summary, why));
     EXPECT_TRUE(driver.done());
 }
 
