@@ -224,6 +224,48 @@ TEST_F(EditorWindowLayout, TheGridGrowsWithTheWindowAndTheEditBarStaysUnderIt) {
     EXPECT_TRUE(driver.done());
 }
 
+TEST_F(EditorWindowLayout, EnterAndEscapeNeverCloseTheEditorButTheyEndACellEdit) {
+    ui::ScriptedDriver driver;
+    runEditor(driver, Tvl_String(), [&](D& e) {
+        clickCell(e, 1, 1);
+        ASSERT_TRUE(ui::key(ui::VK_ESCAPE));
+        ASSERT_TRUE(ui::key(ui::VK_RETURN));
+        EXPECT_TRUE(e.isWindow());
+        ASSERT_TRUE(e.grid().startEdit());
+        ASSERT_TRUE(ui::typeText(L"9"));
+        ASSERT_TRUE(ui::key(ui::VK_RETURN)); // the grid takes it and writes the cell
+        EXPECT_FALSE(e.grid().isEditing());
+        EXPECT_EQ(e.grid().value(1, 1), L"9");
+        EXPECT_TRUE(e.isWindow());
+    });
+    EXPECT_TRUE(driver.done());
+}
+
+// The right button on a cell with no block selected makes it the active cell, then the
+// cell menu's commands act on it.
+TEST_F(EditorWindowLayout, TheCellMenuActsOnTheCellClicked) {
+    ui::ScriptedDriver driver;
+    driver.onDialog(Tvl_DlgPromptString::kTemplateId, [](ui::Dialog& d) {
+        ASSERT_TRUE(ui::typeText(d, Tvl_DlgPromptString::kValueId, L"weld here"));
+        ASSERT_TRUE(ui::click(d, ui::IDOK));
+    });
+    runEditor(driver, Tvl_String(), [&](D& e) {
+        typeInto(e, 2, 2, D::kCellTextId, L"x");
+        const ui::Rect r = e.grid().cellRect(3, 4);
+        driver.choosePopupItem(D::kCmdNote);
+        ASSERT_TRUE(ui::rightClick(e.grid(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+        EXPECT_EQ(e.grid().note(3, 4), L"weld here");
+        int col = 0, row = 0;
+        ASSERT_TRUE(e.grid().activeCell(col, row));
+        EXPECT_EQ(col, 3);
+        EXPECT_EQ(row, 4);
+        EXPECT_EQ(e.getDlgItemText(D::kCellTextId), L"");
+    });
+    ASSERT_FALSE(driver.popupMenus().empty());
+    EXPECT_NE(driver.popupMenus().back().find("Nota wijzigen"), std::string::npos);
+    EXPECT_TRUE(driver.done());
+}
+
 TEST_F(EditorWindowLayout, PrintCommandsAreShownButCannotBeChosenYet) {
     ui::ScriptedDriver driver;
     runEditor(driver, Tvl_String(), [&](D& e) {

@@ -3,6 +3,7 @@
 
 #include "EditorTestSupport.h"
 
+#include "kw/spreadsheet/DocumentProperties.h"
 #include "kw/spreadsheet/editor/XlsFileSummary.h"
 
 #include <cstdio>
@@ -130,6 +131,26 @@ TEST_F(EditorFiles, ADamagedOrForeignDocumentIsReportedAndTheOpenOneStays) {
             EXPECT_TRUE(e.changed());
         }
     });
+    EXPECT_TRUE(driver.done());
+}
+
+// The sample bill of materials names a header file in a folder that does not exist here;
+// copied beside the document, the header is found and the corner tag names it.
+TEST_F(EditorFiles, AHeaderFileThatMovedWithTheDocumentIsFoundBesideIt) {
+    const std::filesystem::path samples = TVL_SOURCE_DIR "/resources/install/tvllib/Spreadsheets";
+    const auto file = m_tmp / "bom.kws";
+    std::filesystem::copy_file(samples / "bill-of-materials.kws", file);
+    std::filesystem::copy_file(samples / "header.kwh", m_tmp / "header.kwh");
+    const std::string before = readFile(file);
+    ui::ScriptedDriver driver;
+    runEditor(driver, product(file), [&](D& e) {
+        bool equal = true;
+        const kw::DocumentProperties props =
+            kw::readDocumentProperties(Tvl_String(e.grid().tag(0, 0)), equal);
+        EXPECT_EQ(props.headerFile.str(), product(m_tmp / "header.kwh").str());
+        EXPECT_FALSE(e.changed());
+    });
+    EXPECT_EQ(readFile(file), before); // changed in the grid only
     EXPECT_TRUE(driver.done());
 }
 
