@@ -1,6 +1,7 @@
 // The spreadsheet editor on a document of 100,000 rows and 10 columns: opening it (load,
 // the after-load step, the first paint of the whole window) and moving the active cell
-// one row with the arrow key, the window painted again, at the top and deep down.
+// one row with the arrow key, the window painted again, at the top and deep down; the
+// edit bar over the whole sheet selected.
 
 #include "kw/frame/ModuleState.h"
 #include "kw/spreadsheet/editor/CDlgSpreadSheet.h"
@@ -99,6 +100,26 @@ void BM_MoveActiveCellAndRepaint(benchmark::State& state) {
     editor.doModal();
 }
 BENCHMARK(BM_MoveActiveCellAndRepaint)->Arg(1)->Arg(kRows / 2)->Unit(benchmark::kMicrosecond);
+
+// The whole sheet selected: the edit bar compares the three texts of every used cell
+// (the variable names of all 1,000,000 cells are equal, so that kind reads them all).
+void BM_SelectAllAndShowTheEditBar(benchmark::State& state) {
+    const Tvl_String path(base::toProduct(bigDocument()));
+    CDlgSpreadSheet editor;
+    editor.m_path = path;
+    ui::ScriptedDriver driver;
+    driver.onDialog(CDlgSpreadSheet::kTemplateId, [&](ui::Dialog& d) {
+        auto& e = static_cast<CDlgSpreadSheet&>(d);
+        e.grid().setSelection({-1, -1, -1, -1});
+        for (auto _ : state)
+            e.refreshEditBar();
+        if (e.getDlgItemText(CDlgSpreadSheet::kFormulaId) != L"*VARIEERT*")
+            state.SkipWithError("the formulas of the sheet are not all equal");
+        ui::closeBox(d);
+    });
+    editor.doModal();
+}
+BENCHMARK(BM_SelectAllAndShowTheEditBar)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "kw/spreadsheet/editor/EditorClipboard.h"
 #include "kw/spreadsheet/eval/EvaluatorEntry.h"
 #include "kw/spreadsheet/format/CellFormatDialogs.h"
+#include "platform/grid/engine/io/SheetTransfer.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
@@ -440,23 +441,26 @@ void CDlgSpreadSheet::refreshEditBar(int except) {
     grid::CellRange b;
     std::wstring texts[3];
     if (targetBlock(b)) {
+        const auto text = [&](int k, int c, int r) {
+            return k == 0 ? m_grid.data(c, r) : k == 1 ? m_grid.formula(c, r) : m_grid.tag(c, r);
+        };
+        // Beyond the sheet's used part every cell is empty: only the used part is read,
+        // and a block reaching past it holds an empty text too.
+        const grid::UsedExtent used = grid::usedExtent(m_grid.sheet());
+        const int lastCol = std::min(b.col2, used.cols), lastRow = std::min(b.row2, used.rows);
+        const bool reachesEmpty = b.col2 > lastCol || b.row2 > lastRow;
         bool same[3] = {true, true, true};
-        for (int r = b.row1; r <= b.row2; ++r)
-            for (int c = b.col1; c <= b.col2; ++c) {
-                const std::wstring cell[3] = {m_grid.data(c, r), m_grid.formula(c, r),
-                                              m_grid.tag(c, r)};
-                for (int k = 0; k < 3; ++k) {
-                    if (r == b.row1 && c == b.col1)
-                        texts[k] = cell[k];
-                    else if (same[k] && cell[k] != texts[k])
-                        same[k] = false;
-                }
-                if (!same[0] && !same[1] && !same[2])
-                    r = b.row2 + 1, c = b.col2 + 1; // nothing more to learn
-            }
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 3; ++k) {
+            texts[k] = text(k, b.col1, b.row1);
+            if (reachesEmpty && !texts[k].empty())
+                same[k] = false;
+            // Row by row, each kind only until one cell differs.
+            for (int r = b.row1; same[k] && r <= lastRow; ++r)
+                for (int c = b.col1; same[k] && c <= lastCol; ++c)
+                    same[k] = text(k, c, r) == texts[k];
             if (!same[k])
                 texts[k] = m_mixedText;
+        }
     }
     const int ids[3] = {kCellTextId, kFormulaId, kVariableId};
     for (int k = 0; k < 3; ++k)
@@ -654,14 +658,23 @@ void CDlgSpreadSheet::insertOrDelete(int command) {
         return;
     grid::Sheet& sheet = m_grid.sheet();
     const bool rows = command == kCmdInsertRow || command == kCmdDeleteRow;
-    const int first = rows ? b.row1 : b.col1;
     const int max = rows ? m_grid.maxRows() : m_grid.maxCols();
     const int limit = rows ? grid::Sheet::kLimitRows : grid::Sheet::kLimitCols;
-    // As many rows (columns) as the selection spans.
+    // As many rows (columns) as the selection spans; whole columns (rows) selected insert
+    // one row (column), at the active cell.
     int count = (rows ? b.row2 - b.row1 : b.col2 - b.col1) + 1;
+    grid::CellRange sel;
+    int activeCol = 0, activeRow = 0;
+    const bool inserting = command == kCmdInsertRow || command == kCmdInsertCol;
+    if (inserting && m_grid.selection(sel) && (rows ? sel.row1 < 1 : sel.col1 < 1) &&
+        m_grid.activeCell(activeCol, activeRow)) {
+        count = 1;
+        (rows ? b.row1 : b.col1) = rows ? activeRow : activeCol;
+    }
+    const int first = rows ? b.row1 : b.col1;
     const auto resize = [&](int n) { return rows ? m_grid.setMaxRows(n) : m_grid.setMaxCols(n); };
     bool done = false;
-    if (command == kCmdInsertRow || command == kCmdInsertCol) {
+    if (inserting) {
         count = std::min(count, limit - max);
         done = count > 0 && resize(max + count) &&
                (rows ? sheet.insertRows(first, count) : sheet.insertCols(first, count));

@@ -136,6 +136,10 @@ TEST_F(EditorRowsAndColumns, ASelectionInsertsAndDeletesAsManyAndOneRowAlwaysSta
         clickCell(e, 1, 4, ui::kModShift);
         ASSERT_TRUE(ui::chooseMenuCommand(e, D::kCmdInsertRow));
         EXPECT_EQ(g.maxRows(), 14);
+        // A whole column selected inserts one row, not as many as the sheet has.
+        g.setSelection({1, -1, 1, -1});
+        ASSERT_TRUE(ui::chooseMenuCommand(e, D::kCmdInsertRow));
+        EXPECT_EQ(g.maxRows(), 15);
         // Every row selected: all but one go.
         g.setSelection({1, -1, 1, -1});
         ASSERT_TRUE(ui::chooseMenuCommand(e, D::kCmdDeleteRow));
