@@ -4,6 +4,8 @@
 
 #include "EditorTestSupport.h"
 
+#include "kw/spreadsheet/eval/CFormula.h"
+
 namespace {
 
 using namespace editortest;
@@ -267,6 +269,23 @@ TEST_F(EditorWindowLayout, TheCellMenuActsOnTheCellClicked) {
     });
     ASSERT_FALSE(driver.popupMenus().empty());
     EXPECT_NE(driver.popupMenus().back().find("Nota wijzigen"), std::string::npos);
+    EXPECT_TRUE(driver.done());
+}
+
+// "Nieuw" is the template report's test: the evaluator shows over the editor (its sample
+// record stops at the first check, so its grid stays empty) and the document stays.
+TEST_F(EditorWindowLayout, TheNewButtonShowsTheSampleReportAndLeavesTheDocument) {
+    ui::ScriptedDriver driver;
+    driver.onDialog(CFormula::kTemplateId, [](ui::Dialog& d) {
+        EXPECT_EQ(static_cast<CFormula&>(d).m_grid.rowCount(), 0);
+        ASSERT_TRUE(ui::click(d, ui::IDOK));
+    });
+    runEditor(driver, Tvl_String(), [&](D& e) {
+        typeInto(e, 1, 1, D::kCellTextId, L"kept");
+        ASSERT_TRUE(e.toolbar()->clickCommand(D::kCmdNew));
+        EXPECT_EQ(e.grid().value(1, 1), L"kept");
+        EXPECT_EQ(e.getWindowText(), L"Spreadsheet Editor - Naamloos");
+    });
     EXPECT_TRUE(driver.done());
 }
 
