@@ -184,6 +184,8 @@ TEST_F(EditorCells, CopiedFormulasShiftRelativeReferencesAndKeepAbsoluteOnes) {
         typeInto(e, 2, 1, D::kFormulaId, L"A1*$A$1");
         clickCell(e, 2, 1);
         ASSERT_TRUE(ui::key('C', ui::kModCtrl));
+        // Ctrl+V pastes once: the grid does not paste its own clipboard over the block.
+        ui::setClipboardText(L"stale");
         clickCell(e, 2, 2);
         ASSERT_TRUE(ui::key('V', ui::kModCtrl));
         EXPECT_EQ(e.grid().formula(2, 2), L"A2*$A$1");
