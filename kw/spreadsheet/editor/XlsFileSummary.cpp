@@ -64,6 +64,12 @@ struct Compound {
 
 bool readFat(const Reader& r, Compound& cf, std::string& why) {
     const uint32_t fatSectors = r.u32(0x2C);
+    // No chain is longer than the file has sectors: that bounds every loop below.
+    const size_t fileSectors = r.bytes().size() / cf.sector;
+    if (fatSectors > fileSectors) {
+        why = "the table of sectors is larger than the file";
+        return false;
+    }
     std::vector<uint32_t> difat;
     for (size_t i = 0; i < 109 && difat.size() < fatSectors; ++i)
         difat.push_back(r.u32(0x4C + 4 * i));
@@ -71,7 +77,7 @@ bool readFat(const Reader& r, Compound& cf, std::string& why) {
     for (uint32_t guard = 0;
          difat.size() < fatSectors && next != kEndOfChain && next != kFreeSector; ++guard) {
         const size_t at = cf.offset(next);
-        if (!r.has(at, cf.sector) || guard > fatSectors) {
+        if (!r.has(at, cf.sector) || guard > fileSectors) {
             why = "the table of sectors is damaged";
             return false;
         }

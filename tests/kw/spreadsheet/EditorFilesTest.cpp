@@ -255,6 +255,10 @@ TEST_F(EditorExport, TheWorkbookReadBackRefusesTruncatedAndForeignFiles) {
         flipped[i] = '\xFF';
     EXPECT_FALSE(kw::summariseXls(flipped, summary, why));
     EXPECT_FALSE(kw::summariseXls(std::string(4096, 'x'), summary, why));
+    // A sector table claimed larger than the file is refused before it is read.
+    std::string huge = bytes;
+    huge.replace(0x2C, 4, "\xFF\xFF\xFF\x7F");
+    EXPECT_FALSE(kw::summariseXls(huge, summary, why));
     EXPECT_TRUE(driver.done());
 }
 
