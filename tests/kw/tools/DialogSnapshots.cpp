@@ -37,6 +37,7 @@
 #include "kw/macro/MacroIds.h"
 #include "kw/spreadsheet/eval/CFormula.h"
 // ---- end macro dialog ----
+#include "kw/spreadsheet/editor/CDlgSpreadSheet.h"
 // ---- macro editor ----
 #include "core/macroedit/MacroEditCallBacks.h"
 #include "kw/frame/ConstraintsEditorSlot.h"
@@ -447,6 +448,19 @@ int main(int argc, char** argv) {
                                  auto& g = static_cast<CFormula&>(d).m_grid;
                                  g.setFocus();
                                  g.setActiveCell(6, 6);
+                             });
+    }
+
+    // ---- Spreadsheet editor: the sample bill of materials, its total selected ----
+    {
+        CDlgSpreadSheet editor;
+        editor.m_path = gSettings.libDir() + L"Spreadsheets\\bill-of-materials.kws";
+        snapshotWhileRunning(editor, CDlgSpreadSheet::kTemplateId,
+                             folder / "spreadsheet-editor.png", [](ui::Dialog& d) {
+                                 auto& e = static_cast<CDlgSpreadSheet&>(d);
+                                 e.grid().setFocus();
+                                 e.grid().setActiveCell(6, 6);
+                                 e.refreshEditBar();
                              });
     }
 
