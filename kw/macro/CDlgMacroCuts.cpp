@@ -48,6 +48,7 @@ bool CDlgMacroCuts::onInitDialog() {
         headers.append(dialString(881));
         headers.append(dialString(87));
         m_grid.setColHeaderTexts(headers);
+        m_grid.setFitMode(1);
     }
     setWindowText(dialString(m_data.m_edit ? 1079 : 1080).str());
     text(kNameLabel, 1083);

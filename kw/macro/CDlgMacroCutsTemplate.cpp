@@ -16,14 +16,14 @@ void addTemplate(ui::ResourceModule& module) {
     ui::DialogTemplate t;
     t.id = kDlgCuts;
     t.caption = L"Snede";
-    t.rect = dlu(0, 0, 300, 250);
+    t.rect = dlu(0, 0, 320, 250);
     t.controls = {
-        {kKind, L"ComboBox", L"", ui::CBS_DROPDOWNLIST | ui::WS_VSCROLL, dlu(6, 6, 288, 120)},
+        {kKind, L"ComboBox", L"", ui::CBS_DROPDOWNLIST | ui::WS_VSCROLL, dlu(6, 6, 308, 120)},
         {kNameLabel, L"Static", L"Naam snede", 0, dlu(6, 26, 60, 8)},
         {kName, L"ComboBox", L"", ui::CBS_DROPDOWN | ui::WS_VSCROLL, dlu(70, 24, 120, 80)},
-        {kSelectMacros, L"Button", L"Macro's kiezen", 0, dlu(196, 23, 98, 14)},
-        {kMacrosShown, L"Static", L"", 0, dlu(70, 40, 224, 8)},
-        {kVariables, L"Static", L"", ui::SS_BLACKFRAME, dlu(6, 52, 288, 70)},
+        {kSelectMacros, L"Button", L"Macro's kiezen", 0, dlu(216, 23, 98, 14)},
+        {kMacrosShown, L"Static", L"", 0, dlu(70, 40, 244, 8)},
+        {kVariables, L"Static", L"", ui::SS_BLACKFRAME, dlu(6, 52, 308, 70)},
         {kUseValue, L"Button", L"Waarde", radio | ui::WS_GROUP, dlu(6, 128, 90, 10)},
         {kUseVariable, L"Button", L"Variabele", radio, dlu(6, 140, 90, 10)},
         {kClearanceLabel, L"Static", L"Waarde", 0, dlu(100, 134, 40, 8)},
@@ -34,11 +34,11 @@ void addTemplate(ui::ResourceModule& module) {
         {kDistance, L"Edit", L"", ui::ES_AUTOHSCROLL | ui::WS_GROUP, dlu(150, 179, 54, 12)},
         {kFinishLabel, L"Static", L"Afwerking", 0, dlu(6, 198, 60, 8)},
         {kFinish, L"ComboBox", L"", ui::CBS_DROPDOWNLIST | ui::WS_VSCROLL, dlu(70, 196, 134, 80)},
-        {kWebOnly, L"Button", L"Alleen lijf", check, dlu(210, 132, 84, 10)},
-        {kFlanges, L"Button", L"Flenzen", check, dlu(210, 146, 84, 10)},
-        {kRoundCorners, L"Button", L"Hoeken", check, dlu(210, 160, 84, 10)},
-        {ui::IDOK, L"Button", L"OK", ui::BS_DEFPUSHBUTTON, dlu(184, 230, 52, 14)},
-        {ui::IDCANCEL, L"Button", L"Annuleren", 0, dlu(242, 230, 52, 14)},
+        {kWebOnly, L"Button", L"Alleen lijf", check, dlu(214, 132, 100, 10)},
+        {kFlanges, L"Button", L"Flenzen", check, dlu(214, 146, 100, 10)},
+        {kRoundCorners, L"Button", L"Hoeken", check, dlu(214, 160, 100, 10)},
+        {ui::IDOK, L"Button", L"OK", ui::BS_DEFPUSHBUTTON, dlu(204, 230, 52, 14)},
+        {ui::IDCANCEL, L"Button", L"Annuleren", 0, dlu(262, 230, 52, 14)},
     };
     module.addDialog(std::move(t));
 }

@@ -116,6 +116,12 @@ void CDlgSelectMacro::fillProperties() {
     const int pairs = 1 + m_filter.maxPropCount();
     m_props.setRowCount(static_cast<int>(modules.size()));
     m_props.setColCount(2 * pairs);
+    Tvl_StringArray headers;
+    for (int p = 0; p < pairs; ++p) {
+        headers.append(L"");
+        headers.append(dialString(p == 0 ? 87 : 63));
+    }
+    m_props.setColHeaderTexts(headers);
     for (int r = 0; r < static_cast<int>(modules.size()); ++r) {
         const Tvl_MacroPropsFilter::Module& module = modules[static_cast<size_t>(r)];
         const int row = r + 1;
