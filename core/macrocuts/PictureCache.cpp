@@ -38,29 +38,42 @@ ui::Image imageOf(const ui::Bitmap& b) {
     return image;
 }
 
-// Each target pixel is the average of the source pixels it covers (a box filter).
+// Each target pixel is the average of the source pixels it covers (a box filter). The
+// source ranges of the columns are worked out once per picture.
 ui::Bitmap fitted(const ui::Bitmap& src, int box) {
     if (src.width <= box && src.height <= box)
         return src;
     const double k = std::min(double(box) / src.width, double(box) / src.height);
     const int w = std::max(1, int(src.width * k)), h = std::max(1, int(src.height * k));
+    std::vector<int> x0(static_cast<size_t>(w)), x1(static_cast<size_t>(w));
+    for (int x = 0; x < w; ++x) {
+        x0[static_cast<size_t>(x)] = x * src.width / w;
+        x1[static_cast<size_t>(x)] =
+            std::max(x0[static_cast<size_t>(x)] + 1, (x + 1) * src.width / w);
+    }
     ui::Bitmap out(w, h);
+    std::vector<std::uint32_t> r(static_cast<size_t>(w)), g(r.size()), bl(r.size());
     for (int y = 0; y < h; ++y) {
         const int y0 = y * src.height / h, y1 = std::max(y0 + 1, (y + 1) * src.height / h);
-        for (int x = 0; x < w; ++x) {
-            const int x0 = x * src.width / w, x1 = std::max(x0 + 1, (x + 1) * src.width / w);
-            unsigned long long r = 0, g = 0, bl = 0, n = 0;
-            for (int sy = y0; sy < y1; ++sy)
-                for (int sx = x0; sx < x1; ++sx) {
-                    const std::uint32_t p = src.at(sx, sy);
-                    r += (p >> 16) & 0xFF;
-                    g += (p >> 8) & 0xFF;
-                    bl += p & 0xFF;
-                    ++n;
+        std::fill(r.begin(), r.end(), 0);
+        std::fill(g.begin(), g.end(), 0);
+        std::fill(bl.begin(), bl.end(), 0);
+        for (int sy = y0; sy < y1; ++sy) {
+            const std::uint32_t* row = &src.pixels[static_cast<size_t>(sy) * src.width];
+            for (int x = 0; x < w; ++x) {
+                const size_t i = static_cast<size_t>(x);
+                for (int sx = x0[i]; sx < x1[i]; ++sx) {
+                    const std::uint32_t p = row[sx];
+                    r[i] += (p >> 16) & 0xFF;
+                    g[i] += (p >> 8) & 0xFF;
+                    bl[i] += p & 0xFF;
                 }
-            out.set(x, y,
-                    0xFF000000u | std::uint32_t(r / n) << 16 | std::uint32_t(g / n) << 8 |
-                        std::uint32_t(bl / n));
+            }
+        }
+        for (int x = 0; x < w; ++x) {
+            const size_t i = static_cast<size_t>(x);
+            const std::uint32_t n = static_cast<std::uint32_t>((x1[i] - x0[i]) * (y1 - y0));
+            out.set(x, y, 0xFF000000u | (r[i] / n) << 16 | (g[i] / n) << 8 | (bl[i] / n));
         }
     }
     return out;

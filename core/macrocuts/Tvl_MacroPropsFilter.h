@@ -48,6 +48,8 @@ public:
     // The drawing read for `path` (after getAllDwgFiles), null when it is none of them.
     const MacroDrawingInfo* drawing(const Tvl_String& path) const;
     bool passes(const MacroDrawingInfo& info) const;
+    // Every drawing read (after getAllDwgFiles), offered or not, in getAllDwgFiles' order.
+    const std::vector<MacroDrawingInfo>& drawings() const { return m_drawings; }
 
     // The folder a name stands for: libDir + "Macros\" + name + "\", or the path itself.
     static Tvl_String folderPath(const Tvl_String& name);

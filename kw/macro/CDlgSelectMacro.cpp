@@ -101,11 +101,11 @@ void CDlgSelectMacro::onGetMinMaxInfo(ui::MinMaxInfo& info) {
 void CDlgSelectMacro::fillGallery() {
     m_filter.getAllDwgFiles(m_drawings);
     Tvl_StringArray pictures, labels;
-    for (const Tvl_String& drawing : m_drawings) {
-        pictures.append(changeExtension(drawing, L".bmp"));
-        const MacroDrawingInfo* info = m_filter.drawing(drawing);
-        labels.append(info ? info->caption : removeExtension(getFileName(drawing)));
-    }
+    for (const MacroDrawingInfo& info : m_filter.drawings())
+        if (m_filter.passes(info)) {
+            pictures.append(changeExtension(info.path, L".bmp"));
+            labels.append(info.caption);
+        }
     m_gallery.setPictures(pictures, labels);
 }
 
