@@ -193,3 +193,23 @@ TEST_F(Gallery, PicturesAreDecodedOnceAndShownScaled) {
     open();
     EXPECT_EQ(picture_cache::decodeCount(), first + 1);
 }
+
+TEST_F(Gallery, ResizingGrowsTheGalleryAndKeepsTheButtonsAtTheBottom) {
+    run([](CDlgSelectMacro& d) {
+        const auto fromBottom = [&d](int id) {
+            return d.getClientRect().bottom -
+                   d.screenToClient(d.getDlgItem(id)->getWindowRect()).bottom;
+        };
+        const int okGap = fromBottom(ui::IDOK);
+        const int galleryWidth = d.gallery().getWindowRect().width();
+        ASSERT_TRUE(ui::resize(d, 700, 640));
+        EXPECT_EQ(fromBottom(ui::IDOK), okGap);
+        EXPECT_EQ(fromBottom(kPick), okGap);
+        EXPECT_GT(d.gallery().getWindowRect().width(), galleryWidth);
+        // Not below the least size.
+        ui::resize(d, 50, 50);
+        EXPECT_GE(d.getWindowRect().width(), 200);
+        EXPECT_GE(d.getWindowRect().height(), 300);
+        ui::click(d, ui::IDCANCEL);
+    });
+}
