@@ -55,6 +55,12 @@
 #include "kw/macro/CDlgMacroPattern.h"
 #include "kw/macro/MacroBoltIds.h"
 // ---- end bolt, pattern and array dialogs ----
+// ---- macro cuts, gallery and profile dialogs ----
+#include "core/macrocuts/DlgMacroCutsData.h"
+#include "kw/macro/CMacroTabPage.h"
+#include "kw/macro/MacroCutsIds.h"
+#include "kw/macro/MacroProfIds.h"
+// ---- end macro cuts, gallery and profile dialogs ----
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -252,6 +258,99 @@ void snapshotBoltDialogs(const std::filesystem::path& folder) {
 }
 // ---- end bolt, pattern and array dialogs ----
 
+// ---- macro cuts, gallery and profile dialogs ----
+// The cuts dialog, the gallery and the profile dialogs through their exports, as the core's
+// commands open them. The gallery writes the preview it misses, so it works on a copy of
+// the sample library.
+void shootAndClose(ui::Dialog& d, const std::filesystem::path& file) {
+    if (ui::writePng(d, file.string())) {
+        std::printf("%s\n", file.string().c_str());
+    } else {
+        std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n", file.string().c_str());
+        g_ok = false;
+    }
+    ui::closeBox(d);
+}
+
+void snapshotMacroCuts(const std::filesystem::path& folder) {
+    const std::filesystem::path lib = std::filesystem::temp_directory_path() / "kw_snapshots_lib";
+    std::error_code ec;
+    std::filesystem::remove_all(lib, ec);
+    std::filesystem::copy(TVL_SOURCE_DIR "/resources/install/tvllib", lib,
+                          std::filesystem::copy_options::recursive, ec);
+    const std::string oldLib = std::getenv("TVL_LIB_DIR") ? std::getenv("TVL_LIB_DIR") : "";
+    setenv("TVL_LIB_DIR", (lib.string() + "/").c_str(), 1);
+    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    using namespace kw::macro;
+    ui::ScriptedDriver driver;
+
+    DlgMacroCutsData cut;
+    bool escaped = false;
+    if (cut.fillFromModel(AcDbObjectId::fromOldId(201), L"Corner")) {
+        driver.onDialog(cuts::kDlgCuts, [&](ui::Dialog& d) {
+            ui::click(d, cuts::kCutBoth);
+            ui::typeText(d, cuts::kDistance, L"3");
+            shootAndClose(d, folder / "macro-cuts.png");
+        });
+        StartDlgMacroCuts(cut, escaped);
+    }
+
+    const Tvl_StringArray folders{L"Connections", L"Base plates"};
+    AcArray<bool> flags;
+    flags.append(true);
+    flags.append(true);
+    const int any = 0;
+    Tvl_String chosen;
+    bool pick = true;
+    driver.onDialog(cuts::kDlgSelectMacro, [&](ui::Dialog& d) {
+        ui::selectItem(d, cuts::kGallery, 1);
+        shootAndClose(d, folder / "select-macro.png");
+    });
+    StartDlgSelectMacro(L"", folders, flags, any, any, chosen, pick, true);
+
+    MacroData record;
+    AcArray<AcDbObjectId> ids;
+    ids.append(AcDbObjectId::fromOldId(203));
+    if (model::sampleModel().fillRecord(ids, record)) {
+        driver.onDialog(prof::kDlgProfAdv,
+                        [&](ui::Dialog& d) { shootAndClose(d, folder / "profile-advanced.png"); });
+        StartDlgMacroProfAdv(record, L"Profiles", L"Braces", true);
+        int index = -1;
+        if (StartDlgMacroModeless(true, record, index)) {
+            ui::Window* dlg = kw::MacroDialogTable::instance().at(index);
+            int tab = -1;
+            record.findTab(L"Profiles", tab);
+            ui::selectItem(*dlg, kw::macro::kTab, tab);
+            const std::filesystem::path file = folder / "macro-profiles.png";
+            if (ui::writePng(*dlg, file.string()))
+                std::printf("%s\n", file.string().c_str());
+            else
+                g_ok = false;
+            driver.onDialog(prof::kDlgProfSegm, [&](ui::Dialog& d) {
+                shootAndClose(d, folder / "profile-segmented.png");
+            });
+            if (CMacroTabPage* page = static_cast<CDlgMacro*>(dlg)->page(tab))
+                ui::click(*page, prof::kSegmented);
+            EndDlgMacroModeless(index);
+        }
+    }
+    if (!driver.done()) {
+        std::fprintf(stderr, "kw_dialog_snapshots: a cuts or profile dialog did not open\n");
+        g_ok = false;
+    }
+    unsetenv("TVL_DIR");
+    if (oldLib.empty())
+        unsetenv("TVL_LIB_DIR");
+    else
+        setenv("TVL_LIB_DIR", oldLib.c_str(), 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    std::filesystem::remove_all(lib, ec);
+}
+// ---- end macro cuts, gallery and profile dialogs ----
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -403,6 +502,9 @@ int main(int argc, char** argv) {
     // ---- bolt, pattern and array dialogs ----
     snapshotBoltDialogs(folder);
     // ---- end bolt, pattern and array dialogs ----
+    // ---- macro cuts, gallery and profile dialogs ----
+    snapshotMacroCuts(folder);
+    // ---- end macro cuts, gallery and profile dialogs ----
     // ---- Fabrication and layout ----
     CDlgGrid gridDialog;
     snapshotWhileRunning(gridDialog, CDlgGrid::kTemplateId, folder / "grid.png");
