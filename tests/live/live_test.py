@@ -298,7 +298,7 @@ WALK = [
     'TVLDESIGNER tour', 'TVLSECTIONS', 'TVLSECTION', 'TVLPROFFEATURES', 'TVLPROFCUTS',
     'TVLSTRINGGRID', 'TVLMACRO', 'TVLMACROMODAL', 'TVLMACROEDIT', 'TVLMACROEDITMODAL',
     'TVLGRID', 'TVLLEVELS', 'TVLLOOKUP', 'TVLDSTV', 'TVLCUTSTOCK', 'TEST',
-    'TVLSHEET bill-of-materials', 'TVLARRAY',
+    'TVLSHEET bill-of-materials', 'TVLARRAY', 'TVLPROFADV', 'TVLPROFADV profiles', 'TVLMACROCUTS', 'TVLSELECTMACRO',
 ]
 
 
@@ -339,13 +339,23 @@ def every_dialog(s):
     for line in WALK:
         before = {w['handle'] for w in s.layout().windows}
         s.send(line)
-        w = wait_for('a window from ' + line, lambda: next(
+        new = lambda: next(  # noqa: E731
             (x for x in s.layout().windows if x['handle'] not in before and x['current']),
-            None))
-        label = 'walk-' + line.split()[0].lower()
-        s.compare_with_snapshot(w['caption'], label,
-                                where=lambda x, h=w['handle']: x['handle'] == h)
-        close_by_hand(s, w)
+            None)
+        w = wait_for('a window from ' + line, new)
+        label = 'walk-' + '-'.join(line.split()).lower()
+        shown = 0
+        # A command may open its dialogs one after another (both forms of one dialog).
+        while w:
+            s.compare_with_snapshot(w['caption'], label + ('-%d' % shown if shown else ''),
+                                    where=lambda x, h=w['handle']: x['handle'] == h)
+            close_by_hand(s, w)
+            before.add(w['handle'])
+            shown += 1
+            try:
+                w = wait_for('a next window from ' + line, new, timeout=1)
+            except Failure:
+                w = None
         s.check('expect no dialog')
 
 
