@@ -1,6 +1,8 @@
 // The macro editor's call-backs for constraints, geometries and highlights.
 
 #include "core/CorePrint.h"
+#include "core/commands/UserCommands.h"
+#include "core/macrocuts/DlgMacroCutsData.h"
 #include "core/macroedit/MacroEditCallBacks.h"
 #include "core/macroedit/MacroEditModel.h"
 
@@ -247,20 +249,23 @@ bool StartEditMacroCutDlg(const AcDbObjectId& macroId, const Tvl_String& name, l
         for (const EditorConstraint& c : editor.constraints) {
             if (c.id != constraintId || c.kind != EditConstrData::kKindCut)
                 continue;
-            MacroTabData* tab = instance->module(Tvl_String(module));
-            MacroCutData* cut = tab ? tab->cutWithName(c.cut) : nullptr;
-            if (!cut)
+            // The macro cuts dialog of the dialogs module edits the macro's cut of that
+            // name; on OK the cut is written into the model, which prints the change.
+            DlgMacroCutsData record;
+            if (!record.fillFromModel(macroId, c.cut))
                 return false;
-            DefinitionBackup backup(def);
-            const int old = cut->m_value;
-            cut->m_value = (old + 1) % MacroCutData::kKindCount;
-            const int now = cut->m_value;
-            if (!evaluateAll(def, backup))
+            using Start = bool(DlgMacroCutsData&, bool&);
+            auto* start = dialogsExport<Start>("_Z17StartDlgMacroCutsR16DlgMacroCutsDataRb");
+            if (!start)
                 return false;
-            corePrint(L"Cut " + c.cut + L" of " + name + L": kind " + Tvl_String(old) + L" -> " +
-                      Tvl_String(now) + L".\n");
-            escapeHandled = false;
-            return true;
+            bool escaped = false;
+            const bool ok = start(record, escaped);
+            escapeHandled = escaped;
+            if (!ok) {
+                corePrint(L"Cut " + c.cut + L" of " + instance->title() + L" not changed.\n");
+                return false;
+            }
+            return record.applyToModel();
         }
     }
     return false;

@@ -87,3 +87,28 @@ TEST(MacroCommands, ArrayPrintsWhatChangedAndTheModelTakesIt) {
     EXPECT_HAS(r.out, "  entries: Rib 1; Rib 2; Rib 3 -> Rib 1; Rib 2\n");
     EXPECT_HAS(r.out, "EP1 Bolts.Ribs changed\n");
 }
+
+// ---- The macro editor's cut button ---------------------------------------------------------
+TEST(MacroCommands, EditorCutButtonOpensTheCutsDialogAndItsEscapeStaysThere) {
+    const Result r = runScript("editor-cut", "TVLMACROEDITMODAL\n"
+                                             "drag 1001 20 8 20 8\n"   // sorted by name
+                                             "drag 1001 20 50 20 50\n" // Corner cut
+                                             "click 1334\n"
+                                             "expect dialog 'Edit cut'\n"
+                                             "select 1284 'Fillet'\n"
+                                             "key Esc\n"
+                                             "expect dialog 'Macro editor'\n"
+                                             "click 1334\n"
+                                             "select 1284 'Fillet'\n"
+                                             "click IDOK\n"
+                                             "expect dialog 'Macro editor'\n"
+                                             "click IDOK\n"
+                                             "expect no dialog\n"
+                                             "TVLMACROCUTS Corner\n"
+                                             "expect text 1284 'Fillet'\n"
+                                             "click IDCANCEL\n");
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_HAS(r.out, "Cut Corner of End plate EP1 not changed.\n");
+    EXPECT_HAS(r.out, "Cut Corner of End plate EP1: fillet, Radius = 10.\n");
+    EXPECT_HAS(r.out, "Macro editor closed with OK.\n");
+}

@@ -147,8 +147,9 @@ TEST_F(MacroEditor, DetailPanelShowsTheFieldsOfTheConstraint) {
     // Constraint 3 is a cut: the cut button, and the core edits the cut.
     EXPECT_TRUE(page->getDlgItem(kCut)->isWindowVisible());
     host::commandLine().clear();
+    // The core opens the cuts dialog through the loaded dialogs module (host tests).
     ASSERT_TRUE(ui::click(*page, kCut));
-    EXPECT_NE(printed().find(L"Cut Corner of EP1: kind 1 -> 2."), std::wstring::npos);
+    EXPECT_NE(printed().find(L"KW.arx is not loaded"), std::wstring::npos);
 }
 
 TEST_F(MacroEditor, MissingPicturesGetAPlaceholderAndButtonsStillWork) {
