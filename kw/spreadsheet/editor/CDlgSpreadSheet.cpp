@@ -54,8 +54,6 @@ constexpr MenuText kMenuTexts[] = {
     {D::kCmdAutoCalc, L"Automatisch berekenen"},
 };
 constexpr const wchar_t* kPopupTexts[4] = {L"Bestand", L"Editeren", L"Veld", L"Instellingen"};
-// Printing is a later part of the editor: its commands are shown but cannot be chosen.
-constexpr int kPrintCommands[3] = {D::kCmdPrint, D::kCmdPreview, D::kCmdPrintSetup};
 
 bool sameIgnoringCase(const std::wstring& a, const std::wstring& b) {
     return a.size() == b.size() &&
@@ -153,12 +151,6 @@ void CDlgSpreadSheet::relabelMenu() {
 
 void CDlgSpreadSheet::updateCommandStates() {
     ui::Menu* menu = getMenu();
-    for (int id : kPrintCommands) {
-        if (menu)
-            menu->enableMenuItem(id, ui::MF_BYCOMMAND | ui::MF_GRAYED);
-        if (m_toolbar)
-            m_toolbar->enableButton(id, false);
-    }
     if (menu)
         menu->checkMenuItem(kCmdAutoCalc, ui::MF_BYCOMMAND | (m_grid.option(grid::kOptionAutoCalc)
                                                                   ? ui::MF_CHECKED
@@ -301,6 +293,12 @@ bool CDlgSpreadSheet::onCommand(int id, int code, ui::Window* from) {
     if (from != nullptr && from != m_toolbar && id != kEqualsId)
         return ui::Dialog::onCommand(id, code, from);
     bool changedGrid = false;
+    // Printing (kw/spreadsheet/print): print, preview and print settings.
+    if (kw::SheetPrinting::handles(id)) {
+        if (m_printing.run(id, this, m_grid, m_path))
+            markChanged();
+        return true;
+    }
     switch (id) {
     case kEqualsId:
         focusControl(this, kFormulaId);
