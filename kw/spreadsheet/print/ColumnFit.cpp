@@ -6,6 +6,10 @@
 
 namespace kw {
 
+double printMarginInches(int mm, double edgeMm) {
+    return mm >= edgeMm ? (mm - edgeMm) / 25.4 : 0.0;
+}
+
 double printableTwips(const PageFit& fit) {
     auto margin = [&](double mm) {
         const double inches = mm / 25.4;

@@ -17,6 +17,10 @@ struct PageFit {
     double offsetXMm = 0; // the printer's unprintable edge
 };
 
+// A document margin (mm) as the print options take it: inches beyond the printer's
+// unprintable edge, 0 when the margin is smaller than the edge.
+double printMarginInches(int mm, double edgeMm);
+
 // The width the columns (and the header column) get, in twips: the clip width less the
 // margins (each at least the printer's edge) and 0.08 inch.
 double printableTwips(const PageFit& fit);

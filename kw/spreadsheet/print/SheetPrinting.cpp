@@ -43,11 +43,6 @@ ui::PrintDialogRequest printRequest(ui::Window* owner, const ui::DeviceMode& mod
     return r;
 }
 
-// Margin in inches for the print options: what lies beyond the printer's edge.
-double marginInches(int mm, double edgeMm) {
-    return mm >= edgeMm ? (mm - edgeMm) / 25.4 : 0.0;
-}
-
 } // namespace
 
 bool SheetPrinting::handles(int command) {
@@ -122,10 +117,10 @@ void SheetPrinting::prepare(ui::Window* owner, Tvl_Spread& grid,
         }
     }
     const DocumentProperties& p = state.props;
-    o.marginLeft = marginInches(p.marginLeft, state.offsetXMm);
-    o.marginRight = marginInches(p.marginRight, state.offsetXMm);
-    o.marginTop = marginInches(p.marginTop, state.offsetYMm);
-    o.marginBottom = marginInches(p.marginBottom, state.offsetYMm);
+    o.marginLeft = printMarginInches(p.marginLeft, state.offsetXMm);
+    o.marginRight = printMarginInches(p.marginRight, state.offsetXMm);
+    o.marginTop = printMarginInches(p.marginTop, state.offsetYMm);
+    o.marginBottom = printMarginInches(p.marginBottom, state.offsetYMm);
     o.smartPrint = p.smartPrint;
     o.colors = p.colors;
     o.colHeaders = p.colHeader;
