@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <unistd.h>
 
@@ -104,10 +105,16 @@ struct PagePainter {
             } else {
                 std::wstring text = type.code == CellTypeCode::Button ? widen(type.text)
                                                                       : grid.data(col, row);
-                if (!text.empty())
-                    canvas.drawText(inner, text, f, fore,
-                                    cellFlags(type.style,
-                                              sheet.value(col, row).type() == ValueType::Number));
+                if (!text.empty()) {
+                    ui::TextFlags flags =
+                        cellFlags(type.style, sheet.value(col, row).type() == ValueType::Number);
+                    // Text that fits needs no clip of its own (a clip per cell is most of
+                    // the work of a long document's PDF).
+                    const ui::Size extent = canvas.measureText(f, text);
+                    if (extent.cx <= inner.width() && extent.cy <= inner.height())
+                        flags = flags | ui::TextFlags::NoClip;
+                    canvas.drawText(inner, text, f, fore, flags);
+                }
             }
         }
         if (fmt.border.sides != 0) {
@@ -186,7 +193,10 @@ void paintPrintPage(const GridControl& grid, const Pagination& p, int number, ui
     auto rowAt = [&](size_t i) { return colHeader ? (i == 0 ? 0 : page.row1 + int(i) - 1) : page.row1 + int(i); };
 
     {
-        ui::ClipScope clip(canvas, ui::Rect{left, top, right, bottom});
+        // Only a column or row wider than the page reaches beyond the table.
+        std::optional<ui::ClipScope> clip;
+        if (xs.back() > right || ys.back() > bottom)
+            clip.emplace(canvas, ui::Rect{left, top, right, bottom});
         for (size_t j = 0; j + 1 < ys.size(); ++j) {
             for (size_t i = 0; i + 1 < xs.size(); ++i) {
                 const ui::Rect r{xs[i], ys[j], xs[i + 1], ys[j + 1]};
