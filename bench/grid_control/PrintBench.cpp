@@ -32,8 +32,9 @@ grid::GridControl& document() {
             s.setNumber(3, r, 6.0 + r % 7);
             s.setNumber(4, r, 1 + r % 5);
             s.setNumber(5, r, 42.3);
-            s.setFormula(6, r, "C" + std::to_string(r) + "*D" + std::to_string(r) + "*E" +
-                                   std::to_string(r));
+            s.setFormula(6, r,
+                         "C" + std::to_string(r) + "*D" + std::to_string(r) + "*E" +
+                             std::to_string(r));
         }
         s.recalcAll();
         grid::SpreadPrintOptions o;

@@ -504,7 +504,8 @@ bool LineParser::parseAnswer() {
         }
         if (i == t.size())
             return true;
-        return fail("usage: answer print [all|pages FROM TO] [landscape|portrait] [to PATH]|cancel");
+        return fail(
+            "usage: answer print [all|pages FROM TO] [landscape|portrait] [to PATH]|cancel");
     }
     if (is(kind, L"menu")) {
         s.op = ScriptOp::AnswerMenu;

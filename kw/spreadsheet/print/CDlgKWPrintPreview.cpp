@@ -18,9 +18,9 @@ struct ButtonSpec {
     int icon;
 };
 constexpr ButtonSpec kButtons[7] = {
-    {ui::IDOK, L"Sluiten", 206},         {D::kNextId, L"Volgende", 199},
-    {D::kPreviousId, L"Vorige", 201},    {D::kZoomInId, L"Zoom In", 193},
-    {D::kZoomOutId, L"Zoom Uit", 194},   {D::kSetupId, L"Instellingen", 195},
+    {ui::IDOK, L"Sluiten", 206},       {D::kNextId, L"Volgende", 199},
+    {D::kPreviousId, L"Vorige", 201},  {D::kZoomInId, L"Zoom In", 193},
+    {D::kZoomOutId, L"Zoom Uit", 194}, {D::kSetupId, L"Instellingen", 195},
     {D::kPrintId, L"Afdrukken", 197},
 };
 
@@ -108,8 +108,8 @@ bool CDlgKWPrintPreview::onCommand(int id, int code, ui::Window* from) {
         break;
     case kZoomInId:
     case kZoomOutId:
-        m_zoom = std::clamp(m_zoom + (id == kZoomInId ? kZoomStep : -kZoomStep), kZoomMin,
-                            kZoomMax);
+        m_zoom =
+            std::clamp(m_zoom + (id == kZoomInId ? kZoomStep : -kZoomStep), kZoomMin, kZoomMax);
         view->setPageViewType(2);
         view->setPageViewPercentage(m_zoom);
         break;

@@ -46,8 +46,7 @@ void addTemplate(ui::ResourceModule& module) {
         {D::kCellSeperatorsId, L"Button", L"Grid lines", check, dlu(10, 218, 208, 10)},
         {D::kBorderId, L"Button", L"Border", check, dlu(10, 232, 208, 10)},
         {D::kPageSetupId, L"Button", L"Page setup ...", ui::WS_TABSTOP, dlu(7, 260, 80, 14)},
-        {ui::IDOK, L"Button", L"OK", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON,
-         dlu(115, 260, 50, 14)},
+        {ui::IDOK, L"Button", L"OK", ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON, dlu(115, 260, 50, 14)},
         {ui::IDCANCEL, L"Button", L"Annuleren", ui::WS_TABSTOP, dlu(171, 260, 50, 14)},
     };
     module.addDialog(std::move(t));

@@ -17,17 +17,17 @@ public:
     static constexpr int kFooterGroupId = 1062, kFooterId = 1063, kFooterBrowseId = 1064,
                          kFooterEditId = 1073;
     static constexpr int kMarginsGroupId = 1065, kLeftLabelId = 1074, kLeftId = 1066,
-                         kRightLabelId = 1075, kRightId = 1069, kTopLabelId = 1076,
-                         kTopId = 1068, kBottomLabelId = 1077, kBottomId = 1070;
+                         kRightLabelId = 1075, kRightId = 1069, kTopLabelId = 1076, kTopId = 1068,
+                         kBottomLabelId = 1077, kBottomId = 1070;
     static constexpr int kSmartPrintId = 1067, kColorsId = 1071, kColHeaderId = 1020,
                          kRowHeaderId = 1021, kCellSeperatorsId = 1022, kBorderId = 1023;
     static constexpr int kPageSetupId = 1058;
 
     explicit CDlgKWPrintSetup(ui::Window* parent = nullptr);
 
-    Tvl_String m_properties;      // in/out
-    ui::DeviceMode m_deviceMode;  // in/out
-    Tvl_StringArray m_varNames;   // read from the properties, written back unchanged
+    Tvl_String m_properties;     // in/out
+    ui::DeviceMode m_deviceMode; // in/out
+    Tvl_StringArray m_varNames;  // read from the properties, written back unchanged
     Tvl_StringArray m_varValues;
 
 protected:

@@ -46,8 +46,8 @@ bool fitColumnsToPage(grid::GridControl& grid, const PageFit& fit, bool grow) {
 }
 
 ColumnWidthsKeeper::ColumnWidthsKeeper(grid::GridControl& grid)
-    : m_grid(grid), m_widths(grid.sheet().columnWidthsPx().begin(),
-                             grid.sheet().columnWidthsPx().end()),
+    : m_grid(grid),
+      m_widths(grid.sheet().columnWidthsPx().begin(), grid.sheet().columnWidthsPx().end()),
       m_changed(grid.sheet().changed()) {}
 
 ColumnWidthsKeeper::~ColumnWidthsKeeper() {

@@ -111,8 +111,8 @@ void drawPrintBand(const PrintBandFile& band, const grid::PageEvent& e,
         if (r.width() <= 0 || r.height() <= 0)
             continue;
         c.drawText(r, text, font, ui::Color{0, 0, 0},
-                   ui::TextFlags::WordBreak | ui::TextFlags::NoPrefix |
-                       ui::TextFlags::EndEllipsis | alignment(format.align));
+                   ui::TextFlags::WordBreak | ui::TextFlags::NoPrefix | ui::TextFlags::EndEllipsis |
+                       alignment(format.align));
     }
 }
 

@@ -15,10 +15,10 @@ namespace kw {
 // A header or footer file as the run uses it.
 struct PrintBandFile {
     enum class Status {
-        None,          // no file named
-        FileMissing,   // named, not there
-        FileDamaged,   // there, not readable as a header file
-        PictureMissing,// the file's picture is missing or cannot be read
+        None,           // no file named
+        FileMissing,    // named, not there
+        FileDamaged,    // there, not readable as a header file
+        PictureMissing, // the file's picture is missing or cannot be read
         Ok,
     };
     Tvl_String path;

@@ -19,14 +19,16 @@ std::wstring bandWarning(const PrintBandFile& band) {
     const std::wstring file = L"\"" + band.path.str() + L"\"";
     switch (band.status) {
     case PrintBandFile::Status::FileMissing:
-        return L"Het titelbestand " + file + L" bestaat niet.\nEr wordt zonder deze titel afgedrukt.";
+        return L"Het titelbestand " + file +
+               L" bestaat niet.\nEr wordt zonder deze titel afgedrukt.";
     case PrintBandFile::Status::FileDamaged:
         return L"Het titelbestand " + file +
                L" is beschadigd of geen titelbestand.\nEr wordt zonder deze titel afgedrukt.";
     case PrintBandFile::Status::PictureMissing:
         return L"De afbeelding \"" + band.file.bmpSource.str() + L"\" van het titelbestand " +
-               file + L" ontbreekt of kan niet gelezen worden.\nEr wordt zonder deze titel "
-                      L"afgedrukt.";
+               file +
+               L" ontbreekt of kan niet gelezen worden.\nEr wordt zonder deze titel "
+               L"afgedrukt.";
     default:
         return {};
     }
@@ -96,7 +98,8 @@ void SheetPrinting::prepare(ui::Window* owner, Tvl_Spread& grid,
     warnOnce(owner, bandWarning(state.footer));
 
     // The printer: a PDF file has no unprintable edge; a preview has none either.
-    grid::SpreadPrintOptions o = grid.printOptions();
+    grid::SpreadPrintOptions o;
+    grid.SSGetPrintOptions(o);
     o.dc = grid::PrinterDC{};
     o.dc.outputPath = preview ? std::string() : dialog.outputPath;
     o.dc.paper = {static_cast<double>(std::max(1, dialog.deviceMode.paperWidthMm)),
@@ -127,7 +130,7 @@ void SheetPrinting::prepare(ui::Window* owner, Tvl_Spread& grid,
     o.rowHeaders = p.rowHeader;
     o.gridLines = p.cellSeperators;
     o.border = p.border;
-    grid.setPrintOptions(o, printPageCallback);
+    grid.SSSetPrintOptions(o, printPageCallback);
 
     PageFit fit;
     const double paperW = o.orientation == 2 ? std::max(o.dc.paper.widthMm, o.dc.paper.heightMm)
@@ -138,7 +141,7 @@ void SheetPrinting::prepare(ui::Window* owner, Tvl_Spread& grid,
     fit.offsetXMm = state.offsetXMm;
     fitColumnsToPage(grid, fit, true);
     // Counted after the fit, which can change how many pages the columns take.
-    state.pageCount = grid.printPageCount();
+    state.pageCount = grid.SSGetPrintPageCount();
 }
 
 void SheetPrinting::printNow(ui::Window* owner, Tvl_Spread& grid, const Tvl_String& path) {

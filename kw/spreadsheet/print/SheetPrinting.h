@@ -29,8 +29,7 @@ public:
     // print settings were changed (its changed flag is then for the editor to set).
     bool run(int command, ui::Window* owner, Tvl_Spread& grid, const Tvl_String& path);
 
-    bool printOrPreview(ui::Window* owner, Tvl_Spread& grid, const Tvl_String& path,
-                        bool preview);
+    bool printOrPreview(ui::Window* owner, Tvl_Spread& grid, const Tvl_String& path, bool preview);
     // The settings dialog; true on OK (the corner tag rewritten).
     bool settings(ui::Window* owner, Tvl_Spread& grid);
 

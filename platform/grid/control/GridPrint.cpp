@@ -103,8 +103,8 @@ struct PagePainter {
                 if (sheet.valueText(col, row) == "1")
                     ui::paintCheckMark(canvas, box, fore);
             } else {
-                std::wstring text = type.code == CellTypeCode::Button ? widen(type.text)
-                                                                      : grid.data(col, row);
+                std::wstring text =
+                    type.code == CellTypeCode::Button ? widen(type.text) : grid.data(col, row);
                 if (!text.empty()) {
                     ui::TextFlags flags =
                         cellFlags(type.style, sheet.value(col, row).type() == ValueType::Number);
@@ -158,8 +158,8 @@ void paintPrintPage(const GridControl& grid, const Pagination& p, int number, ui
     if (page.number == 0)
         return;
     const double perPoint = pixelsPerInch / 72.0;
-    PagePainter painter{grid,     p, canvas, perPoint, perPoint * kPointsPerPixel * p.scale(),
-                        p.options().colors};
+    PagePainter painter{
+        grid, p, canvas, perPoint, perPoint * kPointsPerPixel * p.scale(), p.options().colors};
     const PrintRect table = p.tableArea();
     const int left = px(table.left, perPoint);
     const int top = px(table.top, perPoint);
@@ -189,8 +189,12 @@ void paintPrintPage(const GridControl& grid, const Pagination& p, int number, ui
     const int bottom = std::min(ys.back(), px(table.bottom, perPoint));
     const bool rowHeader = p.rowHeaderWidth() > 0;
     const bool colHeader = p.colHeaderHeight() > 0;
-    auto colAt = [&](size_t i) { return rowHeader ? (i == 0 ? 0 : page.col1 + int(i) - 1) : page.col1 + int(i); };
-    auto rowAt = [&](size_t i) { return colHeader ? (i == 0 ? 0 : page.row1 + int(i) - 1) : page.row1 + int(i); };
+    auto colAt = [&](size_t i) {
+        return rowHeader ? (i == 0 ? 0 : page.col1 + int(i) - 1) : page.col1 + int(i);
+    };
+    auto rowAt = [&](size_t i) {
+        return colHeader ? (i == 0 ? 0 : page.row1 + int(i) - 1) : page.row1 + int(i);
+    };
 
     {
         // Only a column or row wider than the page reaches beyond the table.
@@ -293,8 +297,8 @@ PrintResult GridControl::print(const std::wstring& jobName) const {
     const int ppi = std::clamp(dc.pixelsPerInch, 72, 1200);
     const Pagination p = paginate(ppi);
     if (p.printedCount() == 0) {
-        result.error = "the page range holds no page (the document has " +
-                       std::to_string(p.pageCount()) + ")";
+        result.error =
+            "the page range holds no page (the document has " + std::to_string(p.pageCount()) + ")";
         return result;
     }
     // The pages go to a file beside the target that replaces it only when complete, so a

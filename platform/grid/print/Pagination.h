@@ -67,7 +67,9 @@ public:
     int pageCount() const;
     int firstPrinted() const { return m_firstPrinted; }
     int lastPrinted() const { return m_lastPrinted; }
-    int printedCount() const { return m_lastPrinted >= m_firstPrinted ? m_lastPrinted - m_firstPrinted + 1 : 0; }
+    int printedCount() const {
+        return m_lastPrinted >= m_firstPrinted ? m_lastPrinted - m_firstPrinted + 1 : 0;
+    }
     // Page `number` (1..pageCount); number 0 when out of range.
     PrintPage page(int number) const;
 

@@ -136,7 +136,7 @@ struct CairoCanvas::Impl {
     // Documents: the fonts their plain runs are drawn with directly as glyphs.
     std::vector<std::pair<Font, PangoFont*>> glyphFonts;
     cairo_glyph_t* glyphs = nullptr; // scratch of cairo_scaled_font_text_to_glyphs
-    int glyphCount = 0;               // ... and its size
+    int glyphCount = 0;              // ... and its size
     cairo_text_cluster_t* clusters = nullptr;
     int clusterCount = 0;
     bool pdf = false;
@@ -423,8 +423,7 @@ void CairoCanvas::drawTextRun(Point at, std::wstring_view text, const Font& font
     // glyphs, with the text attached so that readers can search and copy it. The
     // glyphs' advances are the font's own, as pango lays them out without kerning.
     if (m_impl->pdf && !font.underline && underline == std::wstring::npos &&
-        std::all_of(text.begin(), text.end(),
-                    [](wchar_t c) { return c >= 0x20 && c < 0x250; })) {
+        std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0x20 && c < 0x250; })) {
         if (cairo_scaled_font_t* sf = m_impl->glyphFont(font)) {
             const std::string utf8 = toUtf8(text, std::wstring::npos, nullptr, nullptr);
             cairo_text_cluster_flags_t flags{};

@@ -98,7 +98,8 @@ TEST_F(PrintDialogs, TheSettingsDialogShowsTheDocumentsSettingsAndOkRewritesThem
         EXPECT_EQ(d.getDlgItemText(S::kRightId), L"10");
         EXPECT_EQ(d.isDlgButtonChecked(S::kColorsId), 1);
         EXPECT_EQ(d.isDlgButtonChecked(S::kRowHeaderId), 0);
-        EXPECT_EQ(d.getDlgItemText(S::kSmartPrintId), L"Automatische ori\u00EBntatie en verschaling");
+        EXPECT_EQ(d.getDlgItemText(S::kSmartPrintId),
+                  L"Automatische ori\u00EBntatie en verschaling");
         ASSERT_TRUE(ui::typeText(d, S::kLeftId, L"99"));
         ASSERT_TRUE(ui::click(d, ui::IDCANCEL));
     });

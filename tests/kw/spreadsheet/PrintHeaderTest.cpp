@@ -52,8 +52,7 @@ TEST_F(PrintHeader, PlaceholdersBecomePageNumbersAndVariablesAndUnknownOnesStay)
     const auto values = list({L"Hall 3", L"ACME %currentPage%"});
     EXPECT_EQ(kw::replacePlaceholders(L"Page %currentPage% of %totalPages%", 2, 5, names, values),
               L"Page 2 of 5");
-    EXPECT_EQ(kw::replacePlaceholders(L"%CURRENTPAGE%/%TotalPages%", 2, 5, names, values),
-              L"2/5");
+    EXPECT_EQ(kw::replacePlaceholders(L"%CURRENTPAGE%/%TotalPages%", 2, 5, names, values), L"2/5");
     // Inserted text is not searched again.
     EXPECT_EQ(kw::replacePlaceholders(L"%Project%: %client%", 1, 1, names, values),
               L"Hall 3: ACME %currentPage%");
@@ -128,7 +127,8 @@ TEST_F(PrintHeader, MissingDamagedOrPicturelessHeadersGiveNoBandAndSayWhy) {
     writeBytes("binary.kwh", std::string("\x00\x01\x02\xA4\xA4\xFF", 6));
     band.load(product("binary.kwh"));
     EXPECT_EQ(band.status, kw::PrintBandFile::Status::FileDamaged);
-    writeBytes("truncated.kwh", "standardFont\xA4" "4\xA4/B\xA4LabelArr0x1\xA4");
+    writeBytes("truncated.kwh", "standardFont\xA4"
+                                "4\xA4/B\xA4LabelArr0x1\xA4");
     band.load(product("truncated.kwh"));
     EXPECT_EQ(band.status, kw::PrintBandFile::Status::PictureMissing);
 

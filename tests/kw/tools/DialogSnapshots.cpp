@@ -44,6 +44,15 @@
 #include "kw/macroedit/CTabEditConstraints.h"
 #include "kw/macroedit/MacroEditIds.h"
 // ---- end macro editor ----
+// ---- printing ----
+#include "kw/spreadsheet/Tvl_Spread.h"
+#include "kw/spreadsheet/print/CDlgKWPrintPreview.h"
+#include "kw/spreadsheet/print/CDlgKWPrintSetup.h"
+#include "kw/spreadsheet/print/PrintState.h"
+#include "platform/base/Paths.h"
+#include "platform/grid/engine/io/DocumentFile.h"
+#include "platform/ui/draw/Bmp.h"
+// ---- end printing ----
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -344,6 +353,40 @@ int main(int argc, char** argv) {
                                  g.setFocus();
                                  g.setActiveCell(6, 6);
                              });
+    }
+
+    // ---- printing: the settings and the preview of the sample bill of materials ----
+    {
+        const std::wstring folderOf = gSettings.libDir().str() + L"Spreadsheets\\";
+        Tvl_Spread grid;
+        grid::DocumentFile::load(grid.sheet(),
+                                 base::toNative(folderOf + L"bill-of-materials.kws").string());
+        CDlgKWPrintSetup setup;
+        setup.m_properties = Tvl_String(grid.tag(0, 0));
+        snapshotWhileRunning(setup, CDlgKWPrintSetup::kTemplateId, folder / "print-setup.png");
+
+        kw::PrintState& state = kw::printState();
+        state.begin(Tvl_String(grid.tag(0, 0)), true);
+        // The document names its header without a folder: it lies beside the document.
+        state.header.load(Tvl_String(folderOf + L"header.kwh"));
+        if (ui::readBmpFile(base::toNative(folderOf + L"header.bmp").string(),
+                            state.header.picture) == ui::BmpStatus::Ok)
+            state.header.status = kw::PrintBandFile::Status::Ok;
+        grid::SpreadPrintOptions o;
+        o.marginLeft = state.props.marginLeft / 25.4;
+        o.marginRight = state.props.marginRight / 25.4;
+        o.marginTop = state.props.marginTop / 25.4;
+        o.marginBottom = state.props.marginBottom / 25.4;
+        o.colHeaders = state.props.colHeader;
+        o.rowHeaders = state.props.rowHeader;
+        o.gridLines = state.props.cellSeperators;
+        o.colors = state.props.colors;
+        o.border = state.props.border;
+        grid.setPrintOptions(o, kw::printPageCallback);
+        state.pageCount = grid.printPageCount();
+        CDlgKWPrintPreview preview(&grid);
+        snapshotWhileRunning(preview, CDlgKWPrintPreview::kTemplateId,
+                             folder / "print-preview.png");
     }
 
     kw::detachModule();

@@ -136,11 +136,10 @@ TEST_F(GridPrint, TheCallBackSizesAndDrawsTheHeaderAndFooterOfEveryPage) {
         if (e.event == grid::kPageDrawHeader) {
             drawn.push_back(e.page);
             EXPECT_EQ(e.band.height(), e.pixelsPerInch);
-            e.canvas->drawText(e.band,
-                               L"Header " + std::to_wstring(e.page) + L"/" +
-                                   std::to_wstring(e.pageCount),
-                               ui::Font{L"Tahoma", -40}, ui::Color{0, 0, 0},
-                               ui::TextFlags::SingleLine | ui::TextFlags::NoPrefix);
+            e.canvas->drawText(
+                e.band, L"Header " + std::to_wstring(e.page) + L"/" + std::to_wstring(e.pageCount),
+                ui::Font{L"Tahoma", -40}, ui::Color{0, 0, 0},
+                ui::TextFlags::SingleLine | ui::TextFlags::NoPrefix);
         }
         EXPECT_NE(e.event, grid::kPageDrawFooter); // no footer band, no footer call
         return 0;
