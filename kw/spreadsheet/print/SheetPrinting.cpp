@@ -144,7 +144,8 @@ void SheetPrinting::prepare(ui::Window* owner, Tvl_Spread& grid,
     state.pageCount = grid.SSGetPrintPageCount();
 }
 
-void SheetPrinting::printNow(ui::Window* owner, Tvl_Spread& grid, const Tvl_String& path) {
+void SheetPrinting::printNow(ui::Window* owner, Tvl_Spread& grid, const Tvl_String& path,
+                             const ui::PrintDialogResult& dialog) {
     const grid::Pagination pages = grid.paginate(grid.printOptions().dc.pixelsPerInch);
     if (pages.printedCount() == 0) {
         warnOnce(owner, L"Het gekozen paginabereik bevat geen pagina's: het document heeft " +
@@ -152,7 +153,13 @@ void SheetPrinting::printNow(ui::Window* owner, Tvl_Spread& grid, const Tvl_Stri
                             (pages.pageCount() == 1 ? L" pagina." : L" pagina's."));
         return;
     }
-    const grid::PrintResult r = grid.print(kJobPrefix + path.str());
+    const std::wstring job = kJobPrefix + path.str();
+    const grid::PrintResult r = grid.print(job);
+    if (r.ok && !ui::sendPrintJob(dialog, job))
+        ui::messageBox(owner,
+                       L"De printer \"" + dialog.deviceMode.printerName +
+                           L"\" heeft de afdruk niet aangenomen.",
+                       kMessageCaption, ui::MB_OK | ui::MB_ICONWARNING);
     if (!r.ok)
         ui::messageBox(owner,
                        L"Afdrukken is mislukt: het bestand \"" +
@@ -173,7 +180,7 @@ bool SheetPrinting::printOrPreview(ui::Window* owner, Tvl_Spread& grid, const Tv
         ColumnWidthsKeeper keep(grid);
         prepare(owner, grid, *dialog, preview);
         if (!preview) {
-            printNow(owner, grid, path);
+            printNow(owner, grid, path, *dialog);
             return changed;
         }
         CDlgKWPrintPreview dlg(&grid, owner);
@@ -183,7 +190,7 @@ bool SheetPrinting::printOrPreview(ui::Window* owner, Tvl_Spread& grid, const Tv
             if (again) {
                 // The job is laid out for the printer, not as the preview was.
                 prepare(owner, grid, *again, false);
-                printNow(owner, grid, path);
+                printNow(owner, grid, path, *again);
                 dialog->deviceMode = again->deviceMode;
             }
         } else if (dlg.m_result == CDlgKWPrintPreview::kResultSetup) {

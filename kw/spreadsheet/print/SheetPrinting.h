@@ -40,7 +40,8 @@ private:
     // Steps 3 to 9 of a run: the print state, the options, the column fit, the page count.
     void prepare(ui::Window* owner, Tvl_Spread& grid, const ui::PrintDialogResult& dialog,
                  bool preview);
-    void printNow(ui::Window* owner, Tvl_Spread& grid, const Tvl_String& path);
+    void printNow(ui::Window* owner, Tvl_Spread& grid, const Tvl_String& path,
+                  const ui::PrintDialogResult& dialog);
     void warnOnce(ui::Window* owner, const std::wstring& text);
 
     std::optional<ui::DeviceMode> m_deviceMode;

@@ -140,6 +140,8 @@ TEST_F(PrintDialogs, PrintWritesThePdfTheDialogNamesWithTheHeaderAndKeepsTheDocu
         driver.answerPrint(toFile("bom.pdf"));
         ASSERT_TRUE(ui::chooseMenuCommand(e, D::kCmdPrint));
         EXPECT_EQ(pdfPages(m_tmp / "bom.pdf"), 1);
+        // The finished job went to the printer the dialog chose (headless: the PDF).
+        EXPECT_TRUE(ui::app().transcript().contains("print job \"Trevlon rekentabel - "));
         const std::string text = run("pdftotext '" + (m_tmp / "bom.pdf").string() + "' -");
         EXPECT_NE(text.find("Hall 3, east wing"), std::string::npos) << text;
         EXPECT_NE(text.find("Page 1 of 1"), std::string::npos) << text;
