@@ -146,6 +146,27 @@ TEST_F(PrintHeader, MissingDamagedOrPicturelessHeadersGiveNoBandAndSayWhy) {
     band.load(product("fake.kwh"));
     EXPECT_EQ(band.status, kw::PrintBandFile::Status::PictureMissing);
 
+    // A picture too large to draw (40,000 x 40,000 pixels claimed).
+    std::string huge = "BM";
+    auto le32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            huge.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    };
+    le32(54 + 3u * 40000u * 40000u);
+    le32(0);
+    le32(54);
+    le32(40);
+    le32(40000);
+    le32(40000);
+    huge += std::string("\x01\x00\x18\x00", 4);
+    huge += std::string(24, '\0');
+    writeBytes("huge.bmp", huge);
+    h.bmpSource = product("huge.bmp");
+    ASSERT_TRUE(h.write(product("huge.kwh")));
+    band.load(product("huge.kwh"));
+    EXPECT_EQ(band.status, kw::PrintBandFile::Status::PictureMissing);
+    EXPECT_TRUE(band.picture.empty());
+
     kw::PrintState& s = kw::printState();
     s.header = band;
     grid::PageEvent e;
