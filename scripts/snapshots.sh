@@ -7,3 +7,7 @@ out=${1:-$top/build/snapshots}
 "$top/scripts/setup.sh"
 "$top/scripts/build.sh" release kw_dialog_snapshots
 "$top/build/release/bin/kw_dialog_snapshots" "$out"
+
+# ---- The spreadsheet editor's format dialogs and a sheet showing what they set ----
+"$top/scripts/build.sh" release kw_cellformat_snapshots
+"$top/build/release/bin/kw_cellformat_snapshots" "$out"

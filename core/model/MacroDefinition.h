@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+class MacroSettingsData; // the macro's general settings (core/macrosettings)
+
 namespace model {
 
 class MacroInstance;
@@ -55,6 +57,8 @@ public:
     mutable std::map<std::string, std::shared_ptr<const EvaluationPlan>> m_plans;
     // Made by the macro editor on first use.
     std::shared_ptr<EditorData> m_editor;
+    // Made by GetMacroSettings on first use.
+    std::shared_ptr<MacroSettingsData> m_settings;
 };
 
 } // namespace model

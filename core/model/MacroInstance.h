@@ -2,6 +2,7 @@
 // One macro of the sample drawing: an object with its definition and the current values
 // of its modules (one MacroTabData per module, in the definition's order).
 
+#include "core/macrocuts/MacroCutDefinition.h"
 #include "core/model/MacroDefinition.h"
 #include "platform/host/AcDbObjectId.h"
 
@@ -15,8 +16,9 @@ public:
     std::vector<MacroTabData> m_modules;
     std::vector<Tvl_String> m_blocks; // per module (empty where it has none)
     int m_view = 3;
-    Tvl_String m_connects;          // the objects it joins, for listings
-    double m_origin[3] = {0, 0, 0}; // where its parts are placed
+    Tvl_String m_connects;                            // the objects it joins, for listings
+    double m_origin[3] = {0, 0, 0};                   // where its parts are placed
+    std::vector<MacroCutDefinition> m_cutDefinitions; // the cuts it makes (the cuts dialog)
 
     MacroTabData* module(const Tvl_String& name);
     const MacroTabData* module(const Tvl_String& name) const;

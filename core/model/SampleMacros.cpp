@@ -134,6 +134,8 @@ std::unique_ptr<MacroDefinition> endPlate() {
     slot.m_active = 0;
     slot.m_radius = L"0";
     bolt.m_slottedHoles.append(slot);
+    bolt.m_holeColumnFlags = {1, 1, 0};
+    bolt.m_holeColumnNames = {L"Position", L"Diameter", L"Slot"};
     DynArrayData ribs;
     ribs.m_name = L"Ribs";
     ribs.m_count = L"3";
@@ -141,6 +143,16 @@ std::unique_ptr<MacroDefinition> endPlate() {
     ribs.m_entryActions.setLogicalLength(3);
     ribs.m_dimNames[0] = L"Length";
     ribs.m_furtherValues[0] = L"100";
+    ribs.m_dimNames[1] = L"Width";
+    ribs.m_values[0] = L"100";
+    ribs.m_valuePair[0] = L"0";
+    ribs.m_valuePair[1] = L"340";
+    for (const Tvl_String& entry : ribs.m_entries) {
+        DynArrayEntryColumn column;
+        column.m_kind = 1; // keep
+        column.m_name = entry;
+        ribs.m_entryColumns.append(column);
+    }
     bolts.tab.m_arrays.append(ribs);
     def->m_modules.push_back(bolts);
 

@@ -65,6 +65,7 @@ void SampleModel::build() {
             instance->m_modules.push_back(module.tab);
             instance->m_blocks.push_back(module.hasBlock ? module.block : Tvl_String());
         }
+        instance->m_cutDefinitions = sampleCutDefinitions(kind);
         Tvl_String error;
         if (!evaluateInstance(*instance, error))
             corePrint(L"*Error* Sample macro " + instance->title() + L": " + error + L".\n");

@@ -21,8 +21,11 @@
 #include "kw/library/CDlgEditLibSimple.h"
 #include "kw/library/CDlgEditProfCuts.h"
 #include "kw/library/CDlgProfFeatures.h"
+#include "kw/macro/CDlgArray.h"
 #include "kw/macro/CDlgMacro.h"
+#include "kw/macro/CDlgMacroCuts.h"
 #include "kw/macro/CDlgMacroProfAdv.h"
+#include "kw/macro/CDlgSelectMacro.h"
 #include "kw/macroedit/CDlgEditMacro.h"
 #include "kw/spreadsheet/editor/EditorEntry.h"
 #include "kw/spreadsheet/eval/CFormula.h"
@@ -127,11 +130,13 @@ void StartDlgMacroProfAdv(MacroData& macro, const Tvl_String& tab, const Tvl_Str
     dlg.doModal();
     // The preview profile and the coordinate system the dialog made are the caller's
     // drawing aids: they go once the dialog is closed.
+    // The caller's record forgets them, so that a second call does not erase again.
     if (macro.m_preview) {
-        if (macro.m_firstObjects.length() == 1)
-            EraseObject(macro.m_firstObjects[0]);
+        if (macro.m_firstObjects.length() == 1 && EraseObject(macro.m_firstObjects[0]))
+            macro.m_firstObjects.setLogicalLength(0);
         if (!dlg.createdCoordSys().isNull())
             EraseObject(dlg.createdCoordSys());
+        macro.m_preview = false;
     }
 }
 
@@ -151,25 +156,43 @@ void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* profiles, bool& flag,
         flag = dlg.m_remember;
 }
 
-bool StartDlgSelectMacro(const Tvl_String& /*folder*/, const Tvl_StringArray& /*names*/,
-                         const AcArray<bool>& /*flags*/, const int& /*first*/,
-                         const int& /*second*/, Tvl_String& /*chosen*/, bool& /*flag*/,
-                         bool /*option*/) {
+bool StartDlgSelectMacro(const Tvl_String& title, const Tvl_StringArray& folders,
+                         const AcArray<bool>& flags, const int& first, const int& second,
+                         Tvl_String& chosen, bool& flag, bool option) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The macro selection dialog");
-    return false;
+    CDlgSelectMacro dlg;
+    dlg.m_title = title;
+    dlg.m_filter.init(folders, flags, first, second);
+    dlg.m_pick = flag;
+    dlg.m_hint = option;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    chosen = dlg.m_chosen;
+    flag = dlg.m_pick;
+    return true;
 }
 
-bool StartDlgMacroCuts(DlgMacroCutsData& /*data*/, bool& /*flag*/) {
-    unavailable(L"The macro cuts dialog");
-    return false;
+bool StartDlgMacroCuts(DlgMacroCutsData& data, bool& flag) {
+    CDlgMacroCuts dlg;
+    dlg.m_data = data;
+    const bool ok = dlg.doModal() == ui::IDOK;
+    flag = dlg.escaped();
+    if (ok)
+        data = dlg.m_data;
+    return ok;
 }
 
-bool StartArrayDlg(DynArrayData& /*data*/, const AcArray<AcDbObjectId>& /*objects*/,
-                   const Tvl_String& /*name*/) {
+bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& objects,
+                   const Tvl_String& name) {
     kw::ResourceSwitchScope on;
-    unavailable(L"The array dialog");
-    return false;
+    CDlgArray dlg;
+    dlg.m_data = data;
+    dlg.m_objects = objects;
+    dlg.m_module = name;
+    if (dlg.doModal() != ui::IDOK)
+        return false;
+    data = dlg.m_data;
+    return true;
 }
 
 // ---- Macro editor ----------------------------------------------------------------------

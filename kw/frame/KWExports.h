@@ -61,9 +61,15 @@ KW_EXPORT void StartDlgMacroProfAdv(MacroData& macro, const Tvl_String& tab,
 KW_EXPORT void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* profiles, bool& flag,
                                     bool (*callBack)(BmMACallBackType, const BmMACallBackData&,
                                                      MacroProfData&));
-KW_EXPORT bool StartDlgSelectMacro(const Tvl_String& folder, const Tvl_StringArray& names,
+// The macro gallery (switch): `title` (empty: text 1116), the gallery's folders with a
+// flag each and the least and most modules of a macro offered (0: no bound). `flag` in:
+// picking in the drawing is offered. On OK `chosen` is the chosen drawing (".dwg") and
+// `flag` tells whether the user asked to pick in the drawing instead; true.
+KW_EXPORT bool StartDlgSelectMacro(const Tvl_String& title, const Tvl_StringArray& folders,
                                    const AcArray<bool>& flags, const int& first, const int& second,
                                    Tvl_String& chosen, bool& flag, bool option);
+// The macro cuts dialog (no switch). `flag` tells whether it was left with the Escape
+// key, whatever the result; the record is copied back on OK (true).
 KW_EXPORT bool StartDlgMacroCuts(DlgMacroCutsData& data, bool& flag);
 KW_EXPORT bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& objects,
                              const Tvl_String& name);

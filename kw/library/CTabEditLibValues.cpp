@@ -9,6 +9,7 @@
 #include "kw/frame/HostCalls.h"
 #include "kw/frame/ModuleResources.h"
 #include "kw/frame/Tvl_DlgPromptString.h"
+#include "kw/spreadsheet/format/CellFormatDialogs.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/controls/ComboBox.h"
 
@@ -127,9 +128,7 @@ bool CTabEditLibValues::onInitDialog() {
         if (!m_buttons[i].HasPicture())
             m_buttons[i].setWindowText(dialString(b.tooltip).str());
     }
-    // The options dialog of the grid is not part of this build.
-    enableDlgItem(this, kOptionsId, false);
-    if (m_grid.attach(this, kGridId)) {
+    if (m_grid.attach(this, kGridId, true)) {
         m_grid.setColCount(1);
         m_grid.setRowCount(4);
         m_grid.setMenuItems(Tvl_Array<int>{2, 3, 1, 4, 5, 1, 6, 7, 1, 8, 9});
@@ -386,6 +385,18 @@ void CTabEditLibValues::applyShape(bool fromUser) {
     m_grid.sheet().setChanged(true);
 }
 
+void CTabEditLibValues::gridOptions() {
+    if (!kw::editTableOptions(this, m_grid))
+        return;
+    // Every row is labelled with the table's name and the columns are headed by the
+    // shape's names again, whatever the dialog did to the header texts.
+    Tvl_StringArray labels;
+    for (int i = 0; i < m_grid.rowCount(); ++i)
+        labels.append(m_table.typeName);
+    m_grid.setRowHeaderTexts(labels);
+    applyShape(false);
+}
+
 void CTabEditLibValues::gridCommand(int id) {
     int col = 0, row = 0;
     const bool active = m_grid.activeCell(col, row);
@@ -442,6 +453,9 @@ bool CTabEditLibValues::onCommand(int id, int code, ui::Window* from) {
             return true;
         case kRenameId:
             renameTable();
+            return true;
+        case kOptionsId:
+            gridOptions();
             return true;
         case kCopyId:
         case kPasteId:

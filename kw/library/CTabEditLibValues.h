@@ -68,6 +68,7 @@ private:
     void renameTable();
     void selectTable(int index);
     void gridCommand(int id);
+    void gridOptions();
     void dropUnsavedNew();
 
     DlgEditLibData* m_data;

@@ -10,7 +10,7 @@ constexpr int kTextName = 87;
 }
 
 bool setUp(Tvl_Spread& grid, ui::Window* page, int id) {
-    if (!grid.attach(page, id))
+    if (!grid.attach(page, id, true))
         return false;
     Tvl_StringArray codes;
     gMacroLangs.GetAllLanguages(codes);

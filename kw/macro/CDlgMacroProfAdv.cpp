@@ -89,8 +89,12 @@ bool CDlgMacroProfAdv::call(BmMACallBackType type) {
     // A refusing call-back must not leave half its work in the record.
     MacroProfData answer = m_prof;
     if (!m_callBack(type, m_data, answer)) {
-        if (type == kBmMACallBackSet)
-            m_prof = answer; // the model's values after a refusal
+        if (type == kBmMACallBackSet) {
+            // Nothing was written: show what the owner holds, or else what was shown
+            // before the change, never the refused change itself.
+            MacroProfData owner = m_lastShown;
+            m_prof = m_callBack(kBmMACallBackGet, m_data, owner) ? owner : m_lastShown;
+        }
         return false;
     }
     m_prof = answer;
@@ -104,6 +108,7 @@ Tvl_String CDlgMacroProfAdv::itemText(int id) const {
 
 void CDlgMacroProfAdv::showRecord() {
     m_showing = true;
+    m_lastShown = m_prof;
     setDlgItemText(kAdvGroupName,
                    m_prof.m_group.isEmpty() ? m_data.m_group.str() : m_prof.m_group.str());
     setDlgItemText(kAdvSection, m_prof.m_section.str());
@@ -263,6 +268,18 @@ bool CDlgMacroProfAdv::onCommand(int id, int code, ui::Window* from) {
         if (code == ui::BN_CLICKED)
             enableControls();
         return true;
+    case kAdvOnSegment:
+        if (code == ui::BN_CLICKED) {
+            // Switched on without a segment number yet: the edit opens for it, and the
+            // placement applies once a number is typed there.
+            int segment = 0;
+            const bool on = isDlgButtonChecked(kAdvOnSegment) == ui::BST_CHECKED;
+            if (on && !(itemText(kAdvSegment).trimmed().toInt(segment) && segment >= 1))
+                enableControls();
+            else
+                apply();
+        }
+        return true;
     case kAdvRot0:
     case kAdvRot90:
     case kAdvRot180:
@@ -272,7 +289,6 @@ bool CDlgMacroProfAdv::onCommand(int id, int code, ui::Window* from) {
     case kAdvPlanePicked:
     case kAdvPlaneExistingCs:
     case kAdvPlaneVaries:
-    case kAdvOnSegment:
     case kAdvMirrored:
         if (code == ui::BN_CLICKED)
             apply();

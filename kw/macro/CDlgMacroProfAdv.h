@@ -56,6 +56,7 @@ private:
     Tvl_String itemText(int id) const;
 
     AcDbObjectId m_createdCs;
+    MacroProfData m_lastShown; // the record as the controls show it
     bool m_showing = false;
     bool m_zooming = false;
 };

@@ -5,6 +5,7 @@
 #include "kw/frame/ModuleResources.h"
 #include "kw/frame/WindowPlacement.h"
 #include "kw/macro/MacroProfIds.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/controls/ComboBox.h"
 
 using namespace kw::macro::prof;
@@ -122,25 +123,44 @@ void CDlgMacroProfSegm::showProfile(int index) {
         m_grid.setRowTexts(r + 1, p.m_points[r]);
 }
 
-void CDlgMacroProfSegm::storeProfile() {
+bool CDlgMacroProfSegm::storeProfile() {
     if (m_shown < 0 || m_shown >= m_profiles.length())
-        return;
-    MacroProfSegmentedData& p = m_profiles[m_shown];
-    p.m_name = Tvl_String(getDlgItemText(kSegmName));
-    p.m_clearance = Tvl_String(getDlgItemText(kSegmClearance));
-    p.m_breakAtPoints = isDlgButtonChecked(kSegmBreak) == ui::BST_CHECKED;
-    if (!m_gridMade)
-        return;
-    if (m_grid.isEditing())
-        m_grid.endEdit(true);
-    p.m_points.clear();
-    for (int r = 1; r <= m_grid.rowCount(); ++r) {
-        Tvl_StringArray row;
-        m_grid.getRowTexts(r, row);
-        while (row.length() < 2)
-            row.append(L"");
-        p.m_points.append(row);
+        return true;
+    MacroProfSegmentedData next = m_profiles[m_shown];
+    next.m_name = Tvl_String(getDlgItemText(kSegmName));
+    next.m_clearance = Tvl_String(getDlgItemText(kSegmClearance)).trimmed();
+    next.m_breakAtPoints = isDlgButtonChecked(kSegmBreak) == ui::BST_CHECKED;
+    // The clearance and the points' values are distances: numbers, the clearance not
+    // below 0. Anything else is refused and the profile keeps what it had.
+    double number = 0;
+    if (!next.m_clearance.isEmpty() && (!next.m_clearance.toDouble(number) || number < 0)) {
+        refuse(next.m_clearance);
+        return false;
     }
+    if (m_gridMade) {
+        if (m_grid.isEditing())
+            m_grid.endEdit(true);
+        next.m_points.clear();
+        for (int r = 1; r <= m_grid.rowCount(); ++r) {
+            Tvl_StringArray row;
+            m_grid.getRowTexts(r, row);
+            while (row.length() < 2)
+                row.append(L"");
+            const Tvl_String value = row[1].trimmed();
+            if (!value.isEmpty() && !value.toDouble(number)) {
+                refuse(value);
+                return false;
+            }
+            next.m_points.append(row);
+        }
+    }
+    m_profiles[m_shown] = next;
+    return true;
+}
+
+void CDlgMacroProfSegm::refuse(const Tvl_String& value) {
+    messageBox((dialString(kTextNotANumber) + L" \"" + value + L"\"").str(), dialString(1027).str(),
+               ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
 void CDlgMacroProfSegm::addRow() {
@@ -167,7 +187,11 @@ bool CDlgMacroProfSegm::onCommand(int id, int code, ui::Window* from) {
         if (id == kSegmList && code == ui::CBN_SELCHANGE) {
             auto* list = dynamic_cast<ui::ComboBox*>(getDlgItem(kSegmList));
             const int chosen = list ? list->getCurSel() : -1;
-            storeProfile();
+            if (!storeProfile()) {
+                if (list)
+                    list->setCurSel(m_shown); // the refused text stays to be corrected
+                return true;
+            }
             if (auto* l = list) {
                 // The list shows the stored name.
                 if (m_shown >= 0) {
@@ -193,7 +217,8 @@ bool CDlgMacroProfSegm::onCommand(int id, int code, ui::Window* from) {
 }
 
 void CDlgMacroProfSegm::onOK() {
-    storeProfile();
+    if (!storeProfile())
+        return;
     saveWindowPlacement(this, kPlacement);
     ui::Dialog::onOK();
 }

@@ -3,6 +3,8 @@
 // (m_profiles); the caller takes the copy back on OK. One profile is shown at a time:
 // name, clearance, the break flag and its points in a grid (point number, value).
 // Choosing another profile in the list keeps what was typed into the one shown so far.
+// Clearances and point values must be numbers (a clearance not below 0): other texts are
+// refused with a message, and the dialog stays on the profile to correct it.
 
 #include "core/CButtonST.h"
 #include "core/CResizer.h"
@@ -28,7 +30,10 @@ protected:
 
 private:
     void showProfile(int index);
-    void storeProfile();
+    // Reads the shown profile's controls; false (with a message, the profile unchanged)
+    // when a clearance or point value is no number.
+    bool storeProfile();
+    void refuse(const Tvl_String& value);
     void addRow();
     void removeRow();
 

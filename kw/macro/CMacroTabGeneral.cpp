@@ -7,7 +7,10 @@
 #include "core/MacroTabData.h"
 #include "kw/frame/HostCalls.h"
 #include "kw/frame/KWExports.h"
+#include "kw/frame/ModuleState.h"
 #include "kw/macro/CDlgMacro.h"
+#include "kw/macro/CDlgMacroBoltAdv.h"
+#include "kw/macro/CDlgMacroPattern.h"
 #include "kw/macro/MacroIds.h"
 #include "platform/grid/control/GridMessages.h"
 #include "platform/ui/Application.h"
@@ -195,10 +198,13 @@ bool CMacroTabGeneral::patternChanged(int index, const MacroPatternProps& patter
     MacroTabData* t = tab();
     if (t == nullptr || index < 0 || index >= t->m_patterns.length())
         return false;
+    // Called while the pattern dialog runs: the page stays inactive until it ends.
+    const bool wasActive = m_active;
     m_active = false;
     const MacroTabData before = *t;
     t->m_patterns[index] = pattern;
     applyAgainst(before);
+    m_active = wasActive;
     return true;
 }
 
@@ -352,10 +358,18 @@ void CMacroTabGeneral::onArrayButton(int arrayIndex) {
     m_active = true;
 }
 
-void CMacroTabGeneral::onPatternButton(int /*patternIndex*/) {
-    // The pattern dialog hands its changes back through patternChanged once it is part
-    // of the module.
-    kw::hostPrint(L"The pattern dialog is not available yet.\n");
+void CMacroTabGeneral::onPatternButton(int patternIndex) {
+    MacroTabData* t = tab();
+    if (t == nullptr || patternIndex < 0 || patternIndex >= t->m_patterns.length())
+        return;
+    // The dialog hands each change back through patternChanged while it runs.
+    m_active = false;
+    {
+        kw::ResourceSwitchScope on;
+        CDlgMacroPattern dlg(this, patternIndex, t->m_patterns[patternIndex]);
+        dlg.doModal();
+    }
+    m_active = true;
 }
 
 void CMacroTabGeneral::onDesigner() {
@@ -368,8 +382,34 @@ void CMacroTabGeneral::onDesigner() {
     m_active = true;
 }
 
+// Reached from button 1114 and from a drawn bolt button (type 12), which stands in for
+// 1114 when the design brings its own bolt controls and 1114 is hidden.
 void CMacroTabGeneral::onBoltAdvanced() {
-    kw::hostPrint(L"The advanced bolt dialog is not available yet.\n");
+    MacroTabData* t = tab();
+    if (t == nullptr)
+        return;
+    m_active = false;
+    // The copy is taken before the page stores, so that whatever the page still held
+    // goes to the model together with the dialog's changes.
+    const MacroTabData before = *t;
+    store();
+    bool ok = false;
+    MacroBoltData bolt;
+    {
+        kw::ResourceSwitchScope on;
+        CDlgMacroBoltAdv dlg;
+        dlg.m_bolt = t->m_bolt;
+        t->GetMergedDiameters(dlg.m_diameters);
+        ok = dlg.doModal() == ui::IDOK;
+        bolt = dlg.m_bolt;
+    }
+    t = tab();
+    if (t != nullptr) {
+        if (ok)
+            t->m_bolt = bolt;
+        applyAgainst(before); // nothing is sent when nothing changed
+    }
+    m_active = true;
 }
 
 void CMacroTabGeneral::onGridButton() {

@@ -50,10 +50,18 @@ void CMacroTabGeneral::setGridText(int col, int row, const Tvl_String& text) {
 
 void CMacroTabGeneral::fillBoltControls() {
     MacroTabData* t = tab();
-    if (t == nullptr || !boltControlsShown())
+    if (t == nullptr || !t->isBoltTab())
         return;
     Tvl_StringArray assemblies, diameters;
     GetAssemblies(assemblies);
+    // A design's own assembly control (type 7) is a drop-down list: without the
+    // assemblies in it, it would show none and store an empty assembly.
+    const int drawn = t->m_bolt.reference(MacroBoltData::kAssembly);
+    if (drawn > 0)
+        showInCombo(dynamic_cast<ui::ComboBox*>(getDlgItem(drawn)), assemblies,
+                    t->m_bolt.m_assembly);
+    if (!boltControlsShown())
+        return;
     t->GetMergedDiameters(diameters);
     showInCombo(dynamic_cast<ui::ComboBox*>(getDlgItem(kAssembly)), assemblies,
                 t->m_bolt.m_assembly);

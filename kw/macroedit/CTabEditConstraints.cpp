@@ -71,7 +71,7 @@ bool CTabEditConstraints::onInitDialog() {
         button.OffsetColor(30);
         button.SetFlatFocus(true);
     }
-    if (m_grid.attach(this, kConstrGrid)) {
+    if (m_grid.attach(this, kConstrGrid, true)) {
         m_grid.setStandardLook(0);
         m_grid.sheet().setOption(kGridOptionRowHeaders, false);
     }

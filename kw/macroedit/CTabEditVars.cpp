@@ -32,7 +32,7 @@ Tvl_String CTabEditVars::exactNumber(double value) {
 
 bool CTabEditVars::onInitDialog() {
     for (Tvl_Spread* grid : {&m_vars, &m_dims}) {
-        if (grid->attach(this, grid == &m_vars ? kVarGrid : kDimGrid))
+        if (grid->attach(this, grid == &m_vars ? kVarGrid : kDimGrid, true))
             grid->sheet().setOption(kGridOptionRowHeaders, false);
     }
     setupIconButton(this, m_add, kAddVariable, kIconAdd, dialString(896));

@@ -22,7 +22,7 @@ bool CTabGeometries::createPage(ui::Window* tabControl) {
 }
 
 bool CTabGeometries::onInitDialog() {
-    if (m_grid.attach(this, kGeomGrid)) {
+    if (m_grid.attach(this, kGeomGrid, true)) {
         m_grid.SSSetAppearance(1);
         m_grid.sheet().setOption(kGridOptionRowHeaders, false);
     }

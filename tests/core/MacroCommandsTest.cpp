@@ -61,3 +61,29 @@ TEST(MacroCommands, ModelListsObjectsMacrosVariablesAndRules) {
     EXPECT_HAS(r.out, "      array Ribs: 3 (Rib 1; Rib 2; Rib 3)\n");
     EXPECT_HAS(r.out, "      rule EdgeDist >= 1.2 * HoleDiameter\n");
 }
+
+// ---- TVLARRAY ------------------------------------------------------------------------------
+TEST(MacroCommands, ArrayPrintsWhatChangedAndTheModelTakesIt) {
+    const Result r = runScript("array", "TVLARRAY\n"
+                                        "expect dialog 'Array \"Ribs\"'\n"
+                                        "click 1087\n" // Remove: the last rib
+                                        "check 1346 on\n"
+                                        "click IDOK\n"
+                                        "expect output 'Array Ribs:'\n"
+                                        "TVLMODEL\n"
+                                        "expect output 'array Ribs: 2 (Rib 1; Rib 2)'\n"
+                                        "TVLARRAY\n"
+                                        "click IDOK\n"
+                                        "expect output 'Array Ribs: no values changed.'\n"
+                                        "TVLARRAY\n"
+                                        "type 1010 'abc'\n"
+                                        "answer msgbox ok 'This is not a number: \"abc\"'\n"
+                                        "click IDOK\n"
+                                        "click IDCANCEL\n"
+                                        "expect output 'Array dialog cancelled.'\n");
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_HAS(r.out, "  count: 3 -> 2\n");
+    EXPECT_HAS(r.out, "  keep the total length: off -> on\n");
+    EXPECT_HAS(r.out, "  entries: Rib 1; Rib 2; Rib 3 -> Rib 1; Rib 2\n");
+    EXPECT_HAS(r.out, "EP1 Bolts.Ribs changed\n");
+}

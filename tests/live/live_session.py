@@ -88,6 +88,8 @@ class Session:
         self.marks = 0
         self.xvfb = None
         self.host = None
+        self.readers = []
+        self.detached = False  # the host was started by the launcher, which has ended
 
     # ---- Start and end ------------------------------------------------------------
 
@@ -145,6 +147,51 @@ class Session:
         threading.Thread(target=self._read, args=(self.host.stderr, 'err'), daemon=True).start()
         self.wait_output('Command: ')
 
+    def start_product(self, startup='echo === live walk ===\n'):
+        """The product as a person starts it: the sample installation's launcher with
+        TREVLON_LIVE=1, which starts the host with the loader, the core module and the
+        dialogs module. The installation's tour is replaced by STARTUP."""
+        self.start_display()
+        folder = os.path.join(self.tmp, 'Trevlon')
+        host = os.path.join(folder, 'acad')
+        os.makedirs(host)
+        for name in ('Trevlon', 'TvlLoader.arx', 'zelcor.arx', 'KW.arx'):
+            shutil.copy2(os.path.join(self.bin_dir, name), os.path.join(folder, name))
+        shutil.copy2(os.path.join(self.bin_dir, 'acad'), os.path.join(host, 'acad.exe'))
+        install = os.path.join(self.source_dir, 'resources', 'install')
+        shutil.copytree(os.path.join(self.source_dir, 'resources', 'lang'),
+                        os.path.join(folder, 'lang'))
+        shutil.copytree(os.path.join(install, 'tvllib'), os.path.join(folder, 'tvllib'))
+        if os.path.isdir(os.path.join(install, 'icons')):
+            shutil.copytree(os.path.join(install, 'icons'), os.path.join(folder, 'icons'))
+        shutil.copy2(os.path.join(install, 'defset.dat'), os.path.join(folder, 'defset.dat'))
+        with open(os.path.join(folder, 'tvlv6.cfg'), 'w') as f:
+            f.write('tvllib=%s/\nacaddir=%s/\n' % (os.path.join(folder, 'tvllib'), host))
+        with open(os.path.join(host, 'startup.scr'), 'w') as f:
+            f.write(startup)
+        self.layout_path = os.path.join(self.tmp, 'layout.txt')
+        e = dict(os.environ)
+        e.update({'DISPLAY': self.display, 'TVL_LIVE_LAYOUT': self.layout_path,
+                  'TREVLON_LIVE': '1', 'TREVLON_SPLASH_MS': '20',
+                  'LD_LIBRARY_PATH': self.bin_dir,
+                  'HOME': self.tmp, 'XDG_CONFIG_HOME': os.path.join(self.tmp, 'config'),
+                  'XDG_DATA_HOME': os.path.join(self.tmp, 'data'), 'NO_AT_BRIDGE': '1',
+                  'GDK_SCALE': '1', 'GSETTINGS_BACKEND': 'memory', 'GTK_THEME': 'Adwaita',
+                  'LC_ALL': 'C.UTF-8'})
+        e.pop('WAYLAND_DISPLAY', None)
+        self.env = e
+        # The launcher ends after its splash; the host it started keeps the pipes.
+        self.host = subprocess.Popen([os.path.join(folder, 'Trevlon')], cwd='/', env=e,
+                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     stderr=subprocess.PIPE)
+        self.detached = True
+        for stream, which in ((self.host.stdout, 'out'), (self.host.stderr, 'err')):
+            reader = threading.Thread(target=self._read, args=(stream, which), daemon=True)
+            reader.start()
+            self.readers.append(reader)
+        self.wait_output('=== live walk ===')
+        self.wait_output('Command: ')
+
     def _read(self, stream, which):
         while True:
             data = stream.read1(65536) if hasattr(stream, 'read1') else stream.read(1)
@@ -156,7 +203,21 @@ class Session:
     def close(self, ok):
         """Ends the session; False when the host did not end cleanly with exit code 0."""
         clean = True
-        if self.host and self.host.poll() is None:
+        if self.detached:
+            # Only the pipe tells when the host has gone: its end of the output.
+            try:
+                self.host.stdin.write(b'QUIT\n')
+                self.host.stdin.flush()
+                self.host.stdin.close()
+            except BrokenPipeError:
+                pass
+            for reader in self.readers:
+                reader.join(timeout=30)
+            if any(r.is_alive() for r in self.readers):
+                print('the host did not end after QUIT')
+                clean = ok = False
+            self.host.wait()
+        elif self.host and self.host.poll() is None:
             try:
                 self.host.stdin.write(b'QUIT\n')
                 self.host.stdin.flush()
@@ -165,7 +226,7 @@ class Session:
             except (BrokenPipeError, subprocess.TimeoutExpired):
                 self.host.kill()
                 self.host.wait()
-        if self.host and self.host.returncode != 0:
+        if self.host and not self.detached and self.host.returncode != 0:
             print('the host ended with exit code %d' % self.host.returncode)
             clean = False
             ok = False
@@ -182,7 +243,7 @@ class Session:
     # ---- The prompt ---------------------------------------------------------------
 
     def send(self, line):
-        if self.host.poll() is not None:
+        if not self.detached and self.host.poll() is not None:
             raise Failure('the host ended (exit %d)' % self.host.returncode)
         self.host.stdin.write((line + '\n').encode())
         self.host.stdin.flush()

@@ -255,6 +255,24 @@ def menu_bar_wheel_tooltip(s):
 
 
 @case
+def menu_bar_keyboard(s):
+    """The menu bar from the keyboard: Alt and a marked letter, and F10."""
+    s.send('REPORT')
+    s.focus_window(s.window('Report'))
+    mark = len(s.out)
+    s.key('alt+h')  # "&Help", a command of the bar itself
+    s.check('expect output Help')
+    s.key('alt+x')  # no title marks x: nothing opens, nothing is chosen
+    s.check('expect dialog Report')
+    assert s.layout().menus == 0
+    s.key('F10')  # the first menu, "&File"
+    s.menu_open()
+    s.key('Up', 'Return')  # Close, its last item
+    s.gone('Report')
+    assert 'Print:' not in s.output_since(mark)
+
+
+@case
 def grid_system_clipboard(s):
     """The grid's copy reaches the system clipboard; another program's block pastes."""
     s.send('TVLSTRINGGRID')
@@ -273,6 +291,65 @@ def grid_system_clipboard(s):
     mark = len(s.out)
     s.click(s.window('Sample table'), 'OK')
     s.wait_output('Zeta | S355', since=mark)
+
+
+# Every dialog a user command of the product opens, as the command line opens it.
+WALK = [
+    'TVLDESIGNER tour', 'TVLSECTIONS', 'TVLSECTION', 'TVLPROFFEATURES', 'TVLPROFCUTS',
+    'TVLSTRINGGRID', 'TVLMACRO', 'TVLMACROMODAL', 'TVLMACROEDIT', 'TVLMACROEDITMODAL',
+    'TVLGRID', 'TVLLEVELS', 'TVLLOOKUP', 'TVLDSTV', 'TVLCUTSTOCK', 'TEST',
+    'TVLSHEET bill-of-materials', 'TVLARRAY',
+]
+
+
+def is_box(w):
+    return any(c['id'] == 0xFFFF for c in w['controls'])
+
+
+def close_by_hand(s, w):
+    """Escape, as a person first tries; the close box when Escape is not the way out of
+    that window; a question on the way (keep the changes?) is answered No or cancelled."""
+    handle = w['handle']
+    there = lambda: [x for x in s.layout().windows if x['handle'] == handle]  # noqa: E731
+    s.focus_window(w)
+    s.key('Escape')
+    for attempt in range(3):
+        try:
+            wait_for('the window "%s" to close' % w['caption'], lambda: not there(), timeout=3)
+            return
+        except Failure:
+            pass
+        boxes = [x for x in s.layout().windows if is_box(x) and x['handle'] != handle]
+        if boxes:
+            box = boxes[0]
+            s.click(box, 'No') if any(c['text'].replace('&', '') == 'No'
+                                      for c in box['controls']) else s.key('Escape')
+            continue
+        current = there()
+        if current:
+            c = current[0]
+            s.click_at(c['x'] + c['w'] - 4 - 8, c['y'] + 4 + 8)
+    wait_for('the window "%s" to close' % w['caption'], lambda: not there())
+
+
+@case
+def every_dialog(s):
+    """Each dialog of the product opened from the prompt of the started product, shown
+    as a real window painted as its snapshot, and closed by hand."""
+    for line in WALK:
+        before = {w['handle'] for w in s.layout().windows}
+        s.send(line)
+        w = wait_for('a window from ' + line, lambda: next(
+            (x for x in s.layout().windows if x['handle'] not in before and x['current']),
+            None))
+        label = 'walk-' + line.split()[0].lower()
+        s.compare_with_snapshot(w['caption'], label,
+                                where=lambda x, h=w['handle']: x['handle'] == h)
+        close_by_hand(s, w)
+        s.check('expect no dialog')
+
+
+PRODUCT_CASES = {'every_dialog'}
 
 
 def no_display(s):
@@ -304,7 +381,10 @@ def main():
         return 0
     ok = False
     try:
-        s.start()
+        if name in PRODUCT_CASES:
+            s.start_product()
+        else:
+            s.start()
         CASES[name](s)
         s.check('expect no dialog')
         ok = True

@@ -10,6 +10,7 @@
 #include "kw/spreadsheet/editor/EditorClipboard.h"
 #include "kw/spreadsheet/eval/EvaluatorEntry.h"
 #include "kw/spreadsheet/format/CellFormatDialogs.h"
+#include "platform/grid/engine/io/SheetTransfer.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
@@ -52,8 +53,20 @@ constexpr MenuText kMenuTexts[] = {
     {D::kCmdRecalc, L"Herberekenen"},
     {D::kCmdTableOptions, L"Tabel Instellingen"},
     {D::kCmdAutoCalc, L"Automatisch berekenen"},
+    {D::kCmdRefStyleA1, L"A1-verwijzingen"},
 };
 constexpr const wchar_t* kPopupTexts[4] = {L"Bestand", L"Editeren", L"Veld", L"Instellingen"};
+// The print commands (menu items and toolbar buttons); whether they can be chosen is
+// decided in one place, printCommandsAvailable().
+constexpr int kPrintCommands[3] = {D::kCmdPrint, D::kCmdPreview, D::kCmdPrintSetup};
+
+// "A", "B", ... "Z", "AA", ...
+std::wstring columnName(int col) {
+    std::wstring s;
+    for (; col > 0; col = (col - 1) / 26)
+        s.insert(s.begin(), static_cast<wchar_t>(L'A' + (col - 1) % 26));
+    return s;
+}
 
 bool sameIgnoringCase(const std::wstring& a, const std::wstring& b) {
     return a.size() == b.size() &&
@@ -85,8 +98,6 @@ bool CDlgSpreadSheet::onInitDialog() {
     setDlgItemText(kVariableLabelId, L"Variabele:");
 
     kw::registerFromTable(m_grid);
-    // The clipboard's blocks of earlier windows name cells of other documents.
-    kw::EditorClipboard::instance().clear();
     m_document = kw::EditorClipboard::newDocumentNumber();
     bool isNew = true;
     if (!m_path.isEmpty()) {
@@ -149,12 +160,26 @@ void CDlgSpreadSheet::relabelMenu() {
     drawMenuBar();
 }
 
+bool CDlgSpreadSheet::printCommandsAvailable() const {
+    return true; // printing: kw/spreadsheet/print
+}
+
 void CDlgSpreadSheet::updateCommandStates() {
     ui::Menu* menu = getMenu();
-    if (menu)
-        menu->checkMenuItem(kCmdAutoCalc, ui::MF_BYCOMMAND | (m_grid.option(grid::kOptionAutoCalc)
-                                                                  ? ui::MF_CHECKED
-                                                                  : ui::MF_UNCHECKED));
+    const bool print = printCommandsAvailable();
+    for (int id : kPrintCommands) {
+        if (menu)
+            menu->enableMenuItem(id, ui::MF_BYCOMMAND | (print ? ui::MF_ENABLED : ui::MF_GRAYED));
+        if (m_toolbar)
+            m_toolbar->enableButton(id, print);
+    }
+    if (!menu)
+        return;
+    const auto check = [&](int id, bool on) {
+        menu->checkMenuItem(id, ui::MF_BYCOMMAND | (on ? ui::MF_CHECKED : ui::MF_UNCHECKED));
+    };
+    check(kCmdAutoCalc, m_grid.option(grid::kOptionAutoCalc));
+    check(kCmdRefStyleA1, m_grid.sheet().refStyle() == grid::RefStyle::A1);
 }
 
 void CDlgSpreadSheet::setCaption() {
@@ -176,6 +201,8 @@ void CDlgSpreadSheet::onGetMinMaxInfo(ui::MinMaxInfo& info) {
 }
 
 void CDlgSpreadSheet::onDestroy() {
+    // A cut from this document can no longer take its cells out.
+    kw::EditorClipboard::instance().forget(m_document);
     if (m_ready)
         saveWindowPlacement(this, kPlacement);
     m_ready = false;
@@ -341,6 +368,9 @@ bool CDlgSpreadSheet::onCommand(int id, int code, ui::Window* from) {
         m_grid.invalidate();
         refreshEditBar();
         return true;
+    case kCmdRefStyleA1:
+        setReferenceStyleA1(m_grid.sheet().refStyle() != grid::RefStyle::A1);
+        return true;
     case kCmdAutoCalc:
         m_grid.setOption(grid::kOptionAutoCalc, !m_grid.option(grid::kOptionAutoCalc));
         if (m_grid.option(grid::kOptionAutoCalc))
@@ -412,32 +442,37 @@ void CDlgSpreadSheet::setField(int id, const std::wstring& text) {
                         : m_wroteVariable) = false;
 }
 
-void CDlgSpreadSheet::refreshEditBar() {
+void CDlgSpreadSheet::refreshEditBar(int except) {
     grid::CellRange b;
     std::wstring texts[3];
     if (targetBlock(b)) {
+        const auto text = [&](int k, int c, int r) {
+            return k == 0 ? m_grid.data(c, r) : k == 1 ? m_grid.formula(c, r) : m_grid.tag(c, r);
+        };
+        // Beyond the sheet's used part every cell is empty: only the used part is read,
+        // and a block reaching past it holds an empty text too.
+        const grid::UsedExtent used = grid::usedExtent(m_grid.sheet());
+        const int lastCol = std::min(b.col2, used.cols), lastRow = std::min(b.row2, used.rows);
+        const bool reachesEmpty = b.col2 > lastCol || b.row2 > lastRow;
         bool same[3] = {true, true, true};
-        for (int r = b.row1; r <= b.row2; ++r)
-            for (int c = b.col1; c <= b.col2; ++c) {
-                const std::wstring cell[3] = {m_grid.data(c, r), m_grid.formula(c, r),
-                                              m_grid.tag(c, r)};
-                for (int k = 0; k < 3; ++k) {
-                    if (r == b.row1 && c == b.col1)
-                        texts[k] = cell[k];
-                    else if (same[k] && cell[k] != texts[k])
-                        same[k] = false;
-                }
-                if (!same[0] && !same[1] && !same[2])
-                    r = b.row2 + 1, c = b.col2 + 1; // nothing more to learn
-            }
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 3; ++k) {
+            texts[k] = text(k, b.col1, b.row1);
+            if (reachesEmpty && !texts[k].empty())
+                same[k] = false;
+            // Row by row, each kind only until one cell differs.
+            for (int r = b.row1; same[k] && r <= lastRow; ++r)
+                for (int c = b.col1; same[k] && c <= lastCol; ++c)
+                    same[k] = text(k, c, r) == texts[k];
             if (!same[k])
                 texts[k] = m_mixedText;
+        }
     }
-    setField(kCellTextId, texts[0]);
-    setField(kFormulaId, texts[1]);
-    setField(kVariableId, texts[2]);
-    setDlgItemText(kStatusId, L"");
+    const int ids[3] = {kCellTextId, kFormulaId, kVariableId};
+    for (int k = 0; k < 3; ++k)
+        if (ids[k] != except)
+            setField(ids[k], texts[k]);
+    if (except == 0)
+        setDlgItemText(kStatusId, L"");
 }
 
 void CDlgSpreadSheet::applyField(int id) {
@@ -478,34 +513,98 @@ void CDlgSpreadSheet::applyField(int id) {
                 else
                     m_grid.setTag(c, r, text);
             }
-        if (id == kCellTextId && m_grid.sheet().autoCalc())
-            m_grid.sheet().recalcAll();
+        if (m_grid.sheet().autoCalc())
+            m_grid.sheet().recalcAll(); // a new variable name may be what a formula waits for
+        if (id == kVariableId)
+            checkVariableName(text, b);
+        else
+            setDlgItemText(kStatusId, L"");
     }
     m_grid.invalidate();
     markChanged();
+    // The other two fields follow: a formula typed shows its result, a text its formula.
+    refreshEditBar(id);
+}
+
+void CDlgSpreadSheet::checkVariableName(const std::wstring& name, const grid::CellRange& block) {
+    std::wstring other;
+    if (!name.empty()) {
+        int bestCol = 0, bestRow = 0;
+        m_grid.sheet().forEachAttributed([&](int c, int r, const grid::CellAttributes& a) {
+            if (c < 1 || r < 1 || block.contains(c, r) || a.tag.empty() ||
+                !sameIgnoringCase(grid::widen(a.tag), name))
+                return;
+            if (bestRow == 0 || r < bestRow || (r == bestRow && c < bestCol))
+                bestCol = c, bestRow = r;
+        });
+        if (bestRow > 0)
+            other = columnName(bestCol) + std::to_wstring(bestRow);
+    }
+    // Formulas read a name from the first cell that has it (row by row).
+    setDlgItemText(kStatusId, other.empty() ? std::wstring()
+                                            : L"De variabele " + name + L" is ook de naam van " +
+                                                  other + L"; formules lezen de eerste cel.");
+}
+
+void CDlgSpreadSheet::setReferenceStyleA1(bool on) {
+    m_grid.sheet().setRefStyle(on ? grid::RefStyle::A1 : grid::RefStyle::Default);
+    markChanged();
+    updateCommandStates();
+    refreshEditBar();
 }
 
 // ---- Clipboard, notes, rows and columns ----------------------------------------------------
 
 // Copy and cut both remember the target block (and forget any earlier one); they differ
 // only in which source the block becomes.
-void CDlgSpreadSheet::rememberBlock(kw::ClipboardBlock kw::EditorClipboard::*source) {
+void CDlgSpreadSheet::rememberBlock(bool cut) {
     if (m_grid.isEditing())
         return;
     kw::EditorClipboard& clip = kw::EditorClipboard::instance();
     clip.clear();
     grid::CellRange b;
     if (targetBlock(b))
-        clip.*source = {b.col1, b.row1, b.col2, b.row2, m_document};
+        clip.take(m_grid, b, m_document, cut);
 }
 
 void CDlgSpreadSheet::copy() {
-    rememberBlock(&kw::EditorClipboard::copySource);
+    rememberBlock(false);
 }
 
 void CDlgSpreadSheet::cut() {
-    rememberBlock(&kw::EditorClipboard::cutSource);
+    rememberBlock(true);
 }
+
+namespace {
+
+// Grows the sheet so that `block` placed at (col, row) fits, within the sheet's limits.
+bool makeRoom(Tvl_Spread& grid, const grid::CellRange& block, int col, int row) {
+    const long long lastCol = static_cast<long long>(col) + block.col2 - block.col1;
+    const long long lastRow = static_cast<long long>(row) + block.row2 - block.row1;
+    if (lastCol > grid::Sheet::kLimitCols || lastRow > grid::Sheet::kLimitRows)
+        return false;
+    if (lastCol > grid.maxCols())
+        grid.setMaxCols(static_cast<int>(lastCol));
+    if (lastRow > grid.maxRows())
+        grid.setMaxRows(static_cast<int>(lastRow));
+    return true;
+}
+
+// The block with unset edges (whole columns or rows) made concrete.
+grid::CellRange concrete(const grid::CellRange& b, const Tvl_Spread& grid) {
+    grid::CellRange r = b;
+    if (r.col1 < 1 || r.col2 < 1) {
+        r.col1 = 1;
+        r.col2 = grid.maxCols();
+    }
+    if (r.row1 < 1 || r.row2 < 1) {
+        r.row1 = 1;
+        r.row2 = grid.maxRows();
+    }
+    return r;
+}
+
+} // namespace
 
 void CDlgSpreadSheet::paste() {
     if (m_grid.isEditing())
@@ -517,10 +616,15 @@ void CDlgSpreadSheet::paste() {
     grid::Sheet& sheet = m_grid.sheet();
     bool done = false;
     if (clip.copySource.isSet() && clip.copySource.document == m_document) {
-        done = sheet.copyBlock(clip.copySource.range(), col, row);
+        const grid::CellRange source = concrete(clip.copySource.range(), m_grid);
+        done = makeRoom(m_grid, source, col, row) && sheet.copyBlock(source, col, row);
     } else if (clip.cutSource.isSet() && clip.cutSource.document == m_document) {
-        done = sheet.moveBlock(clip.cutSource.range(), col, row);
+        const grid::CellRange source = concrete(clip.cutSource.range(), m_grid);
+        done = makeRoom(m_grid, source, col, row) && sheet.moveBlock(source, col, row);
         clip.clear();
+    } else if (clip.copySource.isSet() || clip.cutSource.isSet()) {
+        // Cells taken from another document.
+        done = clip.placeInto(sheet, col, row);
     } else {
         done = m_grid.clipboardPaste();
     }
@@ -545,7 +649,11 @@ void CDlgSpreadSheet::editNote() {
     dlg.m_value = Tvl_String(m_grid.SSGetCellNote(b.col1, b.row1));
     if (dlg.doModal() != ui::IDOK || !dlg.m_confirmed)
         return;
-    m_grid.SSSetCellNote(b.col1, b.row1, dlg.m_value.str());
+    // The prompt takes no empty answer: a note of blanks only removes the note.
+    std::wstring note = dlg.m_value.str();
+    if (note.find_first_not_of(L" \t") == std::wstring::npos)
+        note.clear();
+    m_grid.SSSetCellNote(b.col1, b.row1, note);
     markChanged();
 }
 
@@ -554,25 +662,43 @@ void CDlgSpreadSheet::insertOrDelete(int command) {
     if (!targetBlock(b))
         return;
     grid::Sheet& sheet = m_grid.sheet();
+    const bool rows = command == kCmdInsertRow || command == kCmdDeleteRow;
+    const int max = rows ? m_grid.maxRows() : m_grid.maxCols();
+    const int limit = rows ? grid::Sheet::kLimitRows : grid::Sheet::kLimitCols;
+    // As many rows (columns) as the selection spans; whole columns (rows) selected insert
+    // one row (column), at the active cell.
+    int count = (rows ? b.row2 - b.row1 : b.col2 - b.col1) + 1;
+    grid::CellRange sel;
+    int activeCol = 0, activeRow = 0;
+    const bool inserting = command == kCmdInsertRow || command == kCmdInsertCol;
+    if (inserting && m_grid.selection(sel) && (rows ? sel.row1 < 1 : sel.col1 < 1) &&
+        m_grid.activeCell(activeCol, activeRow)) {
+        count = 1;
+        (rows ? b.row1 : b.col1) = rows ? activeRow : activeCol;
+    }
+    const int first = rows ? b.row1 : b.col1;
+    const auto resize = [&](int n) { return rows ? m_grid.setMaxRows(n) : m_grid.setMaxCols(n); };
     bool done = false;
-    switch (command) {
-    case kCmdInsertRow:
-        done = m_grid.setMaxRows(m_grid.maxRows() + 1) && sheet.insertRows(b.row1, 1);
-        break;
-    case kCmdInsertCol:
-        done = m_grid.setMaxCols(m_grid.maxCols() + 1) && sheet.insertCols(b.col1, 1);
-        break;
-    case kCmdDeleteRow:
-        // The last row stays: a sheet without rows has no cell to go on from.
-        done = m_grid.maxRows() > 1 && sheet.deleteRows(b.row1, 1) &&
-               m_grid.setMaxRows(m_grid.maxRows() - 1);
-        break;
-    case kCmdDeleteCol:
-        done = m_grid.maxCols() > 1 && sheet.deleteCols(b.col1, 1) &&
-               m_grid.setMaxCols(m_grid.maxCols() - 1);
-        break;
-    default:
-        break;
+    if (inserting) {
+        count = std::min(count, limit - max);
+        done = count > 0 && resize(max + count) &&
+               (rows ? sheet.insertRows(first, count) : sheet.insertCols(first, count));
+        if (done) {
+            // The new ones look like the one they pushed aside.
+            const int from = first + count;
+            for (int i = first; i < from; ++i) {
+                const grid::CellRange source =
+                    rows ? grid::CellRange{1, from, m_grid.maxCols(), from}
+                         : grid::CellRange{from, 1, from, m_grid.maxRows()};
+                sheet.copyBlock(source, rows ? 1 : i, rows ? i : 1, grid::kClearFormats);
+            }
+        }
+    } else {
+        // One row (column) always stays: a sheet without any has no cell to go on from.
+        count = std::min(count, max - 1);
+        done = count > 0 &&
+               (rows ? sheet.deleteRows(first, count) : sheet.deleteCols(first, count)) &&
+               resize(max - count);
     }
     if (!done)
         return;

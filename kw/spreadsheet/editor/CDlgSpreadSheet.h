@@ -44,7 +44,8 @@ public:
                          kCmdCellType = 32807, kCmdTableOptions = 32845;
     // Commands of this editor beyond the fixed ones.
     static constexpr int kCmdInsertRow = 32850, kCmdDeleteRow = 32851, kCmdInsertCol = 32852,
-                         kCmdDeleteCol = 32853, kCmdRecalc = 32854, kCmdAutoCalc = 32855;
+                         kCmdDeleteCol = 32853, kCmdRecalc = 32854, kCmdAutoCalc = 32855,
+                         kCmdRefStyleA1 = 32856;
 
     explicit CDlgSpreadSheet(ui::Window* parent = nullptr);
     ~CDlgSpreadSheet() override;
@@ -70,7 +71,11 @@ public:
     void cut();
     void paste();
     void editNote();
-    void refreshEditBar();
+    // Shows the selection's cell text, formula and variable name; `except` (a field id)
+    // keeps what it shows, as the user is typing into it.
+    void refreshEditBar(int except = 0);
+    // Whether the print commands can be chosen: the one place that switches them on.
+    bool printCommandsAvailable() const;
 
 protected:
     bool onInitDialog() override;
@@ -85,12 +90,17 @@ protected:
     void onGetMinMaxInfo(ui::MinMaxInfo& info) override;
 
 private:
-    void rememberBlock(kw::ClipboardBlock kw::EditorClipboard::*source);
+    void rememberBlock(bool cut);
+    void setReferenceStyleA1(bool on);
+    // The status line's word on a variable name that another cell already has.
+    void checkVariableName(const std::wstring& name, const grid::CellRange& block);
     void relabelMenu();
     void createToolbar();
     void setCaption();
     void afterLoad(bool isNew);
     void relocatePrintFile(const wchar_t* key);
+    // Reads an exported file back and says on the command line what it holds.
+    void reportExport(const Tvl_String& file, bool workbook);
     void applyField(int id);
     void setField(int id, const std::wstring& text);
     // The selected block with unset edges widened to the whole sheet, else the active

@@ -2,13 +2,17 @@
 // the relocation of header and footer files.
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <system_error>
 
+#include "kw/frame/HostCalls.h"
 #include "kw/spreadsheet/DocumentProperties.h"
 #include "kw/spreadsheet/Tvl_SimplePropsList.h"
 #include "kw/spreadsheet/editor/CDlgSpreadSheet.h"
 #include "kw/spreadsheet/editor/EditorClipboard.h"
 #include "kw/spreadsheet/editor/SheetFileDialog.h"
+#include "kw/spreadsheet/editor/XlsFileSummary.h"
 #include "kw/spreadsheet/eval/EvaluatorEntry.h"
 #include "platform/base/Paths.h"
 #include "platform/grid/engine/io/DocumentFile.h"
@@ -87,8 +91,9 @@ bool CDlgSpreadSheet::loadDocument(const Tvl_String& path) {
     if (m_grid.maxCols() >= 1 && m_grid.maxRows() >= 1)
         m_grid.setActiveCell(1, 1);
     m_grid.setOption(grid::kOptionChanged, false);
-    // Blocks on the clipboard name cells of the document that is gone.
-    kw::EditorClipboard::instance().clear();
+    // The document that is gone can no longer give up cells cut from it; blocks taken
+    // from it keep their cells, and its coordinates never apply to the new one.
+    kw::EditorClipboard::instance().forget(m_document);
     m_document = kw::EditorClipboard::newDocumentNumber();
     setCaption();
     afterLoad(false);
@@ -113,6 +118,9 @@ void CDlgSpreadSheet::afterLoad(bool isNew) {
         m_grid.setMaxCols(6);
         m_grid.setMaxRows(11);
         m_grid.sheet().setCellType(grid::CellRange{1, 1, 6, 11}, grid::CellType::edit(100, 4));
+        // Formulas of a new document read as spreadsheet users write them: A1 shifts when
+        // copied, $A$1 stays.
+        m_grid.sheet().setRefStyle(grid::RefStyle::A1);
         kw::DocumentProperties props;
         props.marginLeft = 9;
         props.marginRight = 5;
@@ -233,8 +241,35 @@ void CDlgSpreadSheet::exportDocument() {
         return;
     }
     // The writers replace the file atomically: a failed export leaves no part of a file.
-    if (!status.ok())
+    if (!status.ok()) {
         message(L"Het bestand kan niet worden geschreven:\n" + chosen.str() + L"\n" +
                     grid::widen(status.message()),
                 ui::MB_ICONWARNING);
+        return;
+    }
+    reportExport(chosen, type == L"xls");
+}
+
+void CDlgSpreadSheet::reportExport(const Tvl_String& file, bool workbook) {
+    // What the command line says is read back from the file itself.
+    std::ifstream in(base::toNative(file.str()), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const std::string content = bytes.str();
+    if (!workbook) {
+        kw::hostPrint(L"Ge\u00EBxporteerd naar " + file.str() + L" (" +
+                      std::to_wstring(content.size()) + L" bytes).\n");
+        return;
+    }
+    kw::XlsSummary summary;
+    std::string why;
+    if (!kw::summariseXls(content, summary, why)) {
+        message(L"Het geschreven bestand is geen leesbare Excel-werkmap:\n" + file.str() + L"\n" +
+                    grid::widen(why),
+                ui::MB_ICONWARNING);
+        return;
+    }
+    kw::hostPrint(L"Ge\u00EBxporteerd naar " + file.str() + L": Excel-werkmap, blad " +
+                  grid::widen(summary.sheets.front()) + L", " + std::to_wstring(summary.rows) +
+                  L" rijen, " + std::to_wstring(summary.cols) + L" kolommen.\n");
 }

@@ -29,7 +29,20 @@ bool sheetFileDialog(ui::Window* owner, bool open, const Tvl_StringArray& extens
     const std::optional<std::wstring> chosen = ui::fileDialog(request);
     if (!chosen)
         return false;
-    path = Tvl_String(*chosen);
+    // As the system's dialog does with its default extension: a name typed without any
+    // gets the first type's.
+    std::wstring file = *chosen;
+    // A bare name is one in the folder the dialog started in.
+    const bool rooted = !file.empty() && (file[0] == L'\\' || file[0] == L'/' ||
+                                          (file.size() >= 2 && file[1] == L':'));
+    const size_t startSlash = start.find_last_of(L"\\/");
+    if (!file.empty() && !rooted && startSlash != std::wstring::npos)
+        file = start.substr(0, startSlash + 1) + file;
+    const size_t slash = file.find_last_of(L"\\/");
+    const size_t dot = file.rfind(L'.');
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash))
+        file += L"." + request.defaultExtension;
+    path = Tvl_String(file);
     return true;
 }
 

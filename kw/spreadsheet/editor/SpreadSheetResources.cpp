@@ -24,7 +24,7 @@ void addTemplate(ui::ResourceModule& module) {
         {D::kEqualsId, L"Button", L"=", ui::WS_TABSTOP, ui::dlu(0, 179, 10, 12)},
         {D::kCellTextId, L"Edit", L"", ui::ES_AUTOHSCROLL | ui::WS_BORDER,
          ui::dlu(12, 179, 108, 12)},
-        {D::kFormulaLabelId, L"Static", L"Formule:", 0, ui::dlu(124, 181, 28, 10)},
+        {D::kFormulaLabelId, L"Static", L"Formule:", 0, ui::dlu(122, 181, 31, 10)},
         {D::kFormulaId, L"Edit", L"", ui::ES_AUTOHSCROLL | ui::WS_BORDER,
          ui::dlu(154, 179, 84, 12)},
         {D::kVariableLabelId, L"Static", L"Variabele:", 0, ui::dlu(242, 181, 34, 10)},
@@ -68,7 +68,8 @@ void addMenus(ui::ResourceModule& module) {
          0,
          ui::MF_POPUP,
          {item(D::kCmdTableOptions, L"&Table settings"),
-          item(D::kCmdAutoCalc, L"&Automatic calculation")}},
+          item(D::kCmdAutoCalc, L"&Automatic calculation"),
+          item(D::kCmdRefStyleA1, L"A1 &references")}},
     };
     module.addMenu(std::move(bar));
 

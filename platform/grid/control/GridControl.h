@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/grid/control/GridCellLook.h"
 #include "platform/grid/control/GridMessages.h"
 #include "platform/grid/control/GridPrint.h"
 #include "platform/grid/engine/Sheet.h"
@@ -300,9 +301,10 @@ private:
     Font m_tipFont;
     bool m_noteIndicator = true;
     std::map<std::string, ui::Image> m_pictures;
-    int m_thumbDrag = 0; // 1 vertical, 2 horizontal thumb being dragged
-    int m_thumbGrab = 0; // where in the thumb it was grabbed
-    int m_dropCol = 0;   // the cell whose combo list is open (0: none)
+    PictureFiles m_pictureFiles; // pictures of picture cells, by file
+    int m_thumbDrag = 0;         // 1 vertical, 2 horizontal thumb being dragged
+    int m_thumbGrab = 0;         // where in the thumb it was grabbed
+    int m_dropCol = 0;           // the cell whose combo list is open (0: none)
     int m_dropRow = 0;
     int m_dropHot = -1; // the highlighted item
     int m_dropTop = 0;  // the first item shown

@@ -37,23 +37,17 @@ ui::Color resolve(uint32_t ref, ui::Color fallback) {
     return ui::Color::fromColorRef(ref);
 }
 
+bool isNumberType(CellTypeCode code) {
+    return code == CellTypeCode::Number || code == CellTypeCode::Float ||
+           code == CellTypeCode::Integer || code == CellTypeCode::Percent;
+}
+
 std::wstring headerLabel(int col, int row) {
     if (row == 0 && col >= 1)
         return widen(columnLetters(col));
     if (col == 0 && row >= 1)
         return std::to_wstring(row);
     return {};
-}
-
-ui::TextFlags alignFlags(uint32_t style, bool number) {
-    ui::TextFlags f = ui::TextFlags::SingleLine | ui::TextFlags::VCenter | ui::TextFlags::NoPrefix;
-    if (style & kStyleHCenter)
-        return f | ui::TextFlags::Center;
-    if (style & kStyleHRight)
-        return f | ui::TextFlags::Right;
-    if (number && !(style & kStyleHLeft))
-        return f | ui::TextFlags::Right;
-    return f;
 }
 
 } // namespace
@@ -147,6 +141,17 @@ void GridControl::paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r) 
                             font);
         break;
     }
+    case CellTypeCode::Picture: {
+        const ui::Bitmap& bmp = m_pictureFiles.get(type.picture);
+        const ui::Rect cell{r.left, r.top, r.right - 1, r.bottom - 1};
+        const ui::Rect dest = pictureRect(cell, bmp.size(), type.style, effectiveHAlign(fmt, type),
+                                          effectiveVAlign(fmt, type));
+        if (!dest.isEmpty()) {
+            ui::ClipScope clip(c, cell);
+            c.drawBitmap(bmp, dest, bmp.bounds());
+        }
+        break;
+    }
     case CellTypeCode::ComboBox: {
         ui::ComboState st;
         st.dropped = col == m_dropCol && row == m_dropRow;
@@ -157,11 +162,20 @@ void GridControl::paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r) 
         std::wstring text = data(col, row);
         if (header && text.empty())
             text = headerLabel(col, row);
-        Value v = m_sheet.value(col, row);
-        ui::TextFlags flags = header ? (ui::TextFlags::SingleLine | ui::TextFlags::VCenter |
-                                        ui::TextFlags::Center | ui::TextFlags::NoPrefix)
-                                     : alignFlags(type.style, v.type() == ValueType::Number);
-        c.drawText(inner, text, font, fore, flags);
+        if (header) {
+            c.drawText(inner, text, font, fore,
+                       ui::TextFlags::SingleLine | ui::TextFlags::VCenter | ui::TextFlags::Center |
+                           ui::TextFlags::NoPrefix);
+            break;
+        }
+        const Value v = m_sheet.value(col, row);
+        const bool number = v.type() == ValueType::Number;
+        if (number && v.asNumber() < 0 && (type.style & kStyleNegativeRed) && !selected &&
+            isNumberType(type.code))
+            fore = ui::Color{255, 0, 0};
+        const bool multiLine = type.code == CellTypeCode::Edit && (type.style & kStyleMultiLine);
+        paintCellText(c, inner, text, font, fore, effectiveHAlign(fmt, type),
+                      effectiveVAlign(fmt, type), number, multiLine);
         break;
     }
     }
@@ -169,17 +183,7 @@ void GridControl::paintCell(ui::Canvas& c, int col, int row, const ui::Rect& r) 
         ui::Point tri[3] = {{r.right - 6, r.top}, {r.right - 1, r.top}, {r.right - 1, r.top + 5}};
         c.polygon(tri, ui::Pen{ui::Color{255, 0, 0}}, ui::Color{255, 0, 0});
     }
-    if (fmt.border.sides != 0) {
-        ui::Pen pen{resolve(fmt.border.color, ui::theme::kText)};
-        if (fmt.border.sides & kBorderLeft)
-            c.line({r.left, r.top}, {r.left, r.bottom}, pen);
-        if (fmt.border.sides & kBorderRight)
-            c.line({r.right - 1, r.top}, {r.right - 1, r.bottom}, pen);
-        if (fmt.border.sides & kBorderTop)
-            c.line({r.left, r.top}, {r.right, r.top}, pen);
-        if (fmt.border.sides & kBorderBottom)
-            c.line({r.left, r.bottom - 1}, {r.right, r.bottom - 1}, pen);
-    }
+    paintBorder(c, r, fmt.border, resolve(fmt.border.color, ui::theme::kText));
 }
 
 void GridControl::onPaint(ui::Canvas& canvas) {

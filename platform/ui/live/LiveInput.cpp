@@ -365,6 +365,20 @@ gboolean onKeyPress(GtkWidget*, GdkEventKey* ev, gpointer data) {
         return TRUE;
     focusInto(*rw, *w);
     const unsigned mods = modifiersOf(ev->state);
+    // The keyboard way into a menu bar: F10 opens its first menu, Alt and a letter the
+    // menu whose title marks that letter with '&'.
+    int barIndex = -1;
+    if (ev->keyval == GDK_KEY_F10 && mods == 0)
+        barIndex = w->getMenu() ? 0 : -1;
+    else if (mods == kModAlt)
+        barIndex = menuBarIndexOf(*w, static_cast<wchar_t>(gdk_keyval_to_unicode(ev->keyval)));
+    if (barIndex >= 0) {
+        WindowRef<Window> top(w);
+        runMenuBarMenu(*rw, *w, barIndex);
+        if (top)
+            afterInput(*rw);
+        return TRUE;
+    }
     int vk = commandKey(ev->keyval);
     if (!vk && (mods & (kModCtrl | kModAlt)))
         vk = letterKey(ev->keyval);

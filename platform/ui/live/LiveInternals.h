@@ -99,6 +99,8 @@ std::optional<int> runPopupMenu(const PopupMenuRequest& request);
 // Shows the item `index` of `window`'s menu bar as a GTK menu below it (real window
 // `rw`); a command chosen goes to the window as chooseMenuCommand does.
 void runMenuBarMenu(RealWindow& rw, Window& window, int index);
+// The menu bar item whose title marks `letter` with '&' (either case); -1 for none.
+int menuBarIndexOf(const Window& window, wchar_t letter);
 // How many GTK menus are open (shown in the layout file).
 int& openMenus();
 

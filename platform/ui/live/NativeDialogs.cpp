@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwctype>
 
 namespace ui::live {
 
@@ -153,6 +154,28 @@ void runMenuBarMenu(RealWindow& rw, Window& window, int index) {
     }
     if (command > 0 && ref)
         chooseMenuCommand(*ref, command);
+}
+
+int menuBarIndexOf(const Window& window, wchar_t letter) {
+    const Menu* bar = window.getMenu();
+    if (!bar || letter == 0)
+        return -1;
+    const wchar_t wanted = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(letter)));
+    for (int i = 0; i < bar->itemCount(); ++i) {
+        const std::wstring& text = bar->item(i)->text;
+        for (size_t k = 0; k + 1 < text.size(); ++k) {
+            if (text[k] != L'&')
+                continue;
+            if (text[k + 1] == L'&') { // "&&" is a literal ampersand
+                ++k;
+                continue;
+            }
+            if (std::towlower(static_cast<wint_t>(text[k + 1])) == static_cast<wint_t>(wanted))
+                return i;
+            break;
+        }
+    }
+    return -1;
 }
 
 int& openMenus() {

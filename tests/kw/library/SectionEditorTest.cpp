@@ -11,6 +11,7 @@
 #include "kw/library/CTabEditLibGroups.h"
 #include "kw/library/CTabEditLibTypes.h"
 #include "kw/library/CTabEditLibValues.h"
+#include "kw/spreadsheet/format/CDlgKWOptions.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
 #include "platform/ui/controls/ComboBox.h"
@@ -454,7 +455,7 @@ TEST_F(SectionEditorTest, GridButtonsActOnTheCurrentRow) {
             ASSERT_TRUE(ui::click(page, Values::kRowUpId));
             EXPECT_EQ(g.data(1, 1), L"100");
             EXPECT_EQ(g.data(1, 2), L"80");
-            EXPECT_FALSE(page.getDlgItem(Values::kOptionsId)->isWindowEnabled());
+            EXPECT_TRUE(page.getDlgItem(Values::kOptionsId)->isWindowEnabled());
             EXPECT_EQ(ui::hoverTooltip(*page.getDlgItem(Values::kFindId), {2, 2}), L"Find");
             drv().answerMessageBox(ui::IDYES, L"<UPN>");
             ASSERT_TRUE(ui::click(d, ui::IDOK));
@@ -481,6 +482,47 @@ TEST_F(SectionEditorTest, OkAsksAboutTheShownTableAndCancelThereKeepsTheEditorOp
         },
         data));
     EXPECT_EQ(table(L"SHS").rows[0][0], L"40x40x2b");
+    EXPECT_TRUE(drv().done()) << testing::PrintToString(drv().unconsumed());
+}
+
+// Grid options (1200) run the table options dialog on the values grid; the rows are
+// labelled with the table's name and the columns headed by the shape's names again.
+TEST_F(SectionEditorTest, GridOptionsResizeTheTableAndKeepItsRowAndColumnNames) {
+    DlgEditLibData data = library();
+    ASSERT_TRUE(run(
+        L"UPN",
+        [&](CDlgEditLibSections& d) {
+            Values& page = *d.valuesPage();
+            Tvl_Spread& g = page.grid();
+            ASSERT_EQ(g.rowCount(), 16);
+            Tvl_StringArray headers;
+            g.getColHeaderTexts(headers);
+            drv().onDialog(CDlgKWOptions::kTemplateId, [&](ui::Dialog& o) {
+                auto& options = dynamic_cast<CDlgKWOptions&>(o);
+                EXPECT_EQ(o.getDlgItemText(CDlgKWOptions::kRowCountId), L"16");
+                EXPECT_EQ(options.colHeaders().value(1, 1), L"SysName");
+                EXPECT_EQ(options.rowHeaders().value(1, 16), L"UPN");
+                ASSERT_TRUE(ui::typeText(o, CDlgKWOptions::kRowCountId, L"18"));
+                Tvl_Spread& cols = options.colHeaders();
+                cols.setFocus();
+                ASSERT_TRUE(cols.setActiveCell(1, 1));
+                ASSERT_TRUE(ui::typeText(L"Other"));
+                ASSERT_TRUE(ui::key(ui::VK_RETURN));
+                ASSERT_TRUE(ui::click(o, ui::IDOK));
+            });
+            ASSERT_TRUE(ui::click(page, Values::kOptionsId));
+            EXPECT_EQ(g.rowCount(), 18);
+            EXPECT_EQ(g.data(0, 17), L"UPN");
+            EXPECT_EQ(g.data(0, 18), L"UPN");
+            Tvl_StringArray after;
+            g.getColHeaderTexts(after);
+            EXPECT_EQ(after, headers);
+            EXPECT_TRUE(g.sheet().changed());
+            drv().answerMessageBox(ui::IDNO, L"<UPN>");
+            ASSERT_TRUE(ui::click(d, ui::IDOK));
+        },
+        data));
+    EXPECT_EQ(table(L"UPN").rows.length(), 16) << "declined: not written";
     EXPECT_TRUE(drv().done()) << testing::PrintToString(drv().unconsumed());
 }
 

@@ -73,25 +73,4 @@ TEST_F(EditorWindow, OpeningADocumentIsNoChangeButAnEditAfterwardsIs) {
     }
 }
 
-TEST_F(EditorWindow, CtrlVPastesTheCopiedBlockOnceWithItsFormulas) {
-    ui::ScriptedDriver driver;
-    driver.onDialog(D::kTemplateId, [&](ui::Dialog& d) {
-        auto& e = dynamic_cast<D&>(d);
-        e.grid().sheet().setNumber(1, 1, 2);
-        e.grid().sheet().setFormula(2, 1, "A1*3");
-        e.grid().setFocus();
-        e.grid().setSelection({1, 1, 2, 1});
-        ASSERT_TRUE(ui::key('C', ui::kModCtrl));
-        e.grid().clearSelection();
-        e.grid().setActiveCell(1, 3);
-        ASSERT_TRUE(ui::key('V', ui::kModCtrl));
-        EXPECT_FALSE(e.grid().formula(2, 3).empty()); // a formula, not its value
-        EXPECT_EQ(e.grid().value(1, 3), L"2");
-        driver.answerMessageBox(ui::IDNO);
-        ASSERT_TRUE(ui::closeBox(e));
-    });
-    KWEditor();
-    EXPECT_TRUE(driver.done());
-}
-
 } // namespace

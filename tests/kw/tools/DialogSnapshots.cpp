@@ -37,6 +37,7 @@
 #include "kw/macro/MacroIds.h"
 #include "kw/spreadsheet/eval/CFormula.h"
 // ---- end macro dialog ----
+#include "kw/spreadsheet/editor/CDlgSpreadSheet.h"
 // ---- macro editor ----
 #include "core/macroedit/MacroEditCallBacks.h"
 #include "kw/frame/ConstraintsEditorSlot.h"
@@ -44,6 +45,22 @@
 #include "kw/macroedit/CTabEditConstraints.h"
 #include "kw/macroedit/MacroEditIds.h"
 // ---- end macro editor ----
+// ---- macro settings ----
+#include "kw/macro/CDlgMacroSettings.h"
+#include "kw/macro/MacroSettingsEntry.h"
+// ---- end macro settings ----
+// ---- bolt, pattern and array dialogs ----
+#include "kw/macro/CDlgArray.h"
+#include "kw/macro/CDlgMacroBoltAdv.h"
+#include "kw/macro/CDlgMacroPattern.h"
+#include "kw/macro/MacroBoltIds.h"
+// ---- end bolt, pattern and array dialogs ----
+// ---- macro cuts, gallery and profile dialogs ----
+#include "core/macrocuts/DlgMacroCutsData.h"
+#include "kw/macro/CMacroTabPage.h"
+#include "kw/macro/MacroCutsIds.h"
+#include "kw/macro/MacroProfIds.h"
+// ---- end macro cuts, gallery and profile dialogs ----
 // ---- printing ----
 #include "kw/spreadsheet/Tvl_Spread.h"
 #include "kw/spreadsheet/print/CDlgKWPrintPreview.h"
@@ -161,6 +178,187 @@ void snapshotMacroEditor(const std::filesystem::path& folder) {
     model::sampleModel().reset();
 }
 // ---- end macro editor ----
+
+// ---- macro settings ----
+// The macro settings dialog of the sample end plate, one picture per page.
+void snapshotMacroSettings(const std::filesystem::path& folder) {
+    const char* oldDir = std::getenv("TVL_DIR");
+    const std::string keep = oldDir ? oldDir : "";
+    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    const char* files[] = {"macro-settings-filter.png", "macro-settings-filter2.png",
+                           "macro-settings-properties.png", "macro-settings-variables.png",
+                           "macro-settings-groups.png"};
+    ui::ScriptedDriver driver;
+    bool seen = false;
+    driver.onDialog(CDlgMacroSettings::kTemplateId, [&](ui::Dialog& d) {
+        seen = true;
+        for (int tab = 0; tab < CDlgMacroSettings::kTabCount; ++tab) {
+            ui::selectItem(d, CDlgMacroSettings::kTabs, tab);
+            const std::filesystem::path file = folder / files[tab];
+            if (ui::writePng(d, file.string())) {
+                std::printf("%s\n", file.string().c_str());
+            } else {
+                std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n",
+                             file.string().c_str());
+                g_ok = false;
+            }
+        }
+        ui::click(d, ui::IDCANCEL);
+    });
+    kw::editMacroSettings(nullptr, AcDbObjectId::fromOldId(201));
+    if (!seen) {
+        std::fprintf(stderr, "kw_dialog_snapshots: cannot open the macro settings\n");
+        g_ok = false;
+    }
+    if (oldDir)
+        setenv("TVL_DIR", keep.c_str(), 1);
+    else
+        unsetenv("TVL_DIR");
+    gSettings.reload();
+    model::sampleModel().reset();
+}
+// ---- end macro settings ----
+
+// ---- bolt, pattern and array dialogs ----
+// The sub-dialogs of the sample end plate's bolt tab, with the installation's picture:
+// the advanced bolt dialog on its second slotted hole, the pattern Rows with fixed
+// distances, the array Ribs.
+void snapshotBoltDialogs(const std::filesystem::path& folder) {
+    const char* oldDir = std::getenv("TVL_DIR");
+    const std::string keep = oldDir ? oldDir : "";
+    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    MacroData data;
+    AcArray<AcDbObjectId> ids;
+    ids.append(model::sampleModel().instanceByName(L"EP1")->m_id);
+    model::sampleModel().fillRecord(ids, data);
+    const MacroTabData* tab = data.tabOfModule(L"Bolts");
+    if (tab == nullptr) {
+        std::fprintf(stderr, "kw_dialog_snapshots: the sample has no bolt tab\n");
+        g_ok = false;
+        return;
+    }
+    namespace mb = kw::macro::bolt;
+    CDlgMacroBoltAdv bolt;
+    bolt.m_bolt = tab->m_bolt;
+    tab->GetMergedDiameters(bolt.m_diameters);
+    snapshotWhileRunning(bolt, mb::kDlgBoltAdv, folder / "macro-bolt-advanced.png",
+                         [](ui::Dialog& d) { ui::selectItem(d, mb::kSlotList, 1); });
+    MacroPatternProps rows = tab->m_patterns[0];
+    rows.m_directions[0].m_mode = true;
+    for (int i = 1; i < rows.getCount(1); ++i)
+        rows.m_directions[0].m_rows.append(Tvl_StringArray{Tvl_String(i), L"70", L"0", L"1"});
+    CDlgMacroPattern pattern(nullptr, 0, rows);
+    snapshotWhileRunning(pattern, mb::kDlgPattern, folder / "macro-bolt-pattern.png");
+    CDlgArray array;
+    array.m_data = tab->m_arrays[0];
+    array.m_objects = ids;
+    array.m_module = tab->m_module;
+    snapshotWhileRunning(array, mb::kDlgArray, folder / "macro-array.png");
+    if (oldDir)
+        setenv("TVL_DIR", keep.c_str(), 1);
+    else
+        unsetenv("TVL_DIR");
+    gSettings.reload();
+    model::sampleModel().reset();
+}
+// ---- end bolt, pattern and array dialogs ----
+
+// ---- macro cuts, gallery and profile dialogs ----
+// The cuts dialog, the gallery and the profile dialogs through their exports, as the core's
+// commands open them. The gallery writes the preview it misses, so it works on a copy of
+// the sample library.
+void shootAndClose(ui::Dialog& d, const std::filesystem::path& file) {
+    if (ui::writePng(d, file.string())) {
+        std::printf("%s\n", file.string().c_str());
+    } else {
+        std::fprintf(stderr, "kw_dialog_snapshots: cannot write %s\n", file.string().c_str());
+        g_ok = false;
+    }
+    ui::closeBox(d);
+}
+
+void snapshotMacroCuts(const std::filesystem::path& folder) {
+    const std::filesystem::path lib = std::filesystem::temp_directory_path() / "kw_snapshots_lib";
+    std::error_code ec;
+    std::filesystem::remove_all(lib, ec);
+    std::filesystem::copy(TVL_SOURCE_DIR "/resources/install/tvllib", lib,
+                          std::filesystem::copy_options::recursive, ec);
+    const std::string oldLib = std::getenv("TVL_LIB_DIR") ? std::getenv("TVL_LIB_DIR") : "";
+    setenv("TVL_LIB_DIR", (lib.string() + "/").c_str(), 1);
+    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    using namespace kw::macro;
+    ui::ScriptedDriver driver;
+
+    DlgMacroCutsData cut;
+    bool escaped = false;
+    if (cut.fillFromModel(AcDbObjectId::fromOldId(201), L"Corner")) {
+        driver.onDialog(cuts::kDlgCuts, [&](ui::Dialog& d) {
+            ui::click(d, cuts::kCutBoth);
+            ui::typeText(d, cuts::kDistance, L"3");
+            shootAndClose(d, folder / "macro-cuts.png");
+        });
+        StartDlgMacroCuts(cut, escaped);
+    }
+
+    const Tvl_StringArray folders{L"Connections", L"Base plates"};
+    AcArray<bool> flags;
+    flags.append(true);
+    flags.append(true);
+    const int any = 0;
+    Tvl_String chosen;
+    bool pick = true;
+    driver.onDialog(cuts::kDlgSelectMacro, [&](ui::Dialog& d) {
+        ui::selectItem(d, cuts::kGallery, 1);
+        shootAndClose(d, folder / "select-macro.png");
+    });
+    StartDlgSelectMacro(L"", folders, flags, any, any, chosen, pick, true);
+
+    MacroData record;
+    AcArray<AcDbObjectId> ids;
+    ids.append(AcDbObjectId::fromOldId(203));
+    if (model::sampleModel().fillRecord(ids, record)) {
+        driver.onDialog(prof::kDlgProfAdv,
+                        [&](ui::Dialog& d) { shootAndClose(d, folder / "profile-advanced.png"); });
+        StartDlgMacroProfAdv(record, L"Profiles", L"Braces", true);
+        int index = -1;
+        if (StartDlgMacroModeless(true, record, index)) {
+            ui::Window* dlg = kw::MacroDialogTable::instance().at(index);
+            int tab = -1;
+            record.findTab(L"Profiles", tab);
+            ui::selectItem(*dlg, kw::macro::kTab, tab);
+            const std::filesystem::path file = folder / "macro-profiles.png";
+            if (ui::writePng(*dlg, file.string()))
+                std::printf("%s\n", file.string().c_str());
+            else
+                g_ok = false;
+            driver.onDialog(prof::kDlgProfSegm, [&](ui::Dialog& d) {
+                shootAndClose(d, folder / "profile-segmented.png");
+            });
+            if (CMacroTabPage* page = static_cast<CDlgMacro*>(dlg)->page(tab))
+                ui::click(*page, prof::kSegmented);
+            EndDlgMacroModeless(index);
+        }
+    }
+    if (!driver.done()) {
+        std::fprintf(stderr, "kw_dialog_snapshots: a cuts or profile dialog did not open\n");
+        g_ok = false;
+    }
+    unsetenv("TVL_DIR");
+    if (oldLib.empty())
+        unsetenv("TVL_LIB_DIR");
+    else
+        setenv("TVL_LIB_DIR", oldLib.c_str(), 1);
+    gSettings.reload();
+    model::sampleModel().reset();
+    std::filesystem::remove_all(lib, ec);
+}
+// ---- end macro cuts, gallery and profile dialogs ----
 
 } // namespace
 
@@ -307,6 +505,15 @@ int main(int argc, char** argv) {
     // ---- macro editor ----
     snapshotMacroEditor(folder);
     // ---- end macro editor ----
+    // ---- macro settings ----
+    snapshotMacroSettings(folder);
+    // ---- end macro settings ----
+    // ---- bolt, pattern and array dialogs ----
+    snapshotBoltDialogs(folder);
+    // ---- end bolt, pattern and array dialogs ----
+    // ---- macro cuts, gallery and profile dialogs ----
+    snapshotMacroCuts(folder);
+    // ---- end macro cuts, gallery and profile dialogs ----
     // ---- Fabrication and layout ----
     CDlgGrid gridDialog;
     snapshotWhileRunning(gridDialog, CDlgGrid::kTemplateId, folder / "grid.png");
@@ -352,6 +559,19 @@ int main(int argc, char** argv) {
                                  auto& g = static_cast<CFormula&>(d).m_grid;
                                  g.setFocus();
                                  g.setActiveCell(6, 6);
+                             });
+    }
+
+    // ---- Spreadsheet editor: the sample bill of materials, its total selected ----
+    {
+        CDlgSpreadSheet editor;
+        editor.m_path = gSettings.libDir() + L"Spreadsheets\\bill-of-materials.kws";
+        snapshotWhileRunning(editor, CDlgSpreadSheet::kTemplateId,
+                             folder / "spreadsheet-editor.png", [](ui::Dialog& d) {
+                                 auto& e = static_cast<CDlgSpreadSheet&>(d);
+                                 e.grid().setFocus();
+                                 e.grid().setActiveCell(6, 6);
+                                 e.refreshEditBar();
                              });
     }
 
