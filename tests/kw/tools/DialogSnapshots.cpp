@@ -549,8 +549,18 @@ int main(int argc, char** argv) {
         [](ui::Dialog& d) { ui::selectItem(d, CDlgEditDstvPoints::kPointsId, 1); });
 
     // ---- Evaluator: the sample bill of materials, evaluated at its first cell ----
+    // The spreadsheet pictures below use a copy of the sample library: the editor finds
+    // the header's picture beside the document and rewrites the header file to name it.
+    const std::filesystem::path sheets =
+        std::filesystem::temp_directory_path() / "kw_snapshots_sheets";
     {
-        setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+        std::error_code ec;
+        std::filesystem::remove_all(sheets, ec);
+        std::filesystem::copy(TVL_SOURCE_DIR "/resources/install/tvllib", sheets,
+                              std::filesystem::copy_options::recursive, ec);
+    }
+    {
+        setenv("TVL_LIB_DIR", (sheets.string() + "/").c_str(), 1);
         gSettings.reload();
         CFormula evaluator(CFormula::kEvaluateCell);
         evaluator.m_path = gSettings.libDir() + L"Spreadsheets\\bill-of-materials.kws";
