@@ -14,6 +14,8 @@ packages=(
   # The live front-end (docs/live.md) and its tests in a real X server.
   libgtk-3-dev xvfb xdotool x11-apps xclip
   libglpk-dev
+  # printing: tests read the PDFs a print job writes (pdfinfo, pdftotext, pdftoppm)
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 // nothing but its window; each method forwards to the grid control.
 
 #include <string>
+#include <utility>
 
 #include "platform/grid/control/GridControl.h"
 #include "platform/grid/engine/io/TextExport.h"
@@ -79,6 +80,12 @@ public:
     void SSSetActionKey(int action, bool enabled) { setActionKey(action, enabled); }
     void SSSetRefStyle(int style) { sheet().setRefStyle(static_cast<grid::RefStyle>(style)); }
     void SSReCalcCell(int col, int row) { sheet().recalcCell(col, row); }
+    // Printing (docs/printing.md): options with the page call-back, page count.
+    void SSGetPrintOptions(grid::SpreadPrintOptions& options) const { options = printOptions(); }
+    void SSSetPrintOptions(const grid::SpreadPrintOptions& options, grid::PageCallback callback) {
+        setPrintOptions(options, std::move(callback));
+    }
+    int SSGetPrintPageCount() const { return printPageCount(); }
     bool SSSetTypeNumber(const grid::CellRange& block, int decimals, double min, double max) {
         return sheet().setCellType(block, grid::CellType::numberType(decimals, min, max));
     }

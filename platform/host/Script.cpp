@@ -482,11 +482,30 @@ bool LineParser::parseAnswer() {
     if (is(kind, L"print")) {
         s.op = ScriptOp::AnswerPrint;
         s.cancel = cancel;
-        if (cancel || (t.size() == 3 && is(t[2], L"all")) || t.size() == 2)
+        if (cancel)
             return true;
-        if (t.size() == 5 && is(t[2], L"pages"))
-            return real(3, "FROM") && real(4, "TO");
-        return fail("usage: answer print [all|pages FROM TO]|cancel");
+        // [all | pages FROM TO] [landscape | portrait] [to PATH], in this order.
+        size_t i = 2;
+        if (i < t.size() && is(t[i], L"all")) {
+            ++i;
+        } else if (i < t.size() && is(t[i], L"pages")) {
+            if (i + 2 >= t.size() || !real(i + 1, "FROM") || !real(i + 2, "TO"))
+                return fail("usage: answer print [all|pages FROM TO] [landscape|portrait] "
+                            "[to PATH]|cancel");
+            i += 3;
+        }
+        if (i < t.size() && (is(t[i], L"landscape") || is(t[i], L"portrait"))) {
+            s.number = is(t[i], L"landscape") ? 2 : 1;
+            ++i;
+        }
+        if (i + 1 < t.size() && is(t[i], L"to")) {
+            s.text = t[i + 1].text;
+            i += 2;
+        }
+        if (i == t.size())
+            return true;
+        return fail(
+            "usage: answer print [all|pages FROM TO] [landscape|portrait] [to PATH]|cancel");
     }
     if (is(kind, L"menu")) {
         s.op = ScriptOp::AnswerMenu;

@@ -3,6 +3,7 @@
 #include "platform/base/Encoding.h"
 #include "platform/base/Files.h"
 #include "platform/base/Paths.h"
+#include "platform/base/Process.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/MainWindow.h"
 #include "platform/host/PickQueue.h"
@@ -677,11 +678,24 @@ ScriptDriver::answerPrintDialog(const ui::PrintDialogRequest& request) {
         result.fromPage = static_cast<int>(answer->values[0]);
         result.toPage = static_cast<int>(answer->values[1]);
     }
+    if (answer->number != 0)
+        result.deviceMode.landscape = answer->number == 2;
     if (request.kind == ui::PrintDialogKind::Print) {
-        const auto file =
-            std::filesystem::temp_directory_path() / ("trevlon-print-" + std::to_string(getpid()) +
-                                                      "-" + std::to_string(++m_printJobs) + ".pdf");
-        result.outputPath = file.string();
+        if (!answer->text.empty()) {
+            // "to PATH": the job's PDF goes there (the folder must exist, as for a printer
+            // that prints to a file).
+            std::filesystem::path file = base::toNative(answer->text);
+            // A relative path is taken from the host program's folder, not from wherever
+            // the host was started.
+            if (file.is_relative() && !base::ownProgramPath().empty())
+                file = base::ownProgramPath().parent_path() / file;
+            result.outputPath = file.string();
+        } else {
+            const auto file = std::filesystem::temp_directory_path() /
+                              ("trevlon-print-" + std::to_string(getpid()) + "-" +
+                               std::to_string(++m_printJobs) + ".pdf");
+            result.outputPath = file.string();
+        }
     }
     return std::optional<ui::PrintDialogResult>(result);
 }

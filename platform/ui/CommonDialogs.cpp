@@ -95,4 +95,13 @@ std::optional<PrintDialogResult> printDialog(const PrintDialogRequest& request) 
     return r;
 }
 
+bool sendPrintJob(const PrintDialogResult& printed, const std::wstring& jobName) {
+    Application& a = app();
+    Driver* d = a.driver();
+    const bool sent = d ? d->sendToPrinter(printed, jobName) : true;
+    a.transcript().add("print job \"" + toUtf8(jobName) + "\" -> " +
+                       toUtf8(printed.deviceMode.printerName) + (sent ? "" : ": refused"));
+    return sent;
+}
+
 } // namespace ui

@@ -102,5 +102,9 @@ struct PrintDialogResult {
     std::string outputPath;
 };
 std::optional<PrintDialogResult> printDialog(const PrintDialogRequest& request);
+// After the job wrote `printed.outputPath` completely: hands the PDF to the printer the
+// dialog chose (nothing to do for the PDF printer, or headless). False when the printer
+// did not take it.
+bool sendPrintJob(const PrintDialogResult& printed, const std::wstring& jobName);
 
 } // namespace ui

@@ -57,6 +57,13 @@ public:
     answerPrintDialog(const PrintDialogRequest&) {
         return std::nullopt;
     }
+    // A print job wrote its PDF (`printed.outputPath`) for the printer the print dialog
+    // chose: the driver hands it on. Headless the PDF is the output; the live front-end
+    // sends it to a real printer. False when the printer did not take it.
+    virtual bool sendToPrinter(const PrintDialogResult& /*printed*/,
+                               const std::wstring& /*jobName*/) {
+        return true;
+    }
     // The command id chosen (0 = dismissed on purpose); nullopt = no answer.
     virtual std::optional<int> choosePopupMenuItem(const PopupMenuRequest&) { return std::nullopt; }
 };

@@ -13,6 +13,24 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// What a shell command writes on its standard output.
+std::string run(const std::string& cmd) {
+    std::string out;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (!p)
+        return out;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        out.append(buf, n);
+    ::pclose(p);
+    return out;
+}
+
+} // namespace
+
 TEST(SampleTour, LauncherStartsTheHostWhichLoadsTheModulesAndRunsTheTour) {
     const fs::path bin = fs::path(TVL_BINARY_DIR) / "bin";
     const fs::path source = TVL_SOURCE_DIR;
@@ -60,4 +78,16 @@ TEST(SampleTour, LauncherStartsTheHostWhichLoadsTheModulesAndRunsTheTour) {
     EXPECT_NE(transcript.find("=== End of the tour ==="), std::string::npos);
     EXPECT_EQ(transcript.find("FAILED"), std::string::npos);
     EXPECT_EQ(transcript.find("Brindmark S"), std::string::npos); // no launcher message box
+
+    // The tour printed the bill of materials beside the host program: one A4 page that a
+    // PDF reader opens, with the header's texts and the table's on it.
+    const fs::path pdf = host / "bill-of-materials.pdf";
+    ASSERT_TRUE(fs::exists(pdf));
+    const std::string info = run("pdfinfo '" + pdf.string() + "' 2>&1");
+    EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
+    const std::string text = run("pdftotext -f 1 -l 1 '" + pdf.string() + "' - 2>&1");
+    EXPECT_NE(text.find("Hall 3, east wing"), std::string::npos) << text;
+    EXPECT_NE(text.find("Page 1 of 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("HEA200"), std::string::npos) << text;
 }

@@ -56,9 +56,8 @@ constexpr MenuText kMenuTexts[] = {
     {D::kCmdRefStyleA1, L"A1-verwijzingen"},
 };
 constexpr const wchar_t* kPopupTexts[4] = {L"Bestand", L"Editeren", L"Veld", L"Instellingen"};
-// The print commands (menu items and toolbar buttons) are shown; whether they can be
-// chosen is decided in one place, printCommandsAvailable(), which stays false until the
-// editor prints.
+// The print commands (menu items and toolbar buttons); whether they can be chosen is
+// decided in one place, printCommandsAvailable().
 constexpr int kPrintCommands[3] = {D::kCmdPrint, D::kCmdPreview, D::kCmdPrintSetup};
 
 // "A", "B", ... "Z", "AA", ...
@@ -162,7 +161,7 @@ void CDlgSpreadSheet::relabelMenu() {
 }
 
 bool CDlgSpreadSheet::printCommandsAvailable() const {
-    return false;
+    return true; // printing: kw/spreadsheet/print
 }
 
 void CDlgSpreadSheet::updateCommandStates() {
@@ -321,6 +320,12 @@ bool CDlgSpreadSheet::onCommand(int id, int code, ui::Window* from) {
     if (from != nullptr && from != m_toolbar && id != kEqualsId)
         return ui::Dialog::onCommand(id, code, from);
     bool changedGrid = false;
+    // Printing (kw/spreadsheet/print): print, preview and print settings.
+    if (kw::SheetPrinting::handles(id)) {
+        if (m_printing.run(id, this, m_grid, m_path))
+            markChanged();
+        return true;
+    }
     switch (id) {
     case kEqualsId:
         focusControl(this, kFormulaId);

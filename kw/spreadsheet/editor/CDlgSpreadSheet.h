@@ -10,6 +10,7 @@
 #include "kw/frame/DlgResizeLayout.h"
 #include "kw/spreadsheet/Tvl_Spread.h"
 #include "kw/spreadsheet/editor/EditorClipboard.h"
+#include "kw/spreadsheet/print/SheetPrinting.h" // printing
 #include "platform/ui/Dialog.h"
 
 namespace ui {
@@ -122,4 +123,5 @@ private:
     std::unique_ptr<ui::Menu> m_popup;
     long long m_document = 0; // this document's number for the internal clipboard
     bool m_ready = false;
+    kw::SheetPrinting m_printing; // printing: the printer settings and the print commands
 };

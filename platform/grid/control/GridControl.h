@@ -19,6 +19,7 @@
 
 #include "platform/grid/control/GridCellLook.h"
 #include "platform/grid/control/GridMessages.h"
+#include "platform/grid/control/GridPrint.h"
 #include "platform/grid/engine/Sheet.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Window.h"
@@ -215,6 +216,17 @@ public:
     // The item at a client point of the open list; -1 for none.
     int comboListItemAt(ui::Point p) const;
 
+    // ---- printing (GridPrint.cpp) --------------------------------------------------------
+    // The options and the page call-back the next page count, print and page view use.
+    const SpreadPrintOptions& printOptions() const { return m_printOptions; }
+    void setPrintOptions(const SpreadPrintOptions& options, PageCallback callback = {});
+    const PageCallback& pageCallback() const { return m_pageCallback; }
+    // The pages under the current options, the bands sized by the call-back.
+    Pagination paginate(int pixelsPerInch) const;
+    int printPageCount() const;
+    // Writes the pages (all, or the options' page range) to the DC's PDF file.
+    PrintResult print(const std::wstring& jobName) const;
+
 protected:
     bool onMessage(unsigned msg, ui::WPARAM wParam, ui::LPARAM lParam,
                    ui::LRESULT& result) override;
@@ -296,6 +308,8 @@ private:
     int m_dropRow = 0;
     int m_dropHot = -1; // the highlighted item
     int m_dropTop = 0;  // the first item shown
+    SpreadPrintOptions m_printOptions;
+    PageCallback m_pageCallback;
 };
 
 } // namespace grid

@@ -77,6 +77,17 @@ PangoContext* makeContext(cairo_t* cr) {
     return context;
 }
 
+PangoFontDescription* fontDescription(const Font& font) {
+    PangoFontDescription* desc = pango_font_description_new();
+    pango_font_description_set_family(desc, familyName(font));
+    pango_font_description_set_absolute_size(desc, font.charHeight() * double(PANGO_SCALE));
+    pango_font_description_set_weight(desc, font.bold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(desc, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    if (faceFamily(font.face) == FaceFamily::Sans)
+        pango_font_description_set_stretch(desc, PANGO_STRETCH_SEMI_CONDENSED);
+    return desc;
+}
+
 PangoLayout* makeLayout(cairo_t* cr, PangoContext* context, const Font& font) {
     pango_cairo_update_context(cr, context);
     PangoLayout* layout = pango_layout_new(context);
@@ -118,6 +129,16 @@ struct CairoCanvas::Impl {
     cairo_surface_t* surface = nullptr;
     cairo_t* cr = nullptr;
     PangoContext* pango = nullptr; // made on first use
+    // The layout of the last text drawn, kept for the next text in the same font (long
+    // documents draw thousands of runs in a few fonts).
+    PangoLayout* layout = nullptr;
+    Font layoutFont;
+    // Documents: the fonts their plain runs are drawn with directly as glyphs.
+    std::vector<std::pair<Font, PangoFont*>> glyphFonts;
+    cairo_glyph_t* glyphs = nullptr; // scratch of cairo_scaled_font_text_to_glyphs
+    int glyphCount = 0;              // ... and its size
+    cairo_text_cluster_t* clusters = nullptr;
+    int clusterCount = 0;
     bool pdf = false;
     bool finished = false;
     double scale = 1.0;         // device units per logical pixel
@@ -129,6 +150,14 @@ struct CairoCanvas::Impl {
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
     ~Impl() {
+        if (layout)
+            g_object_unref(layout);
+        for (auto& f : glyphFonts)
+            g_object_unref(f.second);
+        if (glyphs)
+            cairo_glyph_free(glyphs);
+        if (clusters)
+            cairo_text_cluster_free(clusters);
         if (pango)
             g_object_unref(pango);
         if (cr)
@@ -141,6 +170,21 @@ struct CairoCanvas::Impl {
             pango = makeContext(cr);
         return pango;
     }
+    // The cairo font of `font` for runs drawn as glyphs; null when there is none.
+    cairo_scaled_font_t* glyphFont(const Font& font) {
+        for (auto& f : glyphFonts)
+            if (f.first == font)
+                return pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(f.second));
+        PangoContext* context = textContext();
+        pango_cairo_update_context(cr, context);
+        PangoFontDescription* desc = fontDescription(font);
+        PangoFont* loaded = pango_context_load_font(context, desc);
+        pango_font_description_free(desc);
+        if (!loaded)
+            return nullptr;
+        glyphFonts.emplace_back(font, loaded);
+        return pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(loaded));
+    }
     Point origin() const { return origins.empty() ? Point{} : origins.back(); }
     Rect clip() const { return clips.empty() ? Rect{0, 0, size.cx, size.cy} : clips.back(); }
 
@@ -152,8 +196,12 @@ struct CairoCanvas::Impl {
         cairo_save(cr);
         cairo_identity_matrix(cr);
         cairo_scale(cr, scale, scale);
-        cairo_rectangle(cr, c.left, c.top, c.width(), c.height());
-        cairo_clip(cr);
+        // Without a clip of its own the surface is the clip: a document then gets no
+        // clip path per drawing call.
+        if (!clips.empty()) {
+            cairo_rectangle(cr, c.left, c.top, c.width(), c.height());
+            cairo_clip(cr);
+        }
         cairo_translate(cr, origin().x, origin().y);
         cairo_new_path(cr);
         return true;
@@ -371,7 +419,65 @@ void CairoCanvas::drawTextRun(Point at, std::wstring_view text, const Font& font
     if (text.empty() || !m_impl->begin())
         return;
     cairo_t* cr = m_impl->cr;
-    PangoLayout* layout = makeLayout(cr, m_impl->textContext(), font);
+    // Documents draw plain runs (Latin text, no underline) straight from the font's
+    // glyphs, with the text attached so that readers can search and copy it. The
+    // glyphs' advances are the font's own, as pango lays them out without kerning.
+    if (m_impl->pdf && !font.underline && underline == std::wstring::npos &&
+        std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0x20 && c < 0x250; })) {
+        if (cairo_scaled_font_t* sf = m_impl->glyphFont(font)) {
+            const std::string utf8 = toUtf8(text, std::wstring::npos, nullptr, nullptr);
+            cairo_text_cluster_flags_t flags{};
+            setColor(cr, color);
+            cairo_set_scaled_font(cr, sf);
+            const double y = at.y + fixedFontMetrics(font).ascent;
+            // The scratch arrays are reused while they are large enough; cairo makes
+            // larger ones (given back here) when they are not.
+            cairo_glyph_t* glyphs = m_impl->glyphs;
+            int glyphCount = m_impl->glyphCount;
+            cairo_text_cluster_t* clusters = m_impl->clusters;
+            int clusterCount = m_impl->clusterCount;
+            const cairo_status_t status = cairo_scaled_font_text_to_glyphs(
+                sf, at.x, y, utf8.data(), static_cast<int>(utf8.size()), &glyphs, &glyphCount,
+                &clusters, &clusterCount, &flags);
+            const bool ok = status == CAIRO_STATUS_SUCCESS;
+            if (ok)
+                cairo_show_text_glyphs(cr, utf8.data(), static_cast<int>(utf8.size()), glyphs,
+                                       glyphCount, clusters, clusterCount, flags);
+            if (glyphs && glyphs != m_impl->glyphs) {
+                if (!ok) {
+                    cairo_glyph_free(glyphs);
+                } else {
+                    if (m_impl->glyphs)
+                        cairo_glyph_free(m_impl->glyphs);
+                    m_impl->glyphs = glyphs;
+                    m_impl->glyphCount = glyphCount;
+                }
+            }
+            if (clusters && clusters != m_impl->clusters) {
+                if (!ok) {
+                    cairo_text_cluster_free(clusters);
+                } else {
+                    if (m_impl->clusters)
+                        cairo_text_cluster_free(m_impl->clusters);
+                    m_impl->clusters = clusters;
+                    m_impl->clusterCount = clusterCount;
+                }
+            }
+            if (ok) {
+                m_impl->end();
+                return;
+            }
+        }
+    }
+    if (!m_impl->layout || !(m_impl->layoutFont == font)) {
+        if (m_impl->layout)
+            g_object_unref(m_impl->layout);
+        m_impl->layout = makeLayout(cr, m_impl->textContext(), font);
+        m_impl->layoutFont = font;
+    } else {
+        pango_cairo_update_context(cr, m_impl->textContext());
+    }
+    PangoLayout* layout = m_impl->layout;
     setLayoutText(layout, font, text, underline);
     // Put pango's baseline where the metric model has it.
     const double baseline = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
@@ -379,7 +485,6 @@ void CairoCanvas::drawTextRun(Point at, std::wstring_view text, const Font& font
     setColor(cr, color);
     cairo_move_to(cr, at.x, y);
     pango_cairo_show_layout(cr, layout);
-    g_object_unref(layout);
     m_impl->end();
 }
 

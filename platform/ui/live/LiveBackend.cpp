@@ -180,6 +180,16 @@ LiveDriver::answerPrintDialog(const PrintDialogRequest& r) {
     return runPrintDialog(r);
 }
 
+bool LiveDriver::sendToPrinter(const PrintDialogResult& printed, const std::wstring& jobName) {
+    // Only what GTK's dialog chose goes to a real printer; the PDF printer's file is the
+    // output itself.
+    if (printed.deviceMode.printerName == L"PDF") {
+        Driver* inner = app().innerDriver();
+        return inner ? inner->sendToPrinter(printed, jobName) : true;
+    }
+    return sendPdfToPrinter(printed, jobName);
+}
+
 std::optional<int> LiveDriver::choosePopupMenuItem(const PopupMenuRequest& r) {
     if (!personMode()) {
         Driver* inner = app().innerDriver();

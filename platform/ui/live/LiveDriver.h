@@ -20,6 +20,7 @@ public:
     answerFontDialog(const FontDialogRequest&) override;
     std::optional<std::optional<PrintDialogResult>>
     answerPrintDialog(const PrintDialogRequest&) override;
+    bool sendToPrinter(const PrintDialogResult& printed, const std::wstring& jobName) override;
     std::optional<int> choosePopupMenuItem(const PopupMenuRequest&) override;
 };
 

@@ -90,6 +90,8 @@ std::optional<Color> runColorDialog(const ColorDialogRequest& request);
 std::optional<FontDialogResult> runFontDialog(const FontDialogRequest& request);
 // GTK's print dialog (print to file among its printers) or page setup dialog (LivePrint.cpp).
 std::optional<PrintDialogResult> runPrintDialog(const PrintDialogRequest& request);
+// Sends a written PDF to the GTK printer of that name; false when it cannot.
+bool sendPdfToPrinter(const PrintDialogResult& printed, const std::wstring& jobName);
 // Shows `labels` as a menu at `anchor` (window coordinates of `over`); the index chosen
 // or -1. Runs until the menu closes.
 int runChoiceMenu(GtkWindow* over, const Rect& anchor, const std::vector<std::wstring>& labels);

@@ -151,4 +151,64 @@ std::optional<PrintDialogResult> runPrintDialog(const PrintDialogRequest& reques
     return result;
 }
 
+namespace {
+
+struct PrinterSearch {
+    std::string name;
+    GtkPrinter* found = nullptr;
+};
+
+gboolean matchPrinter(GtkPrinter* printer, gpointer data) {
+    auto* search = static_cast<PrinterSearch*>(data);
+    if (search->name == gtk_printer_get_name(printer)) {
+        search->found = GTK_PRINTER(g_object_ref(printer));
+        return TRUE; // stop
+    }
+    return FALSE;
+}
+
+struct JobWait {
+    GMainLoop* loop = nullptr;
+    bool ok = false;
+};
+
+void jobSent(GtkPrintJob*, gpointer data, const GError* error) {
+    auto* wait = static_cast<JobWait*>(data);
+    wait->ok = error == nullptr;
+    g_main_loop_quit(wait->loop);
+}
+
+} // namespace
+
+bool sendPdfToPrinter(const PrintDialogResult& printed, const std::wstring& jobName) {
+    PrinterSearch search{utf8(printed.deviceMode.printerName)};
+    gtk_enumerate_printers(matchPrinter, &search, nullptr, TRUE);
+    if (!search.found)
+        return false;
+    GtkPrintSettings* settings = gtk_print_settings_new();
+    gtk_print_settings_set_n_copies(settings, std::max(1, printed.deviceMode.copies));
+    GtkPageSetup* setup = pageSetupOf(printed.deviceMode);
+    GtkPrintJob* job = gtk_print_job_new(utf8(jobName).c_str(), search.found, settings, setup);
+    g_object_unref(setup);
+    g_object_unref(settings);
+    g_object_unref(search.found);
+    bool ok = false;
+    GError* error = nullptr;
+    if (gtk_print_job_set_source_file(job, printed.outputPath.c_str(), &error)) {
+        // The job is spooled from the file; wait until the printer has it.
+        JobWait wait{g_main_loop_new(nullptr, FALSE)};
+        gtk_print_job_send(job, jobSent, &wait, nullptr);
+        g_main_loop_run(wait.loop);
+        g_main_loop_unref(wait.loop);
+        ok = wait.ok;
+    } else {
+        g_error_free(error);
+    }
+    g_object_unref(job);
+    // The spooled copy in the temporary folder is no longer needed.
+    std::error_code ec;
+    std::filesystem::remove(printed.outputPath, ec);
+    return ok;
+}
+
 } // namespace ui::live

@@ -61,6 +61,15 @@
 #include "kw/macro/MacroCutsIds.h"
 #include "kw/macro/MacroProfIds.h"
 // ---- end macro cuts, gallery and profile dialogs ----
+// ---- printing ----
+#include "kw/spreadsheet/Tvl_Spread.h"
+#include "kw/spreadsheet/print/CDlgKWPrintPreview.h"
+#include "kw/spreadsheet/print/CDlgKWPrintSetup.h"
+#include "kw/spreadsheet/print/PrintState.h"
+#include "platform/base/Paths.h"
+#include "platform/grid/engine/io/DocumentFile.h"
+#include "platform/ui/draw/Bmp.h"
+// ---- end printing ----
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedDriver.h"
@@ -540,8 +549,18 @@ int main(int argc, char** argv) {
         [](ui::Dialog& d) { ui::selectItem(d, CDlgEditDstvPoints::kPointsId, 1); });
 
     // ---- Evaluator: the sample bill of materials, evaluated at its first cell ----
+    // The spreadsheet pictures below use a copy of the sample library: the editor finds
+    // the header's picture beside the document and rewrites the header file to name it.
+    const std::filesystem::path sheets =
+        std::filesystem::temp_directory_path() / "kw_snapshots_sheets";
     {
-        setenv("TVL_LIB_DIR", TVL_SOURCE_DIR "/resources/install/tvllib/", 1);
+        std::error_code ec;
+        std::filesystem::remove_all(sheets, ec);
+        std::filesystem::copy(TVL_SOURCE_DIR "/resources/install/tvllib", sheets,
+                              std::filesystem::copy_options::recursive, ec);
+    }
+    {
+        setenv("TVL_LIB_DIR", (sheets.string() + "/").c_str(), 1);
         gSettings.reload();
         CFormula evaluator(CFormula::kEvaluateCell);
         evaluator.m_path = gSettings.libDir() + L"Spreadsheets\\bill-of-materials.kws";
@@ -564,6 +583,40 @@ int main(int argc, char** argv) {
                                  e.grid().setActiveCell(6, 6);
                                  e.refreshEditBar();
                              });
+    }
+
+    // ---- printing: the settings and the preview of the sample bill of materials ----
+    {
+        const std::wstring folderOf = gSettings.libDir().str() + L"Spreadsheets\\";
+        Tvl_Spread grid;
+        grid::DocumentFile::load(grid.sheet(),
+                                 base::toNative(folderOf + L"bill-of-materials.kws").string());
+        CDlgKWPrintSetup setup;
+        setup.m_properties = Tvl_String(grid.tag(0, 0));
+        snapshotWhileRunning(setup, CDlgKWPrintSetup::kTemplateId, folder / "print-setup.png");
+
+        kw::PrintState& state = kw::printState();
+        state.begin(Tvl_String(grid.tag(0, 0)), true);
+        // The document names its header without a folder: it lies beside the document.
+        state.header.load(Tvl_String(folderOf + L"header.kwh"));
+        if (ui::readBmpFile(base::toNative(folderOf + L"header.bmp").string(),
+                            state.header.picture) == ui::BmpStatus::Ok)
+            state.header.status = kw::PrintBandFile::Status::Ok;
+        grid::SpreadPrintOptions o;
+        o.marginLeft = state.props.marginLeft / 25.4;
+        o.marginRight = state.props.marginRight / 25.4;
+        o.marginTop = state.props.marginTop / 25.4;
+        o.marginBottom = state.props.marginBottom / 25.4;
+        o.colHeaders = state.props.colHeader;
+        o.rowHeaders = state.props.rowHeader;
+        o.gridLines = state.props.cellSeperators;
+        o.colors = state.props.colors;
+        o.border = state.props.border;
+        grid.setPrintOptions(o, kw::printPageCallback);
+        state.pageCount = grid.printPageCount();
+        CDlgKWPrintPreview preview(&grid);
+        snapshotWhileRunning(preview, CDlgKWPrintPreview::kTemplateId,
+                             folder / "print-preview.png");
     }
 
     kw::detachModule();

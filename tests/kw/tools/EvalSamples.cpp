@@ -17,6 +17,8 @@
 #include "platform/base/Paths.h"
 #include "platform/grid/engine/Sheet.h"
 #include "platform/grid/engine/io/DocumentFile.h"
+#include "platform/ui/draw/Bitmap.h"
+#include "platform/ui/draw/Bmp.h"
 
 namespace fs = std::filesystem;
 
@@ -229,10 +231,31 @@ bool report(const fs::path& dir) {
     return out.ok();
 }
 
+// The header's picture: a pale band with a dark rule along its foot and a block at
+// its left end, 600 x 60 pixels.
+bool headerPicture(const fs::path& file) {
+    ui::Bitmap b(600, 60, 0xFFE8F0F8u);
+    for (int x = 0; x < 600; ++x)
+        for (int y = 55; y < 58; ++y)
+            b.set(x, y, 0xFF203060u);
+    for (int x = 4; x < 40; ++x)
+        for (int y = 6; y < 50; ++y)
+            b.set(x, y, 0xFF4070A0u);
+    const auto bytes = ui::encodeBmp24(b);
+    std::FILE* f = std::fopen(file.string().c_str(), "wb");
+    if (!f)
+        return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
 bool headerFile(const fs::path& dir) {
+    if (!headerPicture(dir / "header.bmp"))
+        return false;
     Tvl_SimplePropsList h;
     h.setText(L"standardFont", L"/C/B");
-    h.setText(L"BMPSource", L"");
+    // Beside the header file: the editor finds it there when the folder has moved.
+    h.setText(L"BMPSource", L"header.bmp");
     h.setInt(L"origBmpWidth", 600);
     h.setInt(L"origBmpHeight", 60);
     h.setReal(L"zoomFactor", 1.0);

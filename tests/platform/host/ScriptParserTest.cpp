@@ -179,3 +179,26 @@ TEST(ScriptParser, KeyNames) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ScriptParser, PrintAnswersTakeARangeAnOrientationAndWhereThePdfGoes) {
+    auto s = parseOk("answer print");
+    EXPECT_EQ(s.op, ScriptOp::AnswerPrint);
+    EXPECT_TRUE(s.values.empty());
+    EXPECT_TRUE(s.text.empty());
+    s = parseOk("answer print pages 2 3 landscape to 'c:\\out\\bom.pdf'");
+    EXPECT_EQ(s.values, (std::vector<double>{2, 3}));
+    EXPECT_EQ(s.number, 2);
+    EXPECT_EQ(s.text, L"c:\\out\\bom.pdf");
+    s = parseOk("answer print all to bom.pdf");
+    EXPECT_EQ(s.number, 0);
+    EXPECT_EQ(s.text, L"bom.pdf");
+    EXPECT_TRUE(parseOk("answer print cancel").cancel);
+    std::string error;
+    for (const char* bad : {"answer print to", "answer print pages 2", "answer print all extra",
+                            "answer print to a.pdf landscape"})
+        EXPECT_FALSE(host::parseScriptLine(bad, 1, error)) << bad;
+}
+
+} // namespace
