@@ -322,8 +322,14 @@ void CMacroTabGeneral::onDrawnClicked(int id, int type) {
         onFlexFix(id);
         return;
     default:
+        onOtherDrawnClicked(id, type);
         return;
     }
+}
+
+Tvl_String CMacroTabGeneral::drawnGroup(int id) const {
+    const auto it = m_drawnGroups.find(id);
+    return it == m_drawnGroups.end() ? Tvl_String() : it->second;
 }
 
 void CMacroTabGeneral::onFlexFix(int id) {

@@ -10,6 +10,7 @@
 // The profile page (CMacroTabProf) is a general page too: it brings its own template and
 // grid control, and reserves the bottom of the page for its fixed panel.
 
+#include <map>
 #include <vector>
 
 #include "core/CResizer.h"
@@ -64,6 +65,10 @@ protected:
     // The height kept free below the grid for the page's fixed controls.
     virtual int reservedBottom() const;
     int pictureHeight() const { return m_pictureHeight; }
+    // A drawn control of a type the general page leaves alone was clicked.
+    virtual void onOtherDrawnClicked(int /*id*/, int /*type*/) {}
+    // The profile group a drawn profile control (types 13 to 17) is bound to.
+    Tvl_String drawnGroup(int id) const;
 
     bool onInitDialog() override;
     void onOK() override {}
@@ -125,6 +130,7 @@ private:
     Tvl_Spread m_grid;
     bool m_gridMade = false;
     bool m_designBoltControls = false;
+    std::map<int, Tvl_String> m_drawnGroups;
     int m_gridRows = 0;
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;

@@ -367,12 +367,20 @@ void CMacroTabProf::pickPlane() {
     writeRecord(props);
 }
 
-void CMacroTabProf::runAdvanced(const Tvl_String& group) {
+void CMacroTabProf::onOtherDrawnClicked(int id, int type) {
+    if (type != tvlCtrlProfButton2)
+        return;
+    const Tvl_String group = drawnGroup(id);
+    if (!group.isEmpty())
+        runAdvanced(group, true);
+}
+
+void CMacroTabProf::runAdvanced(const Tvl_String& group, bool fromDrawnButton) {
     MacroTabData* t = tab();
     if (t == nullptr)
         return;
     CDlgMacroProfAdv dlg(this);
-    dlg.m_option = m_preview;
+    dlg.m_option = fromDrawnButton || m_preview;
     dlg.m_data.m_group = group.isEmpty() ? shownGroup() : group;
     dlg.m_data.m_tab = t->m_module;
     dlg.m_data.m_owner = handle().value;

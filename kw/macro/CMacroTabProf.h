@@ -32,7 +32,8 @@ public:
     bool preview() const { return m_preview; }
 
     // Runs the advanced profile dialog on group `group` (empty: the group the panel shows).
-    void runAdvanced(const Tvl_String& group = Tvl_String());
+    // A drawn advanced button always runs it with the dialog option set.
+    void runAdvanced(const Tvl_String& group = Tvl_String(), bool fromDrawnButton = false);
     // The advanced dialog's call-back while it runs for a profile page.
     static bool pageCallBack(BmMACallBackType type, const BmMACallBackData& data,
                              MacroProfData& props);
@@ -45,6 +46,7 @@ protected:
     bool onInitDialog() override;
     bool onCommand(int id, int code, ui::Window* from) override;
     int reservedBottom() const override;
+    void onOtherDrawnClicked(int id, int type) override;
 
 private:
     void fillLists();

@@ -1,11 +1,14 @@
 // The profile page of the sample base plate BP1: the grid of the tab's cells above the
 // fixed panel, grid edits and panel edits reaching the model together, and the page of a
-// tab whose every group has its own advanced button.
+// tab whose every group has its own advanced button, drawn in the tab's design.
 
 #include "tests/kw/macro/MacroTestSupport.h"
 
+#include "kw/designer/Tvl_ControlType.h"
 #include "kw/macro/CMacroTabProf.h"
 #include "kw/macro/MacroProfIds.h"
+
+#include <fstream>
 
 using namespace kw::macro::prof;
 
@@ -33,6 +36,29 @@ protected:
         const MacroTabData* tab = model::sampleModel().instanceByName(L"BP1")->module(L"Profiles");
         EXPECT_TRUE(tab && tab->getMergedPropsOfGroup(group, props));
         return props;
+    }
+    // A design for the profile tab on the base plate's picture: an edit for BraceAngle
+    // and an advanced button for the group Braces.
+    Tvl_String writeDesign() {
+        const auto folder = m_lib / "Dialog Templates" / "Dialog Design" / "Connections";
+        std::filesystem::copy_file(folder / "BasePlate.bmp", folder / "Profiles.bmp");
+        std::ofstream out(folder / "Profiles.txt", std::ios::binary);
+        out << "TVLPROPERTIES 1\ni nrOfControls=2\n";
+        const struct {
+            int type;
+            const char* contents;
+            double top;
+        } controls[] = {{tvlCtrlEdit, "BraceAngle", 0.1}, {tvlCtrlProfButton2, "Braces", 0.3}};
+        int n = 0;
+        for (const auto& c : controls) {
+            out << "i type" << n << "=" << c.type << "\nr topLeftX" << n << "=0.6\nr topLeftY" << n
+                << "=" << c.top << "\nr bottomRightX" << n << "=0.95\nr bottomRightY" << n << "="
+                << c.top + 0.08 << "\ns contents" << n << "=" << c.contents << "\ns comboList" << n
+                << "=\n";
+            ++n;
+        }
+        out << "END 15\n";
+        return L"Connections\\Profiles";
     }
     CDlgMacro* m_dlg = nullptr;
     int m_tab = -1;
@@ -128,4 +154,46 @@ TEST_F(ProfPage, GroupsWithTheirOwnButtonsLeaveThePageToTheGrid) {
     m_dlg->tabData(m_tab)->m_advBtnForEveryGroup = false;
     page->pageSize(width, withPanel);
     EXPECT_LT(height, withPanel);
+}
+
+TEST_F(ProfPage, ADrawnAdvancedButtonOpensTheDialogOnItsGroup) {
+    MacroData data = record(L"BP1");
+    int tab = -1;
+    ASSERT_TRUE(data.findTab(L"Profiles", tab));
+    data.tab(tab)->m_designFile = writeDesign();
+    data.tab(tab)->m_advBtnForEveryGroup = true;
+    CMacroTabProf* page = openProfiles(data);
+    ASSERT_NE(page, nullptr);
+    EXPECT_FALSE(page->panelShown());
+    // The drawn cell leaves the grid; the other stays there.
+    const MacroCell* angle = m_dlg->tabData(m_tab)->cellWithName(L"BraceAngle");
+    ASSERT_GT(angle->m_reference, 0);
+    EXPECT_EQ(page->getDlgItem(angle->m_reference)->text(), L"45");
+    EXPECT_EQ(page->gridRows(), 1);
+    EXPECT_GT(gridRowOf(L"BraceConnection"), 0);
+    int button = 0;
+    for (int i = 0; i < page->design().getNrControls(); ++i)
+        if (page->design().getControl(i)->type == tvlCtrlProfButton2)
+            button = page->design().getControl(i)->resourceId;
+    ASSERT_NE(button, 0);
+
+    // The drawn edit applies like a general page's.
+    ASSERT_TRUE(ui::typeText(*page, angle->m_reference, L"50"));
+    ASSERT_TRUE(ui::key(ui::VK_RETURN));
+    EXPECT_EQ(modelValue(L"BP1", L"Profiles", L"BraceAngle"), L"50");
+
+    // The button runs the advanced dialog on the group it names, and its changes go to
+    // the model through the page.
+    ui::ScriptedDriver driver;
+    Tvl_String shown;
+    driver.onDialog(kDlgProfAdv, [&](ui::Dialog& d) {
+        shown = Tvl_String(d.getDlgItemText(kAdvGroupName));
+        ui::click(d, kAdvRot180);
+        ui::click(d, ui::IDOK);
+    });
+    ASSERT_TRUE(ui::click(*page->getDlgItem(button)));
+    EXPECT_TRUE(driver.done());
+    EXPECT_EQ(shown, L"Braces");
+    EXPECT_EQ(modelGroup(L"Braces").m_rotation, MacroProfData::kRot180);
+    EXPECT_EQ(modelValue(L"BP1", L"Profiles", L"BraceAngle"), L"50");
 }
