@@ -224,12 +224,16 @@ Parts basePlateParts(const MacroInstance& m) {
     return parts;
 }
 
-// The profiles of a base plate: the column, two braces, and a segmented edge angle.
+// The profiles of a base plate: the column, two braces, and a segmented edge angle, with
+// the braces' angle and connection (shown in the page's grid: the tab has no design).
 ModuleDefinition basePlateProfiles() {
     ModuleDefinition profiles;
     profiles.tab.m_kind = MacroTabData::kProfiles;
     profiles.tab.m_module = L"Profiles";
     profiles.tab.m_caption = L"Profiles";
+    profiles.tab.m_cells.append(cell(MacroCell::kNumber, L"BraceAngle", L"45"));
+    profiles.tab.m_cells.append(
+        cell(MacroCell::kList, L"BraceConnection", L"Bolted", false, {L"Bolted", L"Welded"}));
     MacroProfData column;
     column.m_group = L"Column";
     column.m_section = L"HEA-200";

@@ -43,7 +43,10 @@ bool isPushButton(const ui::Window* w) {
 
 } // namespace
 
-CMacroTabGeneral::CMacroTabGeneral() : CMacroTabPage(kPageGeneral) {}
+CMacroTabGeneral::CMacroTabGeneral() : CMacroTabGeneral(kPageGeneral, kGrid) {}
+
+CMacroTabGeneral::CMacroTabGeneral(int templateId, int gridId)
+    : CMacroTabPage(templateId), m_templateId(templateId), m_gridId(gridId) {}
 
 CMacroTabGeneral::~CMacroTabGeneral() {
     if (isWindow())
@@ -51,7 +54,7 @@ CMacroTabGeneral::~CMacroTabGeneral() {
 }
 
 bool CMacroTabGeneral::createPage(ui::Window* tabControl) {
-    return create(kPageGeneral, tabControl);
+    return create(m_templateId, tabControl);
 }
 
 CDlgMacro* CMacroTabGeneral::frame() {
@@ -74,7 +77,7 @@ bool CMacroTabGeneral::onInitDialog() {
     setDlgItemText(kAssemblyLabel, dialString(kTextAssembly).str());
     setDlgItemText(kDiameterLabel, dialString(kTextDiameter).str());
     setDlgItemText(kBoltAdvanced, dialString(kTextAdvanced).str());
-    m_gridMade = m_grid.attach(this, kGrid, true);
+    m_gridMade = m_grid.attach(this, m_gridId, true);
     MacroTabData* t = tab();
     if (t != nullptr) {
         m_fixedControls = {kAssembly, kDiameter, kBoltAdvanced};
@@ -85,7 +88,7 @@ bool CMacroTabGeneral::onInitDialog() {
                 m_resizer.SetRule(id, Side::Top, Rule::Parent, 0, Side::Bottom);
                 m_resizer.KeepSize(id, Side::Bottom);
             }
-            m_boltResizer = true;
+            m_resizerUsed = true;
         }
         if (m_gridMade) {
             m_grid.setColCount(4);
@@ -159,8 +162,11 @@ void CMacroTabGeneral::pageSize(int& width, int& height) const {
     height = m_pictureHeight + 4;
     if (gridShown())
         height += gridHeight();
-    if (const_cast<CMacroTabGeneral*>(this)->boltControlsShown())
-        height += kBoltExtra;
+    height += reservedBottom();
+}
+
+int CMacroTabGeneral::reservedBottom() const {
+    return const_cast<CMacroTabGeneral*>(this)->boltControlsShown() ? kBoltExtra : 0;
 }
 
 int CMacroTabGeneral::gridHeight() const {
@@ -233,7 +239,7 @@ bool CMacroTabGeneral::onCommand(int id, int code, ui::Window* from) {
         }
         return CMacroTabPage::onCommand(id, code, from);
     }
-    if (id == kGrid && code == grid::kCodeCheckOffOrButton) {
+    if (id == m_gridId && code == grid::kCodeCheckOffOrButton) {
         onGridButton();
         return true;
     }
@@ -316,8 +322,14 @@ void CMacroTabGeneral::onDrawnClicked(int id, int type) {
         onFlexFix(id);
         return;
     default:
+        onOtherDrawnClicked(id, type);
         return;
     }
+}
+
+Tvl_String CMacroTabGeneral::drawnGroup(int id) const {
+    const auto it = m_drawnGroups.find(id);
+    return it == m_drawnGroups.end() ? Tvl_String() : it->second;
 }
 
 void CMacroTabGeneral::onFlexFix(int id) {
@@ -640,12 +652,10 @@ void CMacroTabGeneral::layout() {
     const ui::Rect client = getClientRect();
     if (m_gridMade) {
         const int top = m_pictureHeight + 2;
-        int bottom = client.bottom - 4;
-        if (boltControlsShown())
-            bottom -= kBoltExtra;
+        const int bottom = client.bottom - 4 - reservedBottom();
         m_grid.moveWindow(ui::Rect{3, top, std::max(client.right - 3, 3), std::max(bottom, top)});
         m_grid.showWindow(gridShown() ? ui::SW_SHOW : ui::SW_HIDE);
     }
-    if (m_boltResizer)
+    if (m_resizerUsed)
         m_resizer.Move();
 }

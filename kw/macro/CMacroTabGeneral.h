@@ -6,7 +6,11 @@
 // bolt controls also offers the assembly, the diameter and the advanced bolt settings.
 // Every change the user confirms is stored into the tab data and applied to the model at
 // once through the macro dialog (docs/macro-dialog.md).
+//
+// The profile page (CMacroTabProf) is a general page too: it brings its own template and
+// grid control, and reserves the bottom of the page for its fixed panel.
 
+#include <map>
 #include <vector>
 
 #include "core/CResizer.h"
@@ -51,6 +55,21 @@ public:
     bool designHasBoltControls() const { return m_designBoltControls; }
 
 protected:
+    // A page of another template whose grid is made in the place of control `gridId`.
+    CMacroTabGeneral(int templateId, int gridId);
+
+    CDlgMacro* frame();
+    MacroTabData* tab();
+    void applyPage();
+    void layout();
+    // The height kept free below the grid for the page's fixed controls.
+    virtual int reservedBottom() const;
+    int pictureHeight() const { return m_pictureHeight; }
+    // A drawn control of a type the general page leaves alone was clicked.
+    virtual void onOtherDrawnClicked(int /*id*/, int /*type*/) {}
+    // The profile group a drawn profile control (types 13 to 17) is bound to.
+    Tvl_String drawnGroup(int id) const;
+
     bool onInitDialog() override;
     void onOK() override {}
     void onCancel() override {}
@@ -63,9 +82,12 @@ protected:
     bool onCtlColor(ui::CtlColor& color) override;
     void onSize(unsigned type, int cx, int cy) override;
 
+    CResizer m_resizer;
+    bool m_resizerUsed = false;
+    std::vector<int> m_fixedControls;
+    bool m_active = false;
+
 private:
-    CDlgMacro* frame();
-    MacroTabData* tab();
     bool boltControlsShown();
 
     // Binding (CMacroTabGeneralBind.cpp).
@@ -85,7 +107,6 @@ private:
     void setGridText(int col, int row, const Tvl_String& text);
 
     // Actions.
-    void applyPage();
     void applyAgainst(const MacroTabData& before);
     void onDrawnClicked(int id, int type);
     void onFlexDimension(int id, int type);
@@ -100,18 +121,16 @@ private:
     bool onTabKey(bool backward);
     bool focusArea(int area, bool last);
     int focusedArea() const;
-    void layout();
     int gridHeight() const;
 
+    int m_templateId;
+    int m_gridId;
     Tvl_String m_fontName = L"Verdana";
-    CResizer m_resizer;
     Tvl_DlgDesignerData m_design;
     Tvl_Spread m_grid;
-    std::vector<int> m_fixedControls;
     bool m_gridMade = false;
-    bool m_active = false;
     bool m_designBoltControls = false;
-    bool m_boltResizer = false;
+    std::map<int, Tvl_String> m_drawnGroups;
     int m_gridRows = 0;
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;

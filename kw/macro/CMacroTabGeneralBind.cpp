@@ -76,6 +76,7 @@ void CMacroTabGeneral::bind() {
     if (t == nullptr)
         return;
     t->removeAllDlgReferences();
+    m_drawnGroups.clear();
     m_designBoltControls = false;
     m_pictureWidth = 0;
     m_pictureHeight = 0;
@@ -177,6 +178,7 @@ bool CMacroTabGeneral::bindControl(MacroTabData& t, Tvl_DesignerControl& control
         int index = -1;
         if (!t.findProfDataWithGroup(name, index))
             return false;
+        m_drawnGroups[id] = name;
         if (control.type == tvlCtrlProfButton)
             control.contents = dialString(kTextDots);
         else if (control.type == tvlCtrlProfButton2)

@@ -41,36 +41,15 @@ Tvl_String selectedText(ui::Window* w, int id) {
 
 } // namespace
 
-CMacroTabProf::CMacroTabProf() : CMacroTabPage(kPageProf) {}
+CMacroTabProf::CMacroTabProf() : CMacroTabGeneral(kPageProf, kGrid) {}
 
 CMacroTabProf::~CMacroTabProf() {
     if (isWindow())
         destroyWindow();
 }
 
-bool CMacroTabProf::createPage(ui::Window* tabControl) {
-    return create(kPageProf, tabControl);
-}
-
-CDlgMacro* CMacroTabProf::frame() {
-    return getDlgOwner(this);
-}
-
-MacroTabData* CMacroTabProf::tab() {
-    CDlgMacro* owner = frame();
-    return owner ? owner->tabData(m_tabIndex) : nullptr;
-}
-
 bool CMacroTabProf::onInitDialog() {
-    setDlgItemText(kPanelFrame, dialString(1002).str());
-    setDlgItemText(kSectionLabel, dialString(1003).str());
-    setDlgItemText(kChooseSection, dialString(969).str());
-    setDlgItemText(kOffsetLabel, dialString(1004).str());
-    setDlgItemText(kRotationLabel, (dialString(1005) + L" (\u00b0):").str());
-    setDlgItemText(kPlaneLabel, dialString(1006).str());
-    setDlgItemText(kPickPlane, dialString(1008).str());
-    setDlgItemText(kAdvanced, dialString(1007).str());
-    setDlgItemText(kSegmented, dialString(1009).str());
+    // The lists first: binding the design refreshes the page, which fills the panel.
     if (ui::ComboBox* offsets = comboOf(this, kOffsetType))
         for (const Tvl_String& s : getOffsetTypeStrings(false))
             offsets->addString(s.str());
@@ -82,6 +61,16 @@ bool CMacroTabProf::onInitDialog() {
     if (ui::ComboBox* planes = comboOf(this, kBasePlane))
         for (const Tvl_String& s : getBasePlaneStrings(false))
             planes->addString(s.str());
+    CMacroTabGeneral::onInitDialog();
+    setDlgItemText(kPanelFrame, dialString(1002).str());
+    setDlgItemText(kSectionLabel, dialString(1003).str());
+    setDlgItemText(kChooseSection, dialString(969).str());
+    setDlgItemText(kOffsetLabel, dialString(1004).str());
+    setDlgItemText(kRotationLabel, (dialString(1005) + L" (\u00b0):").str());
+    setDlgItemText(kPlaneLabel, dialString(1006).str());
+    setDlgItemText(kPickPlane, dialString(1008).str());
+    setDlgItemText(kAdvanced, dialString(1007).str());
+    setDlgItemText(kSegmented, dialString(1009).str());
     const MacroTabData* t = tab();
     const bool panel = t != nullptr && !t->advBtnForEveryGroup();
     for (int id : kPanelIds)
@@ -89,53 +78,49 @@ bool CMacroTabProf::onInitDialog() {
             w->showWindow(panel ? ui::SW_SHOW : ui::SW_HIDE);
     if (ui::Window* segmented = getDlgItem(kSegmented))
         segmented->showWindow(t != nullptr && t->hasSegmentedProfs() ? ui::SW_SHOW : ui::SW_HIDE);
+    m_fixedControls = {kGroup,    kProfile,  kSection,   kChooseSection, kOffsetType,
+                       kAdvanced, kRotation, kBasePlane, kPickPlane,     kSegmented};
+    // The panel and the segmented button keep their distance to the bottom; the grid
+    // takes what the design leaves above them.
+    if (t != nullptr && (m_resizerUsed || m_resizer.Init(this))) {
+        using Side = CResizer::Side;
+        using Rule = CResizer::Rule;
+        for (int id : kPanelIds) {
+            m_resizer.SetRule(id, Side::Top, Rule::Parent, 0, Side::Bottom);
+            m_resizer.KeepSize(id, Side::Bottom);
+        }
+        m_resizer.SetRule(kSegmented, Side::Top, Rule::Parent, 0, Side::Bottom);
+        m_resizer.KeepSize(kSegmented, Side::Bottom);
+        m_resizerUsed = true;
+    }
     fillLists();
-    m_active = true;
+    layout();
     return false;
 }
 
 // ---- What the frame asks of the page ---------------------------------------------------
 
-void CMacroTabProf::firstEntry() {
-    for (int id : {kGroup, kSegmented})
-        if (ui::Window* w = getDlgItem(id); w && w->isWindowVisible() && w->isWindowEnabled()) {
-            w->setFocus();
-            return;
-        }
-}
-
-void CMacroTabProf::reEntry() {
-    CDlgMacro* owner = frame();
-    MacroTabData* t = tab();
-    if (owner == nullptr || t == nullptr)
-        return;
-    owner->focusRegistry().restore(t->m_module, this, nullptr, nullptr);
-}
-
-void CMacroTabProf::leave() {
-    CDlgMacro* owner = frame();
-    MacroTabData* t = tab();
-    ui::Window* focus = ui::Window::getFocus();
-    if (owner == nullptr || t == nullptr || focus == nullptr || !isChild(focus))
-        return;
-    owner->focusRegistry().save(t->m_module, this, focus, nullptr);
-}
-
 void CMacroTabProf::refresh() {
+    CMacroTabGeneral::refresh();
     fillLists();
 }
 
-void CMacroTabProf::pageSize(int& width, int& height) const {
-    auto* self = const_cast<CMacroTabProf*>(this);
-    const MacroTabData* t = self->tab();
-    width = kMinWidth;
-    height = 0;
+int CMacroTabProf::reservedBottom() const {
+    const MacroTabData* t = const_cast<CMacroTabProf*>(this)->tab();
     if (t == nullptr)
-        return;
+        return 0;
     if (!t->advBtnForEveryGroup())
-        height = kPanelHeight;
-    else if (t->hasSegmentedProfs())
-        height = kSegmentedHeight;
+        return kPanelHeight;
+    return t->hasSegmentedProfs() ? kSegmentedHeight : 0;
+}
+
+void CMacroTabProf::pageSize(int& width, int& height) const {
+    CMacroTabGeneral::pageSize(width, height);
+    width = std::max(width, kMinWidth);
+    // Without a picture or a grid the page is its panel alone.
+    if (pictureHeight() > 0 || gridShown())
+        return;
+    height = reservedBottom();
 }
 
 Tvl_String CMacroTabProf::shownGroup() const {
@@ -224,6 +209,7 @@ bool CMacroTabProf::panelRecord(MacroProfData& props) {
 }
 
 void CMacroTabProf::store() {
+    CMacroTabGeneral::store();
     MacroTabData* t = tab();
     MacroProfData props;
     if (t == nullptr || !panelRecord(props))
@@ -280,7 +266,7 @@ void CMacroTabProf::applyPanel() {
 
 bool CMacroTabProf::onCommand(int id, int code, ui::Window* from) {
     if (from == nullptr || m_showing)
-        return CMacroTabPage::onCommand(id, code, from);
+        return CMacroTabGeneral::onCommand(id, code, from);
     switch (id) {
     case kGroup:
     case kProfile:
@@ -317,7 +303,7 @@ bool CMacroTabProf::onCommand(int id, int code, ui::Window* from) {
             runSegmented();
         return true;
     default:
-        return CMacroTabPage::onCommand(id, code, from);
+        return CMacroTabGeneral::onCommand(id, code, from);
     }
 }
 
@@ -381,12 +367,20 @@ void CMacroTabProf::pickPlane() {
     writeRecord(props);
 }
 
-void CMacroTabProf::runAdvanced(const Tvl_String& group) {
+void CMacroTabProf::onOtherDrawnClicked(int id, int type) {
+    if (type != tvlCtrlProfButton2)
+        return;
+    const Tvl_String group = drawnGroup(id);
+    if (!group.isEmpty())
+        runAdvanced(group, true);
+}
+
+void CMacroTabProf::runAdvanced(const Tvl_String& group, bool fromDrawnButton) {
     MacroTabData* t = tab();
     if (t == nullptr)
         return;
     CDlgMacroProfAdv dlg(this);
-    dlg.m_option = m_preview;
+    dlg.m_option = fromDrawnButton || m_preview;
     dlg.m_data.m_group = group.isEmpty() ? shownGroup() : group;
     dlg.m_data.m_tab = t->m_module;
     dlg.m_data.m_owner = handle().value;
