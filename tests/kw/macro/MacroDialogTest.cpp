@@ -177,7 +177,7 @@ TEST_F(MacroDialog, SwitchingTabsStoresThePageLeft) {
     EXPECT_EQ(current().tab(0)->cellWithName(L"Remark")->m_value, L"typed, not applied");
 }
 
-TEST_F(MacroDialog, SelectionListRebuildsThePagesWithFewerTabs) {
+TEST_F(MacroDialog, SelectionListRebuildsThePagesOfAnotherGroup) {
     CDlgMacro* dlg = openSample();
     ASSERT_NE(dlg, nullptr);
     ASSERT_TRUE(ui::selectItem(*dlg, kTab, 2)); // Notes, the third tab of the end plate
@@ -194,6 +194,25 @@ TEST_F(MacroDialog, SelectionListRebuildsThePagesWithFewerTabs) {
     EXPECT_TRUE(dlg->page(2)->isWindowVisible());
     EXPECT_EQ(dlg->text(), dlg->macroData().m_title.str());
     EXPECT_EQ(groups->getCurSel(), dlg->macroData().m_firstSelection);
+}
+
+TEST_F(MacroDialog, SwitchingToAMacroWithFewerTabsKeepsTheTabIndexInRange) {
+    // A macro of six tabs, shown on its last tab; the end plate after it has three.
+    const AcDbObjectId id = model::sampleModel().addSyntheticMacro(6, 2);
+    MacroData data;
+    AcArray<AcDbObjectId> ids;
+    ids.append(id);
+    ASSERT_TRUE(model::sampleModel().fillRecord(ids, data));
+    CDlgMacro* dlg = open(data);
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_EQ(dlg->pageCount(), 6);
+    ASSERT_TRUE(ui::selectItem(*dlg, kTab, 5));
+    ASSERT_TRUE(ui::selectItem(*dlg, kFirstList, 0)); // Connections: the end plate first
+    EXPECT_EQ(dlg->pageCount(), 3);
+    EXPECT_EQ(dlg->tabControl()->getItemCount(), 3);
+    EXPECT_EQ(dlg->tabControl()->getCurSel(), 2);
+    EXPECT_EQ(dlg->currentPage(), 2);
+    EXPECT_EQ(dlg->text(), dlg->macroData().m_title.str());
 }
 
 TEST_F(MacroDialog, SelectOtherMacrosHidesWhileTheUserPicks) {
