@@ -1,4 +1,5 @@
-// Conditional aggregates (SUMIF, SUMIFS, COUNTIF, COUNTIFS, AVERAGEIF, AVERAGEIFS),
+// Conditional aggregates (SUMIF, SUMIFS, COUNTIF, COUNTIFS, AVERAGEIF, AVERAGEIFS,
+// MAXIFS, MINIFS),
 // COUNTBLANK, SUMPRODUCT and SUMSQ, with LibreOffice's criteria rules.
 
 #include <algorithm>
@@ -259,7 +260,7 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
     return t;
 }
 
-enum class Aggregate { Sum, Count, Average };
+enum class Aggregate { Sum, Count, Average, Max, Min };
 
 void finish(const Tally& t, Aggregate kind, EvalValue& r) {
     if (t.err != ErrorCode::None)
@@ -273,6 +274,12 @@ void finish(const Tally& t, Aggregate kind, EvalValue& r) {
         if (t.numbers.empty())
             return setError(r, ErrorCode::Div0);
         return setNumber(r, sumCompensated(t.numbers) / static_cast<double>(t.numbers.size()));
+    case Aggregate::Max:
+        return setNumber(
+            r, t.numbers.empty() ? 0 : *std::max_element(t.numbers.begin(), t.numbers.end()));
+    case Aggregate::Min:
+        return setNumber(
+            r, t.numbers.empty() ? 0 : *std::min_element(t.numbers.begin(), t.numbers.end()));
     }
 }
 
@@ -333,6 +340,12 @@ void fnAverageIfs(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
 }
 void fnCountIfs(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     manyCriteria(ev, a, n, r, Aggregate::Count);
+}
+void fnMaxIfs(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
+    manyCriteria(ev, a, n, r, Aggregate::Max);
+}
+void fnMinIfs(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
+    manyCriteria(ev, a, n, r, Aggregate::Min);
 }
 
 void fnCountBlank(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
