@@ -560,6 +560,42 @@ Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
         }
         case Op::Paren:
             break;
+        case Op::RangeJoin:
+        case Op::Intersect: {
+            if (m_stack.size() < 2)
+                return Value::error(ErrorCode::Value);
+            EvalValue b = std::move(m_stack.back());
+            m_stack.pop_back();
+            EvalValue& a = m_stack.back();
+            if (a.kind == EvalValue::Error)
+                break;
+            if (b.kind == EvalValue::Error) {
+                a = b;
+                break;
+            }
+            if (a.kind != EvalValue::Ref || b.kind != EvalValue::Ref) {
+                a = EvalValue::error(ErrorCode::Value);
+                break;
+            }
+            CellRange g;
+            if (t.op == Op::RangeJoin) {
+                g = {std::min(a.range.col1, b.range.col1), std::min(a.range.row1, b.range.row1),
+                     std::max(a.range.col2, b.range.col2), std::max(a.range.row2, b.range.row2)};
+                if (!computedReference(g)) {
+                    a = EvalValue::error(ErrorCode::Ref);
+                    break;
+                }
+            } else {
+                g = {std::max(a.range.col1, b.range.col1), std::max(a.range.row1, b.range.row1),
+                     std::min(a.range.col2, b.range.col2), std::min(a.range.row2, b.range.row2)};
+                if (g.col1 > g.col2 || g.row1 > g.row2) {
+                    a = EvalValue::error(ErrorCode::Null);
+                    break;
+                }
+            }
+            a.range = g;
+            break;
+        }
         case Op::Func: {
             if (m_stack.size() < t.argc)
                 return Value::error(ErrorCode::Value);

@@ -36,6 +36,8 @@ enum class Op : uint8_t {
     Paren,
     Func,
     Custom,
+    RangeJoin, // a:b between references that are not plain addresses (A1:INDEX(...))
+    Intersect, // "a b": the cells two references share
 };
 
 // Ref flags: which parts are absolute. Range uses all four. A whole column range

@@ -191,7 +191,7 @@ private:
             if (signs.size() > 1000)
                 return failB("too many signs");
         }
-        if (!primary(depth))
+        if (!primary(depth) || !referenceOperators(depth))
             return false;
         for (;;) {
             skipSpace();
@@ -203,6 +203,57 @@ private:
         for (auto it = signs.rbegin(); it != signs.rend(); ++it)
             emit(*it);
         return true;
+    }
+
+    // Whether the last operand may be a reference (so ':' and ' ' can combine it).
+    bool lastMayBeReference() const {
+        if (m_out.tokens.empty())
+            return false;
+        Op op = m_out.tokens.back().op;
+        return op == Op::Ref || op == Op::Range || op == Op::Name || op == Op::Func ||
+               op == Op::Custom || op == Op::RangeJoin || op == Op::Intersect || op == Op::Paren;
+    }
+
+    // The reference operators after an operand: "a:b" spans both references, "a b"
+    // (blanks between two references) takes the cells they share.
+    bool referenceOperators(int depth) {
+        for (;;) {
+            if (peek() == ':' && lastMayBeReference()) {
+                ++m_pos;
+                if (!primary(depth + 1))
+                    return false;
+                emit(Op::RangeJoin);
+                m_out.volatileCode = true; // its cells are known only when it runs
+                continue;
+            }
+            if ((peek() == ' ' || peek() == '\t') && lastMayBeReference()) {
+                size_t save = m_pos;
+                skipSpace();
+                char c = peek();
+                bool start =
+                    c == '$' || isIdentStart(c) || (c == '#' && m_style == RefStyle::Default);
+                if (start &&
+                    !(c == '#' && parseErrorText(m_s.substr(m_pos, 4)) != ErrorCode::None)) {
+                    size_t before = m_out.tokens.size();
+                    if (primary(depth + 1) && lastMayBeReference()) {
+                        while (peek() == ':' && lastMayBeReference()) {
+                            ++m_pos;
+                            if (!primary(depth + 1))
+                                return false;
+                            emit(Op::RangeJoin);
+                            m_out.volatileCode = true;
+                        }
+                        emit(Op::Intersect);
+                        continue;
+                    }
+                    if (!m_result.ok)
+                        return false;
+                    m_out.tokens.resize(before);
+                }
+                m_pos = save;
+            }
+            return true;
+        }
     }
 
     bool number() {

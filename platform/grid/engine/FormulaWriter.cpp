@@ -235,6 +235,12 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
         case Op::Percent:
             st.push_back(wrap("", pop(), "%"));
             break;
+        case Op::RangeJoin:
+            binary(":");
+            break;
+        case Op::Intersect:
+            binary(" ");
+            break;
         case Op::Paren:
             st.push_back(wrap("(", pop(), ")"));
             break;

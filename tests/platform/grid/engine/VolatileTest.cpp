@@ -170,3 +170,38 @@ TEST(VolatileTest, WholeColumnsAndRowsCostWhatTheDataCosts) {
     EXPECT_EQ(s.formula(2, 3), "SUM(A:A)");
     EXPECT_EQ(s.value(2, 3), Value::number(500501));
 }
+
+TEST(VolatileTest, ReferenceOperatorsTakeReferencesFunctionsReturn) {
+    Sheet s;
+    sized(s, 10, 20);
+    for (int r = 1; r <= 5; ++r) {
+        s.setNumber(1, r, r);
+        s.setNumber(2, r, r * 10);
+    }
+    s.setFormula(4, 1, "SUM(A1:INDEX(A1:A5,3))");
+    s.setFormula(4, 2, "SUM(OFFSET(A1,1,0):A4)");
+    s.setFormula(4, 3, "SUM(A1:B5 B2:C3)");
+    s.setFormula(4, 4, "A1:A2 B1:B2");
+    s.setFormula(4, 5, "SUM((A1:A5) A3:B3)");
+    s.setFormula(4, 6, "SUM(INDEX(A1:B5,2,0):INDEX(A1:B5,3,0))");
+    EXPECT_EQ(s.value(4, 1), Value::number(6));
+    EXPECT_EQ(s.value(4, 2), Value::number(9));
+    EXPECT_EQ(s.value(4, 3), Value::number(50));
+    EXPECT_EQ(s.value(4, 4), Value::error(ErrorCode::Null));
+    EXPECT_EQ(s.value(4, 5), Value::number(3));
+    EXPECT_EQ(s.value(4, 6), Value::number(55));
+    // The cells between are read afresh: the spanned block is known only at run time.
+    s.setNumber(1, 2, 100);
+    EXPECT_EQ(s.value(4, 1), Value::number(104));
+    // They read back as written, in every style.
+    EXPECT_EQ(s.formula(4, 1), "SUM(A1:INDEX(A1:A5,3))");
+    EXPECT_EQ(s.formula(4, 3), "SUM(A1:B5 B2:C3)");
+    EXPECT_EQ(s.formula(4, 3, RefStyle::R1C1), "SUM(R[-2]C[-3]:R[2]C[-2] R[-1]C[-2]:RC[-1])");
+    Sheet t;
+    sized(t, 10, 20);
+    ASSERT_TRUE(t.setFormula(4, 3, s.formula(4, 3, RefStyle::R1C1), RefStyle::R1C1).ok);
+    EXPECT_EQ(t.formula(4, 3), "SUM(A1:B5 B2:C3)");
+    // Not references: refused when run.
+    s.setFormula(4, 7, "SUM(A1:(1+1))");
+    EXPECT_EQ(s.value(4, 7), Value::error(ErrorCode::Value));
+}
