@@ -214,14 +214,36 @@ private:
                op == Op::Custom || op == Op::RangeJoin || op == Op::Intersect || op == Op::Paren;
     }
 
+    // Whether the last token is a name that another style reads as a column when a
+    // ':' joins it ("A:A" in R1C1 style would be two names).
+    bool lastIsColumnLikeName() const {
+        const Token& t = m_out.tokens.back();
+        if (t.op != Op::Name)
+            return false;
+        const std::string& n = m_out.strings[t.a];
+        if (n.empty() || n.size() > 5)
+            return false;
+        int64_t v = 0;
+        for (char c : n) {
+            if (!isAlpha(c))
+                return false;
+            v = v * 26 + (upper(c) - 'A' + 1);
+        }
+        return v <= Sheet::kLimitCols;
+    }
+
     // The reference operators after an operand: "a:b" spans both references, "a b"
     // (blanks between two references) takes the cells they share.
     bool referenceOperators(int depth) {
         for (;;) {
             if (peek() == ':' && lastMayBeReference()) {
+                if (lastIsColumnLikeName())
+                    return failB("name looks like a column");
                 ++m_pos;
                 if (!primary(depth + 1))
                     return false;
+                if (lastIsColumnLikeName())
+                    return failB("name looks like a column");
                 emit(Op::RangeJoin);
                 m_out.volatileCode = true; // its cells are known only when it runs
                 continue;
