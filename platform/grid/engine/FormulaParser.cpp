@@ -234,18 +234,25 @@ private:
 
     // The reference operators after an operand: "a:b" spans both references, "a b"
     // (blanks between two references) takes the cells they share.
+    // "a:b" after an operand a; the ':' is at m_pos.
+    bool joinRange(int depth) {
+        if (lastIsColumnLikeName())
+            return failB("name looks like a column");
+        ++m_pos;
+        if (!primary(depth + 1))
+            return false;
+        if (lastIsColumnLikeName())
+            return failB("name looks like a column");
+        emit(Op::RangeJoin);
+        m_out.volatileCode = true; // its cells are known only when it runs
+        return true;
+    }
+
     bool referenceOperators(int depth) {
         for (;;) {
             if (peek() == ':' && lastMayBeReference()) {
-                if (lastIsColumnLikeName())
-                    return failB("name looks like a column");
-                ++m_pos;
-                if (!primary(depth + 1))
+                if (!joinRange(depth))
                     return false;
-                if (lastIsColumnLikeName())
-                    return failB("name looks like a column");
-                emit(Op::RangeJoin);
-                m_out.volatileCode = true; // its cells are known only when it runs
                 continue;
             }
             if ((peek() == ' ' || peek() == '\t') && lastMayBeReference()) {
@@ -258,13 +265,9 @@ private:
                     !(c == '#' && parseErrorText(m_s.substr(m_pos, 4)) != ErrorCode::None)) {
                     size_t before = m_out.tokens.size();
                     if (primary(depth + 1) && lastMayBeReference()) {
-                        while (peek() == ':' && lastMayBeReference()) {
-                            ++m_pos;
-                            if (!primary(depth + 1))
+                        while (peek() == ':' && lastMayBeReference())
+                            if (!joinRange(depth))
                                 return false;
-                            emit(Op::RangeJoin);
-                            m_out.volatileCode = true;
-                        }
                         emit(Op::Intersect);
                         continue;
                     }
