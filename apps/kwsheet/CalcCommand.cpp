@@ -8,27 +8,21 @@
 
 namespace {
 
-struct InputCell {
-    grid::CellRef ref;
-    std::string content;
-    int line;
-};
-
 // "B3" or "R3C2".
-bool parseRef(const std::string& text, grid::CellRef& out) {
+bool parseRef(std::string_view text, grid::CellRef& out) {
     if (grid::parseA1(text, out))
         return true;
     if (text.size() < 4 || (text[0] != 'R' && text[0] != 'r'))
         return false;
     size_t c = text.find_first_of("Cc", 1);
-    if (c == std::string::npos || c == 1 || c + 1 == text.size())
+    if (c == std::string_view::npos || c == 1 || c + 1 == text.size())
         return false;
     try {
         size_t used = 0;
-        long row = std::stol(text.substr(1, c - 1), &used);
+        long row = std::stol(std::string(text.substr(1, c - 1)), &used);
         if (used != c - 1)
             return false;
-        long col = std::stol(text.substr(c + 1), &used);
+        long col = std::stol(std::string(text.substr(c + 1)), &used);
         if (used != text.size() - c - 1)
             return false;
         if (row < 1 || col < 1 || row > grid::Sheet::kLimitRows || col > grid::Sheet::kLimitCols)
@@ -71,8 +65,13 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
         }
     }
 
-    std::vector<InputCell> cells;
-    int32_t maxCol = 1, maxRow = 1;
+    // Each line goes into the sheet as it is read: nothing but the sheet holds the
+    // input, so a million rows cost what their cells cost.
+    grid::Sheet sheet;
+    sheet.setAutoCalc(false);
+    sheet.setRefStyle(style);
+    sheet.setMaxCols(grid::Sheet::kLimitCols);
+    sheet.setMaxRows(grid::Sheet::kLimitRows);
     std::string line;
     int lineNo = 0;
     while (std::getline(in, line)) {
@@ -86,52 +85,40 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
             err << "kwsheet calc: line " << lineNo << ": expected REF<TAB>CONTENT\n";
             return 1;
         }
-        InputCell c;
-        if (!parseRef(line.substr(0, tab), c.ref)) {
-            err << "kwsheet calc: line " << lineNo << ": bad cell reference '"
-                << line.substr(0, tab) << "'\n";
+        grid::CellRef ref;
+        std::string_view refText = std::string_view(line).substr(0, tab);
+        if (!parseRef(refText, ref)) {
+            err << "kwsheet calc: line " << lineNo << ": bad cell reference '" << refText << "'\n";
             return 1;
         }
         // A constant beyond the sheet is refused as a formula there is.
-        if (c.ref.col > grid::Sheet::kLimitCols || c.ref.row > grid::Sheet::kLimitRows) {
-            err << "kwsheet calc: line " << lineNo << ": cell " << line.substr(0, tab)
+        if (ref.col > grid::Sheet::kLimitCols || ref.row > grid::Sheet::kLimitRows) {
+            err << "kwsheet calc: line " << lineNo << ": cell " << refText
                 << " is outside the sheet (" << grid::columnLetters(grid::Sheet::kLimitCols)
                 << grid::Sheet::kLimitRows << " is the last cell)\n";
             return 1;
         }
-        c.content = line.substr(tab + 1);
-        c.line = lineNo;
-        maxCol = std::max(maxCol, c.ref.col);
-        maxRow = std::max(maxRow, c.ref.row);
-        cells.push_back(std::move(c));
-    }
-
-    grid::Sheet sheet;
-    sheet.setAutoCalc(false);
-    sheet.setRefStyle(style);
-    sheet.setMaxCols(maxCol);
-    sheet.setMaxRows(maxRow);
-    for (const InputCell& c : cells) {
-        if (c.content.empty()) {
-            sheet.clearContents(c.ref.col, c.ref.row);
-        } else if (c.content[0] == '=') {
-            if (c.content.find_first_not_of(" \t", 1) == std::string::npos) {
-                err << "kwsheet calc: line " << c.line << ": formula without an expression\n";
+        std::string_view content = std::string_view(line).substr(tab + 1);
+        if (content.empty()) {
+            sheet.clearContents(ref.col, ref.row);
+        } else if (content[0] == '=') {
+            if (content.find_first_not_of(" \t", 1) == std::string_view::npos) {
+                err << "kwsheet calc: line " << lineNo << ": formula without an expression\n";
                 return 1;
             }
-            grid::FormulaStatus st = sheet.setFormula(c.ref.col, c.ref.row, c.content);
+            grid::FormulaStatus st = sheet.setFormula(ref.col, ref.row, content);
             if (!st.ok) {
-                err << "kwsheet calc: line " << c.line << ": " << st.message << "\n";
+                err << "kwsheet calc: line " << lineNo << ": " << st.message << "\n";
                 return 1;
             }
         } else {
             double v;
-            bool set = grid::parseNumber(c.content, v) &&
-                               c.content.find_first_of(" \t") == std::string::npos
-                           ? sheet.setNumber(c.ref.col, c.ref.row, v)
-                           : sheet.setText(c.ref.col, c.ref.row, c.content);
+            bool set = grid::parseNumber(content, v) &&
+                               content.find_first_of(" \t") == std::string_view::npos
+                           ? sheet.setNumber(ref.col, ref.row, v)
+                           : sheet.setText(ref.col, ref.row, std::string(content));
             if (!set) {
-                err << "kwsheet calc: line " << c.line << ": the sheet refused the constant\n";
+                err << "kwsheet calc: line " << lineNo << ": the sheet refused the constant\n";
                 return 1;
             }
         }

@@ -422,9 +422,30 @@ void Evaluator::callCustom(const FormulaCode& code, const Token& t) {
     m_stack.push_back(std::move(result));
 }
 
+bool Evaluator::computedReference(const CellRange& g) {
+    if (g.col1 < 1 || g.row1 < 1 || g.col1 > g.col2 || g.row1 > g.row2 ||
+        g.col2 > Sheet::kLimitCols || g.row2 > Sheet::kLimitRows)
+        return false;
+    if (m_pending != kNoFormula)
+        return true;
+    for (int32_t c = g.col1; c <= g.col2 && static_cast<size_t>(c) < m_d.cols.size(); ++c) {
+        const auto& slots = m_d.cols[c].slots;
+        int64_t last = std::min<int64_t>(g.row2, static_cast<int64_t>(slots.size()) - 1);
+        for (int64_t r = g.row1; r <= last; ++r) {
+            uint32_t f = slots[r].formula;
+            if (f && m_d.formulas[f - 1].state != FState::Clean) {
+                m_pending = f - 1;
+                return true;
+            }
+        }
+    }
+    return true;
+}
+
 Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
     m_col = col;
     m_row = row;
+    m_pending = kNoFormula;
     m_stack.clear();
     for (const Token& t : code.tokens) {
         switch (t.op) {
@@ -539,6 +560,42 @@ Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
         }
         case Op::Paren:
             break;
+        case Op::RangeJoin:
+        case Op::Intersect: {
+            if (m_stack.size() < 2)
+                return Value::error(ErrorCode::Value);
+            EvalValue b = std::move(m_stack.back());
+            m_stack.pop_back();
+            EvalValue& a = m_stack.back();
+            if (a.kind == EvalValue::Error)
+                break;
+            if (b.kind == EvalValue::Error) {
+                a = b;
+                break;
+            }
+            if (a.kind != EvalValue::Ref || b.kind != EvalValue::Ref) {
+                a = EvalValue::error(ErrorCode::Value);
+                break;
+            }
+            CellRange g;
+            if (t.op == Op::RangeJoin) {
+                g = {std::min(a.range.col1, b.range.col1), std::min(a.range.row1, b.range.row1),
+                     std::max(a.range.col2, b.range.col2), std::max(a.range.row2, b.range.row2)};
+                if (!computedReference(g)) {
+                    a = EvalValue::error(ErrorCode::Ref);
+                    break;
+                }
+            } else {
+                g = {std::max(a.range.col1, b.range.col1), std::max(a.range.row1, b.range.row1),
+                     std::min(a.range.col2, b.range.col2), std::min(a.range.row2, b.range.row2)};
+                if (g.col1 > g.col2 || g.row1 > g.row2) {
+                    a = EvalValue::error(ErrorCode::Null);
+                    break;
+                }
+            }
+            a.range = g;
+            break;
+        }
         case Op::Func: {
             if (m_stack.size() < t.argc)
                 return Value::error(ErrorCode::Value);

@@ -74,6 +74,14 @@ public:
     bool toText(const EvalValue& v, std::string& out, ErrorCode& err) const;
     bool toBool(const EvalValue& v, bool& out, ErrorCode& err) const;
 
+    // A reference a function computed (OFFSET, INDIRECT, ...): false when it leaves
+    // the sheet. When a formula inside it still needs calculating, that formula is
+    // remembered (pending()) and the calculation does it first and runs this formula
+    // again, so computed references see current values like written ones.
+    bool computedReference(const CellRange& range);
+    static constexpr uint32_t kNoFormula = UINT32_MAX;
+    uint32_t pending() const { return m_pending; }
+
 private:
     void binary(Op op);
     void compare(Op op);
@@ -83,6 +91,7 @@ private:
     SheetData& m_d;
     int32_t m_col = 0, m_row = 0;
     std::vector<EvalValue> m_stack;
+    uint32_t m_pending = kNoFormula;
 };
 
 // Ordering of comparisons and look-ups: <0, 0, >0. Numbers (booleans among them)

@@ -36,10 +36,21 @@ enum class Op : uint8_t {
     Paren,
     Func,
     Custom,
+    RangeJoin, // a:b between references that are not plain addresses (A1:INDEX(...))
+    Intersect, // "a b": the cells two references share
 };
 
-// Ref flags: which parts are absolute. Range uses all four.
-enum RefFlags : uint8_t { kColAbs = 1, kRowAbs = 2, kCol2Abs = 4, kRow2Abs = 8 };
+// Ref flags: which parts are absolute. Range uses all four. A whole column range
+// (A:C) holds rows 1..Sheet::kLimitRows, a whole row range (3:5) columns
+// 1..Sheet::kLimitCols, both absolute; the flag tells the writer to leave them out.
+enum RefFlags : uint8_t {
+    kColAbs = 1,
+    kRowAbs = 2,
+    kCol2Abs = 4,
+    kRow2Abs = 8,
+    kWholeCols = 16,
+    kWholeRows = 32,
+};
 
 struct Token {
     Op op = Op::Number;

@@ -191,7 +191,7 @@ private:
             if (signs.size() > 1000)
                 return failB("too many signs");
         }
-        if (!primary(depth))
+        if (!primary(depth) || !referenceOperators(depth))
             return false;
         for (;;) {
             skipSpace();
@@ -203,6 +203,82 @@ private:
         for (auto it = signs.rbegin(); it != signs.rend(); ++it)
             emit(*it);
         return true;
+    }
+
+    // Whether the last operand may be a reference (so ':' and ' ' can combine it).
+    bool lastMayBeReference() const {
+        if (m_out.tokens.empty())
+            return false;
+        Op op = m_out.tokens.back().op;
+        return op == Op::Ref || op == Op::Range || op == Op::Name || op == Op::Func ||
+               op == Op::Custom || op == Op::RangeJoin || op == Op::Intersect || op == Op::Paren;
+    }
+
+    // Whether the last token is a name that another style reads as a column when a
+    // ':' joins it ("A:A" in R1C1 style would be two names).
+    bool lastIsColumnLikeName() const {
+        const Token& t = m_out.tokens.back();
+        if (t.op != Op::Name)
+            return false;
+        const std::string& n = m_out.strings[t.a];
+        if (n.empty() || n.size() > 5)
+            return false;
+        int64_t v = 0;
+        for (char c : n) {
+            if (!isAlpha(c))
+                return false;
+            v = v * 26 + (upper(c) - 'A' + 1);
+        }
+        return v <= Sheet::kLimitCols;
+    }
+
+    // The reference operators after an operand: "a:b" spans both references, "a b"
+    // (blanks between two references) takes the cells they share.
+    // "a:b" after an operand a; the ':' is at m_pos.
+    bool joinRange(int depth) {
+        if (lastIsColumnLikeName())
+            return failB("name looks like a column");
+        ++m_pos;
+        if (!primary(depth + 1))
+            return false;
+        if (lastIsColumnLikeName())
+            return failB("name looks like a column");
+        emit(Op::RangeJoin);
+        m_out.volatileCode = true; // its cells are known only when it runs
+        return true;
+    }
+
+    bool referenceOperators(int depth) {
+        for (;;) {
+            if (peek() == ':' && lastMayBeReference()) {
+                if (!joinRange(depth))
+                    return false;
+                continue;
+            }
+            if ((peek() == ' ' || peek() == '\t') && lastMayBeReference()) {
+                size_t save = m_pos;
+                skipSpace();
+                char c = peek();
+                bool start =
+                    c == '$' || isIdentStart(c) || (c == '#' && m_style == RefStyle::Default);
+                if (start &&
+                    !(c == '#' && parseErrorText(m_s.substr(m_pos, 4)) != ErrorCode::None)) {
+                    size_t before = m_out.tokens.size();
+                    if (primary(depth + 1) && lastMayBeReference()) {
+                        while (peek() == ':' && lastMayBeReference())
+                            if (!joinRange(depth))
+                                return false;
+                        emit(Op::Intersect);
+                        continue;
+                    }
+                    if (!m_result.ok)
+                        return false;
+                    m_out.tokens.resize(before);
+                }
+                m_pos = save;
+            }
+            return true;
+        }
     }
 
     bool number() {
@@ -341,7 +417,9 @@ private:
             // "#+2#": a column offset needs a relative row after it.
             size_t t = q;
             int64_t off;
-            if (signedDigits(t, off) && t < m_s.size() && m_s[t] == '#') {
+            // "#+1$5": a column offset with an absolute row.
+            if (signedDigits(t, off) && t < m_s.size() &&
+                (m_s[t] == '#' || (m_s[t] == '$' && t + 1 < m_s.size() && isDigit(m_s[t + 1])))) {
                 if (off < -Sheet::kLimitCols || off > Sheet::kLimitCols)
                     return false;
                 c.v = static_cast<int32_t>(off);
@@ -408,6 +486,111 @@ private:
         return true;
     }
 
+    // One side of a whole column or row range ("A", "$A", "#+1", "C[1]", "3", "$3",
+    // "R2"); `cols` tells which. On success p moves past it.
+    bool linePart(size_t& p, bool cols, Part& out) const {
+        size_t q = p;
+        if (m_style == RefStyle::R1C1) {
+            if (q >= m_s.size() || upper(m_s[q]) != (cols ? 'C' : 'R'))
+                return false;
+            ++q;
+            int64_t v;
+            int64_t limit = cols ? Sheet::kLimitCols : Sheet::kLimitRows;
+            if (q < m_s.size() && m_s[q] == '[') {
+                ++q;
+                bool neg = false;
+                if (q < m_s.size() && (m_s[q] == '-' || m_s[q] == '+'))
+                    neg = m_s[q++] == '-';
+                if (!digits(q, v) || q >= m_s.size() || m_s[q] != ']' || v > limit)
+                    return false;
+                out = {static_cast<int32_t>(neg ? -v : v), false};
+                p = q + 1;
+                return true;
+            }
+            if (!digits(q, v) || v < 1 || v > limit)
+                return false;
+            out = {static_cast<int32_t>(v), true};
+            p = q;
+            return true;
+        }
+        bool dollar = q < m_s.size() && m_s[q] == '$';
+        if (dollar)
+            ++q;
+        if (cols && m_style == RefStyle::Default && q < m_s.size() && m_s[q] == '#') {
+            ++q;
+            int64_t off = 0;
+            size_t t = q;
+            if (signedDigits(t, off)) {
+                if (off < -Sheet::kLimitCols || off > Sheet::kLimitCols)
+                    return false;
+                q = t;
+            }
+            out = {static_cast<int32_t>(off), false};
+            p = q;
+            return true;
+        }
+        if (cols) {
+            int32_t c = letters(q);
+            if (!c)
+                return false;
+            bool abs = dollar || m_style == RefStyle::Default;
+            out = {abs ? c : c - m_col, abs};
+        } else {
+            int64_t r;
+            if (!digits(q, r) || r < 1 || r > Sheet::kLimitRows)
+                return false;
+            bool abs = dollar || m_style == RefStyle::Default;
+            out = {abs ? static_cast<int32_t>(r) : static_cast<int32_t>(r) - m_row, abs};
+        }
+        p = q;
+        return true;
+    }
+
+    // A whole column or row range at m_pos ("A:C", "3:5", "C2:C4", "C2", "R[1]").
+    bool wholeLines() {
+        for (bool cols : {true, false}) {
+            size_t p = m_pos;
+            Part a, b;
+            if (!linePart(p, cols, a))
+                continue;
+            bool pair = p < m_s.size() && m_s[p] == ':';
+            if (pair) {
+                size_t q = p + 1;
+                if (!linePart(q, cols, b))
+                    continue;
+                p = q;
+            } else if (m_style == RefStyle::R1C1) {
+                b = a; // "C2" alone: one whole column
+            } else {
+                continue;
+            }
+            if (p < m_s.size() && (isIdentChar(m_s[p]) || m_s[p] == '(' || m_s[p] == '[' ||
+                                   m_s[p] == '#' || m_s[p] == '$' || m_s[p] == ':'))
+                continue;
+            Token t;
+            t.op = Op::Range;
+            if (cols) {
+                t.a = a.v;
+                t.c = b.v;
+                t.b = 1;
+                t.d = Sheet::kLimitRows;
+                t.flags = (a.abs ? kColAbs : 0) | (b.abs ? kCol2Abs : 0) | kRowAbs | kRow2Abs |
+                          kWholeCols;
+            } else {
+                t.b = a.v;
+                t.d = b.v;
+                t.a = 1;
+                t.c = Sheet::kLimitCols;
+                t.flags = (a.abs ? kRowAbs : 0) | (b.abs ? kRow2Abs : 0) | kColAbs | kCol2Abs |
+                          kWholeRows;
+            }
+            m_out.tokens.push_back(t);
+            m_pos = p;
+            return true;
+        }
+        return false;
+    }
+
     static bool looksLikeAddress(const std::string& name) {
         for (RefStyle style : {RefStyle::Default, RefStyle::A1, RefStyle::R1C1}) {
             FormulaCode dummy;
@@ -421,6 +604,8 @@ private:
     }
 
     bool referenceOrName(int depth) {
+        if (wholeLines())
+            return true;
         size_t p = m_pos;
         Part c1, r1;
         if (address(p, c1, r1)) {
@@ -530,6 +715,8 @@ private:
                 return failB("wrong number of arguments");
             t.op = Op::Func;
             t.a = id;
+            if (f.isVolatile)
+                m_out.volatileCode = true;
         } else {
             t.op = Op::Custom;
             t.a = addString(name);
@@ -544,6 +731,8 @@ private:
         char c = peek();
         if (c == '\0')
             return failB("unexpected end of formula");
+        if (isDigit(c) && wholeLines())
+            return true;
         if (isDigit(c) || (c == '.' && isDigit(peek(1))))
             return number();
         if (c == '"')

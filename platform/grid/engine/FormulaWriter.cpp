@@ -85,9 +85,6 @@ std::string address(int32_t cv, bool cabs, int32_t rv, bool rabs, RefStyle style
         return s;
     }
     default: {
-        // A column offset can only be followed by a relative row ("#+1#").
-        if (!cabs && cv != 0 && rabs)
-            return "?";
         if ((cabs && (cv < 1 || cv > Sheet::kLimitCols)) ||
             (rabs && (rv < 1 || rv > Sheet::kLimitRows)))
             return "?";
@@ -98,6 +95,10 @@ std::string address(int32_t cv, bool cabs, int32_t rv, bool rabs, RefStyle style
             s += '#';
             s += offset(cv);
         }
+        // A column offset takes "$" before an absolute row ("#+1$5"), '#' being the
+        // mark of a relative one.
+        if (rabs && !cabs && cv != 0)
+            s += '$';
         if (rabs)
             s += std::to_string(rv);
         else {
@@ -107,6 +108,26 @@ std::string address(int32_t cv, bool cabs, int32_t rv, bool rabs, RefStyle style
         return s;
     }
     }
+}
+
+// One side of a whole column or row range in the given style; "?" when it cannot
+// be written.
+std::string linePart(int32_t v, bool abs, bool cols, RefStyle style, int32_t anchor) {
+    int32_t at = abs ? v : anchor + v;
+    int32_t limit = cols ? Sheet::kLimitCols : Sheet::kLimitRows;
+    if (style == RefStyle::R1C1) {
+        std::string s(1, cols ? 'C' : 'R');
+        return s + (abs ? std::to_string(v) : "[" + std::to_string(v) + "]");
+    }
+    if (at < 1 || at > limit)
+        return "?";
+    if (style == RefStyle::Default) {
+        if (abs)
+            return cols ? columnLetters(v) : std::to_string(v);
+        return cols ? "#" + offset(v) : "?"; // rows have no relative form here
+    }
+    std::string s = abs ? "$" : "";
+    return s + (cols ? columnLetters(at) : std::to_string(at));
 }
 
 } // namespace
@@ -148,6 +169,15 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
             st.push_back(address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row));
             break;
         case Op::Range: {
+            if (t.flags & (kWholeCols | kWholeRows)) {
+                bool cols = t.flags & kWholeCols;
+                std::string a = cols ? linePart(t.a, t.flags & kColAbs, true, style, col)
+                                     : linePart(t.b, t.flags & kRowAbs, false, style, row);
+                std::string b = cols ? linePart(t.c, t.flags & kCol2Abs, true, style, col)
+                                     : linePart(t.d, t.flags & kRow2Abs, false, style, row);
+                st.push_back(style == RefStyle::R1C1 && a == b ? a : a + ":" + b);
+                break;
+            }
             std::string s =
                 address(t.a, t.flags & kColAbs, t.b, t.flags & kRowAbs, style, col, row);
             s += ':';
@@ -204,6 +234,12 @@ std::string writeFormula(const FormulaCode& code, RefStyle style, int32_t col, i
             break;
         case Op::Percent:
             st.push_back(wrap("", pop(), "%"));
+            break;
+        case Op::RangeJoin:
+            binary(":");
+            break;
+        case Op::Intersect:
+            binary(" ");
             break;
         case Op::Paren:
             st.push_back(wrap("(", pop(), ")"));

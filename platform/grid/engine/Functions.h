@@ -16,6 +16,8 @@ struct BuiltinFunction {
     int minArgs;
     int maxArgs; // -1 = any number
     BuiltinFn fn;
+    // Recalculated on every recalculation, whatever changed (RAND, NOW, OFFSET, ...).
+    bool isVolatile = false;
 };
 
 // Index of the function named `name` (any case), or -1.

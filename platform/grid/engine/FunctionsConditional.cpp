@@ -1,4 +1,5 @@
-// Conditional aggregates (SUMIF, SUMIFS, COUNTIF, COUNTIFS, AVERAGEIF, AVERAGEIFS),
+// Conditional aggregates (SUMIF, SUMIFS, COUNTIF, COUNTIFS, AVERAGEIF, AVERAGEIFS,
+// MAXIFS, MINIFS),
 // COUNTBLANK, SUMPRODUCT and SUMSQ, with LibreOffice's criteria rules.
 
 #include <algorithm>
@@ -84,6 +85,24 @@ public:
     // Whether an empty cell meets the criterion (for the cells past the data).
     bool matchesEmpty() const { return matches(EvalValue{}); }
 
+    // matches() on a cell of the sheet, straight from its slot where it can: numbers
+    // against a numeric criterion are the common case of long scans.
+    bool matchesCell(Evaluator& ev, int32_t col, int32_t row) const {
+        const Slot* s = ev.data().slot(col, row);
+        return s ? matchesSlot(ev, *s, col, row) : m_emptyMatch;
+    }
+    bool matchesSlot(Evaluator& ev, const Slot& s, int32_t col, int32_t row) const {
+        if (s.type == ValueType::Empty)
+            return m_emptyMatch;
+        if (m_numeric && (s.type == ValueType::Number || s.type == ValueType::Boolean))
+            return holds(s.num < m_num ? -1 : (s.num > m_num ? 1 : 0));
+        if (s.type == ValueType::Error)
+            return false;
+        return matches(ev.cellValue(col, row));
+    }
+
+    void prepare() { m_emptyMatch = matchesEmpty(); }
+
 private:
     void parse(std::string_view s) {
         static constexpr std::pair<std::string_view, Op> kOps[] = {
@@ -144,6 +163,7 @@ private:
     }
 
     Op m_op = Op::Eq;
+    bool m_emptyMatch = false;
     bool m_numeric = false, m_textual = false, m_emptyOperand = false, m_wildcards = false;
     double m_num = 0;
     std::string m_text;
@@ -198,6 +218,7 @@ bool readPairs(Evaluator& ev, EvalValue* a, int n, int first, std::vector<Pair>&
         std::optional<Criterion> c = Criterion::from(ev.scalar(a[i + 1]), err);
         if (!c)
             return setError(r, err), false;
+        c->prepare();
         out.push_back({b, std::move(*c)});
     }
     return true;
@@ -225,31 +246,51 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
     }
     used = std::min(used, h);
     usedW = std::min(usedW, w);
-    for (int64_t dy = 0; dy < used; ++dy) {
-        for (int64_t dx = 0; dx < usedW; ++dx) {
-            bool all = true;
-            for (const Pair& p : pairs) {
-                EvalValue v = ev.cellValue(p.block.range.col1 + static_cast<int32_t>(dx),
-                                           p.block.range.row1 + static_cast<int32_t>(dy));
-                if (!p.criterion.matches(v)) {
-                    all = false;
-                    break;
-                }
-            }
-            if (!all)
-                continue;
-            t.count += 1;
-            if (!values)
-                continue;
-            EvalValue v = ev.cellValue(values->range.col1 + static_cast<int32_t>(dx),
-                                       values->range.row1 + static_cast<int32_t>(dy));
-            if (v.kind == EvalValue::Error) {
-                t.err = v.err;
-                return t;
-            }
-            if (v.kind == EvalValue::Number || v.kind == EvalValue::Bool)
-                t.numbers.push_back(v.num);
+    // The position (dx, dy) meets the criteria from `from` on: count it and take its value.
+    auto take = [&](int64_t dx, int64_t dy, size_t from) {
+        for (size_t i = from; i < pairs.size(); ++i) {
+            const Pair& p = pairs[i];
+            if (!p.criterion.matchesCell(ev, p.block.range.col1 + static_cast<int32_t>(dx),
+                                         p.block.range.row1 + static_cast<int32_t>(dy)))
+                return true;
         }
+        t.count += 1;
+        if (!values)
+            return true;
+        const Slot* v = ev.data().slot(values->range.col1 + static_cast<int32_t>(dx),
+                                       values->range.row1 + static_cast<int32_t>(dy));
+        if (!v)
+            return true;
+        if (v->type == ValueType::Error) {
+            t.err = static_cast<ErrorCode>(v->aux);
+            return false;
+        }
+        if (v->type == ValueType::Number || v->type == ValueType::Boolean)
+            t.numbers.push_back(v->num);
+        return true;
+    };
+    if (usedW == 1) {
+        // One column: the first criterion straight over its slots, the rest only
+        // where it holds.
+        const Pair& first = pairs.front();
+        const SheetData& d = ev.data();
+        const int32_t c = first.block.range.col1, r0 = first.block.range.row1;
+        const std::vector<Slot>* slots =
+            c >= 0 && static_cast<size_t>(c) < d.cols.size() ? &d.cols[c].slots : nullptr;
+        const int64_t stored = slots ? static_cast<int64_t>(slots->size()) : 0;
+        for (int64_t dy = 0; dy < used; ++dy) {
+            int64_t row = r0 + dy;
+            bool ok = row < stored ? first.criterion.matchesSlot(ev, (*slots)[row], c,
+                                                                 static_cast<int32_t>(row))
+                                   : first.criterion.matchesEmpty();
+            if (ok && !take(0, dy, 1))
+                return t;
+        }
+    } else {
+        for (int64_t dy = 0; dy < used; ++dy)
+            for (int64_t dx = 0; dx < usedW; ++dx)
+                if (!take(dx, dy, 0))
+                    return t;
     }
     bool emptyMatches = true;
     for (const Pair& p : pairs)
@@ -259,7 +300,7 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
     return t;
 }
 
-enum class Aggregate { Sum, Count, Average };
+enum class Aggregate { Sum, Count, Average, Max, Min };
 
 void finish(const Tally& t, Aggregate kind, EvalValue& r) {
     if (t.err != ErrorCode::None)
@@ -273,6 +314,12 @@ void finish(const Tally& t, Aggregate kind, EvalValue& r) {
         if (t.numbers.empty())
             return setError(r, ErrorCode::Div0);
         return setNumber(r, sumCompensated(t.numbers) / static_cast<double>(t.numbers.size()));
+    case Aggregate::Max:
+        return setNumber(
+            r, t.numbers.empty() ? 0 : *std::max_element(t.numbers.begin(), t.numbers.end()));
+    case Aggregate::Min:
+        return setNumber(
+            r, t.numbers.empty() ? 0 : *std::min_element(t.numbers.begin(), t.numbers.end()));
     }
 }
 
@@ -334,12 +381,20 @@ void fnAverageIfs(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
 void fnCountIfs(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     manyCriteria(ev, a, n, r, Aggregate::Count);
 }
+void fnMaxIfs(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
+    manyCriteria(ev, a, n, r, Aggregate::Max);
+}
+void fnMinIfs(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
+    manyCriteria(ev, a, n, r, Aggregate::Min);
+}
 
 void fnCountBlank(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     if (a[0].kind != EvalValue::Ref)
         return setError(r, a[0].kind == EvalValue::Error ? a[0].err : ErrorCode::Value);
     ErrorCode err = ErrorCode::None;
-    std::vector<Pair> pairs{{Block{a[0].range}, *Criterion::from(EvalValue::textValue(""), err)}};
+    Criterion blank = *Criterion::from(EvalValue::textValue(""), err);
+    blank.prepare();
+    std::vector<Pair> pairs{{Block{a[0].range}, std::move(blank)}};
     finish(tally(ev, pairs, nullptr), Aggregate::Count, r);
 }
 

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "platform/grid/engine/DateSerial.h"
 #include "platform/grid/engine/FunctionSupport.h"
 #include "platform/grid/engine/UnicodeText.h"
 
@@ -48,6 +49,34 @@ std::string substr(const std::string& s, int64_t from, int64_t count) {
 
 int64_t charCount(const std::string& s) {
     return static_cast<int64_t>(charStarts(s).size()) - 1;
+}
+
+// "1,234,567.5" without its thousands separators; the text unchanged when its
+// commas do not group digits in threes.
+std::string withoutGrouping(const std::string& t) {
+    size_t start = t.find_first_not_of(" +-");
+    if (start == std::string::npos)
+        return t;
+    size_t end = t.find_first_of(".eE", start);
+    if (end == std::string::npos)
+        end = t.size();
+    std::string out = t.substr(0, start);
+    size_t group = 0;
+    bool any = false;
+    for (size_t i = start; i < end; ++i) {
+        if (t[i] == ',') {
+            if (i == start || (any && group != 3) || (!any && group > 3))
+                return t;
+            any = true;
+            group = 0;
+        } else {
+            ++group;
+            out += t[i];
+        }
+    }
+    if (any && group != 3)
+        return t;
+    return out + t.substr(end);
 }
 
 } // namespace
@@ -267,9 +296,13 @@ void fnValue(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
     bool percent = !t.empty() && t.back() == '%';
     if (percent)
         t.pop_back();
-    if (!parseNumber(t, x))
-        return setError(r, ErrorCode::Value);
-    setNumber(r, percent ? x / 100 : x);
+    if (parseNumber(t, x) || parseNumber(withoutGrouping(t), x))
+        return setNumber(r, percent ? x / 100 : x);
+    // Dates and times as typed ("2024-03-15", "3/15/2024", "13:45").
+    int64_t year = date::ymdFromSerial(date::dayOf(date::nowSerial())).year;
+    if (!percent && date::parseDateTime(v.text, x, date::Parts::Any, year))
+        return setNumber(r, x);
+    setError(r, ErrorCode::Value);
 }
 
 void fnFind(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {

@@ -48,7 +48,7 @@ static void afterChange(Sheet& sheet, SheetData& d, int32_t col, int32_t row) {
     bool hasRanges = static_cast<size_t>(col) < d.rangesByCol.size() && !d.rangesByCol[col].empty();
     if ((s && s->depHead) || hasRanges)
         d.markDependentsDirty(col, row);
-    if (d.option(kOptionAutoCalc) && !d.dirty.empty())
+    if (d.option(kOptionAutoCalc) && (!d.dirty.empty() || !d.volatiles.empty()))
         d.calculateDirty(sheet);
 }
 

@@ -246,6 +246,8 @@ static bool validRef(int32_t c, int32_t r) {
 void SheetData::registerDeps(uint32_t fid) {
     const FormulaCell f = formulas[fid];
     const FormulaCode& code = *codes[f.code];
+    if (code.volatileCode)
+        volatiles.insert(fid);
     for (const Token& t : code.tokens) {
         if (t.op == Op::Ref) {
             int32_t c = resolvePart(t.a, t.flags & kColAbs, f.col),
@@ -290,6 +292,7 @@ void SheetData::registerDeps(uint32_t fid) {
 void SheetData::unregisterDeps(uint32_t fid) {
     const FormulaCell f = formulas[fid];
     const FormulaCode& code = *codes[f.code];
+    volatiles.erase(fid);
     for (const Token& t : code.tokens) {
         if (t.op == Op::Ref) {
             int32_t c = resolvePart(t.a, t.flags & kColAbs, f.col),
@@ -327,6 +330,7 @@ void SheetData::rebuildAllDeps() {
     rangesByCol.clear();
     rangeDepsOf.clear();
     nameDepsOf.clear();
+    volatiles.clear();
     for (auto& col : cols)
         for (auto& s : col.slots)
             s.depHead = 0;
@@ -447,16 +451,30 @@ static int nextPrecedent(SheetData& d, Frame& fr, uint32_t& child) {
     return 0;
 }
 
-void SheetData::evaluate(Sheet& sheet, Evaluator& ev, uint32_t fid) {
+bool SheetData::evaluate(Sheet& sheet, Evaluator& ev, uint32_t fid) {
     const FormulaCell f = formulas[fid];
     Value v = runFormula(ev, *codes[f.code], f.col, f.row);
     ++evaluations;
     // The formula may have been replaced by a custom function meanwhile.
     if (formulas[fid].state != FState::Busy)
-        return;
+        return true;
+    if (ev.pending() != Evaluator::kNoFormula)
+        return false;
     storeValue(slotRef(f.col, f.row), v);
     formulas[fid].state = FState::Clean;
     (void)sheet;
+    return true;
+}
+
+void SheetData::markVolatilesDirty() {
+    std::vector<uint32_t> list(volatiles.begin(), volatiles.end());
+    for (uint32_t fid : list) {
+        FormulaCell& f = formulas[fid];
+        if (f.state != FState::Clean)
+            continue;
+        markDirty(fid);
+        markDependentsDirty(f.col, f.row);
+    }
 }
 
 void SheetData::calculate(Sheet& sheet, uint32_t root) {
@@ -486,20 +504,34 @@ void SheetData::calculate(Sheet& sheet, uint32_t root, Evaluator& ev,
             stack.push_back({child, 0, INT_MIN, 0});
             continue;
         }
-        if (k == 2) {
-            // Every formula on the stack from `child` up forms the circle.
+        auto circle = [&](uint32_t from) {
+            // Every formula on the stack from `from` up forms the circle.
             size_t i = stack.size();
-            while (i > 0 && stack[i - 1].fid != child)
+            while (i > 0 && stack[i - 1].fid != from)
                 --i;
             for (size_t j = (i > 0 ? i - 1 : 0); j < stack.size(); ++j) {
                 const FormulaCell& f = formulas[stack[j].fid];
                 storeValue(slotRef(f.col, f.row), Value::error(ErrorCode::Circular));
                 formulas[stack[j].fid].state = FState::Clean;
             }
+        };
+        if (k == 2) {
+            circle(child);
             continue;
         }
         uint32_t fid = fr.fid;
-        evaluate(sheet, ev, fid);
+        if (!evaluate(sheet, ev, fid)) {
+            // A computed reference (OFFSET, INDIRECT) reaches a formula that is not
+            // calculated yet: calculate it, then run this formula again.
+            uint32_t g = ev.pending();
+            if (formulas[g].state == FState::Dirty) {
+                formulas[g].state = FState::Busy;
+                stack.push_back({g, 0, INT_MIN, 0});
+            } else {
+                circle(g);
+            }
+            continue;
+        }
         if (formulas[fid].state == FState::Busy)
             formulas[fid].state = FState::Clean;
         // `fr` may dangle if the stack grew; find the frame by position instead.
@@ -511,12 +543,14 @@ void SheetData::calculate(Sheet& sheet, uint32_t root, Evaluator& ev,
 }
 
 void SheetData::calculateDirty(Sheet& sheet) {
-    if (calculating > 0 || dirty.empty())
+    // Volatile formulas make every change a recalculation of theirs.
+    if (calculating > 0 || (dirty.empty() && volatiles.empty()))
         return;
     // One evaluator and one stack for the whole run: nested runs on this sheet
     // are refused while it calculates, so nothing else uses them meanwhile.
     Evaluator ev(sheet);
     std::vector<Frame> stack;
+    markVolatilesDirty();
     while (!dirty.empty()) {
         std::vector<uint32_t> list;
         list.swap(dirty);

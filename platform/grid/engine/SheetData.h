@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/grid/engine/Formula.h"
@@ -97,7 +98,8 @@ struct SheetData {
     std::vector<std::vector<uint32_t>> rangesByCol;                  // range dep ids per column
     std::unordered_map<uint32_t, std::vector<uint32_t>> rangeDepsOf; // formula -> range dep ids
     std::unordered_map<uint32_t, std::vector<CellRef>> nameDepsOf; // formula -> cells of its names
-    std::vector<uint32_t> dirty; // formulas marked dirty and not yet calculated
+    std::vector<uint32_t> dirty;            // formulas marked dirty and not yet calculated
+    std::unordered_set<uint32_t> volatiles; // formulas with volatile functions
     std::vector<uint32_t> pendingCodeReleases;
     int calculating = 0;
     uint64_t evaluations = 0;
@@ -170,7 +172,11 @@ struct SheetData {
     // Calculates one formula after its dirty precedents (explicit stack).
     void calculate(Sheet& sheet, uint32_t fid);
     void calculate(Sheet& sheet, uint32_t fid, Evaluator& ev, std::vector<CalcFrame>& stack);
-    void evaluate(Sheet& sheet, Evaluator& ev, uint32_t fid);
+    // Runs the formula and stores its result; false (nothing stored) when it read a
+    // computed reference to a formula that needs calculating first (ev.pending()).
+    bool evaluate(Sheet& sheet, Evaluator& ev, uint32_t fid);
+    // Marks the volatile formulas and their dependents dirty.
+    void markVolatilesDirty();
     // Recycles what was freed while calculating.
     void finishCalculation();
 

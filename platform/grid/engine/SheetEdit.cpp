@@ -64,6 +64,15 @@ FormulaCode rewrite(const FormulaCode& code, int32_t oc, int32_t orow, int32_t n
             t.b = r1a ? r1 : r1 - nr;
             t.c = c2a ? c2 : c2 - nc;
             t.d = r2a ? r2 : r2 - nr;
+            // Whole columns stay whole columns whatever happens to the rows, and
+            // whole rows whole rows.
+            if (t.flags & kWholeCols) {
+                t.b = 1;
+                t.d = Sheet::kLimitRows;
+            } else if (t.flags & kWholeRows) {
+                t.a = 1;
+                t.c = Sheet::kLimitCols;
+            }
         }
     }
     return out;

@@ -1,5 +1,6 @@
 #include "platform/grid/engine/UnicodeText.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -182,10 +183,15 @@ int collate(std::string_view a, std::string_view b, bool caseSensitive) {
     return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
 }
 
-bool wildcardMatch(std::string_view pattern, std::string_view s) {
-    const std::vector<UChar32> pat = foldedCodePoints(pattern), txt = foldedCodePoints(s);
-    size_t p = 0, t = 0, starP = SIZE_MAX, starT = 0;
+namespace {
+
+// Whether pat matches txt[t0...]: the whole rest, or with `prefix` any start of it.
+bool matchFrom(const std::vector<UChar32>& pat, const std::vector<UChar32>& txt, size_t t0,
+               bool prefix) {
+    size_t p = 0, t = t0, starP = SIZE_MAX, starT = 0;
     while (t < txt.size()) {
+        if (prefix && p == pat.size())
+            return true;
         if (p < pat.size() && pat[p] == '~' && p + 1 < pat.size()) {
             if (pat[p + 1] == txt[t]) {
                 p += 2;
@@ -209,6 +215,39 @@ bool wildcardMatch(std::string_view pattern, std::string_view s) {
     while (p < pat.size() && pat[p] == '*')
         ++p;
     return p == pat.size();
+}
+
+} // namespace
+
+bool wildcardMatch(std::string_view pattern, std::string_view s) {
+    return matchFrom(foldedCodePoints(pattern), foldedCodePoints(s), 0, false);
+}
+
+int64_t search(std::string_view pattern, std::string_view s, int64_t from) {
+    const std::vector<UChar32> pat = foldedCodePoints(pattern), txt = foldedCodePoints(s);
+    bool plain = true;
+    for (UChar32 c : pat)
+        plain = plain && c != '*' && c != '?' && c != '~';
+    for (size_t t = static_cast<size_t>(std::max<int64_t>(from, 0)); t <= txt.size(); ++t) {
+        if (plain) {
+            if (txt.size() - t < pat.size())
+                return -1;
+            if (std::equal(pat.begin(), pat.end(), txt.begin() + static_cast<std::ptrdiff_t>(t)))
+                return static_cast<int64_t>(t);
+        } else if (matchFrom(pat, txt, t, true)) {
+            return static_cast<int64_t>(t);
+        }
+    }
+    return -1;
+}
+
+bool isLetter(std::string_view ch) {
+    int32_t i = 0, n = static_cast<int32_t>(std::min<size_t>(ch.size(), INT32_MAX));
+    if (n == 0)
+        return false;
+    UChar32 c;
+    U8_NEXT(ch.data(), i, n, c);
+    return c >= 0 && u_isalpha(c);
 }
 
 } // namespace grid::text

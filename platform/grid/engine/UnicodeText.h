@@ -33,4 +33,12 @@ int collate(std::string_view a, std::string_view b, bool caseSensitive);
 // '*' any run, '?' one character, '~' takes the next character literally; case-blind.
 bool wildcardMatch(std::string_view pattern, std::string_view s);
 
+// Character position (0-based) of the first place at or after `from` where the
+// pattern (wildcards as above, case-blind) matches the start of the rest of s; -1
+// when nowhere.
+int64_t search(std::string_view pattern, std::string_view s, int64_t from);
+
+// Whether the single character ch is a letter (Unicode category L).
+bool isLetter(std::string_view ch);
+
 } // namespace grid::text
