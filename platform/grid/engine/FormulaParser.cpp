@@ -241,6 +241,8 @@ private:
         ++m_pos;
         if (!primary(depth + 1))
             return false;
+        if (!lastMayBeReference())
+            return failB("expected a reference after ':'");
         if (lastIsColumnLikeName())
             return failB("name looks like a column");
         emit(Op::RangeJoin);
@@ -619,8 +621,16 @@ private:
             }
             size_t end = range ? q : p;
             // "LOG10(" or "A1B": not a reference after all.
-            if (end >= m_s.size() ||
-                !(isIdentChar(m_s[end]) || m_s[end] == '(' || m_s[end] == '#' || m_s[end] == '$')) {
+            auto endsHere = [&](size_t e) {
+                return e >= m_s.size() ||
+                       !(isIdentChar(m_s[e]) || m_s[e] == '(' || m_s[e] == '#' || m_s[e] == '$');
+            };
+            // "R1C1:RCx" in R1C1 style: the cell, then ':' with a name.
+            if (range && !endsHere(end) && endsHere(p)) {
+                range = false;
+                end = p;
+            }
+            if (endsHere(end)) {
                 Token t;
                 if (range) {
                     t.op = Op::Range;
