@@ -1,32 +1,14 @@
 // The designer window's icons, drawn here: the window's own (148) and the tool buttons'
 // open (232), save (233), width (235), height (236), copy (223) and picture (231).
 
+#include "kw/frame/IconDrawing.h"
 #include "kw/frame/ModuleResources.h"
 #include "platform/ui/draw/Bitmap.h"
 #include "platform/ui/draw/Bmp.h"
 
 namespace {
 
-constexpr std::uint32_t kKey = 0xFFC0C0C0u; // transparent key colour of button icons
-constexpr std::uint32_t kInk = 0xFF203060u;
-constexpr std::uint32_t kPaper = 0xFFFFFFFFu;
-constexpr std::uint32_t kYellow = 0xFFE0C040u;
-
-// 16 rows of 16 characters: '#' ink, 'o' paper, 'y' yellow, anything else transparent.
-ui::Bitmap fromRows(const char* const (&rows)[16]) {
-    ui::Bitmap b(16, 16, kKey);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16 && rows[y][x]; ++x) {
-            const char c = rows[y][x];
-            if (c == '#')
-                b.set(x, y, kInk);
-            else if (c == 'o')
-                b.set(x, y, kPaper);
-            else if (c == 'y')
-                b.set(x, y, kYellow);
-        }
-    return b;
-}
+using kw::icon::fromRows;
 
 constexpr const char* kWindowRows[16] = {
     "................", ".##############.", ".##############.", ".#oooooooooooo#.",

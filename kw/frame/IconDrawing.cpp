@@ -39,4 +39,23 @@ void fill(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c) {
             b.set(x, y, c);
 }
 
+ui::Bitmap fromRows(const char* const (&rows)[16]) {
+    constexpr std::uint32_t kKey = 0xFFC0C0C0u;
+    constexpr std::uint32_t kInk = 0xFF203060u;
+    constexpr std::uint32_t kPaper = 0xFFFFFFFFu;
+    constexpr std::uint32_t kYellow = 0xFFE0C040u;
+    ui::Bitmap b(16, 16, kKey);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16 && rows[y][x]; ++x) {
+            const char ch = rows[y][x];
+            if (ch == '#')
+                b.set(x, y, kInk);
+            else if (ch == 'o')
+                b.set(x, y, kPaper);
+            else if (ch == 'y')
+                b.set(x, y, kYellow);
+        }
+    return b;
+}
+
 } // namespace kw::icon

@@ -4,9 +4,7 @@
 
 #include <cstdint>
 
-namespace ui {
-struct Bitmap;
-}
+#include "platform/ui/draw/Bitmap.h"
 
 namespace kw::icon {
 
@@ -16,5 +14,9 @@ void line(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c);
 void frame(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c);
 // The filled rectangle with corners (x0,y0) and (x1,y1).
 void fill(ui::Bitmap& b, int x0, int y0, int x1, int y1, std::uint32_t c);
+
+// A 16 x 16 button icon from 16 rows of 16 characters: '#' ink, 'o' paper, 'y' yellow,
+// anything else the transparent key colour of button icons.
+ui::Bitmap fromRows(const char* const (&rows)[16]);
 
 } // namespace kw::icon

@@ -1,28 +1,14 @@
 // The print preview's button icons, drawn here: next (199), previous (201), zoom in
 // (193), zoom out (194), settings (195) and print (197). Close uses the module's 206.
 
+#include "kw/frame/IconDrawing.h"
 #include "kw/frame/ModuleResources.h"
 #include "platform/ui/draw/Bitmap.h"
 #include "platform/ui/draw/Bmp.h"
 
 namespace {
 
-constexpr std::uint32_t kKey = 0xFFC0C0C0u; // transparent key colour of button icons
-constexpr std::uint32_t kInk = 0xFF203060u;
-constexpr std::uint32_t kPaper = 0xFFFFFFFFu;
-
-// 16 rows of 16 characters: '#' ink, 'o' paper, anything else transparent.
-ui::Bitmap fromRows(const char* const (&rows)[16]) {
-    ui::Bitmap b(16, 16, kKey);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16 && rows[y][x]; ++x) {
-            if (rows[y][x] == '#')
-                b.set(x, y, kInk);
-            else if (rows[y][x] == 'o')
-                b.set(x, y, kPaper);
-        }
-    return b;
-}
+using kw::icon::fromRows;
 
 constexpr const char* kNext[16] = {
     "................", "................", ".....#..........", ".....##.........",
