@@ -12,7 +12,7 @@ ConstraintsEditorSlot& ConstraintsEditorSlot::instance() {
 
 ConstraintsEditorSlot::ConstraintsEditorSlot() {
     m_factory = [](ui::Window*, EditConstrData&) -> ui::Dialog* {
-        hostPrint(L"The macro editor is not available yet.\n");
+        hostPrint(L"The macro editor is not part of this module.\n");
         return nullptr;
     };
 }

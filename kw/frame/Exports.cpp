@@ -1,6 +1,5 @@
 // The module's exported entries: the frame's part of each (resource switch, tables,
-// copying of records). Each reaches its dialog once that dialog is part of the module;
-// until then it says so on the command line and gives up.
+// copying of records), then the dialog itself.
 
 #include "core/macroprof/ProfGroupCallBack.h"
 #include "core/macroprof/ProfileCallBacks.h"
@@ -29,14 +28,6 @@
 #include "kw/macroedit/CDlgEditMacro.h"
 #include "kw/spreadsheet/editor/EditorEntry.h"
 #include "kw/spreadsheet/eval/CFormula.h"
-
-namespace {
-
-void unavailable(const wchar_t* dialog) {
-    kw::hostPrint(std::wstring(dialog) + L" is not available yet.\n");
-}
-
-} // namespace
 
 // ---- Spreadsheet ----------------------------------------------------------------------
 

@@ -18,9 +18,9 @@ MacroDialogTable& MacroDialogTable::instance() {
 }
 
 MacroDialogTable::MacroDialogTable() {
-    // Until the macro dialog itself is part of the module, nothing can be made.
+    // Without the macro dialog's factory (registered by kw/macro) nothing can be made.
     m_factory = [](ui::Window*) -> MacroDialogBase* {
-        hostPrint(L"The macro dialog is not available yet.\n");
+        hostPrint(L"The macro dialog is not part of this module.\n");
         return nullptr;
     };
 }
