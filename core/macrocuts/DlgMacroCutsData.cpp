@@ -45,21 +45,6 @@ const MacroCutDefinition* findCut(const model::MacroInstance& instance, const Tv
     return nullptr;
 }
 
-const wchar_t* kKindNames[MacroCutDefinition::kKindCount] = {
-    L"profile against plate",
-    L"profile against profile",
-    L"profile in profile",
-    L"profile against profile in three segments",
-    L"chamfer",
-    L"fillet"};
-
-Tvl_String variablesText(const MacroCutDefinition& cut) {
-    Tvl_String text;
-    for (int i = 0; i < cut.m_varNames.length(); ++i)
-        text += Tvl_String(i ? L", " : L"") + cut.m_varNames[i] + L" = " + cut.m_varValues[i];
-    return text;
-}
-
 } // namespace
 
 Tvl_String cutVariableDisplayName(const Tvl_String& name) {
@@ -203,15 +188,13 @@ bool DlgMacroCutsData::applyToModel() const {
                 cut = stored;
                 corePrint(same ? L"Cut " + name + L" of " + instance->title() + L" unchanged.\n"
                                : L"Cut " + (was == name ? name : was + L" -> " + name) + L" of " +
-                                     instance->title() + L": " + kKindNames[stored.m_kind] + L", " +
-                                     variablesText(stored) + L".\n");
+                                     instance->title() + L": " + stored.summary() + L".\n");
                 return true;
             }
         corePrint(L"*Error* " + instance->title() + L" has no cut " + m_formerName + L".\n");
         return false;
     }
     cuts.push_back(stored);
-    corePrint(L"New cut " + name + L" of " + instance->title() + L": " + kKindNames[stored.m_kind] +
-              L", " + variablesText(stored) + L".\n");
+    corePrint(L"New cut " + name + L" of " + instance->title() + L": " + stored.summary() + L".\n");
     return true;
 }

@@ -28,3 +28,19 @@ std::vector<MacroCutDefinition> sampleCutDefinitions(const Tvl_String& kind) {
     }
     return cuts;
 }
+
+Tvl_String MacroCutDefinition::summary() const {
+    static const wchar_t* const kKindNames[kKindCount] = {
+        L"profile against plate",
+        L"profile against profile",
+        L"profile in profile",
+        L"profile against profile in three segments",
+        L"chamfer",
+        L"fillet"};
+    Tvl_String text = m_kind >= 0 && m_kind < kKindCount ? Tvl_String(kKindNames[m_kind])
+                                                         : L"kind " + Tvl_String(m_kind);
+    for (int i = 0; i < m_varNames.length(); ++i)
+        text += L", " + m_varNames[i] + L" = " +
+                (i < m_varValues.length() ? m_varValues[i] : Tvl_String());
+    return text;
+}

@@ -32,6 +32,10 @@ public:
 
     bool operator==(const MacroCutDefinition&) const = default;
 
+    // "chamfer, Offset1 = 15, Offset2 = 15": the kind and the variables, as the command
+    // line shows a cut.
+    Tvl_String summary() const;
+
     Tvl_String m_name;
     int m_kind = kProfVsPlate;
     Tvl_StringArray m_varNames;

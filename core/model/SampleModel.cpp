@@ -654,6 +654,8 @@ void SampleModel::list() const {
             for (const Rule& rule : def.rules)
                 corePrint(L"      rule " + rule.condition.text() + L"\n");
         }
+        for (const MacroCutDefinition& cut : m->m_cutDefinitions)
+            corePrint(L"    cut definition " + cut.m_name + L": " + cut.summary() + L"\n");
     }
 }
 

@@ -60,6 +60,7 @@ TEST(MacroCommands, ModelListsObjectsMacrosVariablesAndRules) {
     EXPECT_HAS(r.out, "      bolts Hex 8.8 M20\n");
     EXPECT_HAS(r.out, "      array Ribs: 3 (Rib 1; Rib 2; Rib 3)\n");
     EXPECT_HAS(r.out, "      rule EdgeDist >= 1.2 * HoleDiameter\n");
+    EXPECT_HAS(r.out, "    cut definition Corner: chamfer, Offset1 = 15, Offset2 = 15\n");
 }
 
 // ---- TVLARRAY ------------------------------------------------------------------------------
