@@ -5,6 +5,7 @@ Nothing waits a fixed time: every wait polls for a condition (a line on the comm
 line, a window in the layout file the backend writes) up to a deadline."""
 
 import os
+import re
 import shlex
 import shutil
 import subprocess
@@ -320,10 +321,11 @@ class Session:
 
     def type(self, text):
         # A letter missing from the server's keymap is typed by mapping a spare key to it
-        # for a moment; a slow client (the sanitizer build) must read the event before
-        # the mapping goes back, so such text goes slower.
-        slow = any(ord(c) > 127 for c in text)
-        self.xdotool('type', '--delay', 150 if slow else 20, text)
+        # for a moment (xdotool puts the mapping back after the delay); a slow client (the
+        # sanitizer build on a loaded machine) must read the key before that, so such a
+        # letter is typed on its own with a long delay, the rest at typing speed.
+        for run in re.findall(r'[\x00-\x7f]+|[^\x00-\x7f]', text):
+            self.xdotool('type', '--delay', 20 if ord(run[0]) < 128 else 600, run)
 
     def search(self, name):
         """The X window id of a visible window with exactly that title, or None."""
