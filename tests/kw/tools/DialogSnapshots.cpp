@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/LanguageTexts.h"
 #include "core/Tvl_Settings.h"
@@ -79,6 +82,40 @@ namespace {
 
 bool g_ok = true;
 
+// The sample installation's folder (and, when given, a library folder) as the program's
+// own for one block of snapshots: the settings read again and the sample model fresh on
+// the way in and on the way out, the environment as it was afterwards.
+class SampleInstallationScope {
+public:
+    explicit SampleInstallationScope(const std::string& libDir = {}) {
+        set("TVL_DIR", TVL_SOURCE_DIR "/resources/install/");
+        if (!libDir.empty())
+            set("TVL_LIB_DIR", libDir);
+        gSettings.reload();
+        model::sampleModel().reset();
+    }
+    ~SampleInstallationScope() {
+        for (const auto& [name, old] : m_saved) {
+            if (old)
+                setenv(name.c_str(), old->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
+        gSettings.reload();
+        model::sampleModel().reset();
+    }
+    SampleInstallationScope(const SampleInstallationScope&) = delete;
+    SampleInstallationScope& operator=(const SampleInstallationScope&) = delete;
+
+private:
+    void set(const std::string& name, const std::string& value) {
+        const char* old = std::getenv(name.c_str());
+        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name.c_str(), value.c_str(), 1);
+    }
+    std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
+};
+
 void snapshotWhileRunning(ui::Dialog& dialog, int templateId, const std::filesystem::path& file,
                           const std::function<void(ui::Dialog&)>& prepare = {}) {
     ui::ScriptedDriver driver;
@@ -139,11 +176,7 @@ void snapshotMacroDialogs(const std::filesystem::path& folder) {
 // ---- macro editor ----
 // Each tab of the macro editor on the sample end plate, with the installation's pictures.
 void snapshotMacroEditor(const std::filesystem::path& folder) {
-    const char* oldDir = std::getenv("TVL_DIR");
-    const std::string keep = oldDir ? oldDir : "";
-    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
-    gSettings.reload();
-    model::sampleModel().reset();
+    const SampleInstallationScope installation;
     EditConstrData data;
     if (!fillEditRecord(AcDbObjectId::fromOldId(201), L"EndPlate", data) ||
         !StartDlgEditConstraints(data) || !kw::ConstraintsEditorSlot::instance().editor()) {
@@ -170,23 +203,13 @@ void snapshotMacroEditor(const std::filesystem::path& folder) {
         }
         EndDlgEditConstraints();
     }
-    if (oldDir)
-        setenv("TVL_DIR", keep.c_str(), 1);
-    else
-        unsetenv("TVL_DIR");
-    gSettings.reload();
-    model::sampleModel().reset();
 }
 // ---- end macro editor ----
 
 // ---- macro settings ----
 // The macro settings dialog of the sample end plate, one picture per page.
 void snapshotMacroSettings(const std::filesystem::path& folder) {
-    const char* oldDir = std::getenv("TVL_DIR");
-    const std::string keep = oldDir ? oldDir : "";
-    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
-    gSettings.reload();
-    model::sampleModel().reset();
+    const SampleInstallationScope installation;
     const char* files[] = {"macro-settings-filter.png", "macro-settings-filter2.png",
                            "macro-settings-properties.png", "macro-settings-variables.png",
                            "macro-settings-groups.png"};
@@ -212,12 +235,6 @@ void snapshotMacroSettings(const std::filesystem::path& folder) {
         std::fprintf(stderr, "kw_dialog_snapshots: cannot open the macro settings\n");
         g_ok = false;
     }
-    if (oldDir)
-        setenv("TVL_DIR", keep.c_str(), 1);
-    else
-        unsetenv("TVL_DIR");
-    gSettings.reload();
-    model::sampleModel().reset();
 }
 // ---- end macro settings ----
 
@@ -226,11 +243,7 @@ void snapshotMacroSettings(const std::filesystem::path& folder) {
 // the advanced bolt dialog on its second slotted hole, the pattern Rows with fixed
 // distances, the array Ribs.
 void snapshotBoltDialogs(const std::filesystem::path& folder) {
-    const char* oldDir = std::getenv("TVL_DIR");
-    const std::string keep = oldDir ? oldDir : "";
-    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
-    gSettings.reload();
-    model::sampleModel().reset();
+    const SampleInstallationScope installation;
     MacroData data;
     AcArray<AcDbObjectId> ids;
     ids.append(model::sampleModel().instanceByName(L"EP1")->m_id);
@@ -258,12 +271,6 @@ void snapshotBoltDialogs(const std::filesystem::path& folder) {
     array.m_objects = ids;
     array.m_module = tab->m_module;
     snapshotWhileRunning(array, mb::kDlgArray, folder / "macro-array.png");
-    if (oldDir)
-        setenv("TVL_DIR", keep.c_str(), 1);
-    else
-        unsetenv("TVL_DIR");
-    gSettings.reload();
-    model::sampleModel().reset();
 }
 // ---- end bolt, pattern and array dialogs ----
 
@@ -287,75 +294,67 @@ void snapshotMacroCuts(const std::filesystem::path& folder) {
     std::filesystem::remove_all(lib, ec);
     std::filesystem::copy(TVL_SOURCE_DIR "/resources/install/tvllib", lib,
                           std::filesystem::copy_options::recursive, ec);
-    const std::string oldLib = std::getenv("TVL_LIB_DIR") ? std::getenv("TVL_LIB_DIR") : "";
-    setenv("TVL_LIB_DIR", (lib.string() + "/").c_str(), 1);
-    setenv("TVL_DIR", TVL_SOURCE_DIR "/resources/install/", 1);
-    gSettings.reload();
-    model::sampleModel().reset();
-    using namespace kw::macro;
-    ui::ScriptedDriver driver;
+    {
+        const SampleInstallationScope installation(lib.string() + "/");
+        using namespace kw::macro;
+        ui::ScriptedDriver driver;
 
-    DlgMacroCutsData cut;
-    bool escaped = false;
-    if (cut.fillFromModel(AcDbObjectId::fromOldId(201), L"Corner")) {
-        driver.onDialog(cuts::kDlgCuts, [&](ui::Dialog& d) {
-            ui::click(d, cuts::kCutBoth);
-            ui::typeText(d, cuts::kDistance, L"3");
-            shootAndClose(d, folder / "macro-cuts.png");
-        });
-        StartDlgMacroCuts(cut, escaped);
-    }
-
-    const Tvl_StringArray folders{L"Connections", L"Base plates"};
-    AcArray<bool> flags;
-    flags.append(true);
-    flags.append(true);
-    const int any = 0;
-    Tvl_String chosen;
-    bool pick = true;
-    driver.onDialog(cuts::kDlgSelectMacro, [&](ui::Dialog& d) {
-        ui::selectItem(d, cuts::kGallery, 1);
-        shootAndClose(d, folder / "select-macro.png");
-    });
-    StartDlgSelectMacro(L"", folders, flags, any, any, chosen, pick, true);
-
-    MacroData record;
-    AcArray<AcDbObjectId> ids;
-    ids.append(AcDbObjectId::fromOldId(203));
-    if (model::sampleModel().fillRecord(ids, record)) {
-        driver.onDialog(prof::kDlgProfAdv,
-                        [&](ui::Dialog& d) { shootAndClose(d, folder / "profile-advanced.png"); });
-        StartDlgMacroProfAdv(record, L"Profiles", L"Braces", true);
-        int index = -1;
-        if (StartDlgMacroModeless(true, record, index)) {
-            ui::Window* dlg = kw::MacroDialogTable::instance().at(index);
-            int tab = -1;
-            record.findTab(L"Profiles", tab);
-            ui::selectItem(*dlg, kw::macro::kTab, tab);
-            const std::filesystem::path file = folder / "macro-profiles.png";
-            if (ui::writePng(*dlg, file.string()))
-                std::printf("%s\n", file.string().c_str());
-            else
-                g_ok = false;
-            driver.onDialog(prof::kDlgProfSegm, [&](ui::Dialog& d) {
-                shootAndClose(d, folder / "profile-segmented.png");
+        DlgMacroCutsData cut;
+        bool escaped = false;
+        if (cut.fillFromModel(AcDbObjectId::fromOldId(201), L"Corner")) {
+            driver.onDialog(cuts::kDlgCuts, [&](ui::Dialog& d) {
+                ui::click(d, cuts::kCutBoth);
+                ui::typeText(d, cuts::kDistance, L"3");
+                shootAndClose(d, folder / "macro-cuts.png");
             });
-            if (CMacroTabPage* page = static_cast<CDlgMacro*>(dlg)->page(tab))
-                ui::click(*page, prof::kSegmented);
-            EndDlgMacroModeless(index);
+            StartDlgMacroCuts(cut, escaped);
+        }
+
+        const Tvl_StringArray folders{L"Connections", L"Base plates"};
+        AcArray<bool> flags;
+        flags.append(true);
+        flags.append(true);
+        const int any = 0;
+        Tvl_String chosen;
+        bool pick = true;
+        driver.onDialog(cuts::kDlgSelectMacro, [&](ui::Dialog& d) {
+            ui::selectItem(d, cuts::kGallery, 1);
+            shootAndClose(d, folder / "select-macro.png");
+        });
+        StartDlgSelectMacro(L"", folders, flags, any, any, chosen, pick, true);
+
+        MacroData record;
+        AcArray<AcDbObjectId> ids;
+        ids.append(AcDbObjectId::fromOldId(203));
+        if (model::sampleModel().fillRecord(ids, record)) {
+            driver.onDialog(prof::kDlgProfAdv, [&](ui::Dialog& d) {
+                shootAndClose(d, folder / "profile-advanced.png");
+            });
+            StartDlgMacroProfAdv(record, L"Profiles", L"Braces", true);
+            int index = -1;
+            if (StartDlgMacroModeless(true, record, index)) {
+                ui::Window* dlg = kw::MacroDialogTable::instance().at(index);
+                int tab = -1;
+                record.findTab(L"Profiles", tab);
+                ui::selectItem(*dlg, kw::macro::kTab, tab);
+                const std::filesystem::path file = folder / "macro-profiles.png";
+                if (ui::writePng(*dlg, file.string()))
+                    std::printf("%s\n", file.string().c_str());
+                else
+                    g_ok = false;
+                driver.onDialog(prof::kDlgProfSegm, [&](ui::Dialog& d) {
+                    shootAndClose(d, folder / "profile-segmented.png");
+                });
+                if (CMacroTabPage* page = static_cast<CDlgMacro*>(dlg)->page(tab))
+                    ui::click(*page, prof::kSegmented);
+                EndDlgMacroModeless(index);
+            }
+        }
+        if (!driver.done()) {
+            std::fprintf(stderr, "kw_dialog_snapshots: a cuts or profile dialog did not open\n");
+            g_ok = false;
         }
     }
-    if (!driver.done()) {
-        std::fprintf(stderr, "kw_dialog_snapshots: a cuts or profile dialog did not open\n");
-        g_ok = false;
-    }
-    unsetenv("TVL_DIR");
-    if (oldLib.empty())
-        unsetenv("TVL_LIB_DIR");
-    else
-        setenv("TVL_LIB_DIR", oldLib.c_str(), 1);
-    gSettings.reload();
-    model::sampleModel().reset();
     std::filesystem::remove_all(lib, ec);
 }
 // ---- end macro cuts, gallery and profile dialogs ----
