@@ -16,6 +16,8 @@ packages=(
   libglpk-dev
   # printing: tests read the PDFs a print job writes (pdfinfo, pdftotext, pdftoppm)
   poppler-utils
+  # grid engine: reading .xlsx and .ods, writing .xlsx
+  liborcus-dev libxlsxwriter-dev
 )
 missing=()
 for p in "${packages[@]}"; do
