@@ -71,6 +71,11 @@ struct Cell {
     std::string text;  // Text (UTF-8)
     ErrorCode error = ErrorCode::Value;
     int format = -1; // index into Book::formats; -1 default
+    // When not empty: the cell holds a formula, these are its parsed tokens (the
+    // FORMULA record's rgce, see XlsFormula.h), and kind/number/text/error are
+    // its cached result (Blank: an empty text).
+    std::string formula;
+    bool alwaysCalc = false; // a volatile formula: recalculated on every change
 };
 
 struct Merge {
@@ -92,9 +97,17 @@ struct Book {
     std::vector<Font> fonts{Font{}}; // fonts[0] is the workbook's default font
     std::vector<CellFormat> formats;
     std::vector<Sheet> sheets;
+    // Functions the formulas call by name: hidden NAME records ("_xlfn.IFERROR"),
+    // referred to by ptgName with their index + 1, and EXTERNNAMEs of the add-in
+    // SUPBOOK ("EDATE"), referred to by ptgNameX with their index + 1.
+    std::vector<std::string> functionNames;
+    std::vector<std::string> addInNames;
 
     int addFont(const Font& font);
     int addFormat(const CellFormat& format);
+    // 1-based indexes as the formulas use them; equal names share one entry.
+    uint16_t addFunctionName(const std::string& name);
+    uint16_t addAddInName(const std::string& name);
 };
 
 } // namespace xls

@@ -3,9 +3,11 @@
 #include <fstream>
 
 #include "platform/grid/engine/Sheet.h"
+#include "platform/grid/engine/SheetData.h"
 #include "platform/grid/engine/io/AtomicFile.h"
 #include "platform/grid/engine/io/ExportStyle.h"
 #include "platform/grid/engine/io/SheetTransfer.h"
+#include "platform/grid/engine/io/XlsFormula.h"
 #include "platform/grid/engine/io/XlsWriter.h"
 
 namespace grid {
@@ -140,7 +142,6 @@ public:
         c.col = col - 1;
         c.format = formatOf(col, row);
         CellTypeCode code = m_sheet.cellType(col, row).code;
-        Value v = m_sheet.value(col, row);
         if (code == CellTypeCode::ComboBox || code == CellTypeCode::Button ||
             code == CellTypeCode::StaticText) {
             std::string text = m_sheet.displayText(col, row);
@@ -149,39 +150,67 @@ public:
                 c.text = std::move(text);
             }
         } else {
-            switch (v.type()) {
-            case ValueType::Number:
-                c.kind = xls::Cell::Kind::Number;
-                c.number = v.asNumber();
-                break;
-            case ValueType::Text:
-                c.kind = xls::Cell::Kind::Text;
-                c.text = v.asText();
-                break;
-            case ValueType::Boolean:
-                c.kind = xls::Cell::Kind::Boolean;
-                c.number = v.asBoolean() ? 1 : 0;
-                break;
-            case ValueType::Error:
-                c.kind = xls::Cell::Kind::Error;
-                c.error = xlsError(v.asError());
-                break;
-            case ValueType::Empty:
-                break;
-            }
+            setValue(c, m_sheet.value(col, row));
+            if (const FormulaCode* f = formulaCode(col, row))
+                setFormula(c, *f, col, row);
         }
-        if (c.kind != xls::Cell::Kind::Blank || c.format >= 0)
+        if (c.kind != xls::Cell::Kind::Blank || c.format >= 0 || !c.formula.empty())
             out.push_back(std::move(c));
     }
 
+    const XlsFormulaCounts& counts() const { return m_counts; }
+
 private:
+    static void setValue(xls::Cell& c, const Value& v) {
+        switch (v.type()) {
+        case ValueType::Number:
+            c.kind = xls::Cell::Kind::Number;
+            c.number = v.asNumber();
+            break;
+        case ValueType::Text:
+            c.kind = xls::Cell::Kind::Text;
+            c.text = v.asText();
+            break;
+        case ValueType::Boolean:
+            c.kind = xls::Cell::Kind::Boolean;
+            c.number = v.asBoolean() ? 1 : 0;
+            break;
+        case ValueType::Error:
+            c.kind = xls::Cell::Kind::Error;
+            c.error = xlsError(v.asError());
+            break;
+        case ValueType::Empty:
+            break;
+        }
+    }
+
+    const FormulaCode* formulaCode(int32_t col, int32_t row) const {
+        const SheetData& d = m_sheet.data();
+        const Slot* s = d.slot(col, row);
+        if (!s || !s->formula)
+            return nullptr;
+        return d.codes[d.formulas[s->formula - 1].code].get();
+    }
+
+    void setFormula(xls::Cell& c, const FormulaCode& code, int32_t col, int32_t row) {
+        xls::FormulaFit fit = xls::encodeFormula(code, col, row, m_book, c.formula);
+        if (fit != xls::FormulaFit::Written) {
+            ++m_counts.asValues;
+            return;
+        }
+        ++m_counts.asFormulas;
+        c.alwaysCalc = code.volatileCode;
+    }
+
     const Sheet& m_sheet;
     xls::Book& m_book;
+    XlsFormulaCounts m_counts;
 };
 
 } // namespace
 
-IoStatus buildXlsBook(const Sheet& sheet, const XlsExportOptions& options, xls::Book& book) {
+IoStatus buildXlsBook(const Sheet& sheet, const XlsExportOptions& options, xls::Book& book,
+                      XlsFormulaCounts* counts) {
     book = xls::Book{};
     UsedExtent used = usedExtent(sheet);
     if (used.rows > xls::kMaxRows || used.cols > xls::kMaxCols)
@@ -209,24 +238,31 @@ IoStatus buildXlsBook(const Sheet& sheet, const XlsExportOptions& options, xls::
         if (s.col >= 1 && s.row >= 1 && (s.cols > 1 || s.rows > 1))
             out.merges.push_back({s.row - 1, s.row + s.rows - 2, s.col - 1, s.col + s.cols - 2});
     book.sheets.push_back(std::move(out));
+    if (counts)
+        *counts = conv.counts();
     return {};
 }
 
 IoStatus exportXlsFile(const Sheet& sheet, const std::string& path,
-                       const XlsExportOptions& options) {
+                       const XlsExportOptions& options, XlsFormulaCounts* counts) {
     xls::Book book;
     std::string bytes;
+    XlsFormulaCounts written;
     IoStatus status = path.empty() ? IoStatus(IoResult::BadArgument, "no file name given")
-                                   : buildXlsBook(sheet, options, book);
+                                   : buildXlsBook(sheet, options, book, &written);
     if (status.ok())
         status = xls::XlsWriter::fileBytes(book, bytes);
     if (status.ok())
         status = writeFileAtomically(path, bytes);
     if (!options.logFile.empty()) {
         std::ofstream log(options.logFile, std::ios::app | std::ios::binary);
-        log << "Excel export to '" << path << "': " << (status.ok() ? "done" : status.message())
-            << "\n";
+        log << "Excel export to '" << path << "': " << (status.ok() ? "done" : status.message());
+        if (status.ok() && written.asValues)
+            log << " (" << written.asValues << " formula(s) written as values)";
+        log << "\n";
     }
+    if (counts)
+        *counts = written;
     return status;
 }
 
