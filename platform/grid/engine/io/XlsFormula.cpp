@@ -155,6 +155,11 @@ private:
     bool buildTree() {
         std::vector<int> stack;
         for (const Token& t : m_code.tokens) {
+            // Indexes into the code's texts and the function table are checked
+            // here, once, so that a damaged code cannot reach beyond them.
+            if ((t.op == Op::String && (t.a < 0 || static_cast<size_t>(t.a) >= m_code.strings.size())) ||
+                (t.op == Op::Func && (t.a < 0 || t.a >= builtinCount())))
+                return false;
             int n = arity(t);
             if (static_cast<int>(stack.size()) < n)
                 return false;
@@ -297,7 +302,8 @@ private:
         const BuiltinFunction& engine = builtin(node.token->a);
         const BiffFunction* f = findBiffFunction(engine.name);
         int argc = static_cast<int>(node.kids.size());
-        if (!f || argc < f->minArgs || argc > f->maxArgs)
+        bool zeroLast = f && f->lastDefaultsToZero && argc + 1 == f->minArgs;
+        if (!f || (argc < f->minArgs && !zeroLast) || argc > f->maxArgs)
             return FormulaFit::Function;
         if (f->needsPositiveStep) {
             const Token& step = *m_nodes[node.kids[1]].token;
@@ -335,6 +341,11 @@ private:
         }
         if (fit != FormulaFit::Written)
             return fit;
+        if (zeroLast) {
+            m_out.u8(kPtgInt);
+            m_out.u16(0);
+            ++argc;
+        }
         uint8_t tokenClass = classBits(cls == 'A' ? 'A' : cls == 'R' && f->returnClass == 'R' ? 'R' : 'V');
         if (f->call == FunctionCall::Fixed) {
             m_out.u8(kPtgFunc | tokenClass);

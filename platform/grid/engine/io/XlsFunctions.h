@@ -34,6 +34,9 @@ struct BiffFunction {
     // FLOOR do); Excel's function of that number agrees only for a positive step
     // given as a number, so other calls are not written as formulas.
     bool needsPositiveStep = false;
+    // The engine lets the last argument out and takes it as 0 (ROUND(x)); the
+    // format's function needs it, so it is written as 0.
+    bool lastDefaultsToZero = false;
 
     char paramClass(int i) const {
         if (params.empty())

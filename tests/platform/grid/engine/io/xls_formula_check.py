@@ -20,6 +20,9 @@ For every formula written as a formula it compares
     digits) and against the table's third column (LibreOffice's result for the
     formula typed in directly). A value equal to neither is an export fault; one
     equal only to the third column is a known difference of the engine from Calc.
+When gnumeric's ssconvert is installed, it reads every file as well, and the
+totals say how many of its formulas and results equal ours (gnumeric's own
+functions differ from Calc's and ours in places; these are not counted as faults).
 It prints the totals, each fault and each difference of text, and exits 1 when a
 value is an export fault.
 """
@@ -27,7 +30,10 @@ value is an export fault.
 import argparse
 import html
 import os
+import csv
+import gzip
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -100,10 +106,29 @@ def recalculated(profile, fods_dir, outdir):
 NUMBER = re.compile(r'"[^"]*"|(?<![A-Z0-9_.$])(\d+\.?\d*(?:E[+-]?\d+)?)', re.I)
 
 
+def gnumeric(path):
+    """{row: (formula text, recalculated result)} of column G, as gnumeric reads the file."""
+    base = path[:-4]
+    for target, extra in ((base + ".gnumeric", []), (base + ".csv", ["--recalc"])):
+        subprocess.run(["ssconvert"] + extra + [path, target], check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    with gzip.open(base + ".gnumeric", "rt", encoding="utf-8") as f:
+        xml = f.read()
+    texts = {int(m.group(1)) + 1: html.unescape(m.group(2))[1:]
+             for m in re.finditer(r'<gnm:Cell Row="(\d+)" Col="6"[^>]*>(=[^<]*)<', xml)}
+    with open(base + ".csv", encoding="utf-8", newline="") as f:
+        values = {i + 1: (row[6] if len(row) > 6 else "") for i, row in enumerate(csv.reader(f))}
+    return {r: (t, values.get(r, "")) for r, t in texts.items()}
+
+
+WHOLE_COLUMNS = re.compile(r"(\$?[A-Z]+)\$1:(\$?[A-Z]+)\$65536")
+
+
 def text_key(text):
     """A formula as text, without what only its spelling changes: blanks, case,
     the "_xlfn." prefix of newer functions, TRUE() for TRUE, how a number is written."""
     text = re.sub(r"\s+", "", text or "").upper().replace("_XLFN.", "")
+    text = WHOLE_COLUMNS.sub(r"\1:\2", text)
     text = text.replace("TRUE()", "TRUE").replace("FALSE()", "FALSE")
     return NUMBER.sub(lambda m: repr(float(m.group(1))) if m.group(1) else m.group(0), text)
 
@@ -148,6 +173,8 @@ def main(argv):
         os.makedirs(os.path.join(work, sub), exist_ok=True)
         convert(profile, files, fmt, os.path.join(work, sub))
     recalculated(profile, os.path.join(work, "fods"), os.path.join(work, "final"))
+    gnm = [gnumeric(f) for f in files] if shutil.which("ssconvert") else None
+    gnm_text = gnm_value = 0
 
     total = written = same_text = same_values = 0
     known = []
@@ -169,6 +196,10 @@ def main(argv):
                 same_text += 1
             else:
                 texts.append("%s: ours %s, LibreOffice %s" % (table, our_text, lo_text))
+            if gnm:
+                g_text, g_value = gnm[k].get(i + 1, (None, ""))
+                gnm_text += text_key(g_text) == text_key(our_text)
+                gnm_value += same_value(our_value, g_value, False)
             row = rows[i] if i < len(rows) else []
             raw, is_bool = row[6] if len(row) > 6 else ("", False)
             if same_value(our_value, raw, is_bool):
@@ -188,6 +219,9 @@ def main(argv):
     print("LibreOffice's formula text equals ours: %d of %d" % (same_text, written))
     print("LibreOffice's result equals ours: %d of %d; equals only what it calculates for "
           "the formula typed in: %d; neither: %d" % (same_values, written, len(known), len(faults)))
+    if gnm:
+        print("gnumeric's formula text equals ours: %d of %d; its result: %d of %d" %
+              (gnm_text, written, gnm_value, written))
     for line in known:
         print("KNOWN " + line)
     for line in faults:
