@@ -3,7 +3,6 @@
 #include <fstream>
 
 #include "platform/grid/engine/Sheet.h"
-#include "platform/grid/engine/SheetData.h"
 #include "platform/grid/engine/io/AtomicFile.h"
 #include "platform/grid/engine/io/ExportStyle.h"
 #include "platform/grid/engine/io/SheetTransfer.h"
@@ -151,7 +150,7 @@ public:
             }
         } else {
             setValue(c, m_sheet.value(col, row));
-            if (const FormulaCode* f = formulaCode(col, row))
+            if (const FormulaCode* f = xls::cellFormula(m_sheet, col, row))
                 setFormula(c, *f, col, row);
         }
         if (c.kind != xls::Cell::Kind::Blank || c.format >= 0 || !c.formula.empty())
@@ -182,14 +181,6 @@ private:
         case ValueType::Empty:
             break;
         }
-    }
-
-    const FormulaCode* formulaCode(int32_t col, int32_t row) const {
-        const SheetData& d = m_sheet.data();
-        const Slot* s = d.slot(col, row);
-        if (!s || !s->formula)
-            return nullptr;
-        return d.codes[d.formulas[s->formula - 1].code].get();
     }
 
     void setFormula(xls::Cell& c, const FormulaCode& code, int32_t col, int32_t row) {

@@ -5,6 +5,7 @@
 
 #include "platform/grid/engine/Functions.h"
 #include "platform/grid/engine/Sheet.h"
+#include "platform/grid/engine/SheetData.h"
 #include "platform/grid/engine/Value.h"
 #include "platform/grid/engine/io/ByteWriter.h"
 #include "platform/grid/engine/io/Utf.h"
@@ -431,6 +432,14 @@ FormulaFit encodeFormula(const FormulaCode& code, int32_t col, int32_t row, Book
         book.addAddInName(name);
     out = std::move(tokens);
     return FormulaFit::Written;
+}
+
+const FormulaCode* cellFormula(const grid::Sheet& sheet, int32_t col, int32_t row) {
+    const SheetData& d = sheet.data();
+    const Slot* s = d.slot(col, row);
+    if (!s || !s->formula)
+        return nullptr;
+    return d.codes[d.formulas[s->formula - 1].code].get();
 }
 
 } // namespace grid::xls

@@ -6,6 +6,10 @@
 #include "platform/grid/engine/Formula.h"
 #include "platform/grid/engine/io/XlsBook.h"
 
+namespace grid {
+class Sheet;
+}
+
 namespace grid::xls {
 
 // The longest token array written; longer formulas are written as their values.
@@ -32,5 +36,8 @@ enum class FormulaFit : uint8_t {
 // as its value.
 FormulaFit encodeFormula(const FormulaCode& code, int32_t col, int32_t row, Book& book,
                          std::string& out);
+
+// The compiled formula of the sheet's cell; null when it holds none.
+const FormulaCode* cellFormula(const grid::Sheet& sheet, int32_t col, int32_t row);
 
 } // namespace grid::xls

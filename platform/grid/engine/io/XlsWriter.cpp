@@ -9,6 +9,8 @@
 #include "platform/grid/engine/io/BiffStream.h"
 #include "platform/grid/engine/io/CompoundFileWriter.h"
 #include "platform/grid/engine/io/Utf.h"
+#include "platform/grid/engine/io/XlsFormula.h"
+#include "platform/grid/engine/io/XlsFormulaRecords.h"
 
 namespace grid::xls {
 
@@ -20,9 +22,7 @@ constexpr uint16_t kBof = 0x0809, kEof = 0x000A, kCodePage = 0x0042, kWindow1 = 
                    kStyle = 0x0293, kPalette = 0x0092, kBoundSheet = 0x0085, kDefColWidth = 0x0055,
                    kColInfo = 0x007D, kDimensions = 0x0200, kRow = 0x0208, kNumber = 0x0203,
                    kRk = 0x027E, kLabelSst = 0x00FD, kBoolErr = 0x0205, kBlank = 0x0201,
-                   kWindow2 = 0x023E, kMergedCells = 0x00E5, kFormula = 0x0006,
-                   kString = 0x0207, kSupBook = 0x01AE, kExternName = 0x0023,
-                   kExternSheet = 0x0017, kName = 0x0018;
+                   kWindow2 = 0x023E, kMergedCells = 0x00E5;
 
 constexpr uint16_t kDefaultCellXf = 15;
 constexpr uint16_t kFirstUserXf = 16;
@@ -62,34 +62,6 @@ void longString(ByteWriter& b, const std::string& utf8) {
     b.u8(wide ? 1 : 0);
     for (char16_t c : s)
         wide ? b.u16(c) : b.u8(static_cast<uint8_t>(c));
-}
-
-// A formula's text result: length and option byte, then the characters; where
-// they go on in a CONTINUE record, that record starts with the option byte again.
-void stringRecord(BiffStream& s, const std::string& utf8) {
-    std::u16string text = utf8ToUtf16(utf8);
-    if (text.size() > 32767)
-        text.resize(32767);
-    bool wide = !fitsLatin1(text);
-    size_t unit = wide ? 2 : 1;
-    ByteWriter b;
-    b.u16(static_cast<uint16_t>(text.size()));
-    b.u8(wide ? 1 : 0);
-    uint16_t type = kString;
-    size_t next = 0;
-    for (;;) {
-        size_t room = (BiffStream::kMaxRecordData - b.size()) / unit;
-        size_t n = std::min(room, text.size() - next);
-        for (size_t i = next; i < next + n; ++i)
-            wide ? b.u16(text[i]) : b.u8(static_cast<uint8_t>(text[i]));
-        next += n;
-        s.record(type, b);
-        if (next == text.size())
-            break;
-        b = ByteWriter();
-        b.u8(wide ? 1 : 0);
-        type = BiffStream::kContinue;
-    }
 }
 
 // Maps the book's colours to the 56 palette slots; beyond 56 distinct colours the
@@ -243,43 +215,6 @@ void cellHeader(ByteWriter& b, const Cell& c, uint16_t xf) {
     b.u16(xf);
 }
 
-// The cached result goes in the record's 8 bytes: a number as it is, anything
-// else behind the marker 0xFFFF in the last two bytes (0 text, 1 boolean, 2
-// error, 3 empty text). A text result follows in a STRING record.
-void formulaCell(BiffStream& s, ByteWriter& b, const Cell& c) {
-    auto special = [&](uint8_t type, uint8_t value) {
-        b.u8(type);
-        b.u8(0);
-        b.u8(value);
-        b.u8(0);
-        b.u8(0);
-        b.u8(0);
-        b.u16(0xFFFF);
-    };
-    bool text = c.kind == Cell::Kind::Text && !c.text.empty();
-    switch (c.kind) {
-    case Cell::Kind::Number:
-        b.f64(c.number);
-        break;
-    case Cell::Kind::Boolean:
-        special(1, c.number != 0 ? 1 : 0);
-        break;
-    case Cell::Kind::Error:
-        special(2, static_cast<uint8_t>(c.error));
-        break;
-    default:
-        special(text ? 0 : 3, 0);
-        break;
-    }
-    b.u16(c.alwaysCalc ? 0x0001 : 0x0000);
-    b.u32(0);
-    b.u16(static_cast<uint16_t>(c.formula.size()));
-    b.bytes(c.formula);
-    s.record(kFormula, b);
-    if (text)
-        stringRecord(s, c.text);
-}
-
 std::string sheetName(const std::string& name, size_t index) {
     std::string out;
     for (char c : name)
@@ -293,10 +228,13 @@ IoStatus checkLimits(const Sheet& sheet) {
     auto inside = [](int row, int col) {
         return row >= 0 && row < kMaxRows && col >= 0 && col < kMaxCols;
     };
-    for (const Cell& c : sheet.cells)
+    for (const Cell& c : sheet.cells) {
         if (!inside(c.row, c.col))
             return {IoResult::TooLarge,
                     "the sheet is larger than an .xls worksheet (65536 rows, 256 columns)"};
+        if (c.formula.size() > kMaxFormulaBytes)
+            return {IoResult::BadArgument, "a formula is longer than an .xls file holds"};
+    }
     for (const Merge& m : sheet.merges)
         if (!inside(m.firstRow, m.firstCol) || !inside(m.lastRow, m.lastCol))
             return {IoResult::TooLarge,
@@ -392,7 +330,7 @@ void writeSheet(BiffStream& s, const Sheet& sheet, const std::vector<uint32_t>& 
             ByteWriter b;
             cellHeader(b, c, xf);
             if (!c.formula.empty()) {
-                formulaCell(s, b, c);
+                writeFormulaCell(s, b, c);
                 continue;
             }
             switch (c.kind) {
@@ -459,60 +397,6 @@ void writeSheet(BiffStream& s, const Sheet& sheet, const std::vector<uint32_t>& 
     s.record(kEof, std::string());
 }
 
-// What the formulas call by name. The add-in functions are EXTERNNAMEs of an
-// add-in SUPBOOK, reached through EXTERNSHEET entry kAddInExternSheet; the newer
-// functions are hidden NAME records marked as macro functions, defined as #NAME?.
-void writeLinkTable(BiffStream& s, const Book& book) {
-    if (book.functionNames.empty() && book.addInNames.empty())
-        return;
-    {
-        ByteWriter b;
-        b.u16(static_cast<uint16_t>(book.sheets.size()));
-        b.u16(0x0401); // this workbook
-        s.record(kSupBook, b);
-    }
-    if (!book.addInNames.empty()) {
-        ByteWriter b;
-        b.u16(1);
-        b.u16(0x3A01); // add-in functions
-        s.record(kSupBook, b);
-        for (const std::string& name : book.addInNames) {
-            ByteWriter e;
-            e.u16(0);
-            e.u16(0);
-            e.u16(0);
-            shortString(e, name, 255);
-            e.u16(2);
-            e.u8(0x1C); // ptgErr #REF!
-            e.u8(0x17);
-            s.record(kExternName, e);
-        }
-        ByteWriter x;
-        x.u16(1);
-        x.u16(1); // the add-in SUPBOOK (the second one)
-        x.u16(0xFFFE);
-        x.u16(0xFFFE);
-        s.record(kExternSheet, x);
-    }
-    for (const std::string& name : book.functionNames) {
-        std::u16string chars = utf8ToUtf16(name);
-        ByteWriter b;
-        b.u16(0x000B); // hidden, function, macro
-        b.u8(0);
-        b.u8(static_cast<uint8_t>(std::min<size_t>(chars.size(), 255)));
-        b.u16(2); // definition: #NAME?
-        b.u16(0);
-        b.u16(0);
-        b.u32(0);
-        b.u8(0);
-        for (size_t i = 0; i < chars.size() && i < 255; ++i)
-            b.u8(static_cast<uint8_t>(chars[i]));
-        b.u8(0x1C);
-        b.u8(0x1D);
-        s.record(kName, b);
-    }
-}
-
 } // namespace
 
 int Book::addFont(const Font& font) {
@@ -531,25 +415,6 @@ int Book::addFormat(const CellFormat& format) {
     return static_cast<int>(formats.size() - 1);
 }
 
-namespace {
-
-uint16_t addName(std::vector<std::string>& names, const std::string& name) {
-    auto it = std::find(names.begin(), names.end(), name);
-    if (it == names.end())
-        it = names.insert(names.end(), name);
-    return static_cast<uint16_t>(it - names.begin() + 1);
-}
-
-} // namespace
-
-uint16_t Book::addFunctionName(const std::string& name) {
-    return addName(functionNames, name);
-}
-
-uint16_t Book::addAddInName(const std::string& name) {
-    return addName(addInNames, name);
-}
-
 IoStatus XlsWriter::workbookStream(const Book& book, std::string& out) {
     if (book.sheets.empty())
         return {IoResult::BadArgument, "a workbook needs at least one sheet"};
@@ -558,6 +423,8 @@ IoStatus XlsWriter::workbookStream(const Book& book, std::string& out) {
         if (!st.ok())
             return st;
     }
+    if (book.functionNames.size() > 0xFFFF || book.addInNames.size() > 0xFFFF)
+        return {IoResult::TooLarge, "too many functions called by name for an .xls file"};
     if (book.formats.size() + kFirstUserXf > 4050)
         return {IoResult::TooLarge, "too many distinct cell formats for an .xls file"};
 
@@ -642,7 +509,7 @@ IoStatus XlsWriter::workbookStream(const Book& book, std::string& out) {
         s.record(kBoundSheet, b);
     }
 
-    writeLinkTable(s, book);
+    writeFunctionNames(s, book);
 
     SstWriter sst;
     std::vector<std::vector<uint32_t>> sstIndex(book.sheets.size());

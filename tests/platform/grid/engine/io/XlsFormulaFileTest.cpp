@@ -11,6 +11,7 @@
 #include "platform/grid/engine/Sheet.h"
 #include "platform/grid/engine/io/AtomicFile.h"
 #include "platform/grid/engine/io/XlsExport.h"
+#include "platform/grid/engine/io/XlsFormula.h"
 #include "platform/grid/engine/io/XlsWriter.h"
 #include "tests/platform/grid/engine/io/TestFiles.h"
 
@@ -108,6 +109,20 @@ TEST(XlsFormulaFile, CachedResultOfEachKindAndTheStringAfterAText) {
         chars += (recs[at].data.size() - 1) / 2;
     }
     EXPECT_EQ(chars, 5000u);
+}
+
+TEST(XlsFormulaFile, TokensLongerThanTheFormatHoldsAreRefused) {
+    for (size_t size : {kMaxFormulaBytes, kMaxFormulaBytes + 1}) {
+        Book book;
+        book.sheets.emplace_back();
+        Cell c = formulaCell(0, Cell::Kind::Number);
+        c.formula = std::string(size, '\x15'); // any bytes: the writer takes them as given
+        book.sheets[0].cells.push_back(c);
+        std::string bytes;
+        IoStatus st = XlsWriter::fileBytes(book, bytes);
+        EXPECT_EQ(st.ok(), size == kMaxFormulaBytes) << size;
+        EXPECT_EQ(bytes.empty(), !st.ok());
+    }
 }
 
 // Reads every FORMULA record of the file with xlrd's own formula decoder.

@@ -11,7 +11,6 @@
 #include <string>
 
 #include "platform/grid/engine/Sheet.h"
-#include "platform/grid/engine/SheetData.h"
 #include "platform/grid/engine/io/XlsExport.h"
 #include "platform/grid/engine/io/XlsFormula.h"
 
@@ -82,15 +81,13 @@ int main(int argc, char** argv) {
         }
     }
     sheet.recalcAll();
-    const grid::SheetData& d = sheet.data();
     sheet.forEachCellByRow([&](int32_t col, int32_t row) {
-        const grid::Slot* s = d.slot(col, row);
-        if (!s || !s->formula)
+        const grid::FormulaCode* code = grid::xls::cellFormula(sheet, col, row);
+        if (!code)
             return;
         grid::xls::Book scratch;
         std::string tokens;
-        const grid::FormulaCode& code = *d.codes[d.formulas[s->formula - 1].code];
-        grid::xls::FormulaFit fit = grid::xls::encodeFormula(code, col, row, scratch, tokens);
+        grid::xls::FormulaFit fit = grid::xls::encodeFormula(*code, col, row, scratch, tokens);
         std::printf("%s%d\t%s\t%s\t%s\n", grid::columnLetters(col).c_str(), row, fitName(fit),
                     valueText(sheet.value(col, row)).c_str(),
                     sheet.formula(col, row, grid::RefStyle::A1).c_str());

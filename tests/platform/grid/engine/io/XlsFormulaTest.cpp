@@ -10,7 +10,6 @@
 
 #include "platform/grid/engine/Functions.h"
 #include "platform/grid/engine/Sheet.h"
-#include "platform/grid/engine/SheetData.h"
 #include "platform/grid/engine/io/XlsFormula.h"
 
 namespace grid::xls {
@@ -42,12 +41,11 @@ Encoded encode(const std::string& a1, Book& book, int32_t col = 2, int32_t row =
     FormulaStatus st = s.setFormula(col, row, a1, RefStyle::A1);
     EXPECT_TRUE(st.ok) << a1 << ": " << st.message;
     Encoded e;
-    const SheetData& d = s.data();
-    const Slot* slot = d.slot(col, row);
-    if (!slot || !slot->formula)
+    const FormulaCode* code = cellFormula(s, col, row);
+    if (!code)
         return e;
     std::string bytes;
-    e.fit = encodeFormula(*d.codes[d.formulas[slot->formula - 1].code], col, row, book, bytes);
+    e.fit = encodeFormula(*code, col, row, book, bytes);
     e.hex = hexOf(bytes);
     return e;
 }
