@@ -21,11 +21,12 @@ struct XlsFormulaCounts {
 };
 
 // The used part of the sheet from row 1 / column 1 (headers are left out) as an
-// Excel 97-2003 worksheet: values, formulas with their current values (those
-// the format cannot express as their values alone; combo, button and
-// static-text cells as their display text), number formats from
-// number types, fonts, colours, borders, alignment, lock, column widths, row
-// heights and spans as merged cells.
+// Excel 97-2003 worksheet: values; formulas with their current results, or as
+// those results alone where the format cannot express them (XlsFormula.h);
+// combo, button and static-text cells as their display text; number formats
+// from number types, fonts, colours, borders, alignment, lock, column widths,
+// row heights and spans as merged cells. `counts`, when given, says how the
+// formulas went in.
 IoStatus buildXlsBook(const Sheet& sheet, const XlsExportOptions& options, xls::Book& book,
                       XlsFormulaCounts* counts = nullptr);
 

@@ -1,6 +1,5 @@
 #include "platform/grid/engine/io/XlsFunctions.h"
 
-#include <iterator>
 
 namespace grid::xls {
 
@@ -240,6 +239,10 @@ const BiffFunction kFunctions[] = {
 };
 
 } // namespace
+
+std::span<const BiffFunction> biffFunctions() {
+    return kFunctions;
+}
 
 const BiffFunction* findBiffFunction(std::string_view name) {
     for (const BiffFunction& f : kFunctions)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace grid::xls {
@@ -47,5 +48,7 @@ struct BiffFunction {
 
 // The BIFF8 form of the engine's function `name`; null when the format has none.
 const BiffFunction* findBiffFunction(std::string_view name);
+// The whole table.
+std::span<const BiffFunction> biffFunctions();
 
 } // namespace grid::xls

@@ -12,6 +12,7 @@
 #include "platform/grid/engine/io/AtomicFile.h"
 #include "platform/grid/engine/io/XlsExport.h"
 #include "platform/grid/engine/io/XlsFormula.h"
+#include "platform/grid/engine/io/XlsFunctions.h"
 #include "platform/grid/engine/io/XlsWriter.h"
 #include "tests/platform/grid/engine/io/TestFiles.h"
 
@@ -187,6 +188,37 @@ assert s.col_values(2, 0, 4) == [5.0, 1, 29, 29], s.col_values(2, 0, 4)
 print("OK")
 )PY",
                               path, out),
+              0)
+        << out;
+}
+
+// The function numbers against xlrd's table of the format's functions: the
+// number names the same function, and a fixed-count call has the count the
+// format fixes.
+TEST(XlsFormulaFile, FunctionNumbersAgreeWithXlrd) {
+    if (!test::haveXlrd())
+        GTEST_SKIP() << "/usr/bin/python3 has no xlrd";
+    std::string table = "ours = [";
+    for (const BiffFunction& f : biffFunctions())
+        if (f.call == FunctionCall::Fixed || f.call == FunctionCall::Var)
+            table += "(\"" + std::string(f.name) + "\", " + std::to_string(f.index) + ", " +
+                     (f.call == FunctionCall::Fixed ? "True" : "False") + ", " +
+                     std::to_string(f.minArgs) + "),\n";
+    table += "]\n";
+    std::string out;
+    EXPECT_EQ(test::runPython(table + R"PY(
+from xlrd.formula import func_defs
+bad = []
+for name, index, fixed, count in ours:
+    d = func_defs.get(index)
+    if d is None or d[0] != name:
+        bad.append("%s: %d is %r" % (name, index, d and d[0]))
+    elif fixed and not (d[1] == d[2] == count):
+        bad.append("%s: fixed %d, format %d..%d" % (name, count, d[1], d[2]))
+print("\n".join(bad) or "OK")
+assert not bad and len(ours) > 150
+)PY",
+                              "", out),
               0)
         << out;
 }
