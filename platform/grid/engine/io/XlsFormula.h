@@ -22,7 +22,7 @@ enum class FormulaFit : uint8_t {
     Reference,      // a cell beyond 65536 rows x 256 columns
     Function,       // no BIFF8 form of the function, or not with this many arguments
     Name,           // a cell tag used as a name, or a custom function
-    Literal,        // a text over 255 characters, or an error without an Excel form
+    Literal,        // a text over 255 characters, or an error constant other than #N/A
     TooLong,        // over kMaxFormulaBytes
     Malformed,      // the token list does not form one expression
 };

@@ -137,8 +137,11 @@ TEST(XlsFormula, OperatorsInPostfixOrder) {
                  {"SUM(A1:B2 B2:C3)", "25 00 00 01 00 00 C0 01 C0 25 01 00 02 00 01 C0 02 C0 0F 42 01 04 00"},
                  {"SUM(A1:INDEX(A1:B2,1,1))",
                   "24 00 00 00 C0 25 00 00 01 00 00 C0 01 C0 1E 01 00 1E 01 00 22 03 1D 00 11 42 01 04 00"},
-                 // An operand is a value (0x44), an argument the class its function asks for.
-                 {"A1+ABS(A1)", "44 00 00 00 C0 44 00 00 00 C0 41 18 00 03"}});
+                 // An operand is a value (0x44), an argument the class its function asks
+                 // for, and inside an array argument the operands are arrays too (0x65).
+                 {"A1+ABS(A1)", "44 00 00 00 C0 44 00 00 00 C0 41 18 00 03"},
+                 {"SUMPRODUCT(A1:A2*B1:B2)",
+                  "65 00 00 01 00 00 C0 00 C0 65 00 00 01 00 01 C0 01 C0 05 42 01 E4 00"}});
 }
 
 TEST(XlsFormula, FunctionsByNumberWithTheFormatsArgumentCounts) {
