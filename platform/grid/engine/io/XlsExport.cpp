@@ -234,8 +234,8 @@ IoStatus buildXlsBook(const Sheet& sheet, const XlsExportOptions& options, xls::
     return {};
 }
 
-IoStatus exportXlsFile(const Sheet& sheet, const std::string& path,
-                       const XlsExportOptions& options, XlsFormulaCounts* counts) {
+IoStatus exportXlsFile(const Sheet& sheet, const std::string& path, const XlsExportOptions& options,
+                       XlsFormulaCounts* counts) {
     xls::Book book;
     std::string bytes;
     XlsFormulaCounts written;

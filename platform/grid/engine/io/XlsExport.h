@@ -32,7 +32,7 @@ IoStatus buildXlsBook(const Sheet& sheet, const XlsExportOptions& options, xls::
 
 // Writes the .xls file atomically. TooLarge when the used part exceeds 65536 rows
 // or 256 columns (nothing is written then).
-IoStatus exportXlsFile(const Sheet& sheet, const std::string& path,
-                       const XlsExportOptions& options, XlsFormulaCounts* counts = nullptr);
+IoStatus exportXlsFile(const Sheet& sheet, const std::string& path, const XlsExportOptions& options,
+                       XlsFormulaCounts* counts = nullptr);
 
 } // namespace grid

@@ -18,8 +18,7 @@ namespace {
 // Tokens without a class.
 constexpr uint8_t kPtgIsect = 0x0F, kPtgRange = 0x11, kPtgUplus = 0x12, kPtgUminus = 0x13,
                   kPtgPercent = 0x14, kPtgParen = 0x15, kPtgMissArg = 0x16, kPtgStr = 0x17,
-                  kPtgAttr = 0x19, kPtgErr = 0x1C, kPtgBool = 0x1D, kPtgInt = 0x1E,
-                  kPtgNum = 0x1F;
+                  kPtgAttr = 0x19, kPtgErr = 0x1C, kPtgBool = 0x1D, kPtgInt = 0x1E, kPtgNum = 0x1F;
 // Tokens with a class, to be or-ed with kClassRef / kClassValue / kClassArray.
 constexpr uint8_t kPtgFunc = 0x01, kPtgFuncVar = 0x02, kPtgName = 0x03, kPtgRef = 0x04,
                   kPtgArea = 0x05, kPtgNameX = 0x19;
@@ -158,7 +157,8 @@ private:
         for (const Token& t : m_code.tokens) {
             // Indexes into the code's texts and the function table are checked
             // here, once, so that a damaged code cannot reach beyond them.
-            if ((t.op == Op::String && (t.a < 0 || static_cast<size_t>(t.a) >= m_code.strings.size())) ||
+            if ((t.op == Op::String &&
+                 (t.a < 0 || static_cast<size_t>(t.a) >= m_code.strings.size())) ||
                 (t.op == Op::Func && (t.a < 0 || t.a >= builtinCount())))
                 return false;
             int n = arity(t);
@@ -183,8 +183,8 @@ private:
         if (cc < 1 || cc > kMaxCols || rr < 1 || rr > kMaxRows)
             return false;
         row = static_cast<uint16_t>(rr - 1);
-        col = static_cast<uint16_t>((cc - 1) | (cAbs ? 0 : kColRelative) |
-                                    (rAbs ? 0 : kRowRelative));
+        col =
+            static_cast<uint16_t>((cc - 1) | (cAbs ? 0 : kColRelative) | (rAbs ? 0 : kRowRelative));
         return true;
     }
 
@@ -347,7 +347,9 @@ private:
             m_out.u16(0);
             ++argc;
         }
-        uint8_t tokenClass = classBits(cls == 'A' ? 'A' : cls == 'R' && f->returnClass == 'R' ? 'R' : 'V');
+        uint8_t tokenClass = classBits(cls == 'A'                            ? 'A'
+                                       : cls == 'R' && f->returnClass == 'R' ? 'R'
+                                                                             : 'V');
         if (f->call == FunctionCall::Fixed) {
             m_out.u8(kPtgFunc | tokenClass);
             m_out.u16(f->index);

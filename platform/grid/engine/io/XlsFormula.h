@@ -19,12 +19,12 @@ constexpr uint16_t kAddInExternSheet = 0;
 
 enum class FormulaFit : uint8_t {
     Written,
-    Reference,      // a cell beyond 65536 rows x 256 columns
-    Function,       // no BIFF8 form of the function, or not with this many arguments
-    Name,           // a cell tag used as a name, or a custom function
-    Literal,        // a text over 255 characters, or an error constant other than #N/A
-    TooLong,        // over kMaxFormulaBytes
-    Malformed,      // the token list does not form one expression
+    Reference, // a cell beyond 65536 rows x 256 columns
+    Function,  // no BIFF8 form of the function, or not with this many arguments
+    Name,      // a cell tag used as a name, or a custom function
+    Literal,   // a text over 255 characters, or an error constant other than #N/A
+    TooLong,   // over kMaxFormulaBytes
+    Malformed, // the token list does not form one expression
 };
 
 // Converts the engine's compiled formula of the cell (col,row) (from 1) into

@@ -1,6 +1,5 @@
 #include "platform/grid/engine/io/XlsFunctions.h"
 
-
 namespace grid::xls {
 
 namespace {

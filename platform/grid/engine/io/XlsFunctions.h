@@ -26,7 +26,7 @@ struct BiffFunction {
     FunctionCall call;
     uint16_t index; // function number for Fixed and Var
     uint8_t minArgs;
-    uint8_t maxArgs; // Fixed: minArgs == maxArgs
+    uint8_t maxArgs;  // Fixed: minArgs == maxArgs
     char returnClass; // 'V' value or 'R' reference
     // The token class each argument is written in ('V', 'R', 'A'), the last one
     // repeating; empty for no arguments.

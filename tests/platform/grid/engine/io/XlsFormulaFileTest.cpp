@@ -27,7 +27,8 @@ struct Record {
 std::vector<Record> records(const std::string& stream) {
     std::vector<Record> out;
     for (size_t at = 0; at + 4 <= stream.size();) {
-        uint16_t type = static_cast<uint8_t>(stream[at]) | static_cast<uint8_t>(stream[at + 1]) << 8;
+        uint16_t type = static_cast<uint8_t>(stream[at]) | static_cast<uint8_t>(stream[at + 1])
+                                                               << 8;
         size_t n = static_cast<uint8_t>(stream[at + 2]) | static_cast<uint8_t>(stream[at + 3]) << 8;
         out.push_back({type, stream.substr(at + 4, n)});
         at += 4 + n;

@@ -110,8 +110,8 @@ TEST(XlsFormula, LiteralsUpToTheirLimits) {
                  {"-1", "1E 01 00 13"},
                  {"\"ab\"", "17 02 00 61 62"},
                  {"\"\"", "17 00 00"},
-                 {"\"\xC3\xA9\"", "17 01 00 E9"},         // Latin-1: one byte a character
-                 {"\"\xE2\x82\xAC\"", "17 01 01 AC 20"},  // two bytes once one needs them
+                 {"\"\xC3\xA9\"", "17 01 00 E9"},        // Latin-1: one byte a character
+                 {"\"\xE2\x82\xAC\"", "17 01 01 AC 20"}, // two bytes once one needs them
                  {"TRUE", "1D 01"},
                  {"FALSE", "1D 00"},
                  {"TRUE()", "41 22 00"},
@@ -125,23 +125,33 @@ TEST(XlsFormula, LiteralsUpToTheirLimits) {
 }
 
 TEST(XlsFormula, OperatorsInPostfixOrder) {
-    expectCases({{"1+2", "1E 01 00 1E 02 00 03"},    {"1-2", "1E 01 00 1E 02 00 04"},
-                 {"1*2", "1E 01 00 1E 02 00 05"},    {"1/2", "1E 01 00 1E 02 00 06"},
-                 {"1^2", "1E 01 00 1E 02 00 07"},    {"1&2", "1E 01 00 1E 02 00 08"},
-                 {"1<2", "1E 01 00 1E 02 00 09"},    {"1<=2", "1E 01 00 1E 02 00 0A"},
-                 {"1=2", "1E 01 00 1E 02 00 0B"},    {"1>=2", "1E 01 00 1E 02 00 0C"},
-                 {"1>2", "1E 01 00 1E 02 00 0D"},    {"1<>2", "1E 01 00 1E 02 00 0E"},
-                 {"+1", "1E 01 00 12"},              {"-(1)", "1E 01 00 15 13"},
-                 {"50%", "1E 32 00 14"},             {"(1+2)*3", "1E 01 00 1E 02 00 03 15 1E 03 00 05"},
-                 // Range and intersection take references (class R, 0x24/0x25).
-                 {"SUM(A1:B2 B2:C3)", "25 00 00 01 00 00 C0 01 C0 25 01 00 02 00 01 C0 02 C0 0F 42 01 04 00"},
-                 {"SUM(A1:INDEX(A1:B2,1,1))",
-                  "24 00 00 00 C0 25 00 00 01 00 00 C0 01 C0 1E 01 00 1E 01 00 22 03 1D 00 11 42 01 04 00"},
-                 // An operand is a value (0x44), an argument the class its function asks
-                 // for, and inside an array argument the operands are arrays too (0x65).
-                 {"A1+ABS(A1)", "44 00 00 00 C0 44 00 00 00 C0 41 18 00 03"},
-                 {"SUMPRODUCT(A1:A2*B1:B2)",
-                  "65 00 00 01 00 00 C0 00 C0 65 00 00 01 00 01 C0 01 C0 05 42 01 E4 00"}});
+    expectCases(
+        {{"1+2", "1E 01 00 1E 02 00 03"},
+         {"1-2", "1E 01 00 1E 02 00 04"},
+         {"1*2", "1E 01 00 1E 02 00 05"},
+         {"1/2", "1E 01 00 1E 02 00 06"},
+         {"1^2", "1E 01 00 1E 02 00 07"},
+         {"1&2", "1E 01 00 1E 02 00 08"},
+         {"1<2", "1E 01 00 1E 02 00 09"},
+         {"1<=2", "1E 01 00 1E 02 00 0A"},
+         {"1=2", "1E 01 00 1E 02 00 0B"},
+         {"1>=2", "1E 01 00 1E 02 00 0C"},
+         {"1>2", "1E 01 00 1E 02 00 0D"},
+         {"1<>2", "1E 01 00 1E 02 00 0E"},
+         {"+1", "1E 01 00 12"},
+         {"-(1)", "1E 01 00 15 13"},
+         {"50%", "1E 32 00 14"},
+         {"(1+2)*3", "1E 01 00 1E 02 00 03 15 1E 03 00 05"},
+         // Range and intersection take references (class R, 0x24/0x25).
+         {"SUM(A1:B2 B2:C3)",
+          "25 00 00 01 00 00 C0 01 C0 25 01 00 02 00 01 C0 02 C0 0F 42 01 04 00"},
+         {"SUM(A1:INDEX(A1:B2,1,1))",
+          "24 00 00 00 C0 25 00 00 01 00 00 C0 01 C0 1E 01 00 1E 01 00 22 03 1D 00 11 42 01 04 00"},
+         // An operand is a value (0x44), an argument the class its function asks
+         // for, and inside an array argument the operands are arrays too (0x65).
+         {"A1+ABS(A1)", "44 00 00 00 C0 44 00 00 00 C0 41 18 00 03"},
+         {"SUMPRODUCT(A1:A2*B1:B2)",
+          "65 00 00 01 00 00 C0 00 C0 65 00 00 01 00 01 C0 01 C0 05 42 01 E4 00"}});
 }
 
 TEST(XlsFormula, FunctionsByNumberWithTheFormatsArgumentCounts) {
@@ -169,14 +179,16 @@ TEST(XlsFormula, FunctionsByNumberWithTheFormatsArgumentCounts) {
 TEST(XlsFormula, IfCarriesItsJumpsAndVolatileFormulasTheirMark) {
     // tAttrIf jumps over the true part and its skip; each skip lands on the end
     // of the call less one.
-    expectCases({{"IF(TRUE,1,2)", "1D 01 19 02 07 00 1E 01 00 19 08 0A 00 1E 02 00 19 08 03 00 42 03 01 00"},
+    expectCases({{"IF(TRUE,1,2)",
+                  "1D 01 19 02 07 00 1E 01 00 19 08 0A 00 1E 02 00 19 08 03 00 42 03 01 00"},
                  {"IF(TRUE,1)", "1D 01 19 02 07 00 1E 01 00 19 08 03 00 42 02 01 00"},
                  {"IF(TRUE,IF(FALSE,1,2),3)",
                   "1D 01 19 02 1C 00 1D 00 19 02 07 00 1E 01 00 19 08 0A 00 1E 02 00 19 08 03 00 "
                   "42 03 01 00 19 08 0A 00 1E 03 00 19 08 03 00 42 03 01 00"},
                  {"CHOOSE(2,\"a\",\"b\")", "1E 02 00 17 01 00 61 17 01 00 62 42 03 64 00"},
                  {"NOW()", "19 01 00 00 41 4A 00"},
-                 {"1+OFFSET(A1,1,1)", "19 01 00 00 1E 01 00 24 00 00 00 C0 1E 01 00 1E 01 00 42 03 4E 00 03"}});
+                 {"1+OFFSET(A1,1,1)",
+                  "19 01 00 00 1E 01 00 24 00 00 00 C0 1E 01 00 1E 01 00 42 03 4E 00 03"}});
 }
 
 TEST(XlsFormula, NewerAndAddInFunctionsByNameSharedAcrossFormulas) {
@@ -216,8 +228,8 @@ TEST(XlsFormula, WhatCannotBeWrittenLeavesTheBookAlone) {
     EXPECT_EQ(encode(sum(301)).fit, FormulaFit::TooLong);
 
     // Token lists that are no single expression.
-    for (std::vector<Op> ops : {std::vector<Op>{Op::Add}, std::vector<Op>{Op::Number, Op::Number},
-                                std::vector<Op>{}}) {
+    for (std::vector<Op> ops :
+         {std::vector<Op>{Op::Add}, std::vector<Op>{Op::Number, Op::Number}, std::vector<Op>{}}) {
         FormulaCode code;
         for (Op op : ops)
             code.tokens.push_back(Token{op});
