@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
+#include <span>
 #include <string_view>
 
+#include "platform/grid/engine/ColumnIndex.h"
 #include "platform/grid/engine/FunctionSupport.h"
 #include "platform/grid/engine/UnicodeText.h"
 
@@ -102,6 +105,28 @@ public:
     }
 
     void prepare() { m_emptyMatch = matchesEmpty(); }
+
+    // The rows of an indexed column that meet the criterion, ascending, when it is an
+    // equality a column index answers exactly (not met by empty cells, no wildcards);
+    // false when the column must be scanned.
+    bool indexedRows(const ColumnIndex& index, std::vector<int32_t>& out) const {
+        if (!indexable())
+            return false;
+        // A number's display always reads back as a number, so a text that does not
+        // (the non-numeric case) can only equal text cells.
+        std::span<const int32_t> texts, numbers;
+        if (m_textual)
+            texts = index.textRows(text::foldKey(m_text));
+        if (m_numeric)
+            numbers = index.numberRows(m_num);
+        out.clear();
+        std::merge(numbers.begin(), numbers.end(), texts.begin(), texts.end(),
+                   std::back_inserter(out));
+        return true;
+    }
+    bool indexable() const {
+        return m_op == Op::Eq && !m_emptyMatch && (m_numeric || !m_wildcards);
+    }
 
 private:
     void parse(std::string_view s) {
@@ -224,6 +249,31 @@ bool readPairs(Evaluator& ev, EvalValue* a, int n, int first, std::vector<Pair>&
     return true;
 }
 
+// One-column criteria with an equality an index answers: visits only the rows of
+// the first such criterion's matches (in order, as a scan would), with take(dy, i)
+// checking the others. False when there is no such criterion or no index yet.
+template <class Take>
+bool indexedTally(Evaluator& ev, const std::vector<Pair>& pairs, int64_t used, Take& take) {
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        const Criterion& c = pairs[i].criterion;
+        if (!c.indexable())
+            continue;
+        const CellRange& g = pairs[i].block.range;
+        const ColumnIndex* index = ev.data().columnIndexes.find(ev.data(), g.col1);
+        std::vector<int32_t> rows;
+        if (!index || !c.indexedRows(*index, rows))
+            return false;
+        // Rows past `used` are empty in every block: none of them matches.
+        auto first = std::lower_bound(rows.begin(), rows.end(), g.row1);
+        auto last = std::lower_bound(first, rows.end(), g.row1 + used);
+        for (auto it = first; it != last; ++it)
+            if (!take(0, *it - g.row1, i))
+                return true;
+        return true;
+    }
+    return false;
+}
+
 struct Tally {
     double count = 0;
     std::vector<double> numbers;
@@ -246,10 +296,13 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
     }
     used = std::min(used, h);
     usedW = std::min(usedW, w);
-    // The position (dx, dy) meets the criteria from `from` on: count it and take its value.
-    auto take = [&](int64_t dx, int64_t dy, size_t from) {
-        for (size_t i = from; i < pairs.size(); ++i) {
+    // The position (dx, dy) meets criterion `known`: count it and take its value when
+    // it meets the others too.
+    auto take = [&](int64_t dx, int64_t dy, size_t known) {
+        for (size_t i = 0; i < pairs.size(); ++i) {
             const Pair& p = pairs[i];
+            if (i == known)
+                continue;
             if (!p.criterion.matchesCell(ev, p.block.range.col1 + static_cast<int32_t>(dx),
                                          p.block.range.row1 + static_cast<int32_t>(dy)))
                 return true;
@@ -269,6 +322,8 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
             t.numbers.push_back(v->num);
         return true;
     };
+    if (w == 1 && indexedTally(ev, pairs, used, take))
+        return t;
     if (usedW == 1) {
         // One column: the first criterion straight over its slots, the rest only
         // where it holds.
@@ -283,13 +338,13 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
             bool ok = row < stored ? first.criterion.matchesSlot(ev, (*slots)[row], c,
                                                                  static_cast<int32_t>(row))
                                    : first.criterion.matchesEmpty();
-            if (ok && !take(0, dy, 1))
+            if (ok && !take(0, dy, 0))
                 return t;
         }
     } else {
         for (int64_t dy = 0; dy < used; ++dy)
             for (int64_t dx = 0; dx < usedW; ++dx)
-                if (!take(dx, dy, 0))
+                if (!take(dx, dy, pairs.size()))
                     return t;
     }
     bool emptyMatches = true;

@@ -578,7 +578,7 @@ void Sheet::recalcAll() {
         FormulaCell& f = m_d->formulas[fid];
         if (f.state == FState::Dead)
             continue;
-        f.state = FState::Dirty;
+        m_d->setDirty(f);
         m_d->dirty.push_back(fid);
     }
     m_d->calculateDirty(*this);
@@ -592,7 +592,7 @@ void Sheet::recalcCell(int32_t col, int32_t row) {
         return;
     uint32_t fid = s->formula - 1;
     if (m_d->formulas[fid].state == FState::Clean) {
-        m_d->formulas[fid].state = FState::Dirty;
+        m_d->setDirty(m_d->formulas[fid]);
         m_d->calculate(*this, fid);
         // Its dependents may now be out of date.
         m_d->markDependentsDirty(col, row);
