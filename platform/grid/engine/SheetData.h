@@ -67,6 +67,15 @@ struct RangeDep {
     uint32_t formula = 0;
 };
 
+// The last formula text parsed for a column, to recognise the next one filled down.
+struct FormulaMemo {
+    int32_t col = -1;
+    int32_t row = 0;
+    RefStyle style = RefStyle::Default;
+    std::string text;
+    FormulaCode code;
+};
+
 // One formula on the calculation stack and where its scan of precedents stands.
 struct CalcFrame {
     uint32_t fid;
@@ -99,6 +108,8 @@ struct SheetData {
     std::vector<uint32_t> freeCodes;
     std::unordered_multimap<uint64_t, uint32_t> codeIndex;
     FormulaCode scratch;
+    std::array<FormulaMemo, 4> formulaMemos; // one per column, the oldest replaced
+    size_t nextMemo = 0;
     std::array<uint32_t, 4> recentCodes{UINT32_MAX, UINT32_MAX, UINT32_MAX, UINT32_MAX};
     size_t nextRecent = 0;
 
