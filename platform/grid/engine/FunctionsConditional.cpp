@@ -457,11 +457,14 @@ void fnCountBlank(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
 // and empty cells count 0, booleans in cells 1/0, a single value is a 1x1 block.
 void fnSumProduct(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     int64_t w = 1, h = 1;
+    auto block = [](const EvalValue& v) {
+        return v.kind == EvalValue::Ref || v.kind == EvalValue::Transposed;
+    };
     for (int i = 0; i < n; ++i) {
         if (a[i].kind == EvalValue::Error)
             return setError(r, a[i].err);
-        int64_t aw = a[i].kind == EvalValue::Ref ? a[i].width() : 1;
-        int64_t ah = a[i].kind == EvalValue::Ref ? a[i].height() : 1;
+        int64_t aw = block(a[i]) ? a[i].columns() : 1;
+        int64_t ah = block(a[i]) ? a[i].rows() : 1;
         if (i == 0) {
             w = aw;
             h = ah;
@@ -473,10 +476,13 @@ void fnSumProduct(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     int64_t used = h, usedW = w;
     bool anyRef = false;
     for (int i = 0; i < n; ++i) {
-        if (a[i].kind != EvalValue::Ref)
+        if (!block(a[i]))
             continue;
-        used = anyRef ? std::max(used, usedHeight(ev, a[i].range)) : usedHeight(ev, a[i].range);
-        usedW = anyRef ? std::max(usedW, usedWidth(ev, a[i].range)) : usedWidth(ev, a[i].range);
+        int64_t uh = usedHeight(ev, a[i].range), uw = usedWidth(ev, a[i].range);
+        if (a[i].kind == EvalValue::Transposed)
+            std::swap(uh, uw);
+        used = anyRef ? std::max(used, uh) : uh;
+        usedW = anyRef ? std::max(usedW, uw) : uw;
         anyRef = true;
     }
     std::vector<double> terms;
@@ -484,15 +490,16 @@ void fnSumProduct(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
         for (int64_t dx = 0; dx < usedW; ++dx) {
             double p = 1;
             for (int i = 0; i < n; ++i) {
-                EvalValue v = a[i].kind == EvalValue::Ref
-                                  ? ev.cellValue(a[i].range.col1 + static_cast<int32_t>(dx),
-                                                 a[i].range.row1 + static_cast<int32_t>(dy))
-                                  : a[i];
+                EvalValue v = a[i];
+                if (block(a[i])) {
+                    CellRef c = a[i].at(dx, dy);
+                    v = ev.cellValue(c.col, c.row);
+                }
                 if (v.kind == EvalValue::Error)
                     return setError(r, v.err);
                 if (v.kind == EvalValue::Number || v.kind == EvalValue::Bool) {
                     p *= v.num;
-                } else if (v.kind == EvalValue::Text && a[i].kind != EvalValue::Ref) {
+                } else if (v.kind == EvalValue::Text && !block(a[i])) {
                     double x;
                     p *= parseNumber(v.text, x) ? x : 0;
                 } else {
