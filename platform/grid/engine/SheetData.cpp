@@ -383,21 +383,19 @@ using Frame = CalcFrame;
 static int nextPrecedent(SheetData& d, Frame& fr, uint32_t& child) {
     const FormulaCell f = d.formulas[fr.fid];
     const FormulaCode& code = *d.codes[f.code];
+    // The slot's formula (id + 1, 0 = none): 1 when dirty, 2 when busy (child set).
+    auto pending = [&](uint32_t formula) -> int {
+        if (!formula)
+            return 0;
+        FState st = d.formulas[formula - 1].state;
+        if (st != FState::Dirty && st != FState::Busy)
+            return 0;
+        child = formula - 1;
+        return st == FState::Dirty ? 1 : 2;
+    };
     auto check = [&](int32_t c, int32_t r) -> int {
         const Slot* s = d.slot(c, r);
-        if (!s || !s->formula)
-            return 0;
-        uint32_t g = s->formula - 1;
-        FState st = d.formulas[g].state;
-        if (st == FState::Dirty) {
-            child = g;
-            return 1;
-        }
-        if (st == FState::Busy) {
-            child = g;
-            return 2;
-        }
-        return 0;
+        return s ? pending(s->formula) : 0;
     };
     for (; fr.tok < code.tokens.size(); ++fr.tok, fr.c = INT_MIN) {
         const Token& t = code.tokens[fr.tok];
@@ -441,19 +439,8 @@ static int nextPrecedent(SheetData& d, Frame& fr, uint32_t& child) {
                         fr.r = col.cleanTo + 1;
                         continue;
                     }
-                    const Slot& s = slots[fr.r];
-                    if (s.formula) {
-                        uint32_t g = s.formula - 1;
-                        FState st = d.formulas[g].state;
-                        if (st == FState::Dirty) {
-                            child = g;
-                            return 1;
-                        }
-                        if (st == FState::Busy) {
-                            child = g;
-                            return 2;
-                        }
-                    }
+                    if (int k = pending(slots[fr.r].formula))
+                        return k;
                     ++fr.r;
                 }
                 if (from <= last) {

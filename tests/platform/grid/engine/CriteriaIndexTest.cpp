@@ -9,17 +9,11 @@
 #include <vector>
 
 #include "platform/grid/engine/Sheet.h"
+#include "tests/platform/grid/engine/SizedSheet.h"
 
 using namespace grid;
 
 namespace {
-
-Sheet& sized(Sheet& s, int cols, int rows) {
-    s.setMaxCols(cols);
-    s.setMaxRows(rows);
-    s.setRefStyle(RefStyle::A1);
-    return s;
-}
 
 double bits(std::initializer_list<int> rows) {
     double v = 0;
