@@ -250,7 +250,7 @@ bool readPairs(Evaluator& ev, EvalValue* a, int n, int first, std::vector<Pair>&
 }
 
 // One-column criteria with an equality an index answers: visits only the rows of
-// the first such criterion's matches (in order, as a scan would), with take(dy, i)
+// the first such criterion's matches (in order, as a scan would), with take(0, dy, i)
 // checking the others. False when there is no such criterion or no index yet.
 template <class Take>
 bool indexedTally(Evaluator& ev, const std::vector<Pair>& pairs, int64_t used, Take& take) {
