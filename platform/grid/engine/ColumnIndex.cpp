@@ -1,5 +1,7 @@
 #include "platform/grid/engine/ColumnIndex.h"
 
+#include <algorithm>
+
 #include "platform/grid/engine/SheetData.h"
 #include "platform/grid/engine/UnicodeText.h"
 
@@ -10,9 +12,13 @@ void ColumnIndex::build(const SheetData& d, int32_t col) {
     m_texts.clear();
     m_starts.clear();
     m_rows.clear();
+    m_sorted.clear();
+    m_sortedMade = false;
+    m_height = 0;
     if (col < 0 || static_cast<size_t>(col) >= d.cols.size())
         return;
     const std::vector<Slot>& slots = d.cols[col].slots;
+    m_height = slots.size();
     // Pass 1: each row's group, and the size of each group.
     constexpr uint32_t kNone = UINT32_MAX;
     std::vector<uint32_t> groupOf(slots.size(), kNone);
@@ -59,6 +65,38 @@ std::span<const int32_t> ColumnIndex::numberRows(double x) const {
 std::span<const int32_t> ColumnIndex::textRows(std::string_view foldedKey) const {
     auto it = m_texts.find(std::string(foldedKey));
     return it == m_texts.end() ? std::span<const int32_t>{} : group(it->second);
+}
+
+bool ColumnIndex::comparedRows(double x, bool above, bool orEqual,
+                               std::vector<int32_t>& out) const {
+    if (!m_sortedMade) {
+        m_sorted.assign(m_numbers.begin(), m_numbers.end());
+        std::sort(m_sorted.begin(), m_sorted.end());
+        m_sortedMade = true;
+    }
+    x = x == 0 ? 0.0 : x;
+    auto at = [&](bool after) {
+        return after ? std::upper_bound(m_sorted.begin(), m_sorted.end(), x,
+                                        [](double v, const auto& e) { return v < e.first; })
+                     : std::lower_bound(m_sorted.begin(), m_sorted.end(), x,
+                                        [](const auto& e, double v) { return e.first < v; });
+    };
+    // Below x: from the start up to x (after it with orEqual); above: from x on.
+    auto first = above ? at(!orEqual) : m_sorted.begin();
+    auto last = above ? m_sorted.end() : at(orEqual);
+    size_t count = 0;
+    for (auto it = first; it != last; ++it)
+        count += m_starts[it->second + 1] - m_starts[it->second];
+    if (count > m_height / 8)
+        return false;
+    out.clear();
+    out.reserve(count);
+    for (auto it = first; it != last; ++it) {
+        std::span<const int32_t> g = group(it->second);
+        out.insert(out.end(), g.begin(), g.end());
+    }
+    std::sort(out.begin(), out.end());
+    return true;
 }
 
 const ColumnIndex* ColumnIndexes::find(SheetData& d, int32_t col) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace grid {
@@ -25,6 +26,10 @@ public:
     // Rows in ascending order.
     std::span<const int32_t> numberRows(double x) const;
     std::span<const int32_t> textRows(std::string_view foldedKey) const;
+    // The rows whose number is below x (or, with `above`, above it), x itself too with
+    // `orEqual`, ascending; false when they are more than an eighth of the column
+    // (a scan is as quick then).
+    bool comparedRows(double x, bool above, bool orEqual, std::vector<int32_t>& out) const;
 
 private:
     std::span<const int32_t> group(uint32_t g) const;
@@ -33,6 +38,10 @@ private:
     std::unordered_map<std::string, uint32_t> m_texts; // folded text -> group
     std::vector<uint32_t> m_starts; // group g: m_rows[m_starts[g]] .. m_rows[m_starts[g + 1] - 1]
     std::vector<int32_t> m_rows;
+    size_t m_height = 0;
+    // The numbers in order with their groups, made on the first comparison.
+    mutable std::vector<std::pair<double, uint32_t>> m_sorted;
+    mutable bool m_sortedMade = false;
 };
 
 // The indexes of a sheet's columns. A column gets one on its second equality search

@@ -106,12 +106,16 @@ public:
 
     void prepare() { m_emptyMatch = matchesEmpty(); }
 
-    // The rows of an indexed column that meet the criterion, ascending, when it is an
-    // equality a column index answers exactly (not met by empty cells, no wildcards);
+    // The rows of an indexed column that meet the criterion, ascending, when a column
+    // index answers it exactly: an equality not met by empty cells and without
+    // wildcards, or a numeric ordering (met by numbers only) that picks few rows;
     // false when the column must be scanned.
     bool indexedRows(const ColumnIndex& index, std::vector<int32_t>& out) const {
         if (!indexable())
             return false;
+        if (m_op != Op::Eq)
+            return index.comparedRows(m_num, m_op == Op::Gt || m_op == Op::Ge,
+                                      m_op == Op::Le || m_op == Op::Ge, out);
         // A number's display always reads back as a number, so a text that does not
         // (the non-numeric case) can only equal text cells.
         std::span<const int32_t> texts, numbers;
@@ -125,7 +129,9 @@ public:
         return true;
     }
     bool indexable() const {
-        return m_op == Op::Eq && !m_emptyMatch && (m_numeric || !m_wildcards);
+        if (m_emptyMatch || m_op == Op::Ne)
+            return false;
+        return m_op == Op::Eq ? m_numeric || !m_wildcards : m_numeric;
     }
 
 private:
@@ -249,8 +255,8 @@ bool readPairs(Evaluator& ev, EvalValue* a, int n, int first, std::vector<Pair>&
     return true;
 }
 
-// One-column criteria with an equality an index answers: visits only the rows of
-// the first such criterion's matches (in order, as a scan would), with take(0, dy, i)
+// One-column criteria one of which an index answers: visits only the rows of the
+// first such criterion's matches (in order, as a scan would), with take(0, dy, i)
 // checking the others. False when there is no such criterion or no index yet.
 template <class Take>
 bool indexedTally(Evaluator& ev, const std::vector<Pair>& pairs, int64_t used, Take& take) {
@@ -262,7 +268,7 @@ bool indexedTally(Evaluator& ev, const std::vector<Pair>& pairs, int64_t used, T
         const ColumnIndex* index = ev.data().columnIndexes.find(ev.data(), g.col1);
         std::vector<int32_t> rows;
         if (!index || !c.indexedRows(*index, rows))
-            return false;
+            continue;
         // Rows past `used` are empty in every block: none of them matches.
         auto first = std::lower_bound(rows.begin(), rows.end(), g.row1);
         auto last = std::lower_bound(first, rows.end(), g.row1 + used);

@@ -94,6 +94,49 @@ TEST(CriteriaIndexTest, IndexedEqualityAgreesWithTheScanForEveryKindOfCell) {
     EXPECT_EQ(rowsOf("\"x\""), Value::number(0));
 }
 
+// Orderings of numbers come from the index when they pick few rows (an eighth of the
+// column at most) and from the scan otherwise; both agree with the scan of A:B.
+TEST(CriteriaIndexTest, NumericOrderingsAgreeWithTheScan) {
+    Sheet s;
+    sized(s, 12, 3000);
+    s.setAutoCalc(false);
+    for (int r = 1; r <= 2000; ++r) {
+        if (r % 50 == 0)
+            s.setText(1, r, "2");
+        else if (r % 77 == 0)
+            s.setValue(1, r, Value::boolean(r % 2 == 0));
+        else if (r % 91 != 0) // some cells stay empty
+            s.setNumber(1, r, (r % 100) - 3 + (r % 7 == 0 ? 0.5 : 0));
+        s.setNumber(3, r, r);
+    }
+    const char* const kCriteria[] = {"\"<-2\"", "\"<=-2\"", "\">=96\"", "\">96.5\"",
+                                     "\"<1\"",  "\"<=0\"",  "\">1000\"", "\"<-100\"",
+                                     "\">=-0\"", "\"<TRUE\"", "\">50\"",   "\"<2\""};
+    int32_t r = 1;
+    for (const char* c : kCriteria) {
+        std::string k(c);
+        s.setFormula(6, r, "=SUMIFS(C1:C2000,A1:A2000," + k + ")");
+        s.setFormula(7, r, "=SUMIFS(C1:D2000,A1:B2000," + k + ")");
+        s.setFormula(8, r, "=COUNTIFS(A1:A2000," + k + ",C1:C2000,\"<1000\")");
+        s.setFormula(9, r, "=COUNTIFS(A1:B2000," + k + ",C1:D2000,\"<1000\")");
+        ++r;
+    }
+    s.recalcAll();
+    for (int32_t i = 1; i < r; ++i) {
+        SCOPED_TRACE(kCriteria[i - 1]);
+        EXPECT_EQ(s.value(6, i), s.value(7, i));
+        EXPECT_EQ(s.value(8, i), s.value(9, i));
+    }
+    // Nothing is below -2 (the lowest number is -2 itself); 96 and more end each hundred.
+    EXPECT_EQ(s.value(6, 1), Value::number(0));
+    EXPECT_GT(s.value(6, 3).asNumber(), 0);
+    // After a change the index answers anew.
+    s.setAutoCalc(true);
+    s.setNumber(1, 1999, -50);
+    EXPECT_EQ(s.value(6, 1), Value::number(1999));
+    EXPECT_EQ(s.value(6, 2), s.value(7, 2));
+}
+
 // Every edit that can change column A, made after the index of A exists (the
 // formulas search A many times), shows in the results. The formulas and the cells
 // they read besides A and B sit in row 1, which no edit below moves.
