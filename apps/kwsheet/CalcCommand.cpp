@@ -1,5 +1,7 @@
 #include "apps/kwsheet/CalcCommand.h"
 
+#include <charconv>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -33,6 +35,71 @@ bool parseRef(std::string_view text, grid::CellRef& out) {
         return false;
     }
 }
+
+// Lines of a stream, read in large blocks: a million-row input is not read a
+// character at a time. A line's view lasts until the next call.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : m_in(in) {}
+
+    bool next(std::string_view& line) {
+        for (;;) {
+            const char* begin = m_buf.data() + m_pos;
+            const char* nl =
+                static_cast<const char*>(std::memchr(begin, '\n', m_buf.size() - m_pos));
+            if (nl) {
+                line = std::string_view(begin, static_cast<size_t>(nl - begin));
+                m_pos += line.size() + 1;
+                return true;
+            }
+            if (m_eof) {
+                if (m_pos == m_buf.size())
+                    return false;
+                line = std::string_view(begin, m_buf.size() - m_pos); // no final newline
+                m_pos = m_buf.size();
+                return true;
+            }
+            // Keep the unfinished line, append the next block.
+            m_buf.erase(0, m_pos);
+            m_pos = 0;
+            size_t have = m_buf.size();
+            m_buf.resize(have + kBlock);
+            m_in.read(m_buf.data() + have, static_cast<std::streamsize>(kBlock));
+            m_buf.resize(have + static_cast<size_t>(m_in.gcount()));
+            m_eof = !m_in;
+        }
+    }
+
+private:
+    static constexpr size_t kBlock = size_t{1} << 20;
+    std::istream& m_in;
+    std::string m_buf;
+    size_t m_pos = 0;
+    bool m_eof = false;
+};
+
+// Output gathered into large writes.
+class OutputBuffer {
+public:
+    explicit OutputBuffer(std::ostream& out) : m_out(out) { m_buf.reserve(kFlushAt + 4096); }
+    ~OutputBuffer() { flush(); }
+
+    std::string& text() { return m_buf; }
+    void lineDone() {
+        m_buf += '\n';
+        if (m_buf.size() >= kFlushAt)
+            flush();
+    }
+    void flush() {
+        m_out.write(m_buf.data(), static_cast<std::streamsize>(m_buf.size()));
+        m_buf.clear();
+    }
+
+private:
+    static constexpr size_t kFlushAt = size_t{1} << 20;
+    std::ostream& m_out;
+    std::string m_buf;
+};
 
 } // namespace
 
@@ -72,21 +139,22 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
     sheet.setRefStyle(style);
     sheet.setMaxCols(grid::Sheet::kLimitCols);
     sheet.setMaxRows(grid::Sheet::kLimitRows);
-    std::string line;
-    int lineNo = 0;
-    while (std::getline(in, line)) {
+    LineReader lines(in);
+    std::string_view line;
+    int64_t lineNo = 0;
+    while (lines.next(line)) {
         ++lineNo;
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+            line.remove_suffix(1);
         if (line.empty())
             continue;
         size_t tab = line.find('\t');
-        if (tab == std::string::npos) {
+        if (tab == std::string_view::npos) {
             err << "kwsheet calc: line " << lineNo << ": expected REF<TAB>CONTENT\n";
             return 1;
         }
         grid::CellRef ref;
-        std::string_view refText = std::string_view(line).substr(0, tab);
+        std::string_view refText = line.substr(0, tab);
         if (!parseRef(refText, ref)) {
             err << "kwsheet calc: line " << lineNo << ": bad cell reference '" << refText << "'\n";
             return 1;
@@ -98,7 +166,7 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
                 << grid::Sheet::kLimitRows << " is the last cell)\n";
             return 1;
         }
-        std::string_view content = std::string_view(line).substr(tab + 1);
+        std::string_view content = line.substr(tab + 1);
         if (content.empty()) {
             sheet.clearContents(ref.col, ref.row);
         } else if (content[0] == '=') {
@@ -116,7 +184,7 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
             bool set = grid::parseNumber(content, v) &&
                                content.find_first_of(" \t") == std::string_view::npos
                            ? sheet.setNumber(ref.col, ref.row, v)
-                           : sheet.setText(ref.col, ref.row, std::string(content));
+                           : sheet.setText(ref.col, ref.row, content);
             if (!set) {
                 err << "kwsheet calc: line " << lineNo << ": the sheet refused the constant\n";
                 return 1;
@@ -124,10 +192,26 @@ int runCalc(int argc, char** argv, std::istream& in, std::ostream& out, std::ost
         }
     }
     sheet.recalcAll();
+    OutputBuffer output(out);
+    std::string& o = output.text();
+    std::vector<std::string> letters; // column letters, made once per column
     sheet.forEachCellByRow([&](int32_t col, int32_t row) {
         if (col < 1 || row < 1)
             return;
-        out << grid::columnLetters(col) << row << '\t' << sheet.value(col, row).toString() << '\n';
+        if (letters.size() <= static_cast<size_t>(col))
+            letters.resize(static_cast<size_t>(col) + 1);
+        if (letters[col].empty())
+            letters[col] = grid::columnLetters(col);
+        o += letters[col];
+        char digits[16];
+        o.append(digits, std::to_chars(digits, digits + sizeof digits, row).ptr);
+        o += '\t';
+        grid::Value v = sheet.value(col, row);
+        if (v.isNumber())
+            grid::appendNumber(o, v.asNumber());
+        else
+            o += v.toString();
+        output.lineDone();
     });
     return 0;
 }

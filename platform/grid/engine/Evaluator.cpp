@@ -149,13 +149,17 @@ EvalValue Evaluator::scalar(const EvalValue& v) const {
             return cellValue(m_col, v.range.row1);
         return EvalValue::error(ErrorCode::Value);
     }
+    // A transposed block in a single-value place: its first cell, as LibreOffice
+    // gives the top left element of an array in a formula that is no array formula.
+    if (v.kind == EvalValue::Transposed)
+        return cellValue(v.range.col1, v.range.row1);
     if (v.kind == EvalValue::Missing)
         return {};
     return v;
 }
 
 bool Evaluator::toNumber(const EvalValue& v0, double& out, ErrorCode& err) const {
-    const EvalValue v = v0.kind == EvalValue::Ref ? scalar(v0) : v0;
+    const EvalValue v = scalar(v0);
     switch (v.kind) {
     case EvalValue::Number:
     case EvalValue::Bool:
@@ -180,7 +184,7 @@ bool Evaluator::toNumber(const EvalValue& v0, double& out, ErrorCode& err) const
 }
 
 bool Evaluator::toText(const EvalValue& v0, std::string& out, ErrorCode& err) const {
-    const EvalValue v = v0.kind == EvalValue::Ref ? scalar(v0) : v0;
+    const EvalValue v = scalar(v0);
     switch (v.kind) {
     case EvalValue::Number:
         out = formatNumber(v.num);
@@ -205,7 +209,7 @@ bool Evaluator::toText(const EvalValue& v0, std::string& out, ErrorCode& err) co
 }
 
 bool Evaluator::toBool(const EvalValue& v0, bool& out, ErrorCode& err) const {
-    const EvalValue v = v0.kind == EvalValue::Ref ? scalar(v0) : v0;
+    const EvalValue v = scalar(v0);
     switch (v.kind) {
     case EvalValue::Number:
     case EvalValue::Bool:
@@ -350,6 +354,10 @@ void Evaluator::callCustom(const FormulaCode& code, const Token& t) {
             ValueRecord& rec = args[i];
             rec.status = RecordStatus::Ok;
             switch (v.kind) {
+            case EvalValue::Transposed:
+                result = EvalValue::error(ErrorCode::Value);
+                ok = false;
+                break;
             case EvalValue::Ref:
                 if (v.isSingleCell()) {
                     rec.type = RecordType::CellReference;
@@ -600,8 +608,18 @@ Value Evaluator::run(const FormulaCode& code, int32_t col, int32_t row) {
             if (m_stack.size() < t.argc)
                 return Value::error(ErrorCode::Value);
             const size_t base = m_stack.size() - t.argc;
+            const BuiltinFunction& f = builtin(t.a);
+            for (size_t k = base; k < m_stack.size(); ++k) {
+                EvalValue& v = m_stack[k];
+                if (v.kind != EvalValue::Transposed || f.transposed == TransposedArgs::Handled)
+                    continue;
+                if (f.transposed == TransposedArgs::AsRange)
+                    v.kind = EvalValue::Ref;
+                else
+                    v = EvalValue::error(ErrorCode::Value);
+            }
             EvalValue result;
-            builtin(t.a).fn(*this, m_stack.data() + base, t.argc, result);
+            f.fn(*this, m_stack.data() + base, t.argc, result);
             m_stack.resize(base);
             m_stack.push_back(std::move(result));
             break;

@@ -5,6 +5,7 @@
 // converts to a number only when it parses completely, errors propagate.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/grid/engine/Formula.h"
@@ -13,7 +14,9 @@
 namespace grid {
 
 struct EvalValue {
-    enum Kind : uint8_t { Empty, Number, Text, Bool, Error, Ref, Missing };
+    // Transposed: the block `range` read with rows and columns swapped (TRANSPOSE of
+    // a range); only the functions that say so take it (see docs/formula-engine.md).
+    enum Kind : uint8_t { Empty, Number, Text, Bool, Error, Ref, Missing, Transposed };
     Kind kind = Empty;
     ErrorCode err = ErrorCode::None;
     double num = 0;
@@ -50,6 +53,15 @@ struct EvalValue {
     }
     int32_t width() const { return range.col2 - range.col1 + 1; }
     int32_t height() const { return range.row2 - range.row1 + 1; }
+    // Width and height as the value reads, a transposed block swapped.
+    int64_t columns() const { return kind == Transposed ? height() : width(); }
+    int64_t rows() const { return kind == Transposed ? width() : height(); }
+    // The cell of a Ref or Transposed block at (dx, dy) of the value.
+    CellRef at(int64_t dx, int64_t dy) const {
+        if (kind == Transposed)
+            std::swap(dx, dy);
+        return {range.col1 + static_cast<int32_t>(dx), range.row1 + static_cast<int32_t>(dy)};
+    }
 };
 
 class Evaluator {

@@ -805,4 +805,77 @@ ParseResult FormulaParser::parse(std::string_view text, RefStyle style, int32_t 
     return r;
 }
 
+namespace {
+
+// Whether the digits starting at i of the A1-style text s are the row of a cell
+// reference with a relative row, as the parser reads it: letters of a column (after
+// an optional '$', not inside a name or a number) directly before them, and nothing
+// after them that would make the whole a name or a function.
+bool relativeRowAt(std::string_view s, size_t i, size_t end) {
+    if (i == 0 || s[i - 1] == '$')
+        return false;
+    size_t l = i;
+    int64_t col = 0, scale = 1;
+    while (l > 0 && isAlpha(s[l - 1]) && i - l < 5) {
+        --l;
+        col += (upper(s[l]) - 'A' + 1) * scale;
+        scale *= 26;
+    }
+    if (l == i || (l > 0 && isAlpha(s[l - 1])) || col > Sheet::kLimitCols)
+        return false;
+    size_t before = l > 0 && s[l - 1] == '$' ? l - 1 : l;
+    if (before > 0 && (isIdentChar(s[before - 1]) || s[before - 1] == '$' || s[before - 1] == '#'))
+        return false;
+    return end == s.size() ||
+           !(isIdentChar(s[end]) || s[end] == '(' || s[end] == '#' || s[end] == '$' ||
+             s[end] == '[');
+}
+
+} // namespace
+
+bool FormulaParser::sameCode(std::string_view parsed, int32_t parsedRow, std::string_view text,
+                             int32_t row, RefStyle style) {
+    if (style != RefStyle::A1)
+        return parsed == text;
+    if (text.size() > kMaxLength || parsed.find(':') != std::string_view::npos)
+        return false;
+    const int64_t shift = int64_t{row} - parsedRow;
+    bool quoted = false;
+    size_t i = 0, j = 0;
+    while (i < parsed.size() && j < text.size()) {
+        char a = parsed[i];
+        if (quoted || !isDigit(a) || !isDigit(text[j])) {
+            if (a != text[j])
+                return false;
+            if (a == '"')
+                quoted = !quoted;
+            ++i;
+            ++j;
+            continue;
+        }
+        size_t ie = i, je = j;
+        while (ie < parsed.size() && isDigit(parsed[ie]))
+            ++ie;
+        while (je < text.size() && isDigit(text[je]))
+            ++je;
+        std::string_view da = parsed.substr(i, ie - i), db = text.substr(j, je - j);
+        // What precedes is the same in both; what follows is compared next.
+        if (relativeRowAt(parsed, i, ie)) {
+            if (da.size() > 9 || db.size() > 9)
+                return false;
+            int64_t ra = 0, rb = 0;
+            std::from_chars(da.data(), da.data() + da.size(), ra);
+            std::from_chars(db.data(), db.data() + db.size(), rb);
+            if (rb - ra != shift || ra < 1 || rb < 1 || ra > Sheet::kLimitRows ||
+                rb > Sheet::kLimitRows)
+                return false;
+        } else if (da != db) {
+            return false;
+        }
+        i = ie;
+        j = je;
+    }
+    return i == parsed.size() && j == text.size();
+}
+
 } // namespace grid

@@ -28,6 +28,15 @@ public:
     // Parses `text` (an optional leading '=' is skipped) for the cell (col,row).
     ParseResult parse(std::string_view text, RefStyle style, int32_t col, int32_t row,
                       FormulaCode& out);
+
+    // Whether `text` for the cell (col,row) surely gives the code that `parsed` gave
+    // (it parsed) for the cell (col,parsedRow) of the same column: a formula filled
+    // down reads the same without being parsed again. In A1 style the two may differ
+    // only in the row numbers of relative cell references, by the distance of the rows;
+    // in the other styles the code does not depend on the cell and the texts must be
+    // equal. False when unsure (whole rows or columns, ranges).
+    static bool sameCode(std::string_view parsed, int32_t parsedRow, std::string_view text,
+                         int32_t row, RefStyle style);
 };
 
 // FormulaCode -> text without '=' for the cell (col,row) in the given style.

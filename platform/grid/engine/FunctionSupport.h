@@ -290,6 +290,7 @@ GRID_FN(fnConcat);
 GRID_FN(fnRow);
 GRID_FN(fnColumn);
 GRID_FN(fnRows);
+GRID_FN(fnTranspose);
 GRID_FN(fnColumns);
 GRID_FN(fnOffset);
 GRID_FN(fnIndirect);

@@ -11,6 +11,13 @@ struct EvalValue;
 
 using BuiltinFn = void (*)(Evaluator& ev, EvalValue* args, int argc, EvalValue& result);
 
+// What a function does with a transposed block (TRANSPOSE of a range) as argument.
+enum class TransposedArgs : uint8_t {
+    Refused, // #VALUE! in its place
+    AsRange, // the range itself: the function does not depend on the order of the cells
+    Handled, // the function reads it by position
+};
+
 struct BuiltinFunction {
     std::string_view name; // upper case
     int minArgs;
@@ -18,6 +25,7 @@ struct BuiltinFunction {
     BuiltinFn fn;
     // Recalculated on every recalculation, whatever changed (RAND, NOW, OFFSET, ...).
     bool isVolatile = false;
+    TransposedArgs transposed = TransposedArgs::Refused;
 };
 
 // Index of the function named `name` (any case), or -1.

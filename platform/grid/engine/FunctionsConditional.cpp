@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
+#include <span>
 #include <string_view>
 
+#include "platform/grid/engine/ColumnIndex.h"
 #include "platform/grid/engine/FunctionSupport.h"
 #include "platform/grid/engine/UnicodeText.h"
 
@@ -102,6 +105,34 @@ public:
     }
 
     void prepare() { m_emptyMatch = matchesEmpty(); }
+
+    // The rows of an indexed column that meet the criterion, ascending, when a column
+    // index answers it exactly: an equality not met by empty cells and without
+    // wildcards, or a numeric ordering (met by numbers only) that picks few rows;
+    // false when the column must be scanned.
+    bool indexedRows(const ColumnIndex& index, std::vector<int32_t>& out) const {
+        if (!indexable())
+            return false;
+        if (m_op != Op::Eq)
+            return index.comparedRows(m_num, m_op == Op::Gt || m_op == Op::Ge,
+                                      m_op == Op::Le || m_op == Op::Ge, out);
+        // A number's display always reads back as a number, so a text that does not
+        // (the non-numeric case) can only equal text cells.
+        std::span<const int32_t> texts, numbers;
+        if (m_textual)
+            texts = index.textRows(text::foldKey(m_text));
+        if (m_numeric)
+            numbers = index.numberRows(m_num);
+        out.clear();
+        std::merge(numbers.begin(), numbers.end(), texts.begin(), texts.end(),
+                   std::back_inserter(out));
+        return true;
+    }
+    bool indexable() const {
+        if (m_emptyMatch || m_op == Op::Ne)
+            return false;
+        return m_op == Op::Eq ? m_numeric || !m_wildcards : m_numeric;
+    }
 
 private:
     void parse(std::string_view s) {
@@ -224,6 +255,31 @@ bool readPairs(Evaluator& ev, EvalValue* a, int n, int first, std::vector<Pair>&
     return true;
 }
 
+// One-column criteria one of which an index answers: visits only the rows of the
+// first such criterion's matches (in order, as a scan would), with take(0, dy, i)
+// checking the others. False when there is no such criterion or no index yet.
+template <class Take>
+bool indexedTally(Evaluator& ev, const std::vector<Pair>& pairs, int64_t used, Take& take) {
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        const Criterion& c = pairs[i].criterion;
+        if (!c.indexable())
+            continue;
+        const CellRange& g = pairs[i].block.range;
+        const ColumnIndex* index = ev.data().columnIndexes.find(ev.data(), g.col1);
+        std::vector<int32_t> rows;
+        if (!index || !c.indexedRows(*index, rows))
+            continue;
+        // Rows past `used` are empty in every block: none of them matches.
+        auto first = std::lower_bound(rows.begin(), rows.end(), g.row1);
+        auto last = std::lower_bound(first, rows.end(), g.row1 + used);
+        for (auto it = first; it != last; ++it)
+            if (!take(0, *it - g.row1, i))
+                return true;
+        return true;
+    }
+    return false;
+}
+
 struct Tally {
     double count = 0;
     std::vector<double> numbers;
@@ -246,10 +302,13 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
     }
     used = std::min(used, h);
     usedW = std::min(usedW, w);
-    // The position (dx, dy) meets the criteria from `from` on: count it and take its value.
-    auto take = [&](int64_t dx, int64_t dy, size_t from) {
-        for (size_t i = from; i < pairs.size(); ++i) {
+    // The position (dx, dy) meets criterion `known`: count it and take its value when
+    // it meets the others too.
+    auto take = [&](int64_t dx, int64_t dy, size_t known) {
+        for (size_t i = 0; i < pairs.size(); ++i) {
             const Pair& p = pairs[i];
+            if (i == known)
+                continue;
             if (!p.criterion.matchesCell(ev, p.block.range.col1 + static_cast<int32_t>(dx),
                                          p.block.range.row1 + static_cast<int32_t>(dy)))
                 return true;
@@ -269,6 +328,8 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
             t.numbers.push_back(v->num);
         return true;
     };
+    if (w == 1 && indexedTally(ev, pairs, used, take))
+        return t;
     if (usedW == 1) {
         // One column: the first criterion straight over its slots, the rest only
         // where it holds.
@@ -283,13 +344,13 @@ Tally tally(Evaluator& ev, const std::vector<Pair>& pairs, const Block* values) 
             bool ok = row < stored ? first.criterion.matchesSlot(ev, (*slots)[row], c,
                                                                  static_cast<int32_t>(row))
                                    : first.criterion.matchesEmpty();
-            if (ok && !take(0, dy, 1))
+            if (ok && !take(0, dy, 0))
                 return t;
         }
     } else {
         for (int64_t dy = 0; dy < used; ++dy)
             for (int64_t dx = 0; dx < usedW; ++dx)
-                if (!take(dx, dy, 0))
+                if (!take(dx, dy, pairs.size()))
                     return t;
     }
     bool emptyMatches = true;
@@ -402,11 +463,14 @@ void fnCountBlank(Evaluator& ev, EvalValue* a, int, EvalValue& r) {
 // and empty cells count 0, booleans in cells 1/0, a single value is a 1x1 block.
 void fnSumProduct(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     int64_t w = 1, h = 1;
+    auto block = [](const EvalValue& v) {
+        return v.kind == EvalValue::Ref || v.kind == EvalValue::Transposed;
+    };
     for (int i = 0; i < n; ++i) {
         if (a[i].kind == EvalValue::Error)
             return setError(r, a[i].err);
-        int64_t aw = a[i].kind == EvalValue::Ref ? a[i].width() : 1;
-        int64_t ah = a[i].kind == EvalValue::Ref ? a[i].height() : 1;
+        int64_t aw = block(a[i]) ? a[i].columns() : 1;
+        int64_t ah = block(a[i]) ? a[i].rows() : 1;
         if (i == 0) {
             w = aw;
             h = ah;
@@ -418,10 +482,13 @@ void fnSumProduct(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
     int64_t used = h, usedW = w;
     bool anyRef = false;
     for (int i = 0; i < n; ++i) {
-        if (a[i].kind != EvalValue::Ref)
+        if (!block(a[i]))
             continue;
-        used = anyRef ? std::max(used, usedHeight(ev, a[i].range)) : usedHeight(ev, a[i].range);
-        usedW = anyRef ? std::max(usedW, usedWidth(ev, a[i].range)) : usedWidth(ev, a[i].range);
+        int64_t uh = usedHeight(ev, a[i].range), uw = usedWidth(ev, a[i].range);
+        if (a[i].kind == EvalValue::Transposed)
+            std::swap(uh, uw);
+        used = anyRef ? std::max(used, uh) : uh;
+        usedW = anyRef ? std::max(usedW, uw) : uw;
         anyRef = true;
     }
     std::vector<double> terms;
@@ -429,15 +496,16 @@ void fnSumProduct(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
         for (int64_t dx = 0; dx < usedW; ++dx) {
             double p = 1;
             for (int i = 0; i < n; ++i) {
-                EvalValue v = a[i].kind == EvalValue::Ref
-                                  ? ev.cellValue(a[i].range.col1 + static_cast<int32_t>(dx),
-                                                 a[i].range.row1 + static_cast<int32_t>(dy))
-                                  : a[i];
+                EvalValue v = a[i];
+                if (block(a[i])) {
+                    CellRef c = a[i].at(dx, dy);
+                    v = ev.cellValue(c.col, c.row);
+                }
                 if (v.kind == EvalValue::Error)
                     return setError(r, v.err);
                 if (v.kind == EvalValue::Number || v.kind == EvalValue::Bool) {
                     p *= v.num;
-                } else if (v.kind == EvalValue::Text && a[i].kind != EvalValue::Ref) {
+                } else if (v.kind == EvalValue::Text && !block(a[i])) {
                     double x;
                     p *= parseNumber(v.text, x) ? x : 0;
                 } else {

@@ -84,7 +84,8 @@ void fnIndex(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
         return;
     if (n > 2 && a[2].kind != EvalValue::Missing && !num(ev, a[2], colD, r))
         return;
-    if (a[0].kind != EvalValue::Ref) {
+    const bool transposed = a[0].kind == EvalValue::Transposed;
+    if (a[0].kind != EvalValue::Ref && !transposed) {
         if (a[0].kind == EvalValue::Error)
             return setError(r, a[0].err);
         if (rowD > 1 || colD > 1 || rowD < 0 || colD < 0)
@@ -92,29 +93,35 @@ void fnIndex(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
         r = ev.scalar(a[0]);
         return;
     }
-    CellRange b = a[0].range;
     int64_t row = static_cast<int64_t>(rowD), col = static_cast<int64_t>(colD);
     if (row < 0 || col < 0)
         return setError(r, ErrorCode::Value);
+    const int64_t h = a[0].rows(), w = a[0].columns();
     // A single row takes one index as its column.
-    if (n == 2 && b.row1 == b.row2 && b.col1 != b.col2) {
+    if (n == 2 && h == 1 && w != 1) {
         col = row;
         row = 0;
     }
-    int64_t h = b.row2 - b.row1 + 1, w = b.col2 - b.col1 + 1;
     if (row > h || col > w)
         return setError(r, ErrorCode::Ref);
     if (col == 0 && w == 1)
         col = 1;
     if (row == 0 && h == 1)
         row = 1;
-    EvalValue ref;
-    ref.kind = EvalValue::Ref;
-    ref.range = b;
+    // A whole row or column of a transposed block is a transposed column or row of
+    // the block; one cell is a plain reference.
+    EvalValue ref = a[0];
+    const CellRange& b = a[0].range;
+    int32_t &row1 = transposed ? ref.range.col1 : ref.range.row1,
+            &row2 = transposed ? ref.range.col2 : ref.range.row2,
+            &col1 = transposed ? ref.range.row1 : ref.range.col1,
+            &col2 = transposed ? ref.range.row2 : ref.range.col2;
     if (row > 0)
-        ref.range.row1 = ref.range.row2 = b.row1 + static_cast<int32_t>(row) - 1;
+        row1 = row2 = (transposed ? b.col1 : b.row1) + static_cast<int32_t>(row) - 1;
     if (col > 0)
-        ref.range.col1 = ref.range.col2 = b.col1 + static_cast<int32_t>(col) - 1;
+        col1 = col2 = (transposed ? b.row1 : b.col1) + static_cast<int32_t>(col) - 1;
+    if (ref.range.col1 == ref.range.col2 && ref.range.row1 == ref.range.row2)
+        ref.kind = EvalValue::Ref;
     r = std::move(ref);
 }
 
@@ -186,11 +193,16 @@ static void tableLookup(Evaluator& ev, EvalValue* a, int n, EvalValue& r, bool v
         r = EvalValue::number(0);
 }
 
+// A transposed table is looked up across where the block itself is looked up down.
 void fnVlookup(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
-    tableLookup(ev, a, n, r, true);
+    const bool across = a[1].kind == EvalValue::Transposed;
+    a[1].kind = across ? EvalValue::Ref : a[1].kind;
+    tableLookup(ev, a, n, r, !across);
 }
 void fnHlookup(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
-    tableLookup(ev, a, n, r, false);
+    const bool down = a[1].kind == EvalValue::Transposed;
+    a[1].kind = down ? EvalValue::Ref : a[1].kind;
+    tableLookup(ev, a, n, r, down);
 }
 
 } // namespace grid::fn

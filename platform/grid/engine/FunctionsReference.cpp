@@ -117,13 +117,25 @@ void fnColumn(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {
 }
 void fnRows(Evaluator&, EvalValue* a, int, EvalValue& r) {
     CellRange g;
-    if (refArg(a[0], g, r))
-        setNumber(r, a[0].height());
+    if (a[0].kind == EvalValue::Transposed || refArg(a[0], g, r))
+        setNumber(r, static_cast<double>(a[0].rows()));
 }
 void fnColumns(Evaluator&, EvalValue* a, int, EvalValue& r) {
     CellRange g;
-    if (refArg(a[0], g, r))
-        setNumber(r, a[0].width());
+    if (a[0].kind == EvalValue::Transposed || refArg(a[0], g, r))
+        setNumber(r, static_cast<double>(a[0].columns()));
+}
+
+// TRANSPOSE(block): the block with rows and columns swapped, for the functions that
+// take one (a single value stays itself; twice transposed is the block again).
+void fnTranspose(Evaluator&, EvalValue* a, int, EvalValue& r) {
+    r = a[0];
+    if (r.kind == EvalValue::Ref && !r.isSingleCell())
+        r.kind = EvalValue::Transposed;
+    else if (r.kind == EvalValue::Transposed)
+        r.kind = EvalValue::Ref;
+    else if (r.kind == EvalValue::Missing)
+        setError(r, ErrorCode::Value);
 }
 
 void fnOffset(Evaluator& ev, EvalValue* a, int n, EvalValue& r) {

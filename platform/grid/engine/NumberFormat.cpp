@@ -1,4 +1,5 @@
 #include "platform/grid/engine/NumberFormat.h"
+#include "platform/grid/engine/NumberFormatFraction.h"
 
 #include <cmath>
 #include <cstdio>
@@ -481,6 +482,10 @@ bool formatWithCode(double value, std::string_view code, std::string& out) {
     std::vector<Piece> pieces = lex(sv.substr(g));
     if (isDateSection(pieces))
         return formatDate(value, pieces, out);
+    if (std::optional<FractionResult> f = formatFraction(value, sv.substr(g), showSign)) {
+        out = std::move(f->text);
+        return f->ok;
+    }
     bool anyDigit = false;
     for (const Piece& p : pieces)
         anyDigit = anyDigit || p.kind == Piece::Digit;

@@ -1,6 +1,6 @@
 #pragma once
 // Number format codes as TEXT reads them (en-US): "0.00", "#,##0", "0%", "0.0E+00",
-// "# ?/?"-free sections "pos;neg;zero;text", quoted literals, and the date and time
+// fractions "# ?/?", "?/8", sections "pos;neg;zero;text", quoted literals, and the date and time
 // codes yyyy yy mmmm mmm mm m dddd ddd dd d hh h mm ss AM/PM [h] [mm] [ss].
 
 #include <string>

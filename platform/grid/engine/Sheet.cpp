@@ -104,15 +104,35 @@ FormulaStatus Sheet::setFormula(int32_t col, int32_t row, std::string_view text,
             clearContents(col, row);
         return st;
     }
-    FormulaParser parser;
-    ParseResult pr = parser.parse(text, style, col, row, m_d->scratch);
-    if (!pr.ok) {
-        st.ok = false;
-        st.message = pr.message;
-        st.position = pr.position;
-        return st;
+    // A formula filled down a column: the code of the one above, without parsing.
+    FormulaMemo* memo = nullptr;
+    for (FormulaMemo& m : m_d->formulaMemos)
+        if (m.col == col)
+            memo = &m;
+    uint32_t code;
+    if (memo && memo->style == style &&
+        FormulaParser::sameCode(memo->text, memo->row, text, row, style)) {
+        code = m_d->internCode(memo->code);
+    } else {
+        FormulaParser parser;
+        ParseResult pr = parser.parse(text, style, col, row, m_d->scratch);
+        if (!pr.ok) {
+            st.ok = false;
+            st.message = pr.message;
+            st.position = pr.position;
+            return st;
+        }
+        code = m_d->internCode(m_d->scratch);
+        if (!memo) {
+            memo = &m_d->formulaMemos[m_d->nextMemo];
+            m_d->nextMemo = (m_d->nextMemo + 1) % m_d->formulaMemos.size();
+            memo->col = col;
+        }
+        memo->style = style;
+        memo->code = m_d->scratch;
     }
-    uint32_t code = m_d->internCode(m_d->scratch);
+    memo->text.assign(text);
+    memo->row = row;
     m_d->removeFormula(col, row);
     m_d->clearValue(m_d->slotRef(col, row));
     m_d->addFormula(col, row, code);
@@ -578,7 +598,7 @@ void Sheet::recalcAll() {
         FormulaCell& f = m_d->formulas[fid];
         if (f.state == FState::Dead)
             continue;
-        f.state = FState::Dirty;
+        m_d->setDirty(f);
         m_d->dirty.push_back(fid);
     }
     m_d->calculateDirty(*this);
@@ -592,7 +612,7 @@ void Sheet::recalcCell(int32_t col, int32_t row) {
         return;
     uint32_t fid = s->formula - 1;
     if (m_d->formulas[fid].state == FState::Clean) {
-        m_d->formulas[fid].state = FState::Dirty;
+        m_d->setDirty(m_d->formulas[fid]);
         m_d->calculate(*this, fid);
         // Its dependents may now be out of date.
         m_d->markDependentsDirty(col, row);

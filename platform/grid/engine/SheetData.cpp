@@ -174,6 +174,7 @@ uint32_t SheetData::addFormula(int32_t col, int32_t row, uint32_t codeId) {
     }
     formulas[fid] = {col, row, codeId, FState::Dirty};
     slotRef(col, row).formula = fid + 1;
+    setDirty(formulas[fid]);
     registerDeps(fid);
     dirty.push_back(fid);
     return fid;
@@ -342,7 +343,7 @@ void SheetData::rebuildAllDeps() {
 void SheetData::markDirty(uint32_t fid) {
     FormulaCell& f = formulas[fid];
     if (f.state == FState::Clean) {
-        f.state = FState::Dirty;
+        setDirty(f);
         dirty.push_back(fid);
     }
 }
@@ -353,7 +354,7 @@ void SheetData::markDependentsDirty(int32_t col, int32_t row) {
         FormulaCell& f = formulas[fid];
         if (f.state != FState::Clean)
             return;
-        f.state = FState::Dirty;
+        setDirty(f);
         dirty.push_back(fid);
         work.push_back({f.col, f.row});
     };
@@ -382,21 +383,19 @@ using Frame = CalcFrame;
 static int nextPrecedent(SheetData& d, Frame& fr, uint32_t& child) {
     const FormulaCell f = d.formulas[fr.fid];
     const FormulaCode& code = *d.codes[f.code];
+    // The slot's formula (id + 1, 0 = none): 1 when dirty, 2 when busy (child set).
+    auto pending = [&](uint32_t formula) -> int {
+        if (!formula)
+            return 0;
+        FState st = d.formulas[formula - 1].state;
+        if (st != FState::Dirty && st != FState::Busy)
+            return 0;
+        child = formula - 1;
+        return st == FState::Dirty ? 1 : 2;
+    };
     auto check = [&](int32_t c, int32_t r) -> int {
         const Slot* s = d.slot(c, r);
-        if (!s || !s->formula)
-            return 0;
-        uint32_t g = s->formula - 1;
-        FState st = d.formulas[g].state;
-        if (st == FState::Dirty) {
-            child = g;
-            return 1;
-        }
-        if (st == FState::Busy) {
-            child = g;
-            return 2;
-        }
-        return 0;
+        return s ? pending(s->formula) : 0;
     };
     for (; fr.tok < code.tokens.size(); ++fr.tok, fr.c = INT_MIN) {
         const Token& t = code.tokens[fr.tok];
@@ -427,23 +426,34 @@ static int nextPrecedent(SheetData& d, Frame& fr, uint32_t& child) {
             for (; fr.c <= c2; ++fr.c, fr.r = r1) {
                 if (static_cast<size_t>(fr.c) >= d.cols.size())
                     break;
-                const auto& slots = d.cols[fr.c].slots;
+                Column& col = d.cols[fr.c];
+                const auto& slots = col.slots;
                 int32_t last = static_cast<int32_t>(
                     std::min<int64_t>(r2, static_cast<int64_t>(slots.size()) - 1));
-                for (; fr.r <= last; ++fr.r) {
-                    const Slot& s = slots[fr.r];
-                    if (!s.formula)
+                // Many formulas over one long range (SUMIFS over whole columns) look
+                // at the same rows: the rows found clean are remembered.
+                const bool known = col.cleanMark == col.dirtyMark;
+                const int32_t from = fr.r;
+                while (fr.r <= last) {
+                    if (known && fr.r >= col.cleanFrom && fr.r <= col.cleanTo) {
+                        fr.r = col.cleanTo + 1;
                         continue;
-                    uint32_t g = s.formula - 1;
-                    FState st = d.formulas[g].state;
-                    if (st == FState::Dirty) {
-                        child = g;
-                        return 1;
                     }
-                    if (st == FState::Busy) {
-                        child = g;
-                        return 2;
+                    if (int k = pending(slots[fr.r].formula))
+                        return k;
+                    ++fr.r;
+                }
+                if (from <= last) {
+                    // Rows from..last are clean now; joined with what was known when
+                    // the two touch.
+                    if (known && from <= col.cleanTo + 1 && last + 1 >= col.cleanFrom) {
+                        col.cleanFrom = std::min(col.cleanFrom, from);
+                        col.cleanTo = std::max(col.cleanTo, last);
+                    } else {
+                        col.cleanFrom = from;
+                        col.cleanTo = last;
                     }
+                    col.cleanMark = col.dirtyMark;
                 }
             }
         }

@@ -15,6 +15,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "platform/grid/engine/ColumnIndex.h"
 #include "platform/grid/engine/Formula.h"
 #include "platform/grid/engine/Sheet.h"
 
@@ -35,6 +36,15 @@ struct Slot {
 
 struct Column {
     std::vector<Slot> slots;
+    // Changes with every write to a slot (SheetData::slotRef); what was built from the
+    // column's values (ColumnIndex) holds while it stays the same.
+    uint64_t version = 0;
+    // Changes whenever one of the column's formulas becomes dirty (or is added).
+    uint64_t dirtyMark = 0;
+    // Rows cleanFrom..cleanTo held no dirty or busy formula when dirtyMark was
+    // cleanMark: while it still is, the calculation's search for precedents skips them.
+    uint64_t cleanMark = 0;
+    int32_t cleanFrom = 1, cleanTo = 0;
 };
 
 enum class FState : uint8_t { Clean, Dirty, Busy, Dead };
@@ -57,6 +67,15 @@ struct RangeDep {
     uint32_t formula = 0;
 };
 
+// The last formula text parsed for a column, to recognise the next one filled down.
+struct FormulaMemo {
+    int32_t col = -1;
+    int32_t row = 0;
+    RefStyle style = RefStyle::Default;
+    std::string text;
+    FormulaCode code;
+};
+
 // One formula on the calculation stack and where its scan of precedents stands.
 struct CalcFrame {
     uint32_t fid;
@@ -73,6 +92,8 @@ struct SheetData {
     int32_t maxCols = 26;
     int32_t maxRows = 100;
     std::vector<Column> cols;
+    uint64_t versionClock = 0; // the last version given to a column
+    ColumnIndexes columnIndexes;
 
     // text pool
     std::vector<std::string> texts;
@@ -87,6 +108,8 @@ struct SheetData {
     std::vector<uint32_t> freeCodes;
     std::unordered_multimap<uint64_t, uint32_t> codeIndex;
     FormulaCode scratch;
+    std::array<FormulaMemo, 4> formulaMemos; // one per column, the oldest replaced
+    size_t nextMemo = 0;
     std::array<uint32_t, 4> recentCodes{UINT32_MAX, UINT32_MAX, UINT32_MAX, UINT32_MAX};
     size_t nextRecent = 0;
 
@@ -133,11 +156,14 @@ struct SheetData {
     Slot& slotRef(int32_t col, int32_t row) {
         if (static_cast<size_t>(col) >= cols.size())
             cols.resize(col + 1);
+        cols[col].version = ++versionClock;
         auto& s = cols[col].slots;
         if (static_cast<size_t>(row) >= s.size())
             s.resize(row + 1);
         return s[row];
     }
+    // For edits that move or wipe slots without slotRef: no column index survives them.
+    void slotsRewritten() { columnIndexes.clear(); }
     bool inSheet(int32_t col, int32_t row) const {
         return col >= 0 && row >= 0 && col <= maxCols && row <= maxRows;
     }
@@ -167,6 +193,11 @@ struct SheetData {
     // Marks the formulas depending on (col,row), transitively, dirty.
     void markDependentsDirty(int32_t col, int32_t row);
     void markDirty(uint32_t fid);
+    // Every formula that becomes dirty goes through here.
+    void setDirty(FormulaCell& f) {
+        f.state = FState::Dirty;
+        cols[f.col].dirtyMark = ++versionClock;
+    }
     // Calculates every dirty formula.
     void calculateDirty(Sheet& sheet);
     // Calculates one formula after its dirty precedents (explicit stack).

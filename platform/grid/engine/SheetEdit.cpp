@@ -150,7 +150,7 @@ static void finishRestructure(Sheet& sheet, SheetData& d,
     for (uint32_t fid = 0; fid < d.formulas.size(); ++fid) {
         if (d.formulas[fid].state == FState::Dead)
             continue;
-        d.formulas[fid].state = FState::Dirty;
+        d.setDirty(d.formulas[fid]);
         d.dirty.push_back(fid);
     }
     if (d.option(kOptionAutoCalc))
@@ -243,6 +243,8 @@ static bool restructure(Sheet& sheet, SheetData& d, bool rows, int32_t at, int32
         }
     }
 
+    d.slotsRewritten();
+
     // 3. Attributes, spans and sizes follow.
     std::unordered_map<uint64_t, CellAttributes> attrs;
     for (auto& [key, a] : d.attrs) {
@@ -307,6 +309,7 @@ bool Sheet::setMaxCols(int32_t n) {
         std::erase_if(m_d->colWidths, [&](const auto& p) { return p.first > n; });
         if (m_d->cols.size() > static_cast<size_t>(n) + 1)
             m_d->cols.resize(n + 1);
+        m_d->slotsRewritten();
     }
     m_d->maxCols = n;
     return true;
@@ -322,6 +325,7 @@ bool Sheet::setMaxRows(int32_t n) {
         for (auto& c : m_d->cols)
             if (c.slots.size() > static_cast<size_t>(n) + 1)
                 c.slots.resize(n + 1);
+        m_d->slotsRewritten();
     }
     m_d->maxRows = n;
     return true;
@@ -377,6 +381,8 @@ bool Sheet::clear(const CellRange& block, uint32_t what) {
     if (!blockInSheet(*m_d, block) || m_d->calculating > 0)
         return false;
     bool tags = false;
+    if (what & kClearData)
+        m_d->slotsRewritten();
     for (int32_t c = block.col1; c <= block.col2; ++c) {
         if (what & kClearData) {
             if (static_cast<size_t>(c) < m_d->cols.size()) {
@@ -556,6 +562,7 @@ bool Sheet::moveBlock(const CellRange& source, int32_t destCol, int32_t destRow)
                 d.attrs.erase(cellKey(c, r));
             }
     };
+    d.slotsRewritten();
     wipe(source, true);
     wipe(dest, false);
     for (size_t i = 0; i < moved.size(); ++i) {

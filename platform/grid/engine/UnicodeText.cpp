@@ -171,6 +171,20 @@ bool equal(std::string_view a, std::string_view b, bool caseSensitive) {
     return mapCase(a, foldCase) == mapCase(b, foldCase);
 }
 
+std::string foldKey(std::string_view s) {
+    bool ascii = true;
+    for (char ch : s)
+        ascii = ascii && static_cast<unsigned char>(ch) < 0x80;
+    if (!ascii)
+        return mapCase(s, foldCase);
+    // Case folding maps ASCII to ASCII exactly as this does, so mixed pairs agree too.
+    std::string k(s);
+    for (char& ch : k)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return k;
+}
+
 int collate(std::string_view a, std::string_view b, bool caseSensitive) {
     UCollator* c = collator(caseSensitive);
     UErrorCode st = U_ZERO_ERROR;

@@ -24,6 +24,9 @@ std::string lower(std::string_view s);
 // Equality as the comparison operators and exact look-ups see it: code point for
 // code point when case matters, after Unicode case folding when it does not.
 bool equal(std::string_view a, std::string_view b, bool caseSensitive);
+// A key of s for case-blind look-ups: foldKey(a) == foldKey(b) exactly when
+// equal(a, b, false).
+std::string foldKey(std::string_view s);
 
 // Alphabetical order by the Unicode collation (letters with accents next to their
 // base letter, "ä" between "a" and "b"): <0, 0, >0. Without regard to case two

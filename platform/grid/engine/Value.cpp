@@ -99,6 +99,16 @@ std::string formatNumber(double v) {
     return mant + "E" + sign + digits;
 }
 
+void appendNumber(std::string& out, double v) {
+    // Whole numbers below 1e15 print all their digits in either form.
+    if (v == std::trunc(v) && std::fabs(v) < 1e15) {
+        char buf[24];
+        out.append(buf, std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(v)).ptr);
+        return;
+    }
+    out += formatNumber(v);
+}
+
 bool parseNumber(std::string_view text, double& out) {
     size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t'))

@@ -89,6 +89,8 @@ std::ostream& operator<<(std::ostream& os, const Value& v);
 // Up to 15 significant digits, C locale, no trailing zeros, no exponent for
 // ordinary magnitudes ("0.1", "1E+20", "-3").
 std::string formatNumber(double v);
+// Appends formatNumber(v) to out, without a text of its own for whole numbers.
+void appendNumber(std::string& out, double v);
 // Parses a whole text as a number in the C locale (leading/trailing blanks allowed);
 // false when anything is left over.
 bool parseNumber(std::string_view text, double& out);

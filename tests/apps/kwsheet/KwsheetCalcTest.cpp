@@ -212,3 +212,24 @@ TEST(KwsheetCalcTest, EqualsSignAloneIsAnError) {
     // A text that merely starts with a space before '=' stays a text.
     EXPECT_EQ(calc("A1\t =\n").out, "A1\t =\n");
 }
+
+// Input is read and output written in blocks of 1 MiB: lines across a block's end,
+// a line longer than a block, a last line without newline, CR LF, and an output of
+// several blocks, all as line by line.
+TEST(KwsheetCalcTest, LinesAndOutputAcrossBlocks) {
+    std::string input = "A1\t" + std::string(3 << 20, 'x') + "\r\n\nB1\t1\n";
+    for (int r = 2; r <= 60000; ++r)
+        input += "B" + std::to_string(r) + "\t=B" + std::to_string(r - 1) + "+1\r\n";
+    input += "C1\t=LEN(A1)"; // no newline at the end
+    CalcRun r = calc(input, {"--style=a1"});
+    ASSERT_EQ(r.rc, 0) << r.err;
+    ASSERT_GT(r.out.size(), size_t{3} << 20);
+    std::map<std::string, std::string> out = cells(r.out);
+    EXPECT_EQ(out.size(), 60002u);
+    EXPECT_EQ(out["A1"].size(), size_t{3} << 20);
+    EXPECT_EQ(out["B60000"], "60000");
+    EXPECT_EQ(out["C1"], "3145728");
+    // The line count of a failure counts the empty line too.
+    r = calc("A1\t1\n\nA2\t=1+\n");
+    EXPECT_EQ(r.err.rfind("kwsheet calc: line 3:", 0), 0u) << r.err;
+}

@@ -4,19 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/grid/engine/Sheet.h"
+#include "tests/platform/grid/engine/SizedSheet.h"
 
 using namespace grid;
-
-namespace {
-
-Sheet& sized(Sheet& s, int cols, int rows) {
-    s.setMaxCols(cols);
-    s.setMaxRows(rows);
-    s.setRefStyle(RefStyle::A1);
-    return s;
-}
-
-} // namespace
 
 TEST(CalcTest, AutomaticCalculationFollowsEveryChange) {
     Sheet s;

@@ -206,3 +206,43 @@ TEST(FormulaTest, DefaultStyleKeepsThisRowApartFromAFollowingSign) {
     ASSERT_TRUE(s.setFormula(6, 9, "#-5#+1", RefStyle::Default).ok);
     EXPECT_EQ(s.formula(6, 9, RefStyle::R1C1), "R[1]C[-5]");
 }
+
+// TRANSPOSE gives a transposed block to the functions that read blocks; the others,
+// custom functions among them, get #VALUE! in its place. Whole columns cost what their
+// data costs.
+TEST(FormulaTest, TransposedBlocksReachOnlyTheFunctionsThatReadThem) {
+    Sheet s;
+    s.setMaxCols(Sheet::kLimitCols);
+    s.setMaxRows(Sheet::kLimitRows);
+    s.setRefStyle(RefStyle::A1);
+    for (int r = 1; r <= 3; ++r)
+        s.setNumber(1, r, r);
+    CustomFunction f;
+    f.name = "KIND";
+    f.minArgs = f.maxArgs = 1;
+    f.handler = [](Sheet&, ValueRecord& res, const ValueRecord* args, int) {
+        res.status = RecordStatus::Ok;
+        res.type = RecordType::Long;
+        res.longValue = static_cast<long>(args[0].type);
+        return true;
+    };
+    s.addCustomFunction(f);
+    s.setFormula(3, 1, "=SUMPRODUCT(TRANSPOSE(A1:A3),TRANSPOSE(A1:A3))");
+    s.setFormula(3, 2, "=COUNTIF(TRANSPOSE(A1:A3),\">1\")");
+    s.setFormula(3, 3, "=KIND(TRANSPOSE(A1:A3))");
+    s.setFormula(3, 4, "=COLUMNS(TRANSPOSE(A:A))");
+    s.setFormula(3, 5, "=SUMPRODUCT(TRANSPOSE(A:A),TRANSPOSE(A:A))");
+    s.setFormula(3, 6, "=INDEX(TRANSPOSE(A:A),1,16777216)");
+    s.setFormula(3, 7, "=INDEX(TRANSPOSE(A:A),2,1)");
+    EXPECT_EQ(s.value(3, 1), Value::number(14));
+    EXPECT_EQ(s.value(3, 2), Value::error(ErrorCode::Value));
+    EXPECT_EQ(s.value(3, 3), Value::error(ErrorCode::Value));
+    EXPECT_EQ(s.value(3, 4), Value::number(16777216));
+    EXPECT_EQ(s.value(3, 5), Value::number(14));
+    EXPECT_EQ(s.value(3, 6), Value::number(0));
+    EXPECT_EQ(s.value(3, 7), Value::error(ErrorCode::Ref));
+    // The block's cells are precedents like any range's.
+    s.setNumber(1, 2, 10);
+    EXPECT_EQ(s.value(3, 1), Value::number(110));
+    EXPECT_EQ(s.value(3, 5), Value::number(110));
+}

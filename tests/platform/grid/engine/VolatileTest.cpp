@@ -5,19 +5,9 @@
 
 #include "platform/grid/engine/DateSerial.h"
 #include "platform/grid/engine/Sheet.h"
+#include "tests/platform/grid/engine/SizedSheet.h"
 
 using namespace grid;
-
-namespace {
-
-Sheet& sized(Sheet& s, int cols, int rows) {
-    s.setMaxCols(cols);
-    s.setMaxRows(rows);
-    s.setRefStyle(RefStyle::A1);
-    return s;
-}
-
-} // namespace
 
 TEST(VolatileTest, VolatileFormulasRecalculateOnEveryChangeOthersStayIncremental) {
     Sheet s;
