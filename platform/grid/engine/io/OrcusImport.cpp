@@ -1,0 +1,519 @@
+// The liborcus side of the .xlsx and .ods readers: an import factory that collects the
+// first worksheet's cells into an ImportedBook. Formats, views and the other
+// worksheets are passed over.
+
+#include <cctype>
+#include <map>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+#include <orcus/exception.hpp>
+#include <orcus/orcus_ods.hpp>
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/spreadsheet/import_interface.hpp>
+
+#include "platform/grid/engine/DateSerial.h"
+#include "platform/grid/engine/FormulaParser.h"
+#include "platform/grid/engine/io/FormulaTranslation.h"
+#include "platform/grid/engine/io/ImportedBook.h"
+
+namespace grid {
+
+namespace {
+
+namespace ss = orcus::spreadsheet;
+
+// The largest sheet the files of either program can have.
+constexpr ss::row_t kFileRows = 1048576;
+constexpr ss::col_t kFileCols = 16384;
+
+class StringPool final : public ss::iface::import_shared_strings {
+public:
+    const std::string* find(size_t id) const { return id < m_strings.size() ? &m_strings[id] : nullptr; }
+
+    size_t append(std::string_view s) override {
+        m_strings.emplace_back(s);
+        return m_strings.size() - 1;
+    }
+    size_t add(std::string_view s) override {
+        auto it = m_index.find(std::string(s));
+        if (it != m_index.end())
+            return it->second;
+        size_t id = append(s);
+        m_index.emplace(m_strings.back(), id);
+        return id;
+    }
+    void set_segment_font(size_t) override {}
+    void set_segment_bold(bool) override {}
+    void set_segment_italic(bool) override {}
+    void set_segment_font_name(std::string_view) override {}
+    void set_segment_font_size(double) override {}
+    void set_segment_font_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
+                                ss::color_elem_t) override {}
+    void append_segment(std::string_view s) override { m_segments.append(s); }
+    size_t commit_segments() override {
+        size_t id = append(m_segments);
+        m_segments.clear();
+        return id;
+    }
+
+private:
+    std::vector<std::string> m_strings;
+    std::unordered_map<std::string, size_t> m_index;
+    std::string m_segments;
+};
+
+// The first worksheet's cells, within the limits of SpreadsheetImportLimits.
+class Collector {
+public:
+    Collector(ImportedBook& book, SpreadsheetFormat format) : m_book(book), m_format(format) {}
+
+    ImportedBook& book() { return m_book; }
+
+    ImportedCell& add(ss::row_t row, ss::col_t col) {
+        if (row < 0 || col < 0 || row >= kFileRows || col >= kFileCols)
+            throw std::runtime_error("a cell lies outside the sheet");
+        if (static_cast<int64_t>(m_book.cells.size()) >= SpreadsheetImportLimits::kMaxCells)
+            throw ImportLimitError("the worksheet has more than " +
+                                   std::to_string(SpreadsheetImportLimits::kMaxCells) + " cells");
+        int32_t& last = m_lastRow[col];
+        if (row + 1 > last) {
+            m_slots += row + 1 - last;
+            last = row + 1;
+            if (m_slots > SpreadsheetImportLimits::kMaxColumnSlots)
+                throw ImportLimitError("the worksheet's cells are spread over too many rows "
+                                       "and columns");
+        }
+        ImportedCell& c = m_book.cells.emplace_back();
+        c.col = col + 1;
+        c.row = row + 1;
+        return c;
+    }
+
+    // The stored cell at the position, if it is the last one added.
+    const ImportedCell* last(ss::row_t row, ss::col_t col) const {
+        if (m_book.cells.empty())
+            return nullptr;
+        const ImportedCell& c = m_book.cells.back();
+        return c.col == col + 1 && c.row == row + 1 ? &c : nullptr;
+    }
+
+    std::optional<std::string> translate(ss::formula_grammar_t grammar, std::string_view text) const {
+        bool openFormula = grammar == ss::formula_grammar_t::ods ||
+                           (grammar == ss::formula_grammar_t::unknown &&
+                            m_format == SpreadsheetFormat::Ods);
+        return openFormula ? openFormulaToEngine(text, m_book.sheetName)
+                           : excelToEngine(text, m_book.sheetName);
+    }
+
+private:
+    ImportedBook& m_book;
+    SpreadsheetFormat m_format;
+    std::unordered_map<ss::col_t, int32_t> m_lastRow;
+    int64_t m_slots = 0;
+};
+
+// A formula's stored result.
+class Result {
+public:
+    void clear() { m_value = Value(); }
+    void set(Value v) { m_value = std::move(v); }
+    const Value& value() const { return m_value; }
+
+    // A text result that spells an error is the error (the files keep errors as text).
+    static Value fromText(std::string_view s) {
+        ErrorCode e = parseErrorText(s);
+        return e != ErrorCode::None ? Value::error(e) : Value::text(std::string(s));
+    }
+
+private:
+    Value m_value;
+};
+
+class FormulaImport final : public ss::iface::import_formula {
+public:
+    explicit FormulaImport(Collector& c) : m_c(c) {}
+
+    void set_position(ss::row_t row, ss::col_t col) override {
+        m_row = row;
+        m_col = col;
+        m_text.reset();
+        m_hasText = false;
+        m_shared.reset();
+        m_result.clear();
+    }
+    void set_formula(ss::formula_grammar_t grammar, std::string_view formula) override {
+        m_hasText = true;
+        m_text = m_c.translate(grammar, formula);
+    }
+    void set_shared_formula_index(size_t index) override { m_shared = index; }
+    void set_result_string(std::string_view value) override { m_result.set(Result::fromText(value)); }
+    void set_result_value(double value) override { m_result.set(Value::number(value)); }
+    void set_result_bool(bool value) override { m_result.set(Value::boolean(value)); }
+    void set_result_empty() override { m_result.clear(); }
+
+    void commit() override {
+        std::optional<std::string> text = m_text;
+        if (m_shared && m_hasText) {
+            m_sharedMasters[*m_shared] = Master{m_text, m_col, m_row};
+        } else if (m_shared) {
+            text = shifted(*m_shared);
+        }
+        ImportedCell& cell = m_c.add(m_row, m_col);
+        cell.value = m_result.value();
+        if (text && !text->empty())
+            cell.formula = std::move(*text);
+        else
+            cell.untranslated = true;
+    }
+
+private:
+    struct Master {
+        std::optional<std::string> text;
+        ss::col_t col;
+        ss::row_t row;
+    };
+
+    // The shared formula as it reads in this cell: relative references move with it.
+    std::optional<std::string> shifted(size_t index) const {
+        auto it = m_sharedMasters.find(index);
+        if (it == m_sharedMasters.end() || !it->second.text)
+            return std::nullopt;
+        const Master& m = it->second;
+        FormulaCode code;
+        if (!FormulaParser().parse(*m.text, RefStyle::A1, m.col + 1, m.row + 1, code).ok)
+            return std::nullopt;
+        std::string moved = writeFormula(code, RefStyle::A1, m_col + 1, m_row + 1);
+        if (moved.find('?') != std::string::npos) // moved off the sheet
+            return std::nullopt;
+        return moved;
+    }
+
+    Collector& m_c;
+    ss::row_t m_row = 0;
+    ss::col_t m_col = 0;
+    std::optional<std::string> m_text;
+    bool m_hasText = false;
+    std::optional<size_t> m_shared;
+    Result m_result;
+    std::map<size_t, Master> m_sharedMasters;
+};
+
+// Array formulas have no engine form: their cells keep the stored results.
+class ArrayFormulaImport final : public ss::iface::import_array_formula {
+public:
+    explicit ArrayFormulaImport(Collector& c) : m_c(c) {}
+
+    void set_range(const ss::range_t& range) override {
+        m_range = range;
+        m_results.clear();
+    }
+    void set_formula(ss::formula_grammar_t, std::string_view) override {}
+    void set_result_string(ss::row_t row, ss::col_t col, std::string_view value) override {
+        m_results[{row, col}] = Result::fromText(value);
+    }
+    void set_result_value(ss::row_t row, ss::col_t col, double value) override {
+        m_results[{row, col}] = Value::number(value);
+    }
+    void set_result_bool(ss::row_t row, ss::col_t col, bool value) override {
+        m_results[{row, col}] = Value::boolean(value);
+    }
+    void set_result_empty(ss::row_t row, ss::col_t col) override { m_results[{row, col}] = Value(); }
+    void commit() override {
+        // Results are given relative to the range's first cell.
+        for (const auto& [pos, value] : m_results) {
+            ImportedCell& cell =
+                m_c.add(m_range.first.row + pos.first, m_range.first.column + pos.second);
+            cell.value = value;
+            cell.untranslated = true;
+        }
+        m_results.clear();
+    }
+
+private:
+    Collector& m_c;
+    ss::range_t m_range{};
+    std::map<std::pair<ss::row_t, ss::col_t>, Value> m_results;
+};
+
+class SheetImport final : public ss::iface::import_sheet {
+public:
+    SheetImport(Collector& c, const StringPool& strings)
+        : m_c(c), m_strings(strings), m_formula(c), m_array(c) {}
+
+    ss::iface::import_formula* get_formula() override { return &m_formula; }
+    ss::iface::import_array_formula* get_array_formula() override { return &m_array; }
+
+    void set_auto(ss::row_t row, ss::col_t col, std::string_view s) override {
+        double v;
+        std::string text(s);
+        if (parseNumber(text, v))
+            set_value(row, col, v);
+        else if (!text.empty())
+            m_c.add(row, col).value = Value::text(std::move(text));
+    }
+    void set_string(ss::row_t row, ss::col_t col, ss::string_id_t id) override {
+        const std::string* s = m_strings.find(id);
+        if (!s)
+            throw std::runtime_error("a cell refers to a text the file does not hold");
+        if (!s->empty())
+            m_c.add(row, col).value = Value::text(*s);
+    }
+    void set_value(ss::row_t row, ss::col_t col, double value) override {
+        m_c.add(row, col).value = Value::number(value);
+    }
+    void set_bool(ss::row_t row, ss::col_t col, bool value) override {
+        m_c.add(row, col).value = Value::boolean(value);
+    }
+    void set_date_time(ss::row_t row, ss::col_t col, int year, int month, int day, int hour,
+                       int minute, double second) override {
+        if (month < 1 || month > 12 || day < 1 || day > 31 || year < date::kMinYear ||
+            year > date::kMaxYear)
+            throw std::runtime_error("a cell holds an impossible date");
+        double serial = static_cast<double>(date::serialFromYmd(year, month, day)) +
+                        (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+        m_c.add(row, col).value = Value::number(serial);
+    }
+    void set_format(ss::row_t, ss::col_t, size_t) override {}
+    void set_format(ss::row_t, ss::col_t, ss::row_t, ss::col_t, size_t) override {}
+    void fill_down_cells(ss::row_t row, ss::col_t col, ss::row_t count) override {
+        const ImportedCell* source = m_c.last(row, col);
+        if (!source)
+            return;
+        const Value value = source->value;
+        for (ss::row_t i = 1; i <= count; ++i)
+            m_c.add(row + i, col).value = value;
+    }
+    ss::range_size_t get_sheet_size() const override { return {kFileRows, kFileCols}; }
+
+private:
+    Collector& m_c;
+    const StringPool& m_strings;
+    FormulaImport m_formula;
+    ArrayFormulaImport m_array;
+};
+
+// The worksheets after the first: counted, not read.
+class IgnoredSheet final : public ss::iface::import_sheet {
+public:
+    void set_auto(ss::row_t, ss::col_t, std::string_view) override {}
+    void set_string(ss::row_t, ss::col_t, ss::string_id_t) override {}
+    void set_value(ss::row_t, ss::col_t, double) override {}
+    void set_bool(ss::row_t, ss::col_t, bool) override {}
+    void set_date_time(ss::row_t, ss::col_t, int, int, int, int, int, double) override {}
+    void set_format(ss::row_t, ss::col_t, size_t) override {}
+    void set_format(ss::row_t, ss::col_t, ss::row_t, ss::col_t, size_t) override {}
+    void fill_down_cells(ss::row_t, ss::col_t, ss::row_t) override {}
+    ss::range_size_t get_sheet_size() const override { return {kFileRows, kFileCols}; }
+};
+
+// Formats are not read, but the .ods reader needs somewhere to put them: every commit
+// gets the next number, as the interface requires.
+class IgnoredStyles final : public ss::iface::import_styles {
+public:
+    void set_font_count(size_t) override {}
+    void set_font_bold(bool) override {}
+    void set_font_italic(bool) override {}
+    void set_font_name(std::string_view) override {}
+    void set_font_size(double) override {}
+    void set_font_underline(ss::underline_t) override {}
+    void set_font_underline_width(ss::underline_width_t) override {}
+    void set_font_underline_mode(ss::underline_mode_t) override {}
+    void set_font_underline_type(ss::underline_type_t) override {}
+    void set_font_underline_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
+                                  ss::color_elem_t) override {}
+    void set_font_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
+                        ss::color_elem_t) override {}
+    void set_strikethrough_style(ss::strikethrough_style_t) override {}
+    void set_strikethrough_type(ss::strikethrough_type_t) override {}
+    void set_strikethrough_width(ss::strikethrough_width_t) override {}
+    void set_strikethrough_text(ss::strikethrough_text_t) override {}
+    size_t commit_font() override { return m_fonts++; }
+    void set_fill_count(size_t) override {}
+    void set_fill_pattern_type(ss::fill_pattern_t) override {}
+    void set_fill_fg_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
+                           ss::color_elem_t) override {}
+    void set_fill_bg_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
+                           ss::color_elem_t) override {}
+    size_t commit_fill() override { return m_fills++; }
+    void set_border_count(size_t) override {}
+    void set_border_style(ss::border_direction_t, ss::border_style_t) override {}
+    void set_border_color(ss::border_direction_t, ss::color_elem_t, ss::color_elem_t,
+                          ss::color_elem_t, ss::color_elem_t) override {}
+    void set_border_width(ss::border_direction_t, double, orcus::length_unit_t) override {}
+    size_t commit_border() override { return m_borders++; }
+    void set_cell_hidden(bool) override {}
+    void set_cell_locked(bool) override {}
+    void set_cell_print_content(bool) override {}
+    void set_cell_formula_hidden(bool) override {}
+    size_t commit_cell_protection() override { return m_protections++; }
+    void set_number_format_count(size_t) override {}
+    void set_number_format_identifier(size_t) override {}
+    void set_number_format_code(std::string_view) override {}
+    size_t commit_number_format() override { return m_numberFormats++; }
+    void set_cell_xf_count(size_t) override {}
+    void set_cell_style_xf_count(size_t) override {}
+    void set_dxf_count(size_t) override {}
+    void set_xf_font(size_t) override {}
+    void set_xf_fill(size_t) override {}
+    void set_xf_border(size_t) override {}
+    void set_xf_protection(size_t) override {}
+    void set_xf_number_format(size_t) override {}
+    void set_xf_style_xf(size_t) override {}
+    void set_xf_apply_alignment(bool) override {}
+    void set_xf_horizontal_alignment(ss::hor_alignment_t) override {}
+    void set_xf_vertical_alignment(ss::ver_alignment_t) override {}
+    size_t commit_cell_xf() override { return m_xfs++; }
+    size_t commit_cell_style_xf() override { return m_styleXfs++; }
+    size_t commit_dxf() override { return m_dxfs++; }
+    void set_cell_style_count(size_t) override {}
+    void set_cell_style_name(std::string_view) override {}
+    void set_cell_style_xf(size_t) override {}
+    void set_cell_style_builtin(size_t) override {}
+    void set_cell_style_parent_name(std::string_view) override {}
+    size_t commit_cell_style() override { return m_styles++; }
+
+private:
+    size_t m_fonts = 0, m_fills = 0, m_borders = 0, m_protections = 0, m_numberFormats = 0,
+           m_xfs = 0, m_styleXfs = 0, m_dxfs = 0, m_styles = 0;
+};
+
+class GlobalSettings final : public ss::iface::import_global_settings {
+public:
+    void set_origin_date(int, int, int) override {}
+    void set_default_formula_grammar(ss::formula_grammar_t g) override { m_grammar = g; }
+    ss::formula_grammar_t get_default_formula_grammar() const override { return m_grammar; }
+    void set_character_set(orcus::character_set_t) override {}
+
+private:
+    ss::formula_grammar_t m_grammar = ss::formula_grammar_t::unknown;
+};
+
+// Workbook names; those of a single cell become tags when the sheet is filled.
+class NamedExpressions final : public ss::iface::import_named_expression {
+public:
+    explicit NamedExpressions(Collector& c) : m_c(c) {}
+
+    void set_base_position(const ss::src_address_t&) override {}
+    void set_named_expression(std::string_view name, std::string_view expression) override {
+        m_name = std::string(name);
+        m_target = m_c.translate(ss::formula_grammar_t::unknown, expression);
+    }
+    void set_named_range(std::string_view name, std::string_view range) override {
+        m_name = std::string(name);
+        m_target = openFormulaToEngine("[" + std::string(range) + "]", m_c.book().sheetName);
+    }
+    void commit() override {
+        if (m_target && !m_name.empty() && m_c.book().names.size() < kMaxNames)
+            m_c.book().names.push_back({m_name, *m_target});
+        m_name.clear();
+        m_target.reset();
+    }
+
+private:
+    static constexpr size_t kMaxNames = 100000;
+    Collector& m_c;
+    std::string m_name;
+    std::optional<std::string> m_target;
+};
+
+// Addresses of ranges the files name outside formulas (shared formula ranges, merged
+// cells): "B3", "$A$1:$C$4", "Sheet1.A1:.B2"; the sheet part is passed over.
+class ReferenceResolver final : public ss::iface::import_reference_resolver {
+public:
+    ss::src_address_t resolve_address(std::string_view s) override {
+        ss::src_range_t r = resolve_range(s);
+        if (r.first.row != r.last.row || r.first.column != r.last.column)
+            throw orcus::invalid_arg_error("not a single cell");
+        return r.first;
+    }
+    ss::src_range_t resolve_range(std::string_view s) override {
+        size_t colon = s.find(':');
+        ss::src_range_t r{};
+        r.first = address(s.substr(0, colon));
+        r.last = colon == std::string_view::npos ? r.first : address(s.substr(colon + 1));
+        return r;
+    }
+
+private:
+    static ss::src_address_t address(std::string_view s) {
+        size_t cut = s.find_last_of(".!");
+        if (cut != std::string_view::npos)
+            s.remove_prefix(cut + 1);
+        int64_t col = 0, row = 0;
+        size_t i = 0, letters = 0, digits = 0;
+        if (i < s.size() && s[i] == '$')
+            ++i;
+        for (; i < s.size() && std::isalpha(static_cast<unsigned char>(s[i])) && letters < 4;
+             ++i, ++letters)
+            col = col * 26 + (std::toupper(static_cast<unsigned char>(s[i])) - 'A' + 1);
+        if (i < s.size() && s[i] == '$')
+            ++i;
+        for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])) && digits < 8;
+             ++i, ++digits)
+            row = row * 10 + (s[i] - '0');
+        if (i != s.size() || letters == 0 || digits == 0 || col > kFileCols || row < 1 ||
+            row > kFileRows)
+            throw orcus::invalid_arg_error("not a cell address");
+        return ss::src_address_t{0, static_cast<ss::row_t>(row - 1), static_cast<ss::col_t>(col - 1)};
+    }
+};
+
+class Factory final : public ss::iface::import_factory {
+public:
+    Factory(ImportedBook& book, SpreadsheetFormat format)
+        : m_collector(book, format), m_names(m_collector), m_first(m_collector, m_strings) {}
+
+    ss::iface::import_global_settings* get_global_settings() override { return &m_settings; }
+    ss::iface::import_shared_strings* get_shared_strings() override { return &m_strings; }
+    ss::iface::import_styles* get_styles() override { return &m_styles; }
+    ss::iface::import_named_expression* get_named_expression() override { return &m_names; }
+    ss::iface::import_reference_resolver* get_reference_resolver(ss::formula_ref_context_t) override {
+        return &m_resolver;
+    }
+
+    ss::iface::import_sheet* append_sheet(ss::sheet_t index, std::string_view name) override {
+        ImportedBook& book = m_collector.book();
+        ++book.sheets;
+        if (index == 0 && book.sheets == 1) {
+            book.sheetName = std::string(name);
+            return &m_first;
+        }
+        return &m_ignored;
+    }
+    ss::iface::import_sheet* get_sheet(std::string_view name) override {
+        return name == m_collector.book().sheetName ? static_cast<ss::iface::import_sheet*>(&m_first)
+                                                    : &m_ignored;
+    }
+    ss::iface::import_sheet* get_sheet(ss::sheet_t index) override {
+        return index == 0 ? static_cast<ss::iface::import_sheet*>(&m_first) : &m_ignored;
+    }
+    void finalize() override {}
+
+private:
+    GlobalSettings m_settings;
+    ReferenceResolver m_resolver;
+    IgnoredStyles m_styles;
+    StringPool m_strings;
+    Collector m_collector;
+    NamedExpressions m_names;
+    SheetImport m_first;
+    IgnoredSheet m_ignored;
+};
+
+} // namespace
+
+void readWithOrcus(std::string_view bytes, SpreadsheetFormat format, ImportedBook& book) {
+    Factory factory(book, format);
+    if (format == SpreadsheetFormat::Xlsx) {
+        orcus::orcus_xlsx filter(&factory);
+        filter.read_stream(bytes);
+    } else {
+        orcus::orcus_ods filter(&factory);
+        filter.read_stream(bytes);
+        addOdsCellValues(bytes, book);
+    }
+}
+
+} // namespace grid
