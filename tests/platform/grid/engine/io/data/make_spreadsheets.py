@@ -137,6 +137,28 @@ def excel_features(src, dst):
             zout.writestr(item, data)
 
 
+# The parts the readers need, stored uncompressed, as seeds of the fuzz targets: the
+# fuzzer's changes then land in the XML, not in the compressed stream.
+SEED_PARTS = {
+    "xlsx": ("[Content_Types].xml", "_rels/.rels", "xl/workbook.xml", "xl/_rels/workbook.xml.rels",
+             "xl/sharedStrings.xml", "xl/worksheets/sheet1.xml"),
+    "ods": ("mimetype", "content.xml"),
+}
+
+
+def stored_seed(src, dst, parts):
+    with zipfile.ZipFile(src) as zin, zipfile.ZipFile(dst, "w", zipfile.ZIP_STORED) as zout:
+        for name in parts:
+            data = zin.read(name)
+            if name.endswith(".xml"):
+                # Views, styles and settings are not read: leave them out.
+                data = re.sub(rb"<(sheetViews|sheetFormatPr|cols|pageMargins|pageSetup|"
+                              rb"headerFooter|office:automatic-styles|office:font-face-decls|"
+                              rb"office:scripts)\b.*?</\1>|<(pageMargins|pageSetup|"
+                              rb"sheetFormatPr|dimension)\b[^>]*/>", b"", data, flags=re.S)
+            zout.writestr(name, data)
+
+
 def main():
     work = tempfile.mkdtemp()
     try:
@@ -150,6 +172,10 @@ def main():
         for ext in ("xlsx", "ods"):
             shutil.copy(os.path.join(work, "sample." + ext), os.path.join(HERE, "sample." + ext))
         excel_features(os.path.join(HERE, "sample.xlsx"), os.path.join(HERE, "excel-features.xlsx"))
+        corpus = os.path.join(HERE, "..", "..", "..", "..", "..", "fuzz", "corpus")
+        for name, ext in (("sample", "xlsx"), ("excel-features", "xlsx"), ("sample", "ods")):
+            stored_seed(os.path.join(HERE, name + "." + ext),
+                        os.path.join(corpus, ext, name + "-stored." + ext), SEED_PARTS[ext])
     finally:
         shutil.rmtree(work)
     return 0
