@@ -2,13 +2,11 @@
 // first worksheet's cells into an ImportedBook. Formats, views and the other
 // worksheets are passed over.
 
-#include <cctype>
 #include <map>
 #include <memory>
 #include <optional>
 #include <unordered_map>
 
-#include <orcus/exception.hpp>
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/import_interface.hpp>
@@ -17,6 +15,8 @@
 #include "platform/grid/engine/FormulaParser.h"
 #include "platform/grid/engine/io/FormulaTranslation.h"
 #include "platform/grid/engine/io/ImportedBook.h"
+#include "platform/grid/engine/io/OrcusIgnoredStyles.h"
+#include "platform/grid/engine/io/OrcusReferenceResolver.h"
 
 namespace grid {
 
@@ -24,9 +24,8 @@ namespace {
 
 namespace ss = orcus::spreadsheet;
 
-// The largest sheet the files of either program can have.
-constexpr ss::row_t kFileRows = 1048576;
-constexpr ss::col_t kFileCols = 16384;
+constexpr ss::row_t kFileRows = kOrcusFileRows;
+constexpr ss::col_t kFileCols = kOrcusFileCols;
 
 class StringPool final : public ss::iface::import_shared_strings {
 public:
@@ -308,77 +307,6 @@ public:
     ss::range_size_t get_sheet_size() const override { return {kFileRows, kFileCols}; }
 };
 
-// Formats are not read, but the .ods reader needs somewhere to put them: every commit
-// gets the next number, as the interface requires.
-class IgnoredStyles final : public ss::iface::import_styles {
-public:
-    void set_font_count(size_t) override {}
-    void set_font_bold(bool) override {}
-    void set_font_italic(bool) override {}
-    void set_font_name(std::string_view) override {}
-    void set_font_size(double) override {}
-    void set_font_underline(ss::underline_t) override {}
-    void set_font_underline_width(ss::underline_width_t) override {}
-    void set_font_underline_mode(ss::underline_mode_t) override {}
-    void set_font_underline_type(ss::underline_type_t) override {}
-    void set_font_underline_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
-                                  ss::color_elem_t) override {}
-    void set_font_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
-                        ss::color_elem_t) override {}
-    void set_strikethrough_style(ss::strikethrough_style_t) override {}
-    void set_strikethrough_type(ss::strikethrough_type_t) override {}
-    void set_strikethrough_width(ss::strikethrough_width_t) override {}
-    void set_strikethrough_text(ss::strikethrough_text_t) override {}
-    size_t commit_font() override { return m_fonts++; }
-    void set_fill_count(size_t) override {}
-    void set_fill_pattern_type(ss::fill_pattern_t) override {}
-    void set_fill_fg_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
-                           ss::color_elem_t) override {}
-    void set_fill_bg_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
-                           ss::color_elem_t) override {}
-    size_t commit_fill() override { return m_fills++; }
-    void set_border_count(size_t) override {}
-    void set_border_style(ss::border_direction_t, ss::border_style_t) override {}
-    void set_border_color(ss::border_direction_t, ss::color_elem_t, ss::color_elem_t,
-                          ss::color_elem_t, ss::color_elem_t) override {}
-    void set_border_width(ss::border_direction_t, double, orcus::length_unit_t) override {}
-    size_t commit_border() override { return m_borders++; }
-    void set_cell_hidden(bool) override {}
-    void set_cell_locked(bool) override {}
-    void set_cell_print_content(bool) override {}
-    void set_cell_formula_hidden(bool) override {}
-    size_t commit_cell_protection() override { return m_protections++; }
-    void set_number_format_count(size_t) override {}
-    void set_number_format_identifier(size_t) override {}
-    void set_number_format_code(std::string_view) override {}
-    size_t commit_number_format() override { return m_numberFormats++; }
-    void set_cell_xf_count(size_t) override {}
-    void set_cell_style_xf_count(size_t) override {}
-    void set_dxf_count(size_t) override {}
-    void set_xf_font(size_t) override {}
-    void set_xf_fill(size_t) override {}
-    void set_xf_border(size_t) override {}
-    void set_xf_protection(size_t) override {}
-    void set_xf_number_format(size_t) override {}
-    void set_xf_style_xf(size_t) override {}
-    void set_xf_apply_alignment(bool) override {}
-    void set_xf_horizontal_alignment(ss::hor_alignment_t) override {}
-    void set_xf_vertical_alignment(ss::ver_alignment_t) override {}
-    size_t commit_cell_xf() override { return m_xfs++; }
-    size_t commit_cell_style_xf() override { return m_styleXfs++; }
-    size_t commit_dxf() override { return m_dxfs++; }
-    void set_cell_style_count(size_t) override {}
-    void set_cell_style_name(std::string_view) override {}
-    void set_cell_style_xf(size_t) override {}
-    void set_cell_style_builtin(size_t) override {}
-    void set_cell_style_parent_name(std::string_view) override {}
-    size_t commit_cell_style() override { return m_styles++; }
-
-private:
-    size_t m_fonts = 0, m_fills = 0, m_borders = 0, m_protections = 0, m_numberFormats = 0,
-           m_xfs = 0, m_styleXfs = 0, m_dxfs = 0, m_styles = 0;
-};
-
 class GlobalSettings final : public ss::iface::import_global_settings {
 public:
     void set_origin_date(int, int, int) override {}
@@ -416,48 +344,6 @@ private:
     Collector& m_c;
     std::string m_name;
     std::optional<std::string> m_target;
-};
-
-// Addresses of ranges the files name outside formulas (shared formula ranges, merged
-// cells): "B3", "$A$1:$C$4", "Sheet1.A1:.B2"; the sheet part is passed over.
-class ReferenceResolver final : public ss::iface::import_reference_resolver {
-public:
-    ss::src_address_t resolve_address(std::string_view s) override {
-        ss::src_range_t r = resolve_range(s);
-        if (r.first.row != r.last.row || r.first.column != r.last.column)
-            throw orcus::invalid_arg_error("not a single cell");
-        return r.first;
-    }
-    ss::src_range_t resolve_range(std::string_view s) override {
-        size_t colon = s.find(':');
-        ss::src_range_t r{};
-        r.first = address(s.substr(0, colon));
-        r.last = colon == std::string_view::npos ? r.first : address(s.substr(colon + 1));
-        return r;
-    }
-
-private:
-    static ss::src_address_t address(std::string_view s) {
-        size_t cut = s.find_last_of(".!");
-        if (cut != std::string_view::npos)
-            s.remove_prefix(cut + 1);
-        int64_t col = 0, row = 0;
-        size_t i = 0, letters = 0, digits = 0;
-        if (i < s.size() && s[i] == '$')
-            ++i;
-        for (; i < s.size() && std::isalpha(static_cast<unsigned char>(s[i])) && letters < 4;
-             ++i, ++letters)
-            col = col * 26 + (std::toupper(static_cast<unsigned char>(s[i])) - 'A' + 1);
-        if (i < s.size() && s[i] == '$')
-            ++i;
-        for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])) && digits < 8;
-             ++i, ++digits)
-            row = row * 10 + (s[i] - '0');
-        if (i != s.size() || letters == 0 || digits == 0 || col > kFileCols || row < 1 ||
-            row > kFileRows)
-            throw orcus::invalid_arg_error("not a cell address");
-        return ss::src_address_t{0, static_cast<ss::row_t>(row - 1), static_cast<ss::col_t>(col - 1)};
-    }
 };
 
 class Factory final : public ss::iface::import_factory {

@@ -39,10 +39,11 @@ const std::vector<Expected>& sampleCells() {
         {"A7", Value::text("\xC3\x96" "lfeld \xC3\xBC \xE2\x82\xAC"), nullptr},
         {"A8", Value::boolean(false), nullptr},
         {"A9", Value::number(1e20), nullptr},
+        {"A10", Value::number(45351.25), nullptr}, // 2024-02-29 06:00 as a serial number
         {"B1", Value::number(3.5), "A1+A2"},
         {"B2", Value::number(2), "$A$1*2"},
         {"B3", Value::number(0.5), "SUM(A1:A3)"},
-        {"B4", Value::number(1e20), "SUM(A:A)"},
+        {"B4", Value::number(1 + 2.5 - 3 + 1e20 + 45351.25), "SUM(A:A)"},
         {"B5", Value::text("yes"), "IF(A5,\"yes\",\"no\")"},
         {"B6", Value::text("say \"hi\"!"), "A6&\"!\""},
         {"B7", Value::number(10), "LEN(A7)"},

@@ -26,11 +26,11 @@ from xml.sax.saxutils import escape, quoteattr
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# (cell, kind, content): kind n number, s text, b boolean, f OpenFormula.
+# (cell, kind, content): kind n number, s text, b boolean, d date and time, f OpenFormula.
 CELLS = [
     ("A1", "n", "1"), ("A2", "n", "2.5"), ("A3", "n", "-3"), ("A4", "s", "Plate"),
     ("A5", "b", "true"), ("A6", "s", 'say "hi"'), ("A7", "s", "Ölfeld ü €"),
-    ("A8", "b", "false"), ("A9", "n", "1e+20"),
+    ("A8", "b", "false"), ("A9", "n", "1e+20"), ("A10", "d", "2024-02-29T06:00:00"),
     ("B1", "f", "[.A1]+[.A2]"),
     ("B2", "f", "[.$A$1]*2"),
     ("B3", "f", "SUM([.A1:.A3])"),
@@ -70,6 +70,9 @@ def cell_xml(kind, content):
     if kind == "b":
         return ('<table:table-cell table:style-name="bool" office:value-type="boolean"'
                 ' office:boolean-value="%s"/>' % content)
+    if kind == "d":
+        return ('<table:table-cell table:style-name="date" office:value-type="date"'
+                ' office:date-value="%s"/>' % content)
     if kind == "s":
         return ('<table:table-cell office:value-type="string"><text:p>%s</text:p>'
                 '</table:table-cell>' % escape(content))
@@ -108,6 +111,10 @@ def fods():
         "<office:automatic-styles>"
         '<number:boolean-style style:name="B0"><number:boolean/></number:boolean-style>'
         '<style:style style:name="bool" style:family="table-cell" style:data-style-name="B0"/>'
+        '<number:date-style style:name="D0"><number:year number:style="long"/><number:text>-'
+        '</number:text><number:month number:style="long"/><number:text>-</number:text>'
+        '<number:day number:style="long"/></number:date-style>'
+        '<style:style style:name="date" style:family="table-cell" style:data-style-name="D0"/>'
         "</office:automatic-styles>"
         "<office:body><office:spreadsheet>"
         + table_xml("Data", CELLS)
