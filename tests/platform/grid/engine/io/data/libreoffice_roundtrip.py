@@ -14,8 +14,8 @@ except those kwsheet reports it could not take over (they are values in ours.xls
 Prints each difference; exit status 1 when there is one.
 """
 
+import datetime
 import os
-import re
 import subprocess
 import sys
 import tempfile
@@ -61,6 +61,10 @@ def cells_of(fods):
             if kind or formula:
                 if kind in ("float", "percentage", "currency"):
                     value = float(tc.get(q("office", "value")))
+                elif kind == "date":
+                    # Formats are not written: a date is its serial number.
+                    when = datetime.datetime.fromisoformat(tc.get(q("office", "date-value")))
+                    value = (when - datetime.datetime(1899, 12, 30)).total_seconds() / 86400
                 elif kind == "boolean":
                     value = 1.0 if tc.get(q("office", "boolean-value")) == "true" else 0.0
                 elif kind == "string" and formula is not None:
