@@ -46,8 +46,8 @@ namespace {
 std::string importNotes(const grid::SpreadsheetImportReport& r) {
     std::string notes;
     if (r.sheets > 1)
-        notes += "read the first of " + std::to_string(r.sheets) + " worksheets, '" +
-                 r.sheetName + "'\n";
+        notes += "read the first of " + std::to_string(r.sheets) + " worksheets, '" + r.sheetName +
+                 "'\n";
     if (r.untranslated > 0)
         notes += std::to_string(r.untranslated) + " of " + std::to_string(r.formulas) +
                  " formulas could not be taken over; their stored results were kept\n";

@@ -73,7 +73,8 @@ bool CDlgSpreadSheet::openDocument() {
         return false;
     Tvl_String chosen = m_path;
     if (!kw::sheetFileDialog(
-            this, true, Tvl_StringArray{Tvl_String(L"kws"), Tvl_String(L"xlsx"), Tvl_String(L"ods")},
+            this, true,
+            Tvl_StringArray{Tvl_String(L"kws"), Tvl_String(L"xlsx"), Tvl_String(L"ods")},
             Tvl_StringArray{Tvl_String(kDocumentType), Tvl_String(kExcelWorkbookType),
                             Tvl_String(kOpenDocumentType)},
             Tvl_String(L"SpreadSheet openen"), chosen))
@@ -266,10 +267,9 @@ void CDlgSpreadSheet::exportDocument() {
     Tvl_String chosen(doc.size() >= 3 ? doc.substr(0, doc.size() - 3) : std::wstring());
     Tvl_StringArray extensions{Tvl_String(L"xls"), Tvl_String(L"htm"), Tvl_String(L"txt"),
                                Tvl_String(L"xlsx")};
-    Tvl_StringArray descriptions{Tvl_String(L"Microsoft Excel 97/2000/2002 (*.xls)"),
-                                 Tvl_String(L"HTML pagina (*.htm)"),
-                                 Tvl_String(L"ASCII tekst bestand (*.txt)"),
-                                 Tvl_String(kExcelWorkbookType)};
+    Tvl_StringArray descriptions{
+        Tvl_String(L"Microsoft Excel 97/2000/2002 (*.xls)"), Tvl_String(L"HTML pagina (*.htm)"),
+        Tvl_String(L"ASCII tekst bestand (*.txt)"), Tvl_String(kExcelWorkbookType)};
     if (!kw::sheetFileDialog(this, false, extensions, descriptions,
                              Tvl_String(L"Rekentabel exporteren"), chosen))
         return;

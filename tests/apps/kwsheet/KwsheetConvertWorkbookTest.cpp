@@ -8,26 +8,13 @@
 #include "apps/kwsheet/ConvertCommand.h"
 #include "platform/grid/engine/Sheet.h"
 #include "platform/grid/engine/io/SpreadsheetImport.h"
+#include "tests/apps/kwsheet/CapturedRun.h"
 #include "tests/platform/grid/engine/io/TestFiles.h"
 
 namespace {
 
 int convert(std::vector<std::string> args, std::string* out = nullptr, std::string* err = nullptr) {
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    int rc = runConvert(static_cast<int>(argv.size()), argv.data());
-    fflush(stdout);
-    fflush(stderr);
-    std::string o = testing::internal::GetCapturedStdout();
-    std::string e = testing::internal::GetCapturedStderr();
-    if (out)
-        *out = o;
-    if (err)
-        *err = e;
-    return rc;
+    return kwsheettest::runCaptured(runConvert, std::move(args), out, err);
 }
 
 std::string sample(const char* name) {
@@ -68,10 +55,9 @@ TEST(KwsheetConvertWorkbook, WritesXlsxThatReadsBackWithTheSameValuesAndFormulas
         EXPECT_EQ(again.value(col, row), first.value(col, row)) << col << "," << row;
         EXPECT_EQ(again.formula(col, row), first.formula(col, row)) << col << "," << row;
     });
-    EXPECT_EQ(out,
-              "kwsheet: read the first of 2 worksheets, 'Data'\n"
-              "kwsheet: 2 of 21 formulas could not be taken over; their stored results were "
-              "kept\n");
+    EXPECT_EQ(out, "kwsheet: read the first of 2 worksheets, 'Data'\n"
+                   "kwsheet: 2 of 21 formulas could not be taken over; their stored results were "
+                   "kept\n");
 }
 
 TEST(KwsheetConvertWorkbook, RefusesDamagedInputAndOdsOutputWithoutWriting) {

@@ -55,7 +55,8 @@ TEST_F(EditorWorkbooks, AnXlsxOpenedThroughTheDialogBecomesANewDocumentWithItsFo
     const std::wstring said = printed();
     EXPECT_NE(said.find(L"alleen het eerste van 2 werkbladen ingelezen (Data)"), std::wstring::npos)
         << grid::narrow(said);
-    EXPECT_NE(said.find(L"2 van de 21 formules konden niet worden overgenomen"), std::wstring::npos);
+    EXPECT_NE(said.find(L"2 van de 21 formules konden niet worden overgenomen"),
+              std::wstring::npos);
     EXPECT_EQ(readFile(xlsx), before);
     EXPECT_TRUE(std::filesystem::exists(m_tmp / "taken over.kws"));
     EXPECT_TRUE(driver.done());
@@ -97,7 +98,8 @@ TEST_F(EditorWorkbooks, AnExportToXlsxReadsBackWithValuesFormulasAndVariables) {
     grid::Sheet back;
     grid::SpreadsheetImportReport read;
     ASSERT_TRUE(
-        grid::importSpreadsheetFile(back, xlsx.string(), grid::SpreadsheetFormat::Xlsx, &read).ok());
+        grid::importSpreadsheetFile(back, xlsx.string(), grid::SpreadsheetFormat::Xlsx, &read)
+            .ok());
     EXPECT_EQ(back.value(1, 1), grid::Value::text("Plate \xC3\x98"));
     EXPECT_EQ(back.tag(2, 1), "thickness");
     EXPECT_EQ(back.formula(3, 1, grid::RefStyle::A1), "thickness*2+$B$1");

@@ -147,8 +147,8 @@ std::optional<std::string> openFormulaRef(std::string_view inner, std::string_vi
             quoted = !quoted;
         if (i < inner.size() && (quoted || inner[i] != ':'))
             continue;
-        std::optional<std::string> part = openFormulaRefPart(inner.substr(start, i - start),
-                                                             ownSheet);
+        std::optional<std::string> part =
+            openFormulaRefPart(inner.substr(start, i - start), ownSheet);
         if (!part || ++parts > 2)
             return std::nullopt;
         if (!out.empty())
@@ -160,15 +160,45 @@ std::optional<std::string> openFormulaRef(std::string_view inner, std::string_vi
 }
 
 // Functions of the engine that Excel stores with the "_xlfn." prefix.
-constexpr std::array<std::string_view, 39> kNewerFunctions{
-    "ACOT",          "ACOTH",          "AGGREGATE",      "COMBINA",        "CONCAT",
-    "COT",           "COTH",           "COVARIANCE.P",   "COVARIANCE.S",   "CSC",
-    "CSCH",          "DAYS",           "FORECAST.LINEAR", "IFNA",          "IFS",
-    "ISFORMULA",     "ISOWEEKNUM",     "MAXIFS",         "MINIFS",         "MODE.SNGL",
-    "PERCENTILE.EXC", "PERCENTILE.INC", "QUARTILE.EXC",  "QUARTILE.INC",   "RANK.AVG",
-    "RANK.EQ",       "SEC",            "SECH",           "STDEV.P",        "STDEV.S",
-    "SWITCH",        "TEXTJOIN",       "UNICHAR",        "UNICODE",        "VAR.P",
-    "VAR.S",         "XLOOKUP",        "XMATCH",         "XOR"};
+constexpr std::array<std::string_view, 39> kNewerFunctions{"ACOT",
+                                                           "ACOTH",
+                                                           "AGGREGATE",
+                                                           "COMBINA",
+                                                           "CONCAT",
+                                                           "COT",
+                                                           "COTH",
+                                                           "COVARIANCE.P",
+                                                           "COVARIANCE.S",
+                                                           "CSC",
+                                                           "CSCH",
+                                                           "DAYS",
+                                                           "FORECAST.LINEAR",
+                                                           "IFNA",
+                                                           "IFS",
+                                                           "ISFORMULA",
+                                                           "ISOWEEKNUM",
+                                                           "MAXIFS",
+                                                           "MINIFS",
+                                                           "MODE.SNGL",
+                                                           "PERCENTILE.EXC",
+                                                           "PERCENTILE.INC",
+                                                           "QUARTILE.EXC",
+                                                           "QUARTILE.INC",
+                                                           "RANK.AVG",
+                                                           "RANK.EQ",
+                                                           "SEC",
+                                                           "SECH",
+                                                           "STDEV.P",
+                                                           "STDEV.S",
+                                                           "SWITCH",
+                                                           "TEXTJOIN",
+                                                           "UNICHAR",
+                                                           "UNICODE",
+                                                           "VAR.P",
+                                                           "VAR.S",
+                                                           "XLOOKUP",
+                                                           "XMATCH",
+                                                           "XOR"};
 
 bool isNewerFunction(std::string_view name) {
     for (std::string_view f : kNewerFunctions)

@@ -19,8 +19,7 @@
 namespace grid {
 
 std::optional<std::string> excelToEngine(std::string_view formula, std::string_view ownSheet);
-std::optional<std::string> openFormulaToEngine(std::string_view formula,
-                                               std::string_view ownSheet);
+std::optional<std::string> openFormulaToEngine(std::string_view formula, std::string_view ownSheet);
 
 // The engine's A1 text (without '=') as Excel stores it: functions that Excel added
 // after 2007 get their "_xlfn." prefix. Nullopt when the text holds a reference the

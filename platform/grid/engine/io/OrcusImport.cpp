@@ -29,7 +29,9 @@ constexpr ss::col_t kFileCols = kOrcusFileCols;
 
 class StringPool final : public ss::iface::import_shared_strings {
 public:
-    const std::string* find(size_t id) const { return id < m_strings.size() ? &m_strings[id] : nullptr; }
+    const std::string* find(size_t id) const {
+        return id < m_strings.size() ? &m_strings[id] : nullptr;
+    }
 
     size_t append(std::string_view s) override {
         m_strings.emplace_back(s);
@@ -84,24 +86,24 @@ public:
                 throw ImportLimitError("the worksheet's cells are spread over too many rows "
                                        "and columns");
         }
+        m_at[key(row, col)] = m_book.cells.size();
         ImportedCell& c = m_book.cells.emplace_back();
         c.col = col + 1;
         c.row = row + 1;
         return c;
     }
 
-    // The stored cell at the position, if it is the last one added.
-    const ImportedCell* last(ss::row_t row, ss::col_t col) const {
-        if (m_book.cells.empty())
-            return nullptr;
-        const ImportedCell& c = m_book.cells.back();
-        return c.col == col + 1 && c.row == row + 1 ? &c : nullptr;
+    // The cell stored at the position, if any (the latest when there are several).
+    const ImportedCell* find(ss::row_t row, ss::col_t col) const {
+        auto it = m_at.find(key(row, col));
+        return it == m_at.end() ? nullptr : &m_book.cells[it->second];
     }
 
-    std::optional<std::string> translate(ss::formula_grammar_t grammar, std::string_view text) const {
-        bool openFormula = grammar == ss::formula_grammar_t::ods ||
-                           (grammar == ss::formula_grammar_t::unknown &&
-                            m_format == SpreadsheetFormat::Ods);
+    std::optional<std::string> translate(ss::formula_grammar_t grammar,
+                                         std::string_view text) const {
+        bool openFormula =
+            grammar == ss::formula_grammar_t::ods ||
+            (grammar == ss::formula_grammar_t::unknown && m_format == SpreadsheetFormat::Ods);
         return openFormula ? openFormulaToEngine(text, m_book.sheetName)
                            : excelToEngine(text, m_book.sheetName);
     }
@@ -109,7 +111,12 @@ public:
 private:
     ImportedBook& m_book;
     SpreadsheetFormat m_format;
+    static uint64_t key(ss::row_t row, ss::col_t col) {
+        return static_cast<uint64_t>(static_cast<uint32_t>(col)) << 32 | static_cast<uint32_t>(row);
+    }
+
     std::unordered_map<ss::col_t, int32_t> m_lastRow;
+    std::unordered_map<uint64_t, size_t> m_at;
     int64_t m_slots = 0;
 };
 
@@ -147,7 +154,9 @@ public:
         m_text = m_c.translate(grammar, formula);
     }
     void set_shared_formula_index(size_t index) override { m_shared = index; }
-    void set_result_string(std::string_view value) override { m_result.set(Result::fromText(value)); }
+    void set_result_string(std::string_view value) override {
+        m_result.set(Result::fromText(value));
+    }
     void set_result_value(double value) override { m_result.set(Value::number(value)); }
     void set_result_bool(bool value) override { m_result.set(Value::boolean(value)); }
     void set_result_empty() override { m_result.clear(); }
@@ -180,13 +189,7 @@ private:
         if (it == m_sharedMasters.end() || !it->second.text)
             return std::nullopt;
         const Master& m = it->second;
-        FormulaCode code;
-        if (!FormulaParser().parse(*m.text, RefStyle::A1, m.col + 1, m.row + 1, code).ok)
-            return std::nullopt;
-        std::string moved = writeFormula(code, RefStyle::A1, m_col + 1, m_row + 1);
-        if (moved.find('?') != std::string::npos) // moved off the sheet
-            return std::nullopt;
-        return moved;
+        return movedFormula(*m.text, m.col + 1, m.row + 1, m_col + 1, m_row + 1);
     }
 
     Collector& m_c;
@@ -218,7 +221,9 @@ public:
     void set_result_bool(ss::row_t row, ss::col_t col, bool value) override {
         m_results[{row, col}] = Value::boolean(value);
     }
-    void set_result_empty(ss::row_t row, ss::col_t col) override { m_results[{row, col}] = Value(); }
+    void set_result_empty(ss::row_t row, ss::col_t col) override {
+        m_results[{row, col}] = Value();
+    }
     void commit() override {
         // Results are given relative to the range's first cell.
         for (const auto& [pos, value] : m_results) {
@@ -277,12 +282,23 @@ public:
     void set_format(ss::row_t, ss::col_t, size_t) override {}
     void set_format(ss::row_t, ss::col_t, ss::row_t, ss::col_t, size_t) override {}
     void fill_down_cells(ss::row_t row, ss::col_t col, ss::row_t count) override {
-        const ImportedCell* source = m_c.last(row, col);
+        const ImportedCell* source = m_c.find(row, col);
         if (!source)
             return;
+        // Copies, as add() may move the cells.
         const Value value = source->value;
-        for (ss::row_t i = 1; i <= count; ++i)
-            m_c.add(row + i, col).value = value;
+        const std::string formula = source->formula;
+        const bool untranslated = source->untranslated;
+        for (ss::row_t i = 1; i <= count; ++i) {
+            std::optional<std::string> moved;
+            if (!formula.empty())
+                moved = movedFormula(formula, col + 1, row + 1, col + 1, row + i + 1);
+            ImportedCell& cell = m_c.add(row + i, col);
+            cell.value = value;
+            cell.untranslated = untranslated || (!formula.empty() && !moved);
+            if (moved)
+                cell.formula = std::move(*moved);
+        }
     }
     ss::range_size_t get_sheet_size() const override { return {kFileRows, kFileCols}; }
 
@@ -355,7 +371,8 @@ public:
     ss::iface::import_shared_strings* get_shared_strings() override { return &m_strings; }
     ss::iface::import_styles* get_styles() override { return &m_styles; }
     ss::iface::import_named_expression* get_named_expression() override { return &m_names; }
-    ss::iface::import_reference_resolver* get_reference_resolver(ss::formula_ref_context_t) override {
+    ss::iface::import_reference_resolver*
+    get_reference_resolver(ss::formula_ref_context_t) override {
         return &m_resolver;
     }
 
@@ -369,8 +386,9 @@ public:
         return &m_ignored;
     }
     ss::iface::import_sheet* get_sheet(std::string_view name) override {
-        return name == m_collector.book().sheetName ? static_cast<ss::iface::import_sheet*>(&m_first)
-                                                    : &m_ignored;
+        return name == m_collector.book().sheetName
+                   ? static_cast<ss::iface::import_sheet*>(&m_first)
+                   : &m_ignored;
     }
     ss::iface::import_sheet* get_sheet(ss::sheet_t index) override {
         return index == 0 ? static_cast<ss::iface::import_sheet*>(&m_first) : &m_ignored;
@@ -389,6 +407,17 @@ private:
 };
 
 } // namespace
+
+std::optional<std::string> movedFormula(const std::string& text, int32_t fromCol, int32_t fromRow,
+                                        int32_t toCol, int32_t toRow) {
+    FormulaCode code;
+    if (!FormulaParser().parse(text, RefStyle::A1, fromCol, fromRow, code).ok)
+        return std::nullopt;
+    std::string moved = writeFormula(code, RefStyle::A1, toCol, toRow);
+    if (moved.find('?') != std::string::npos)
+        return std::nullopt;
+    return moved;
+}
 
 void readWithOrcus(std::string_view bytes, SpreadsheetFormat format, ImportedBook& book) {
     Factory factory(book, format);

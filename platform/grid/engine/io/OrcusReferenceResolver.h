@@ -53,7 +53,8 @@ private:
         if (i != s.size() || letters == 0 || digits == 0 || col > kOrcusFileCols || row < 1 ||
             row > kOrcusFileRows)
             throw orcus::invalid_arg_error("not a cell address");
-        return ss::src_address_t{0, static_cast<ss::row_t>(row - 1), static_cast<ss::col_t>(col - 1)};
+        return ss::src_address_t{0, static_cast<ss::row_t>(row - 1),
+                                 static_cast<ss::col_t>(col - 1)};
     }
 };
 

@@ -115,18 +115,18 @@ IoStatus importSpreadsheet(Sheet& sheet, std::string_view bytes, SpreadsheetForm
         return {IoResult::BadArgument, "the sheet is calculating"};
     const std::string what = formatName(format);
     if (bytes.size() > SpreadsheetImportLimits::kMaxFileBytes)
-        return {IoResult::TooLarge, "the file is larger than " +
-                                        std::to_string(SpreadsheetImportLimits::kMaxFileBytes >> 20) +
-                                        " MB"};
+        return {IoResult::TooLarge,
+                "the file is larger than " +
+                    std::to_string(SpreadsheetImportLimits::kMaxFileBytes >> 20) + " MB"};
     zip::DirectorySummary zip;
     std::string why;
     if (!zip::readDirectory(bytes, zip, why))
         return {IoResult::NotADocument, "not an " + what + ": " + why};
     if (zip.largestEntry > SpreadsheetImportLimits::kMaxEntryBytes ||
         zip.unpackedTotal > SpreadsheetImportLimits::kMaxUnpackedBytes)
-        return {IoResult::TooLarge, "the " + what + " unpacks to more than " +
-                                        std::to_string(SpreadsheetImportLimits::kMaxUnpackedBytes >> 20) +
-                                        " MB"};
+        return {IoResult::TooLarge,
+                "the " + what + " unpacks to more than " +
+                    std::to_string(SpreadsheetImportLimits::kMaxUnpackedBytes >> 20) + " MB"};
     ImportedBook book;
     SpreadsheetImportReport report;
     Sheet loaded;
@@ -162,9 +162,9 @@ IoStatus importSpreadsheetFile(Sheet& sheet, const std::string& path, Spreadshee
     if (size < 0)
         return {IoResult::CannotOpen, "cannot read '" + path + "'"};
     if (static_cast<uint64_t>(size) > SpreadsheetImportLimits::kMaxFileBytes)
-        return {IoResult::TooLarge, "'" + path + "' is larger than " +
-                                        std::to_string(SpreadsheetImportLimits::kMaxFileBytes >> 20) +
-                                        " MB"};
+        return {IoResult::TooLarge,
+                "'" + path + "' is larger than " +
+                    std::to_string(SpreadsheetImportLimits::kMaxFileBytes >> 20) + " MB"};
     std::string bytes(static_cast<size_t>(size), '\0');
     in.seekg(0);
     if (!in.read(bytes.data(), size))

@@ -26,10 +26,10 @@ class Sheet;
 enum class SpreadsheetFormat { Xlsx, Ods };
 
 struct SpreadsheetImportReport {
-    int sheets = 0;          // worksheets in the file; only the first is read
-    std::string sheetName;   // the first worksheet's name
-    int64_t cells = 0;       // cells read (values and formulas)
-    int64_t formulas = 0;    // formulas in the first worksheet
+    int sheets = 0;           // worksheets in the file; only the first is read
+    std::string sheetName;    // the first worksheet's name
+    int64_t cells = 0;        // cells read (values and formulas)
+    int64_t formulas = 0;     // formulas in the first worksheet
     int64_t untranslated = 0; // of those, kept as their stored results
 };
 

@@ -100,12 +100,12 @@ public:
                 std::string text = "=" + *f;
                 // Booleans and errors have no stored result in this writer; an empty
                 // text result makes the reading program calculate the cell.
-                lxw_error e = v.isNumber()
-                                  ? worksheet_write_formula_num(m_ws, r, c, text.c_str(), nullptr,
-                                                                v.asNumber())
-                                  : worksheet_write_formula_str(
-                                        m_ws, r, c, text.c_str(), nullptr,
-                                        v.isText() ? v.asText().c_str() : "");
+                lxw_error e =
+                    v.isNumber()
+                        ? worksheet_write_formula_num(m_ws, r, c, text.c_str(), nullptr,
+                                                      v.asNumber())
+                        : worksheet_write_formula_str(m_ws, r, c, text.c_str(), nullptr,
+                                                      v.isText() ? v.asText().c_str() : "");
                 return status(e, col, row);
             }
             ++report.asValues;

@@ -13,7 +13,8 @@ constexpr size_t kEntrySize = 46;
 constexpr uint32_t kZip64Mark = 0xFFFFFFFF;
 
 uint32_t u16(std::string_view b, size_t at) {
-    return static_cast<uint8_t>(b[at]) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8;
+    return static_cast<uint8_t>(b[at]) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1]))
+                                             << 8;
 }
 uint32_t u32(std::string_view b, size_t at) {
     return u16(b, at) | u16(b, at + 2) << 16;
@@ -31,7 +32,8 @@ bool readDirectory(std::string_view bytes, DirectorySummary& out, std::string& w
     size_t end = std::string_view::npos;
     const size_t lowest = bytes.size() > kEndSize + 0xFFFF ? bytes.size() - kEndSize - 0xFFFF : 0;
     for (size_t at = bytes.size() - kEndSize + 1; at-- > lowest;) {
-        if (u32(bytes, at) == kEndSignature && at + kEndSize + u16(bytes, at + 20) == bytes.size()) {
+        if (u32(bytes, at) == kEndSignature &&
+            at + kEndSize + u16(bytes, at + 20) == bytes.size()) {
             end = at;
             break;
         }

@@ -36,7 +36,10 @@ const std::vector<Expected>& sampleCells() {
         {"A4", Value::text("Plate"), nullptr},
         {"A5", Value::boolean(true), nullptr},
         {"A6", Value::text("say \"hi\""), nullptr},
-        {"A7", Value::text("\xC3\x96" "lfeld \xC3\xBC \xE2\x82\xAC"), nullptr},
+        {"A7",
+         Value::text("\xC3\x96"
+                     "lfeld \xC3\xBC \xE2\x82\xAC"),
+         nullptr},
         {"A8", Value::boolean(false), nullptr},
         {"A9", Value::number(1e20), nullptr},
         {"A10", Value::number(45351.25), nullptr}, // 2024-02-29 06:00 as a serial number
@@ -99,9 +102,9 @@ TEST(SpreadsheetImport, LibreOfficesXlsxAndOdsGiveTheSameValuesAndFormulas) {
 TEST(SpreadsheetImport, ExcelsSharedFormulasMoveWithTheirCellsAndArrayFormulasKeepResults) {
     Sheet s;
     SpreadsheetImportReport report;
-    ASSERT_TRUE(importSpreadsheetFile(s, dataFile("excel-features.xlsx"), SpreadsheetFormat::Xlsx,
-                                      &report)
-                    .ok());
+    ASSERT_TRUE(
+        importSpreadsheetFile(s, dataFile("excel-features.xlsx"), SpreadsheetFormat::Xlsx, &report)
+            .ok());
     expectCells(s,
                 {{"C1", Value::number(2), "A1*2"},
                  {"C2", Value::number(5), "A2*2"},
@@ -110,6 +113,51 @@ TEST(SpreadsheetImport, ExcelsSharedFormulasMoveWithTheirCellsAndArrayFormulasKe
                 "excel-features");
     EXPECT_EQ(report.formulas, 25);
     EXPECT_EQ(report.untranslated, 3);
+}
+
+// Values liborcus passes over in .ods are found by position, repeats counted as the
+// format repeats rows and cells.
+TEST(SpreadsheetImport, OdsBooleansPercentagesAndTextResultsLandInTheirRepeatedCells) {
+    const std::string table =
+        "<table:table table:name=\"Data\">"
+        "<table:table-row table:number-rows-repeated=\"2\">"
+        "<table:table-cell office:value-type=\"float\" office:value=\"1\" "
+        "table:number-columns-repeated=\"2\"/>"
+        "<table:covered-table-cell/>"
+        "<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"true\" "
+        "table:number-columns-repeated=\"2\"/>"
+        "</table:table-row><table:table-row>"
+        "<table:table-cell office:value-type=\"percentage\" office:value=\"0.5\"/>"
+        "<table:table-cell table:formula=\"of:=NOSUCH([.A3])\" office:value-type=\"string\" "
+        "office:string-value=\"kept\"/>"
+        "<table:table-cell table:formula=\"of:=[.A3]&gt;0\" office:value-type=\"boolean\" "
+        "office:boolean-value=\"false\"/>"
+        "</table:table-row><table:table-row table:number-rows-repeated=\"2\">"
+        "<table:table-cell table:formula=\"of:=[.A1]+[.$A$1]\" office:value-type=\"float\" "
+        "office:value=\"2\"/>"
+        "</table:table-row></table:table>"
+        "<table:table table:name=\"Second\"><table:table-row>"
+        "<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"false\"/>"
+        "</table:table-row></table:table>";
+    Sheet s;
+    SpreadsheetImportReport report;
+    IoStatus st = importSpreadsheet(s, test::minimalOds(table), SpreadsheetFormat::Ods, &report);
+    ASSERT_TRUE(st.ok()) << st.message();
+    expectCells(s,
+                {{"A1", Value::number(1), nullptr},
+                 {"B2", Value::number(1), nullptr},
+                 {"C1", Value(), nullptr}, // covered
+                 {"D1", Value::boolean(true), nullptr},
+                 {"E2", Value::boolean(true), nullptr},
+                 {"F1", Value(), nullptr},
+                 {"A3", Value::number(0.5), nullptr},
+                 {"B3", Value::text("kept"), nullptr},
+                 {"C3", Value::boolean(true), "A3>0"}, // calculated, not the stored FALSE
+                 {"A4", Value::number(2), "A1+$A$1"},
+                 {"A5", Value::number(2), "A2+$A$1"}}, // a repeated formula moves down
+                "ods");
+    EXPECT_EQ(report.sheets, 2);
+    EXPECT_EQ(report.untranslated, 1);
 }
 
 TEST(SpreadsheetImport, TheExtensionPicksTheFormat) {
@@ -202,7 +250,8 @@ TEST_F(SpreadsheetImportFailures, ArchivesThatWouldUnpackTooLargeAreRefusedUnrea
 TEST_F(SpreadsheetImportFailures, CellsBeyondTheLimitsAreRefusedAsTooLarge) {
     // A worksheet of its own making reads (the fixture is sound).
     Sheet s;
-    ASSERT_TRUE(importSpreadsheet(s, test::minimalXlsx("<row r=\"2\"><c r=\"C2\"><v>7</v></c></row>"),
+    ASSERT_TRUE(importSpreadsheet(s,
+                                  test::minimalXlsx("<row r=\"2\"><c r=\"C2\"><v>7</v></c></row>"),
                                   SpreadsheetFormat::Xlsx)
                     .ok());
     EXPECT_EQ(s.value(3, 2), Value::number(7));

@@ -166,8 +166,7 @@ TEST_F(XlsxExport, WhatAWorksheetCannotHoldIsRefusedAndTheOldFileStays) {
         EXPECT_EQ(exportXlsxFile(wide, path, XlsxExportOptions{}).result(), IoResult::TooLarge);
         AtomicFile::failNextAt(AtomicFile::Stage::None);
         AtomicFile::failNextAt(stage);
-        EXPECT_EQ(exportXlsxFile(text, path, XlsxExportOptions{}).result(),
-                  IoResult::TooLarge);
+        EXPECT_EQ(exportXlsxFile(text, path, XlsxExportOptions{}).result(), IoResult::TooLarge);
         AtomicFile::failNextAt(AtomicFile::Stage::None);
         Sheet small;
         small.setNumber(1, 1, 1);

@@ -86,28 +86,52 @@ inline std::string minimalXlsx(const std::string& rows) {
     const std::string ns = "http://schemas.openxmlformats.org/";
     return storedZip({
         {"[Content_Types].xml",
-         "<?xml version=\"1.0\"?><Types xmlns=\"" + ns + "package/2006/content-types\">"
-         "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package."
-         "relationships+xml\"/><Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-         "<Override PartName=\"/xl/workbook.xml\" ContentType=\"application/vnd."
-         "openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
-         "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"application/vnd."
-         "openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/></Types>"},
-        {"_rels/.rels",
-         "<?xml version=\"1.0\"?><Relationships xmlns=\"" + ns + "package/2006/relationships\">"
-         "<Relationship Id=\"rId1\" Type=\"" + ns + "officeDocument/2006/relationships/"
-         "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
+         "<?xml version=\"1.0\"?><Types xmlns=\"" + ns +
+             "package/2006/content-types\">"
+             "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package."
+             "relationships+xml\"/><Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+             "<Override PartName=\"/xl/workbook.xml\" ContentType=\"application/vnd."
+             "openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+             "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"application/vnd."
+             "openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/></Types>"},
+        {"_rels/.rels", "<?xml version=\"1.0\"?><Relationships xmlns=\"" + ns +
+                            "package/2006/relationships\">"
+                            "<Relationship Id=\"rId1\" Type=\"" +
+                            ns +
+                            "officeDocument/2006/relationships/"
+                            "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
         {"xl/workbook.xml",
-         "<?xml version=\"1.0\"?><workbook xmlns=\"" + ns + "spreadsheetml/2006/main\" "
-         "xmlns:r=\"" + ns + "officeDocument/2006/relationships\"><sheets>"
-         "<sheet name=\"Data\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+         "<?xml version=\"1.0\"?><workbook xmlns=\"" + ns +
+             "spreadsheetml/2006/main\" "
+             "xmlns:r=\"" +
+             ns +
+             "officeDocument/2006/relationships\"><sheets>"
+             "<sheet name=\"Data\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
         {"xl/_rels/workbook.xml.rels",
-         "<?xml version=\"1.0\"?><Relationships xmlns=\"" + ns + "package/2006/relationships\">"
-         "<Relationship Id=\"rId1\" Type=\"" + ns + "officeDocument/2006/relationships/"
-         "worksheet\" Target=\"worksheets/sheet1.xml\"/></Relationships>"},
-        {"xl/worksheets/sheet1.xml",
-         "<?xml version=\"1.0\"?><worksheet xmlns=\"" + ns + "spreadsheetml/2006/main\">"
-         "<sheetData>" + rows + "</sheetData></worksheet>"},
+         "<?xml version=\"1.0\"?><Relationships xmlns=\"" + ns +
+             "package/2006/relationships\">"
+             "<Relationship Id=\"rId1\" Type=\"" +
+             ns +
+             "officeDocument/2006/relationships/"
+             "worksheet\" Target=\"worksheets/sheet1.xml\"/></Relationships>"},
+        {"xl/worksheets/sheet1.xml", "<?xml version=\"1.0\"?><worksheet xmlns=\"" + ns +
+                                         "spreadsheetml/2006/main\">"
+                                         "<sheetData>" +
+                                         rows + "</sheetData></worksheet>"},
+    });
+}
+
+// A spreadsheet whose content.xml holds `tables` (table:table elements).
+inline std::string minimalOds(const std::string& tables) {
+    return storedZip({
+        {"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+        {"content.xml",
+         "<?xml version=\"1.0\"?><office:document-content "
+         "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+         "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+         "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" office:version=\"1.2\">"
+         "<office:body><office:spreadsheet>" +
+             tables + "</office:spreadsheet></office:body></office:document-content>"},
     });
 }
 
