@@ -2,6 +2,7 @@
 // first worksheet's cells into an ImportedBook. Formats, views and the other
 // worksheets are passed over.
 
+#include <cctype>
 #include <map>
 #include <memory>
 #include <optional>
@@ -10,6 +11,8 @@
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/import_interface.hpp>
+#include <orcus/zip_archive.hpp>
+#include <orcus/zip_archive_stream.hpp>
 
 #include "platform/grid/engine/DateSerial.h"
 #include "platform/grid/engine/FormulaParser.h"
@@ -17,6 +20,7 @@
 #include "platform/grid/engine/io/ImportedBook.h"
 #include "platform/grid/engine/io/OrcusIgnoredStyles.h"
 #include "platform/grid/engine/io/OrcusReferenceResolver.h"
+#include "platform/grid/engine/io/XmlCheck.h"
 
 namespace grid {
 
@@ -309,9 +313,36 @@ private:
     ArrayFormulaImport m_array;
 };
 
-// The worksheets after the first: counted, not read.
+// The worksheets after the first: counted, not read. The library asks them for formula
+// interfaces too and does not check for missing ones.
+class IgnoredFormula final : public ss::iface::import_formula {
+public:
+    void set_position(ss::row_t, ss::col_t) override {}
+    void set_formula(ss::formula_grammar_t, std::string_view) override {}
+    void set_shared_formula_index(size_t) override {}
+    void set_result_string(std::string_view) override {}
+    void set_result_value(double) override {}
+    void set_result_bool(bool) override {}
+    void set_result_empty() override {}
+    void commit() override {}
+};
+
+class IgnoredArrayFormula final : public ss::iface::import_array_formula {
+public:
+    void set_range(const ss::range_t&) override {}
+    void set_formula(ss::formula_grammar_t, std::string_view) override {}
+    void set_result_string(ss::row_t, ss::col_t, std::string_view) override {}
+    void set_result_value(ss::row_t, ss::col_t, double) override {}
+    void set_result_bool(ss::row_t, ss::col_t, bool) override {}
+    void set_result_empty(ss::row_t, ss::col_t) override {}
+    void commit() override {}
+};
+
 class IgnoredSheet final : public ss::iface::import_sheet {
 public:
+    ss::iface::import_formula* get_formula() override { return &m_formula; }
+    ss::iface::import_array_formula* get_array_formula() override { return &m_array; }
+
     void set_auto(ss::row_t, ss::col_t, std::string_view) override {}
     void set_string(ss::row_t, ss::col_t, ss::string_id_t) override {}
     void set_value(ss::row_t, ss::col_t, double) override {}
@@ -321,6 +352,10 @@ public:
     void set_format(ss::row_t, ss::col_t, ss::row_t, ss::col_t, size_t) override {}
     void fill_down_cells(ss::row_t, ss::col_t, ss::row_t) override {}
     ss::range_size_t get_sheet_size() const override { return {kFileRows, kFileCols}; }
+
+private:
+    IgnoredFormula m_formula;
+    IgnoredArrayFormula m_array;
 };
 
 class GlobalSettings final : public ss::iface::import_global_settings {
@@ -419,7 +454,36 @@ std::optional<std::string> movedFormula(const std::string& text, int32_t fromCol
     return moved;
 }
 
+// Every XML part must be well-formed before the library parses it (XmlCheck.h).
+void checkXmlParts(std::string_view bytes) {
+    orcus::zip_archive_stream_blob stream(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                          bytes.size());
+    orcus::zip_archive archive(&stream);
+    archive.load();
+    std::vector<unsigned char> part;
+    for (size_t i = 0; i < archive.get_file_entry_count(); ++i) {
+        const std::string name(archive.get_file_entry_name(i));
+        std::string lower = name;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const bool xml = (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".xml") == 0) ||
+                         (lower.size() > 5 && lower.compare(lower.size() - 5, 5, ".rels") == 0);
+        if (!xml)
+            continue;
+        if (!archive.read_file_entry(name, part))
+            throw std::runtime_error("the part '" + name + "' cannot be unpacked");
+        // The archive ends what it unpacks with a NUL of its own.
+        size_t size = part.size();
+        while (size > 0 && part[size - 1] == 0)
+            --size;
+        std::string why;
+        if (!isWellFormedXml({reinterpret_cast<const char*>(part.data()), size}, why))
+            throw std::runtime_error("the part '" + name + "' is not well-formed XML: " + why);
+    }
+}
+
 void readWithOrcus(std::string_view bytes, SpreadsheetFormat format, ImportedBook& book) {
+    checkXmlParts(bytes);
     Factory factory(book, format);
     if (format == SpreadsheetFormat::Xlsx) {
         orcus::orcus_xlsx filter(&factory);

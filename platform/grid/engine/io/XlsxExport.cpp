@@ -175,10 +175,16 @@ IoStatus checkFits(const Sheet& sheet) {
         if (!st.ok() || col < 1 || row < 1)
             return;
         Value v = sheet.value(col, row);
+        const std::string cell = columnLetters(col) + std::to_string(row);
         if (v.isText() && utf8Chars(v.asText()) > kExcelTextChars)
-            st = {IoResult::TooLarge, "cell " + columnLetters(col) + std::to_string(row) +
+            st = {IoResult::TooLarge, "cell " + cell +
                                           " holds more than 32767 characters, more than an "
                                           "Excel cell takes"};
+        // The writer takes texts as C strings, and XML has no NUL character.
+        else if ((v.isText() && v.asText().find('\0') != std::string::npos) ||
+                 sheet.formula(col, row).find('\0') != std::string::npos)
+            st = {IoResult::BadArgument,
+                  "cell " + cell + " holds a NUL character, which an Excel file cannot hold"};
     });
     return st;
 }

@@ -265,6 +265,36 @@ TEST_F(SpreadsheetImportFailures, CellsBeyondTheLimitsAreRefusedAsTooLarge) {
                   "spread out");
 }
 
+// What the fuzz targets found (the inputs are in tests/fuzz/corpus/): liborcus asserts
+// on XML that stops inside a tag, dereferences a formula interface of a sheet that is
+// not read, and passes control characters on, which no .xlsx can hold again.
+TEST_F(SpreadsheetImportFailures, FaultsTheFuzzersFoundGiveResults) {
+    expectRefused(test::minimalXlsx("<row r=\"1\"><c r=\"A1\" t=\"<n\"><v>1</v></c></row>"),
+                  SpreadsheetFormat::Xlsx, IoResult::Damaged, "'<' in an attribute");
+    expectRefused(test::minimalXlsx("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r"),
+                  SpreadsheetFormat::Xlsx, IoResult::Damaged, "cut inside a tag");
+    const std::string other = "<row r=\"1\"><c r=\"A1\"><f>B1*2</f><v>4</v></c></row>";
+    Sheet s;
+    SpreadsheetImportReport report;
+    ASSERT_TRUE(importSpreadsheet(
+                    s, test::minimalXlsx("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>", &other),
+                    SpreadsheetFormat::Xlsx, &report)
+                    .ok());
+    EXPECT_EQ(report.sheets, 2);
+    EXPECT_EQ(report.formulas, 0); // the other sheet's formula is not read
+    EXPECT_EQ(s.value(1, 1), Value::number(1));
+    const std::string cell = "<table:table table:name=\"Data\"><table:table-row>"
+                             "<table:table-cell office:value-type=\"string\"><text:p>a";
+    const std::string end = "b</text:p></table:table-cell></table:table-row></table:table>";
+    expectRefused(test::minimalOds(cell + "&#0;" + end), SpreadsheetFormat::Ods, IoResult::Damaged,
+                  "NUL reference");
+    expectRefused(test::minimalOds(cell + std::string(1, '\x01') + end), SpreadsheetFormat::Ods,
+                  IoResult::Damaged, "control character");
+    ASSERT_TRUE(
+        importSpreadsheet(s, test::minimalOds(cell + "&#9;" + end), SpreadsheetFormat::Ods).ok());
+    EXPECT_EQ(s.value(1, 1), Value::text("a\tb"));
+}
+
 TEST_F(SpreadsheetImportFailures, AMissingFileCannotBeOpened) {
     IoStatus st = importSpreadsheetFile(m_sheet, "/nonexistent/x.xlsx", SpreadsheetFormat::Xlsx);
     EXPECT_EQ(st.result(), IoResult::CannotOpen);

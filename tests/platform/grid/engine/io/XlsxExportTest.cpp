@@ -157,6 +157,9 @@ TEST_F(XlsxExport, WhatAWorksheetCannotHoldIsRefusedAndTheOldFileStays) {
     ASSERT_TRUE(exportXlsxFile(text, m_dir + "/text.xlsx", XlsxExportOptions{}).ok());
     text.setText(1, 1, std::string(32768, 'x'));
     EXPECT_EQ(exportXlsxFile(text, path, XlsxExportOptions{}).result(), IoResult::TooLarge);
+    Sheet nul;
+    nul.setText(1, 1, std::string("a\0b", 3));
+    EXPECT_EQ(exportXlsxFile(nul, path, XlsxExportOptions{}).result(), IoResult::BadArgument);
     XlsxExportOptions badName;
     badName.sheetName = "a/b";
     EXPECT_EQ(exportXlsxFile(Sheet(), path, badName).result(), IoResult::BadArgument);

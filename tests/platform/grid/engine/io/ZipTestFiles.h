@@ -81,8 +81,9 @@ inline std::string storedZip(const std::vector<ZipPart>& parts) {
     return zip;
 }
 
-// A workbook of one worksheet "Data" whose <sheetData> holds `rows`.
-inline std::string minimalXlsx(const std::string& rows) {
+// A workbook of the worksheet "Data" whose <sheetData> holds `rows`, and a second one
+// "Other" holding `otherRows` when they are given.
+inline std::string minimalXlsx(const std::string& rows, const std::string* otherRows = nullptr) {
     const std::string ns = "http://schemas.openxmlformats.org/";
     return storedZip({
         {"[Content_Types].xml",
@@ -106,14 +107,21 @@ inline std::string minimalXlsx(const std::string& rows) {
              "xmlns:r=\"" +
              ns +
              "officeDocument/2006/relationships\"><sheets>"
-             "<sheet name=\"Data\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+             "<sheet name=\"Data\" sheetId=\"1\" r:id=\"rId1\"/>" +
+             std::string(otherRows ? "<sheet name=\"Other\" sheetId=\"2\" r:id=\"rId2\"/>" : "") +
+             "</sheets></workbook>"},
         {"xl/_rels/workbook.xml.rels",
          "<?xml version=\"1.0\"?><Relationships xmlns=\"" + ns +
              "package/2006/relationships\">"
              "<Relationship Id=\"rId1\" Type=\"" +
              ns +
              "officeDocument/2006/relationships/"
-             "worksheet\" Target=\"worksheets/sheet1.xml\"/></Relationships>"},
+             "worksheet\" Target=\"worksheets/sheet1.xml\"/>" +
+             std::string(otherRows ? "<Relationship Id=\"rId2\" Type=\"" + ns +
+                                         "officeDocument/2006/relationships/worksheet\" "
+                                         "Target=\"worksheets/sheet2.xml\"/>"
+                                   : "") +
+             "</Relationships>"},
         {"xl/worksheets/sheet1.xml", "<?xml version=\"1.0\"?><worksheet xmlns=\"" + ns +
                                          "spreadsheetml/2006/main\">"
                                          "<sheetData>" +
