@@ -207,56 +207,63 @@ bool isNewerFunction(std::string_view name) {
     return false;
 }
 
+// Rewrites `s` from `i` on: string literals are copied as they are, everything else is
+// `other`'s, which appends to the output, moves i on and returns false to give up.
+template <typename Other>
+std::optional<std::string> rewrite(std::string_view s, size_t i, Other other) {
+    std::string out;
+    while (i < s.size()) {
+        if (s[i] == '"')
+            copyString(s, i, out);
+        else if (!other(i, out))
+            return std::nullopt;
+    }
+    return out;
+}
+
 } // namespace
 
 std::optional<std::string> excelToEngine(std::string_view s, std::string_view ownSheet) {
-    std::string out;
-    size_t i = 0;
-    while (i < s.size()) {
-        char c = s[i];
-        if (c == '"') {
-            copyString(s, i, out);
-        } else if (c == '#') {
+    return rewrite(s, 0, [&](size_t& i, std::string& out) {
+        const char c = s[i];
+        if (c == '#') {
             copyHash(s, i, out);
         } else if (c == '\'') {
             std::string name;
             if (!quotedName(s, i, name) || i >= s.size() || s[i] != '!' ||
                 !equalNoCase(name, ownSheet))
-                return std::nullopt;
+                return false;
             ++i;
         } else if (c == '[') {
-            return std::nullopt; // a table's columns or another workbook
+            return false; // a table's columns or another workbook
         } else if (isNameStart(c)) {
             std::string_view w = word(s, i);
             if (i < s.size() && s[i] == '!') {
                 if (!equalNoCase(w, ownSheet))
-                    return std::nullopt;
+                    return false;
                 ++i;
-                continue;
+            } else {
+                out.append(withoutPrefixes(w));
             }
-            out.append(withoutPrefixes(w));
         } else {
             out += c;
             ++i;
         }
-    }
-    return out;
+        return true;
+    });
 }
 
 std::optional<std::string> openFormulaToEngine(std::string_view s, std::string_view ownSheet) {
-    size_t i = 0;
-    while (i < s.size() && s[i] == ' ')
-        ++i;
-    if (startsNoCase(s.substr(i), "of:"))
-        i += 3;
-    if (i < s.size() && s[i] == '=')
-        ++i;
-    std::string out;
-    while (i < s.size()) {
-        char c = s[i];
-        if (c == '"') {
-            copyString(s, i, out);
-        } else if (c == '#') {
+    size_t start = 0;
+    while (start < s.size() && s[start] == ' ')
+        ++start;
+    if (startsNoCase(s.substr(start), "of:"))
+        start += 3;
+    if (start < s.size() && s[start] == '=')
+        ++start;
+    return rewrite(s, start, [&](size_t& i, std::string& out) {
+        const char c = s[i];
+        if (c == '#') {
             copyHash(s, i, out);
         } else if (c == '[') {
             size_t end = i + 1;
@@ -267,34 +274,30 @@ std::optional<std::string> openFormulaToEngine(std::string_view s, std::string_v
                 ++end;
             }
             if (end >= s.size())
-                return std::nullopt;
+                return false;
             std::optional<std::string> ref = openFormulaRef(s.substr(i + 1, end - i - 1), ownSheet);
             if (!ref)
-                return std::nullopt;
+                return false;
             out += *ref;
             i = end + 1;
         } else if (c == '~') {
-            return std::nullopt; // the union of references has no engine form
+            return false; // the union of references has no engine form
         } else if (isNameStart(c)) {
             out.append(withoutPrefixes(word(s, i)));
         } else {
             out += c == ';' ? ',' : c == '!' ? ' ' : c;
             ++i;
         }
-    }
-    return out;
+        return true;
+    });
 }
 
 std::optional<std::string> engineToExcel(std::string_view s) {
-    std::string out;
-    size_t i = 0;
-    while (i < s.size()) {
-        char c = s[i];
-        if (c == '"') {
-            copyString(s, i, out);
-        } else if (c == '?') {
-            return std::nullopt;
-        } else if (isNameStart(c)) {
+    return rewrite(s, 0, [&](size_t& i, std::string& out) {
+        const char c = s[i];
+        if (c == '?')
+            return false;
+        if (isNameStart(c)) {
             std::string_view w = word(s, i);
             size_t j = i;
             while (j < s.size() && s[j] == ' ')
@@ -306,8 +309,8 @@ std::optional<std::string> engineToExcel(std::string_view s) {
             out += c;
             ++i;
         }
-    }
-    return out;
+        return true;
+    });
 }
 
 } // namespace grid
