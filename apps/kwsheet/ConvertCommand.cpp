@@ -9,8 +9,10 @@
 #include "platform/grid/engine/io/CsvFile.h"
 #include "platform/grid/engine/io/DocumentFile.h"
 #include "platform/grid/engine/io/HtmlExport.h"
+#include "platform/grid/engine/io/SpreadsheetImport.h"
 #include "platform/grid/engine/io/TextExport.h"
 #include "platform/grid/engine/io/XlsExport.h"
+#include "platform/grid/engine/io/XlsxExport.h"
 
 namespace kwsheet {
 
@@ -32,18 +34,49 @@ FileKind fileKindOf(const std::string& path) {
         return FileKind::Html;
     if (ext == "xls")
         return FileKind::Xls;
+    if (ext == "xlsx")
+        return FileKind::Xlsx;
+    if (ext == "ods")
+        return FileKind::Ods;
     return FileKind::Unknown;
 }
 
-grid::IoStatus readSheetFile(grid::Sheet& sheet, const std::string& path) {
-    switch (fileKindOf(path)) {
+namespace {
+
+std::string importNotes(const grid::SpreadsheetImportReport& r) {
+    std::string notes;
+    if (r.sheets > 1)
+        notes += "read the first of " + std::to_string(r.sheets) + " worksheets, '" + r.sheetName +
+                 "'\n";
+    if (r.untranslated > 0)
+        notes += std::to_string(r.untranslated) + " of " + std::to_string(r.formulas) +
+                 " formulas could not be taken over; their stored results were kept\n";
+    return notes;
+}
+
+} // namespace
+
+grid::IoStatus readSheetFile(grid::Sheet& sheet, const std::string& path, std::string* notes) {
+    FileKind kind = fileKindOf(path);
+    switch (kind) {
     case FileKind::Document:
         return grid::DocumentFile::load(sheet, path);
     case FileKind::Csv:
         return grid::importCsvFile(sheet, path);
+    case FileKind::Xlsx:
+    case FileKind::Ods: {
+        grid::SpreadsheetImportReport report;
+        grid::IoStatus st = grid::importSpreadsheetFile(
+            sheet, path,
+            kind == FileKind::Xlsx ? grid::SpreadsheetFormat::Xlsx : grid::SpreadsheetFormat::Ods,
+            &report);
+        if (st.ok() && notes)
+            *notes += importNotes(report);
+        return st;
+    }
     default:
         return {grid::IoResult::BadArgument,
-                "cannot read '" + path + "': only .kws and .csv files can be read"};
+                "cannot read '" + path + "': only .kws, .csv, .xlsx and .ods files can be read"};
     }
 }
 
@@ -62,7 +95,7 @@ grid::TextExportOptions editorTextExport() {
     return o;
 }
 
-grid::IoStatus writeSheetFile(grid::Sheet& sheet, const std::string& path) {
+grid::IoStatus writeSheetFile(grid::Sheet& sheet, const std::string& path, std::string& notes) {
     FileKind kind = fileKindOf(path);
     if (kind != FileKind::Document && kind != FileKind::Unknown)
         sheet.recalcAll(); // exports show current results
@@ -82,11 +115,21 @@ grid::IoStatus writeSheetFile(grid::Sheet& sheet, const std::string& path) {
     }
     case FileKind::Xls:
         return grid::exportXlsFile(sheet, path, grid::XlsExportOptions{});
+    case FileKind::Xlsx: {
+        grid::XlsxExportReport report;
+        grid::IoStatus st = grid::exportXlsxFile(sheet, path, grid::XlsxExportOptions{}, &report);
+        if (st.ok() && report.asValues > 0)
+            notes += std::to_string(report.asValues) + " of " + std::to_string(report.formulas) +
+                     " formulas have no Excel form and were written as their values\n";
+        return st;
+    }
+    case FileKind::Ods:
+        return {grid::IoResult::BadArgument, "cannot write '" + path + "': .ods is read only"};
     case FileKind::Unknown:
         break;
     }
     return {grid::IoResult::BadArgument,
-            "cannot write '" + path + "': use .kws, .csv, .txt, .htm or .xls"};
+            "cannot write '" + path + "': use .kws, .csv, .txt, .htm, .xls or .xlsx"};
 }
 
 } // namespace
@@ -98,17 +141,22 @@ int runConvert(int argc, char** argv) {
     }
     std::string in = argv[0], out = argv[1];
     if (fileKindOf(out) == FileKind::Unknown) {
-        std::fprintf(stderr, "kwsheet: cannot write '%s': use .kws, .csv, .txt, .htm or .xls\n",
+        std::fprintf(stderr,
+                     "kwsheet: cannot write '%s': use .kws, .csv, .txt, .htm, .xls or .xlsx\n",
                      out.c_str());
         return 2;
     }
     grid::Sheet sheet;
-    grid::IoStatus st = readSheetFile(sheet, in);
+    std::string notes;
+    grid::IoStatus st = readSheetFile(sheet, in, &notes);
     if (st.ok())
-        st = writeSheetFile(sheet, out);
+        st = writeSheetFile(sheet, out, notes);
     if (!st.ok()) {
         std::fprintf(stderr, "kwsheet: %s\n", st.message().c_str());
         return st.result() == grid::IoResult::BadArgument ? 2 : 1;
     }
+    size_t start = 0;
+    for (size_t nl; (nl = notes.find('\n', start)) != std::string::npos; start = nl + 1)
+        std::printf("kwsheet: %s\n", notes.substr(start, nl - start).c_str());
     return 0;
 }

@@ -18,7 +18,8 @@ namespace {
 
 void usage(std::ostream& out) {
     out << "usage: kwsheet calc [--style default|a1|r1c1] < cells\n"
-           "       kwsheet convert IN OUT\n"
+           "       kwsheet convert IN OUT    (IN: .kws .csv .xlsx .ods;"
+           " OUT: .kws .csv .txt .htm .xls .xlsx)\n"
            "       kwsheet show FILE [REF...]\n";
 }
 

@@ -17,14 +17,19 @@
 #include "platform/base/Paths.h"
 #include "platform/grid/engine/io/DocumentFile.h"
 #include "platform/grid/engine/io/HtmlExport.h"
+#include "platform/grid/engine/io/SheetTransfer.h"
+#include "platform/grid/engine/io/SpreadsheetImport.h"
 #include "platform/grid/engine/io/TextExport.h"
 #include "platform/grid/engine/io/XlsExport.h"
+#include "platform/grid/engine/io/XlsxExport.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Messages.h"
 
 namespace {
 
 constexpr const wchar_t* kDocumentType = L"Trevlon Rekentabel (*.kws)";
+constexpr const wchar_t* kExcelWorkbookType = L"Microsoft Excel werkmap (*.xlsx)";
+constexpr const wchar_t* kOpenDocumentType = L"OpenDocument rekenblad (*.ods)";
 constexpr const wchar_t* kPictureKey = L"BMPSource";
 
 std::string nativeOf(const Tvl_String& path) {
@@ -67,24 +72,48 @@ bool CDlgSpreadSheet::openDocument() {
     if (!savePrompt())
         return false;
     Tvl_String chosen = m_path;
-    if (!kw::sheetFileDialog(this, true, Tvl_StringArray{Tvl_String(L"kws")},
-                             Tvl_StringArray{Tvl_String(kDocumentType)},
-                             Tvl_String(L"SpreadSheet openen"), chosen))
+    if (!kw::sheetFileDialog(
+            this, true,
+            Tvl_StringArray{Tvl_String(L"kws"), Tvl_String(L"xlsx"), Tvl_String(L"ods")},
+            Tvl_StringArray{Tvl_String(kDocumentType), Tvl_String(kExcelWorkbookType),
+                            Tvl_String(kOpenDocumentType)},
+            Tvl_String(L"SpreadSheet openen"), chosen))
         return false;
     return loadDocument(chosen);
+}
+
+// What reading another program's file left behind, on the command line.
+static void reportImport(const Tvl_String& path, const grid::SpreadsheetImportReport& report) {
+    if (report.sheets > 1)
+        kw::hostPrint(L"Van " + path.str() + L" is alleen het eerste van " +
+                      std::to_wstring(report.sheets) + L" werkbladen ingelezen (" +
+                      grid::widen(report.sheetName) + L").\n");
+    if (report.untranslated > 0)
+        kw::hostPrint(std::to_wstring(report.untranslated) + L" van de " +
+                      std::to_wstring(report.formulas) +
+                      L" formules konden niet worden overgenomen; hun uitkomsten zijn als "
+                      L"waarde ingelezen.\n");
 }
 
 bool CDlgSpreadSheet::loadDocument(const Tvl_String& path) {
     // The engine reads the whole file aside and takes it only when it is sound: a failure
     // leaves the grid, the path and the caption as they were.
-    const grid::IoStatus status = grid::DocumentFile::load(m_grid.sheet(), nativeOf(path));
+    const std::string native = nativeOf(path);
+    grid::SpreadsheetFormat format;
+    const bool foreign = grid::spreadsheetFormatOf(native, format);
+    grid::SpreadsheetImportReport report;
+    const grid::IoStatus status =
+        foreign ? grid::importSpreadsheetFile(m_grid.sheet(), native, format, &report)
+                : grid::DocumentFile::load(m_grid.sheet(), native);
     if (!status.ok()) {
         message(L"Het document kan niet worden geopend:\n" + path.str() + L"\n" +
                     grid::widen(status.message()),
                 ui::MB_ICONWARNING);
         return false;
     }
-    m_path = path;
+    // Another program's file becomes a new document: saving it asks for a name, so that
+    // the workbook is never overwritten with a document of another kind.
+    m_path = foreign ? Tvl_String() : path;
     m_grid.clearSelection();
     m_grid.clearActiveCell();
     m_grid.setTopLeft(1, 1);
@@ -108,6 +137,8 @@ bool CDlgSpreadSheet::loadDocument(const Tvl_String& path) {
         updateCommandStates();
         refreshEditBar();
     }
+    if (foreign)
+        reportImport(path, report);
     return true;
 }
 
@@ -208,21 +239,49 @@ bool CDlgSpreadSheet::saveAs() {
 
 // ---- Export --------------------------------------------------------------------------------
 
+// As for .xls: what the command line says of a written workbook is read back from the
+// file itself. False, with the reader's reason, when it does not read.
+static bool reportWorkbook(const Tvl_String& file, const grid::XlsxExportReport& written,
+                           std::wstring& why) {
+    grid::Sheet back;
+    grid::SpreadsheetImportReport read;
+    const grid::IoStatus status =
+        grid::importSpreadsheetFile(back, nativeOf(file), grid::SpreadsheetFormat::Xlsx, &read);
+    if (!status.ok()) {
+        why = grid::widen(status.message());
+        return false;
+    }
+    const grid::UsedExtent used = grid::usedExtent(back);
+    kw::hostPrint(L"Ge\u00EBxporteerd naar " + file.str() + L": Excel-werkmap, blad " +
+                  grid::widen(read.sheetName) + L", " + std::to_wstring(used.rows) + L" rijen, " +
+                  std::to_wstring(used.cols) + L" kolommen, " + std::to_wstring(read.formulas) +
+                  L" formules.\n");
+    if (written.asValues > 0)
+        kw::hostPrint(std::to_wstring(written.asValues) +
+                      L" formules hebben geen Excel-vorm en zijn als waarde geschreven.\n");
+    return true;
+}
+
 void CDlgSpreadSheet::exportDocument() {
     const std::wstring& doc = m_path.str();
     Tvl_String chosen(doc.size() >= 3 ? doc.substr(0, doc.size() - 3) : std::wstring());
-    Tvl_StringArray extensions{Tvl_String(L"xls"), Tvl_String(L"htm"), Tvl_String(L"txt")};
-    Tvl_StringArray descriptions{Tvl_String(L"Microsoft Excel 97/2000/2002 (*.xls)"),
-                                 Tvl_String(L"HTML pagina (*.htm)"),
-                                 Tvl_String(L"ASCII tekst bestand (*.txt)")};
+    Tvl_StringArray extensions{Tvl_String(L"xls"), Tvl_String(L"htm"), Tvl_String(L"txt"),
+                               Tvl_String(L"xlsx")};
+    Tvl_StringArray descriptions{
+        Tvl_String(L"Microsoft Excel 97/2000/2002 (*.xls)"), Tvl_String(L"HTML pagina (*.htm)"),
+        Tvl_String(L"ASCII tekst bestand (*.txt)"), Tvl_String(kExcelWorkbookType)};
     if (!kw::sheetFileDialog(this, false, extensions, descriptions,
                              Tvl_String(L"Rekentabel exporteren"), chosen))
         return;
-    const std::wstring type = lowerTail(chosen.str(), 3);
+    const std::wstring type =
+        lowerTail(chosen.str(), 5) == L".xlsx" ? L"xlsx" : lowerTail(chosen.str(), 3);
     const std::string file = nativeOf(chosen);
     const grid::Sheet& sheet = m_grid.sheet();
     grid::IoStatus status;
-    if (type == L"xls") {
+    grid::XlsxExportReport workbook;
+    if (type == L"xlsx") {
+        status = grid::exportXlsxFile(sheet, file, grid::XlsxExportOptions{}, &workbook);
+    } else if (type == L"xls") {
         grid::XlsExportOptions options;
         options.sheetName = "Sheet1";
         status = grid::exportXlsFile(sheet, file, options);
@@ -236,7 +295,7 @@ void CDlgSpreadSheet::exportDocument() {
         options.flags = 0x19;
         status = grid::exportTextFile(sheet, grid::CellRange{-1, -1, -1, -1}, file, options);
     } else {
-        message(L"Exporteren kan alleen naar .xls, .htm of .txt:\n" + chosen.str(),
+        message(L"Exporteren kan alleen naar .xls, .xlsx, .htm of .txt:\n" + chosen.str(),
                 ui::MB_ICONWARNING);
         return;
     }
@@ -247,7 +306,13 @@ void CDlgSpreadSheet::exportDocument() {
                 ui::MB_ICONWARNING);
         return;
     }
-    reportExport(chosen, type == L"xls");
+    std::wstring why;
+    if (type != L"xlsx")
+        reportExport(chosen, type == L"xls");
+    else if (!reportWorkbook(chosen, workbook, why))
+        message(L"Het geschreven bestand is geen leesbare Excel-werkmap:\n" + chosen.str() + L"\n" +
+                    why,
+                ui::MB_ICONWARNING);
 }
 
 void CDlgSpreadSheet::reportExport(const Tvl_String& file, bool workbook) {

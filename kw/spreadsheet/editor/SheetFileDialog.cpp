@@ -11,7 +11,7 @@ bool sheetFileDialog(ui::Window* owner, bool open, const Tvl_StringArray& extens
         return false;
     ui::FileDialogRequest request;
     for (int i = 0; i < extensions.length(); ++i) {
-        if (extensions[i].length() != 3)
+        if (extensions[i].length() != 3 && extensions[i].length() != 4)
             return false;
         request.filters.emplace_back(descriptions[i].str(), L"*." + extensions[i].str());
     }

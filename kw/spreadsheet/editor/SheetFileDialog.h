@@ -1,9 +1,10 @@
 #pragma once
 // The file dialog of the spreadsheet editor and its print and format dialogs: one type
-// per pair of extension (three characters, without the dot) and description, the first
-// extension as default. `path` is where the dialog starts and, after OK, the file chosen.
-// False (and nothing shown) when a list is empty, the lists differ in length or an
-// extension is not three characters long; false when the user cancels.
+// per pair of extension (three or four characters, without the dot: "kws", "xlsx") and
+// description, the first extension as default. `path` is where the dialog starts and,
+// after OK, the file chosen. False (and nothing shown) when a list is empty, the lists
+// differ in length or an extension is not three or four characters long; false when the
+// user cancels.
 
 #include "core/Tvl_String.h"
 #include "core/Tvl_StringArray.h"

@@ -4,35 +4,19 @@
 
 #include "apps/kwsheet/ConvertCommand.h"
 #include "apps/kwsheet/ShowCommand.h"
+#include "tests/apps/kwsheet/CapturedRun.h"
 #include "tests/platform/grid/engine/io/TestFiles.h"
 
 namespace {
 
-int run(int (*command)(int, char**), std::vector<std::string> args, std::string* out = nullptr,
-        std::string* err = nullptr) {
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    int rc = command(static_cast<int>(argv.size()), argv.data());
-    fflush(stdout);
-    fflush(stderr);
-    std::string o = testing::internal::GetCapturedStdout();
-    std::string e = testing::internal::GetCapturedStderr();
-    if (out)
-        *out = o;
-    if (err)
-        *err = e;
-    return rc;
-}
+using kwsheettest::runCaptured;
 
 TEST(KwsheetConvertShow, ConvertsBetweenEveryKindAndShowsCells) {
     std::string dir = grid::test::scratchDir("kwsheet-convert");
     grid::test::writeAll(dir + "/in.csv", "Naam,Lengte\r\nBalk,2.5\r\nKolom,\"1,000\"\r\n");
-    ASSERT_EQ(run(runConvert, {dir + "/in.csv", dir + "/doc.kws"}), 0);
+    ASSERT_EQ(runCaptured(runConvert, {dir + "/in.csv", dir + "/doc.kws"}), 0);
     for (const char* out : {"out.csv", "out.txt", "out.htm", "OUT.XLS", "out.html"})
-        EXPECT_EQ(run(runConvert, {dir + "/doc.kws", dir + "/" + out}), 0) << out;
+        EXPECT_EQ(runCaptured(runConvert, {dir + "/doc.kws", dir + "/" + out}), 0) << out;
     EXPECT_EQ(grid::test::readAll(dir + "/out.csv"),
               "Naam,Lengte\r\nBalk,2.5\r\nKolom,\"1,000\"\r\n");
     EXPECT_EQ(grid::test::readAll(dir + "/out.txt"), "Naam|Lengte\r\nBalk|2.5\r\nKolom|1,000\r\n");
@@ -40,9 +24,9 @@ TEST(KwsheetConvertShow, ConvertsBetweenEveryKindAndShowsCells) {
     EXPECT_EQ(grid::test::readAll(dir + "/OUT.XLS").substr(0, 4), "\xD0\xCF\x11\xE0");
 
     std::string out;
-    EXPECT_EQ(run(runShow, {dir + "/doc.kws"}, &out), 0);
+    EXPECT_EQ(runCaptured(runShow, {dir + "/doc.kws"}, &out), 0);
     EXPECT_EQ(out, "A1\tNaam\nB1\tLengte\nA2\tBalk\nB2\t2.5\nA3\tKolom\nB3\t1,000\n");
-    EXPECT_EQ(run(runShow, {dir + "/in.csv", "B2", "A3", "D9"}, &out), 0);
+    EXPECT_EQ(runCaptured(runShow, {dir + "/in.csv", "B2", "A3", "D9"}, &out), 0);
     EXPECT_EQ(out, "B2\t2.5\nA3\tKolom\nD9\t\n");
 }
 
@@ -69,7 +53,8 @@ TEST(KwsheetConvertShow, BadInputGivesOneLineAndNonZero) {
     };
     for (const Case& c : cases) {
         std::string out, err;
-        EXPECT_EQ(run(c.command, c.args, &out, &err), c.rc) << (c.args.empty() ? "" : c.args[0]);
+        EXPECT_EQ(runCaptured(c.command, c.args, &out, &err), c.rc)
+            << (c.args.empty() ? "" : c.args[0]);
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
         EXPECT_EQ(err.rfind("kwsheet: ", 0), 0u) << err;
         EXPECT_TRUE(out.empty());
