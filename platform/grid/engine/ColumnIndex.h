@@ -34,7 +34,7 @@ public:
 private:
     std::span<const int32_t> group(uint32_t g) const;
 
-    std::unordered_map<double, uint32_t> m_numbers; // value -> group
+    std::unordered_map<double, uint32_t> m_numbers;    // value -> group
     std::unordered_map<std::string, uint32_t> m_texts; // folded text -> group
     std::vector<uint32_t> m_starts; // group g: m_rows[m_starts[g]] .. m_rows[m_starts[g + 1] - 1]
     std::vector<int32_t> m_rows;

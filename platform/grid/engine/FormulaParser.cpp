@@ -826,9 +826,8 @@ bool relativeRowAt(std::string_view s, size_t i, size_t end) {
     size_t before = l > 0 && s[l - 1] == '$' ? l - 1 : l;
     if (before > 0 && (isIdentChar(s[before - 1]) || s[before - 1] == '$' || s[before - 1] == '#'))
         return false;
-    return end == s.size() ||
-           !(isIdentChar(s[end]) || s[end] == '(' || s[end] == '#' || s[end] == '$' ||
-             s[end] == '[');
+    return end == s.size() || !(isIdentChar(s[end]) || s[end] == '(' || s[end] == '#' ||
+                                s[end] == '$' || s[end] == '[');
 }
 
 } // namespace

@@ -47,7 +47,7 @@ std::vector<Item> items(std::string_view s) {
 struct Fraction {
     std::string prefix, separator, suffix;
     std::string integer, numerator, denominator; // their placeholders
-    int64_t fixedDenominator = 0;               // "?/16": 16
+    int64_t fixedDenominator = 0;                // "?/16": 16
     bool hasInteger = false;
 };
 
@@ -219,8 +219,8 @@ std::optional<FractionResult> formatFraction(double value, std::string_view sect
     if (negative && showSign && (whole != 0 || num != 0))
         out += '-';
     out += f.prefix;
-    std::string denText = f.fixedDenominator ? std::to_string(den)
-                                             : placed(std::to_string(den), f.denominator, true);
+    std::string denText =
+        f.fixedDenominator ? std::to_string(den) : placed(std::to_string(den), f.denominator, true);
     if (f.hasInteger) {
         const bool commas = f.integer.find(',') != std::string::npos;
         std::string ip;

@@ -42,25 +42,54 @@ TEST(CriteriaIndexTest, IndexedEqualityAgreesWithTheScanForEveryKindOfCell) {
     s.setFormula(1, 8, "=1/0");
     s.setNumber(1, 9, -0.0);
     s.setFormula(1, 10, "=\"\"");
-    s.setText(1, 11, "Stra\xC3\x9F" "e");
+    s.setText(1, 11,
+              "Stra\xC3\x9F"
+              "e");
     s.setText(1, 12, "STRASSE");
     s.setNumber(1, 13, 2.5);
     s.setText(1, 14, "b?lt");
     s.setText(1, 15, "1.0");
     s.setNumber(1, 16, 1);
-    s.setText(1, 17, "stra\xC3\x9F" "e");
+    s.setText(1, 17,
+              "stra\xC3\x9F"
+              "e");
     s.setFormula(1, 18, "=A16*1");
     s.setText(1, 19, "x y");
     s.setValue(1, 20, Value::boolean(false));
     for (int r = 1; r <= 20; ++r)
         s.setNumber(3, r, std::ldexp(1.0, r));
 
-    const std::vector<std::string> criteria = {
-        "1",        "\"1\"",     "\"=1\"",   "\"=1.0\"", "TRUE",         "\"TRUE\"",
-        "\"true\"", "FALSE",     "0",        "\"0\"",    "\"bolt\"",     "\"=BOLT\"",
-        "\"bol\"",  "\"b?lt\"",  "\"b~?lt\"", "\"b*\"",  "\"stra\xC3\x9F" "e\"", "\"STRASSE\"",
-        "\"\"",     "\"=\"",     "\"<>\"",   "\"<>1\"",  "\">1\"",       "\"=2.5\"",
-        "\"x y\"",  "\"x\"",     "\"#DIV/0!\"", "\"= 1\"", "A16",        "A7"};
+    const std::vector<std::string> criteria = {"1",
+                                               "\"1\"",
+                                               "\"=1\"",
+                                               "\"=1.0\"",
+                                               "TRUE",
+                                               "\"TRUE\"",
+                                               "\"true\"",
+                                               "FALSE",
+                                               "0",
+                                               "\"0\"",
+                                               "\"bolt\"",
+                                               "\"=BOLT\"",
+                                               "\"bol\"",
+                                               "\"b?lt\"",
+                                               "\"b~?lt\"",
+                                               "\"b*\"",
+                                               "\"stra\xC3\x9F"
+                                               "e\"",
+                                               "\"STRASSE\"",
+                                               "\"\"",
+                                               "\"=\"",
+                                               "\"<>\"",
+                                               "\"<>1\"",
+                                               "\">1\"",
+                                               "\"=2.5\"",
+                                               "\"x y\"",
+                                               "\"x\"",
+                                               "\"#DIV/0!\"",
+                                               "\"= 1\"",
+                                               "A16",
+                                               "A7"};
     for (size_t i = 0; i < criteria.size(); ++i) {
         const int32_t r = static_cast<int32_t>(i) + 1;
         const std::string& c = criteria[i];
@@ -109,8 +138,8 @@ TEST(CriteriaIndexTest, NumericOrderingsAgreeWithTheScan) {
             s.setNumber(1, r, (r % 100) - 3 + (r % 7 == 0 ? 0.5 : 0));
         s.setNumber(3, r, r);
     }
-    const char* const kCriteria[] = {"\"<-2\"", "\"<=-2\"", "\">=96\"", "\">96.5\"",
-                                     "\"<1\"",  "\"<=0\"",  "\">1000\"", "\"<-100\"",
+    const char* const kCriteria[] = {"\"<-2\"",  "\"<=-2\"",  "\">=96\"",  "\">96.5\"",
+                                     "\"<1\"",   "\"<=0\"",   "\">1000\"", "\"<-100\"",
                                      "\">=-0\"", "\"<TRUE\"", "\">50\"",   "\"<2\""};
     int32_t r = 1;
     for (const char* c : kCriteria) {

@@ -48,12 +48,11 @@ void checkPair(const std::string& a, int32_t ra, const std::string& b, int32_t r
 
 TEST(FormulaSharingTest, FilledDownFormulasShareTheirCode) {
     // Relative rows ({k}) follow the cell; everything else stays.
-    const char* const kFilled[] = {
-        "=A{0}*2+1",         "=B{-1}-A{0}",           "=$A{3}+A$5",
-        "=LOG10(A{0})",      "=A{0}&\"A5\"",          "=1E5+A{1}",
-        "=SUM(A{0},B{2},7)", "=ATAN2(A{0},1)",        "=IF(A{0}>3,\"x\",A{1})",
-        "=a{0}+aa{0}",       "=A{0} B{0}",            "=AVLG{0}+1.25",
-        "=DAYS360(A{0},B{0})"};
+    const char* const kFilled[] = {"=A{0}*2+1",          "=B{-1}-A{0}",    "=$A{3}+A$5",
+                                   "=LOG10(A{0})",       "=A{0}&\"A5\"",   "=1E5+A{1}",
+                                   "=SUM(A{0},B{2},7)",  "=ATAN2(A{0},1)", "=IF(A{0}>3,\"x\",A{1})",
+                                   "=a{0}+aa{0}",        "=A{0} B{0}",     "=AVLG{0}+1.25",
+                                   "=DAYS360(A{0},B{0})"};
     for (const char* t : kFilled) {
         for (int64_t row : {2, 9, 99, 999999}) {
             for (int64_t step : {1, 2, -1}) {
@@ -80,18 +79,18 @@ TEST(FormulaSharingTest, WhatOnlyLooksFilledDownIsParsed) {
         RefStyle style;
     };
     const Case kCases[] = {
-        {"=A1+A1", 1, "=A2+A1", 2, RefStyle::A1},       // the second A1 is relative too
-        {"=A$1", 1, "=A$2", 2, RefStyle::A1},           // absolute row
-        {"=A1*1E5", 1, "=A2*1E6", 2, RefStyle::A1},     // an exponent, not a row
-        {"=LOG10(A1)", 1, "=LOG11(A2)", 2, RefStyle::A1}, // a function name
-        {"=\"A1\"&A1", 1, "=\"A2\"&A2", 2, RefStyle::A1}, // inside a text
+        {"=A1+A1", 1, "=A2+A1", 2, RefStyle::A1},           // the second A1 is relative too
+        {"=A$1", 1, "=A$2", 2, RefStyle::A1},               // absolute row
+        {"=A1*1E5", 1, "=A2*1E6", 2, RefStyle::A1},         // an exponent, not a row
+        {"=LOG10(A1)", 1, "=LOG11(A2)", 2, RefStyle::A1},   // a function name
+        {"=\"A1\"&A1", 1, "=\"A2\"&A2", 2, RefStyle::A1},   // inside a text
         {"=SUM(A1:A3)", 1, "=SUM(A2:A4)", 2, RefStyle::A1}, // ranges are parsed
         {"=SUM(1:3)", 1, "=SUM(1:3)", 2, RefStyle::A1},     // whole rows move too
         {"=A1", 1, "=A2", 2, RefStyle::Default},            // absolute in this style
         {"=A1", 1, "=A1", 2, RefStyle::A1},
-        {"=A1", 2, "=A0", 1, RefStyle::A1},                 // no row 0
+        {"=A1", 2, "=A0", 1, RefStyle::A1}, // no row 0
         {"=x.A1", 1, "=x.A2", 2, RefStyle::A1},
-        {"=AVLH1", 1, "=AVLH2", 2, RefStyle::A1},           // past the last column: a name
+        {"=AVLH1", 1, "=AVLH2", 2, RefStyle::A1}, // past the last column: a name
         {"=A16777216", 16777216, "=A16777217", 16777217, RefStyle::A1},
     };
     for (const Case& c : kCases) {
@@ -106,12 +105,12 @@ TEST(FormulaSharingTest, WhatOnlyLooksFilledDownIsParsed) {
 // Random texts, and the same with most numbers moved by the distance of the rows:
 // the promise holds on all of them, and many do share.
 TEST(FormulaSharingTest, RandomPairsNeverShareADifferentCode) {
-    const char* const kPieces[] = {"A", "b", "$", "1", "2", "9", "0", "+", "*", "(", ")",
-                                   ",", "\"", "E", ".", " ", "LOG10(", "SUM(", ":", "#",
-                                   "x", "ZZ", "A3", "$B2", "C$4", "/"};
+    const char* const kPieces[] = {"A", "b", "$", "1",  "2",  "9",   "0",   "+",      "*",
+                                   "(", ")", ",", "\"", "E",  ".",   " ",   "LOG10(", "SUM(",
+                                   ":", "#", "x", "ZZ", "A3", "$B2", "C$4", "/"};
     std::mt19937 rng(7);
-    std::uniform_int_distribution<int> len(1, 10), piece(0, std::size(kPieces) - 1),
-        row(3, 30), step(-2, 2), coin(0, 3);
+    std::uniform_int_distribution<int> len(1, 10), piece(0, std::size(kPieces) - 1), row(3, 30),
+        step(-2, 2), coin(0, 3);
     int shared = 0;
     for (int n = 0; n < 30000; ++n) {
         std::string a = "=";
@@ -154,9 +153,8 @@ TEST(FormulaSharingTest, ASheetFilledDownCalculatesAsOneParsedCellByCell) {
         one.setMaxCols(5);
         one.setMaxRows(100);
         ASSERT_TRUE(one.setFormula(2, r, f, RefStyle::A1).ok);
-        ASSERT_TRUE(parsed.setFormula(2, r, "=" + one.formula(2, r, RefStyle::R1C1),
-                                      RefStyle::R1C1)
-                        .ok);
+        ASSERT_TRUE(
+            parsed.setFormula(2, r, "=" + one.formula(2, r, RefStyle::R1C1), RefStyle::R1C1).ok);
     }
     for (int32_t r = 1; r <= 50; ++r) {
         EXPECT_EQ(shared.value(2, r), parsed.value(2, r)) << r;

@@ -65,18 +65,23 @@ TEST(NumberFormatTest, DatesAndTimesAtTheEdges) {
 // Fractions beyond what the LibreOffice tables cover: carries at the boundary, the
 // widest denominators, and codes or values too large to give a true fraction.
 TEST(NumberFormatTest, FractionsCarryAndRefuseWhatTheyCannotShow) {
-    EXPECT_EQ(fmt(0.96, "# ?/4"), "1   ");     // 3.84/4 rounds up to a whole
-    EXPECT_EQ(fmt(1.875, "# ?/4"), "1 3/4");   // 3.5/4: an exact half goes down
+    EXPECT_EQ(fmt(0.96, "# ?/4"), "1   ");   // 3.84/4 rounds up to a whole
+    EXPECT_EQ(fmt(1.875, "# ?/4"), "1 3/4"); // 3.5/4: an exact half goes down
     EXPECT_EQ(fmt(0.5, "?/?;(?/?)"), "1/2");
     EXPECT_EQ(fmt(-0.5, "?/?;(?/?)"), "(1/2)");
     // Fifteen-digit denominators take a few steps, not a search through them all.
     EXPECT_EQ(fmt(0.1, "?/???????????????"), "1/10             ");
-    EXPECT_EQ(fmt(0.3, "# ????????????????" "/????????????????"), "<refused>");
+    EXPECT_EQ(fmt(0.3, "# ????????????????"
+                       "/????????????????"),
+              "<refused>");
     EXPECT_EQ(fmt(0.5, "?/1000000000000000000"), "<refused>");
     EXPECT_EQ(fmt(1e15, "# ?/?"), "<refused>");
     EXPECT_EQ(fmt(999999999999999.0, "# ?/?"), "999999999999999    ");
     EXPECT_EQ(fmt(999999999999999.0, "?/??????????"), "999999999999999/1         ");
     // A '/' that is no fraction.
     EXPECT_EQ(fmt(0.5, "0/"), "1/");
-    EXPECT_EQ(fmt(0.5, "??" "/??" "/??"), "<refused>");
+    EXPECT_EQ(fmt(0.5, "??"
+                       "/??"
+                       "/??"),
+              "<refused>");
 }
