@@ -86,6 +86,11 @@ using namespace kwsheet;
 
 namespace {
 
+// Why a file cannot be written: the one wording for a bad output name.
+std::string cannotWrite(const std::string& path) {
+    return "cannot write '" + path + "': use .kws, .csv, .txt, .htm, .xls or .xlsx";
+}
+
 // The editor's text export: whole sheet, no cell delimiter, '|' between columns,
 // no row delimiter, flags 0x19 (line breaks, display texts, trailing empties left out).
 grid::TextExportOptions editorTextExport() {
@@ -128,8 +133,7 @@ grid::IoStatus writeSheetFile(grid::Sheet& sheet, const std::string& path, std::
     case FileKind::Unknown:
         break;
     }
-    return {grid::IoResult::BadArgument,
-            "cannot write '" + path + "': use .kws, .csv, .txt, .htm, .xls or .xlsx"};
+    return {grid::IoResult::BadArgument, cannotWrite(path)};
 }
 
 } // namespace
@@ -141,9 +145,7 @@ int runConvert(int argc, char** argv) {
     }
     std::string in = argv[0], out = argv[1];
     if (fileKindOf(out) == FileKind::Unknown) {
-        std::fprintf(stderr,
-                     "kwsheet: cannot write '%s': use .kws, .csv, .txt, .htm, .xls or .xlsx\n",
-                     out.c_str());
+        std::fprintf(stderr, "kwsheet: %s\n", cannotWrite(out).c_str());
         return 2;
     }
     grid::Sheet sheet;
